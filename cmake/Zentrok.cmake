@@ -28,3 +28,12 @@ function(zentrok_fuzz name)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
 endfunction()
+
+# zentrok_bench(NAME SOURCES... LIBS ...): a Google Benchmark executable in
+# build/bench/.
+function(zentrok_bench name)
+  cmake_parse_arguments(ZB "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ZB_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ZB_LIBS} benchmark::benchmark)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()
