@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "zentrok/detail/KeyIndex.h"
+
 namespace zentrok {
 
 // Negative / 0 / positive as the key sorts before / equal to / after the
@@ -62,6 +64,9 @@ public:
   int32_t CellLength(int32_t row, int32_t col) const {
     return FCellLength[FRowStart[row] + col];
   }
+  // True when every row has at least cols cells: users check the shape of
+  // a loaded table once, so that later Cell() calls stay inside it.
+  bool AllRowsHave(int32_t cols) const;
   // The cell read as a zero-terminated UTF-16 text, or as an int32.
   std::u16string_view CellText(int32_t row, int32_t col) const;
   int32_t CellInt(int32_t row, int32_t col) const { return ReadInt32(Cell(row, col)); }
@@ -74,16 +79,18 @@ public:
   bool FindRange(const void* key, int32_t& first, int32_t& last, TCellCompare compare,
                  int32_t column, int32_t extra) const;
 
-  // Fast text search: computes the sort keys of a text column once, after
+  // Fast text search: computes the keys of a text column once, after
   // which FindText / FindTextRange give the same answers as Find / FindRange
-  // with CompareWhole on that column, at a fraction of the cost. Every row
-  // must have the column.
+  // with CompareWhole on that column, at a fraction of the cost. A row that
+  // lacks the column sorts before every key.
   void IndexTextColumn(int32_t column);
   bool FindText(std::u16string_view key, int32_t& index) const;
-  bool FindTextRange(std::u16string_view key, int32_t& first, int32_t& last) const;
+  // When not found, first and last are unchanged; insertion, when given,
+  // receives the insertion point either way.
+  bool FindTextRange(std::u16string_view key, int32_t& first, int32_t& last,
+                     int32_t* insertion = nullptr) const;
 
 private:
-  int CompareIndexed(const uint8_t* key, size_t keyLen, int32_t row) const;
 
   std::unique_ptr<uint8_t[]> FPool;
   int32_t FPoolSize = 0;
@@ -91,8 +98,7 @@ private:
   std::vector<int32_t> FCellLength;
   std::vector<int32_t> FRowStart;  // R + 1 entries into FCells
   int32_t FIndexedColumn = -1;
-  std::string FSortKeys;
-  std::vector<uint32_t> FKeyStart;  // R + 1 entries into FSortKeys
+  detail::TKeyIndex FKeys;  // keys of the indexed column
 };
 
 }  // namespace zentrok
