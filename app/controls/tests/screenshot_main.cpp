@@ -79,7 +79,13 @@ int main(int argc, char** argv) {
   QTimer::singleShot(1500, [&] {
     QScreen* screen = QGuiApplication::primaryScreen();
     QPixmap shot = screen->grabWindow(0, 0, 0, 760, 520);
-    if (!shot.isNull() && shot.save(out)) {
+    // The open menu-bar item is outlined in grey: the drop-down is really open.
+    const QImage image = shot.toImage();
+    int grey = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) grey += image.pixelColor(x, y) == QColor(128, 128, 128);
+    if (grey < 20) std::fprintf(stderr, "controls_screenshot: no open menu on the screen\n");
+    else if (!shot.isNull() && shot.save(out)) {
       std::printf("controls_screenshot: saved %s (%dx%d)\n", qPrintable(out), shot.width(), shot.height());
       rc = 0;
     } else {
