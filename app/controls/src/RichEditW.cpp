@@ -1,6 +1,7 @@
 #include "zentrok/RichEditW.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -56,8 +57,37 @@ TCustomRichEditW::TCustomRichEditW(QWidget* parent)
       FDefAttributes(this, TTextAttributesW::TKind::atDefaultText),
       FParagraph(this) {
   setFont(DefaultControlFont());
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  SetHideScrollBars(true);
+  SetHideSelection(true);
   setTabChangesFocus(false);
+}
+
+void TCustomRichEditW::SetHideScrollBars(bool on) {
+  FHideScrollBars = on;
+  setVerticalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn);
+}
+
+void TCustomRichEditW::SetHideSelection(bool on) {
+  FHideSelection = on;
+  // The inactive colours are those used while another control has focus.
+  QPalette pal = palette();
+  const QPalette app = QGuiApplication::palette();
+  pal.setColor(QPalette::Inactive, QPalette::Highlight,
+               on ? pal.color(QPalette::Inactive, QPalette::Base) : app.color(QPalette::Active, QPalette::Highlight));
+  pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               on ? pal.color(QPalette::Inactive, QPalette::Text)
+                  : app.color(QPalette::Active, QPalette::HighlightedText));
+  setPalette(pal);
+}
+
+void TCustomRichEditW::enterEvent(QEnterEvent* event) {
+  QTextEdit::enterEvent(event);
+  if (OnMouseEnter) OnMouseEnter(*this);
+}
+
+void TCustomRichEditW::leaveEvent(QEvent* event) {
+  QTextEdit::leaveEvent(event);
+  if (OnMouseLeave) OnMouseLeave(*this);
 }
 
 TCustomRichEditW::~TCustomRichEditW() = default;

@@ -49,7 +49,10 @@ int main(int argc, char** argv) {
   button->SetKind(TBitBtnKind::bkOK);
   boxLayout->addWidget(button);
   boxLayout->addStretch();
-  layout->addWidget(box);
+  auto* top = new QHBoxLayout;
+  top->addStretch();
+  top->addWidget(box);
+  layout->addLayout(top);
   auto* rich = new TRichEditW;
   layout->addWidget(rich);
   auto* status = new TStatusBarW;
@@ -76,6 +79,8 @@ int main(int argc, char** argv) {
     QAction* editAction = bar->actions()[1];
     bar->setActiveAction(editAction);
   });
+  // The first item hot, to show its colour.
+  QTimer::singleShot(1000, [&] { edit->setActiveAction(edit->actions()[0]); });
   QTimer::singleShot(1500, [&] {
     QScreen* screen = QGuiApplication::primaryScreen();
     QPixmap shot = screen->grabWindow(0, 0, 0, 760, 520);

@@ -111,8 +111,19 @@ public:
   void SetServerDOC(std::unique_ptr<TServerDOC> server);
   TServerDOC* ServerDOC() const { return FServerDOC.get(); }
 
+  // True (the default): the vertical scroll bar shows only when needed;
+  // false: it is always there, disabled when not needed.
+  bool HideScrollBars() const { return FHideScrollBars; }
+  void SetHideScrollBars(bool on);
+  // True (the default): the selection is not shown while another control
+  // has the focus.
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool on);
+
   // Opens on a right click when set (not owned).
   QMenu* PopupMenuW = nullptr;
+  std::function<void(TCustomRichEditW& sender)> OnMouseEnter;
+  std::function<void(TCustomRichEditW& sender)> OnMouseLeave;
   TLoadProgressEvent OnLoadProgress;
   TDocumentEvent OnDocument;
   TMouseEvent OnMouseDown;  // left button
@@ -127,6 +138,8 @@ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
 private:
   void LoadChunked(std::string_view bytes);
@@ -139,6 +152,8 @@ private:
   TParaAttributesW FParagraph;
   std::unique_ptr<TServerDOC> FServerDOC;
   uint8_t FDocumentFormat = dfDetect;
+  bool FHideScrollBars = true;
+  bool FHideSelection = true;
 };
 
 class TRichEditW : public TCustomRichEditW {
