@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
@@ -264,6 +265,18 @@ TEST(Typing, TatarLettersGoInAsThemselves) {
   EXPECT_EQ(rich.Text(), u"\u04D9");
   EXPECT_EQ(edit.Text(), u"\u04D9\u04AF");
   EXPECT_EQ(memo.Text(), u"\u04E9");
+
+  // The hook helpers see the same character, and no character for keys
+  // that produce none.
+  char16_t ch = 0;
+  QKeyEvent letter(QEvent::KeyPress, Qt::Key(0x04D8), Qt::NoModifier, U("ә"));
+  EXPECT_TRUE(KeyToWideChar(letter, ch));
+  EXPECT_EQ(ch, u'\u04D9');
+  QKeyEvent arrow(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+  EXPECT_FALSE(KeyToWideChar(arrow, ch));
+  EXPECT_EQ(ch, 0);
+  EXPECT_EQ(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier, Qt::LeftButton | Qt::MiddleButton),
+            1 + 4 + 8 + 32);
 
   edit.SetCharCase(TEditCharCase::ecUpperCase);
   EXPECT_EQ(edit.Text(), u"\u04D8\u04AE");
