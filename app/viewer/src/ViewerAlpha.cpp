@@ -326,12 +326,14 @@ void TViewerAlpha::Load(const QString& text) {
   viewer_->Load(text);
   UpdateBar();
   update();
+  emit SelectionChanged();
 }
 
 void TViewerAlpha::Clear() {
   viewer_->Clear();
   UpdateBar();
   update();
+  emit SelectionChanged();
 }
 
 void TViewerAlpha::CopyToClipboard() {
@@ -378,9 +380,11 @@ void TViewerAlpha::mousePressEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   if (e->button() == Qt::LeftButton) {
     const TPosition pos = viewer_->HitTest(p.x(), p.y());
+    const bool had = viewer_->HasSelection();
     viewer_->SetAnchor(pos);
     viewer_->SetCurrent(pos);
     update(viewer_->TextArea());
+    if (had) emit SelectionChanged();
   } else if (e->button() == Qt::RightButton) {
     CopyToClipboard();
   }
@@ -399,7 +403,10 @@ void TViewerAlpha::mouseMoveEvent(QMouseEvent* e) {
     else if (p.y() < area.top()) Scrolled(viewer_->LineUp());
     const auto before = viewer_->Selection();
     viewer_->SetCurrent(viewer_->HitTest(p.x(), p.y()));
-    if (viewer_->Selection() != before) update(area);
+    if (viewer_->Selection() != before) {
+      update(area);
+      emit SelectionChanged();
+    }
   }
   QFrame::mouseMoveEvent(e);
 }
@@ -441,8 +448,10 @@ void TViewerAlpha::wheelEvent(QWheelEvent* e) {
 
 void TViewerAlpha::resizeEvent(QResizeEvent* e) {
   QFrame::resizeEvent(e);
+  const bool had = viewer_->HasSelection();
   UpdateArea();
   UpdateBar();
+  if (had && !viewer_->HasSelection()) emit SelectionChanged();
 }
 
 void TViewerAlpha::contextMenuEvent(QContextMenuEvent* e) {

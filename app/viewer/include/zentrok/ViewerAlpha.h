@@ -156,6 +156,10 @@ class TViewerAlpha : public QFrame {
   void Top() { Scrolled(viewer_->Top()); }
   void Bottom() { Scrolled(viewer_->Bottom()); }
 
+ signals:
+  // The selection was made, changed or cleared.
+  void SelectionChanged();
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
