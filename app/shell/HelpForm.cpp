@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace zentrok {
 
@@ -33,6 +34,7 @@ void THelpForm::showEvent(QShowEvent* e) {
   white.setColor(QPalette::Window, Qt::white);
   viewer_->setPalette(white);
   viewer_->setAutoFillBackground(true);
+  viewer_->ScrollBar()->setPalette(palette());  // only the page turns white
   TDocumentForm::showEvent(e);
 }
 

@@ -454,6 +454,15 @@ void TViewerAlpha::resizeEvent(QResizeEvent* e) {
   if (had && !viewer_->HasSelection()) emit SelectionChanged();
 }
 
+void TViewerAlpha::changeEvent(QEvent* e) {
+  QFrame::changeEvent(e);
+  if (e->type() != QEvent::FontChange) return;
+  const QString text = viewer_->Text();
+  viewer_ = std::make_unique<TViewer>(font(), this);
+  UpdateArea();
+  if (!text.isEmpty()) Load(text);
+}
+
 void TViewerAlpha::contextMenuEvent(QContextMenuEvent* e) {
   if (popup_) popup_->exec(e->globalPos());
   else QFrame::contextMenuEvent(e);

@@ -31,7 +31,6 @@ QPoint PointOf(const TViewer& v, int para, int chr) {
 class ViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::App();
     view.setFont(test::CanvasFont());
     view.resize(300, 200);
     view.show();
@@ -41,6 +40,7 @@ class ViewerTest : public ::testing::Test {
     for (int i = 0; i < paragraphs; ++i) d += u"<para=p>Line "_qs + QString::number(i);
     return d;
   }
+  QApplication& app = test::App();  // before any widget
   TViewerAlpha view;
 };
 
@@ -230,6 +230,18 @@ TEST_F(ViewerTest, ResizingLaysTheDocumentOutAgain) {
   view.resize(150, 200);
   EXPECT_GT(view.Viewer().Paras()[0]->Lines().size(), wide);
   EXPECT_EQ(view.Viewer().AreaWidth(), 150 - 8 - view.ScrollBar()->sizeHint().width());
+}
+
+TEST_F(ViewerTest, WidgetFontIsTheDocumentsDefault) {
+  view.Load(u"<head><body>Text"_qs);
+  EXPECT_EQ(view.Viewer().Samples().Fonts().items[0]->values.size, 10);
+  const int before = view.Viewer().DocHeight();
+  QFont larger = test::CanvasFont();
+  larger.setPointSize(20);
+  view.setFont(larger);
+  EXPECT_EQ(view.Viewer().Samples().Fonts().items[0]->values.size, 20);
+  EXPECT_EQ(view.Viewer().Text(), u"<head><body>Text"_qs);
+  EXPECT_GT(view.Viewer().DocHeight(), before);
 }
 
 }  // namespace

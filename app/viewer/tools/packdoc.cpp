@@ -1,5 +1,7 @@
-// zentrok-packdoc SOURCE OUTPUT: packs a UTF-8 markup document (a leading
-// byte-order mark is dropped) into the program's packed document format.
+// zentrok-packdoc SOURCE OUTPUT: packs a UTF-8 markup document into the
+// program's packed document format. A leading byte-order mark is dropped,
+// and every line end of the source (LF or CR LF) becomes one CR, which the
+// viewer lays out like a space: source lines can be wrapped freely.
 #include "zentrok/PackedText.h"
 
 #include <unicode/ustring.h>
@@ -35,8 +37,14 @@ int main(int argc, char** argv) {
     std::cerr << "zentrok-packdoc: " << argv[1] << " is not valid UTF-8\n";
     return 1;
   }
+  std::u16string document;
+  document.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+    document.push_back(text[i] == u'\n' ? u'\r' : text[i]);
+  }
   try {
-    zentrok::SavePackedText(argv[2], text);
+    zentrok::SavePackedText(argv[2], document);
   } catch (const std::exception& e) {
     std::cerr << "zentrok-packdoc: " << e.what() << "\n";
     return 1;

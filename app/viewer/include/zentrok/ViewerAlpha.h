@@ -169,6 +169,8 @@ class TViewerAlpha : public QFrame {
   void wheelEvent(QWheelEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  // A new widget font becomes the document's default font.
+  void changeEvent(QEvent* e) override;
 
  private:
   void Scrolled(int pixels);
