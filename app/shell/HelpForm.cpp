@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 
 namespace zentrok {
 
@@ -30,11 +29,7 @@ void THelpForm::ShowDocument() {
 }
 
 void THelpForm::showEvent(QShowEvent* e) {
-  QPalette white = viewer_->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  viewer_->setPalette(white);
-  viewer_->setAutoFillBackground(true);
-  viewer_->ScrollBar()->setPalette(palette());  // only the page turns white
+  viewer_->SetPageColor(Qt::white);
   TDocumentForm::showEvent(e);
 }
 

@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
       about.hide();
       help.show();
       Save(help, out + QStringLiteral("/help-") + suffix + QStringLiteral(".png"));
+
       help.Viewer()->PageDown();
       help.Viewer()->PageDown();
       Save(help, out + QStringLiteral("/help-") + suffix + QStringLiteral("-page3.png"));

@@ -112,7 +112,10 @@ TEST_F(DocFormsTest, HelpShowsTheInterfaceLanguageAgainAfterASwitch) {
   EXPECT_EQ(help.Viewer()->Viewer().Text(), QString::fromUtf16(kRussian));
   EXPECT_EQ(help.BitBtnW1()->text(), u"Закрыть"_qs);
   EXPECT_EQ(help.CopyAction()->text(), u"Копировать"_qs);
-  EXPECT_EQ(help.Viewer()->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_EQ(help.Viewer()->PageColor(), QColor(Qt::white));
+  const QImage shot = help.Viewer()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(help.Viewer()->width() / 2, help.Viewer()->height() - 3),
+            QColor(Qt::white));
 
   language = 1;
   Send(&help, QEvent::WindowActivate);

@@ -370,8 +370,15 @@ void TViewerAlpha::OnBarAction(int action) {
 }
 
 void TViewerAlpha::paintEvent(QPaintEvent* e) {
-  QFrame::paintEvent(e);
   QPainter painter(this);
+  if (page_.isValid()) {
+    QRect page = contentsRect();
+    if (bar_->isVisible()) page.setRight(bar_->geometry().left() - 1);
+    painter.fillRect(page & e->rect(), page_);
+  }
+  painter.end();
+  QFrame::paintEvent(e);
+  painter.begin(this);
   viewer_->Paint(painter, e->rect());
 }
 

@@ -137,6 +137,11 @@ class TViewerAlpha : public QFrame {
   // Puts the selection on the clipboard as text; nothing without one.
   void CopyToClipboard();
 
+  // An opaque page colour under the text (the scroll bar keeps its own
+  // colours); an invalid colour leaves the widget's background.
+  void SetPageColor(const QColor& color) { page_ = color; update(); }
+  QColor PageColor() const { return page_; }
+
   // Menu shown on a right click (not owned).
   void SetPopupMenu(QMenu* menu) { popup_ = menu; }
   QMenu* PopupMenu() const { return popup_; }
@@ -181,6 +186,7 @@ class TViewerAlpha : public QFrame {
   std::unique_ptr<TViewer> viewer_;
   QScrollBar* bar_;
   QMenu* popup_ = nullptr;
+  QColor page_;
   bool syncing_ = false;
 };
 
