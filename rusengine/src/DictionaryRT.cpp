@@ -1,5 +1,7 @@
 #include "DictionaryRT.h"
 
+#include "Common_ru.h"
+
 namespace rusengine {
 
 TDictionaryRT::TDictionaryRT(const std::string& dataPath) {
@@ -29,7 +31,11 @@ void TDictionaryRT::GetText(const TWordForm& reading, std::u16string& text) cons
     case wcVerb: FVerb->GetText(reading, text); break;
     case wcAdj: FAdj->GetText(reading, text); break;
     case wcNoun: FNoun->GetText(reading, text); break;
-    case wcPrep: text = FNoun->PrepositionText(reading.Row); break;
+    case wcPrep:
+      // A preposition standing alone still shows a "не" before it.
+      text = FNoun->PrepositionText(reading.Row);
+      if (reading.Negated && !text.empty()) text.append(kNotWord);
+      break;
     case wcMod: FMod->GetText(reading, text); break;
     case wcUnknown: FUnknown.GetText(reading, text); break;
     default: break;

@@ -18,6 +18,7 @@ struct TEngine {
   std::unique_ptr<TTransler> Transler;
   TOutProc OutProc = nullptr;
   std::string LoadError;
+  bool Busy = false;  // inside ParseSentence_rt
 };
 
 TEngine& Engine() {
@@ -34,6 +35,7 @@ extern "C" {
 
 RUSENGINE_API void ZENTROK_CALL LoadTransler_rt(const char* path) {
   auto& e = Engine();
+  if (e.Busy) return;
   e.LoadError.clear();
   e.Parser.reset();
   e.Transler.reset();
@@ -62,7 +64,10 @@ RUSENGINE_API void ZENTROK_CALL SetOutProc_rt(TOutProc proc) {
 
 RUSENGINE_API void ZENTROK_CALL ParseSentence_rt(const char16_t* sentence) {
   auto& e = Engine();
-  if (!e.Parser || !e.Transler || !sentence) return;
+  // A callback that hands the engine another sentence would pull the slots
+  // from under the one being emitted: such a call is ignored.
+  if (!e.Parser || !e.Transler || !sentence || e.Busy) return;
+  e.Busy = true;
   try {
     e.Parser->Parse(std::u16string_view(sentence));
   } catch (...) {
@@ -70,6 +75,7 @@ RUSENGINE_API void ZENTROK_CALL ParseSentence_rt(const char16_t* sentence) {
     // lost, the engine stays usable.
     e.Parser->Kits.clear();
   }
+  e.Busy = false;
 }
 
 RUSENGINE_API const char* ZENTROK_CALL LoadError_rt(void) { return Engine().LoadError.c_str(); }

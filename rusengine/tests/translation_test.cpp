@@ -107,6 +107,8 @@ TEST_F(Translation, PrepositionWithNoWordAfterIt) {
   // At the end of the sentence it keeps its own capitals.
   EXPECT_EQ(T(u"я ДЛЯ"), u"Мин ӨЧЕН");
   EXPECT_EQ(T(u"я Для"), u"Мин Өчен");
+  // A "не" before it is kept.
+  EXPECT_EQ(T(u"Я не для."), u"Мин өчен түгел.");
 }
 
 TEST_F(Translation, NounNumber) {
@@ -149,6 +151,19 @@ TEST_F(Translation, NoCallbackEmitsNothing) {
   EXPECT_TRUE(P(u"Я знаю").empty());
   SharedEngine().Connect();
   EXPECT_EQ(T(u"Я знаю"), u"Мин беләм");
+}
+
+TEST_F(Translation, CallbackCannotReenter) {
+  static TEngineLib* lib = &SharedEngine();
+  static std::vector<std::u16string> pieces;
+  pieces.clear();
+  lib->FSetOut([](const char16_t* piece, int32_t) {
+    pieces.push_back(piece);
+    lib->FParse(u"Да");
+  });
+  lib->FParse(u"Я знаю");
+  EXPECT_EQ(pieces, (std::vector<std::u16string>{u"Мин ", u"беләм"}));
+  SharedEngine().Connect();
 }
 
 TEST_F(Translation, LongSentence) {
