@@ -245,6 +245,8 @@ bool TMod::Complete(TWordForm& reading) const {
 void TMod::GetText(const TWordForm& reading, std::u16string& text) const {
   text.clear();
   if (reading.Row >= 0 && reading.Row < FWords->RowCount()) text = FWords->Cell(reading.Row, 1);
+  // "не" before a whole word is kept rather than lost.
+  if (reading.Negated && !text.empty()) text.append(kNotWord);
 }
 
 bool TUnknown::Complete(TWordForm& reading) const {

@@ -140,7 +140,8 @@ public:
   void GetText(const TWordForm& reading, std::u16string& text) const override;
 };
 
-// Words and phrases translated whole, from the text table "pc32mod.coll".
+// Words and phrases translated whole, from the text table "pc32mod.coll";
+// a negated entry is followed by " түгел".
 class TMod : public TDB_standard {
 public:
   explicit TMod(const std::string& dataPath);

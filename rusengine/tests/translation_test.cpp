@@ -68,6 +68,7 @@ TEST_F(Translation, Negation) {
   EXPECT_EQ(T(u"Не большой дом"), u"Зур йорт түгел");
   EXPECT_EQ(T(u"Не большой красный дом"), u"Зур кызыл йорт түгел");
   EXPECT_EQ(T(u"Не читающий"), u"Укучы түгел");
+  EXPECT_EQ(T(u"Не так"), u"Шулай түгел");
 }
 
 TEST_F(Translation, NegationWithNoWordAfterIt) {
