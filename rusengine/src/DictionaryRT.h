@@ -24,7 +24,8 @@ public:
   // True when kit has a reading afterwards.
   bool Analyse(std::u16string_view text, TTransKit& kit) const;
   // The Tatar text of a reading; empty for a separator or a reading that
-  // cannot be generated.
+  // cannot be generated. A preposition standing alone (class 64) gives its
+  // postposition, followed by " түгел" when negated.
   void GetText(const TWordForm& reading, std::u16string& text) const;
 
   const TUnknown& Unknown() const { return FUnknown; }

@@ -10,6 +10,13 @@ bool IsWordAt(const TUnits& units, int i) {
   return i >= 0 && i < static_cast<int>(units.size()) && units[i].IsWord == 1;
 }
 
+// The capitals a slot takes from the word it was made from. A single
+// capital letter ("Я" in direct speech) says only that the word starts
+// with a capital, so it does not turn the whole translation into capitals.
+uint8_t SlotPattern(const TUnit& unit) {
+  return unit.CasePattern == 2 && unit.Text.size() == 1 ? 1 : unit.CasePattern;
+}
+
 // Moves the window's end one word on when the word after it is in the run.
 void ExtendEnd(int& end, const TUnits& units) {
   if (IsWordAt(units, end + 1)) ++end;
@@ -56,7 +63,7 @@ void TTransler::TranslateAt(int start, int& end, TTransKits& kits, const TUnits&
     if (hasPrep) {
       // A preposition with no word after it in the run stands alone; its
       // own capitalisation is the one that was written.
-      kit.CasePattern = units[prepToken].CasePattern;
+      kit.CasePattern = SlotPattern(units[prepToken]);
       TWordForm& w = kit.Readings.emplace_back();
       w.WordClass = wcPrep;
       w.Row = first;
@@ -64,7 +71,7 @@ void TTransler::TranslateAt(int start, int& end, TTransKits& kits, const TUnits&
     } else if (negated) {
       // Only "не" with no word after it in the run: the negation stands on
       // its own rather than vanishing.
-      kit.CasePattern = units[firstToken].CasePattern;
+      kit.CasePattern = SlotPattern(units[firstToken]);
       TWordForm& w = kit.Readings.emplace_back();
       w.WordClass = wcUnknown;
       w.Text = kNegationWord;
@@ -77,7 +84,7 @@ void TTransler::TranslateAt(int start, int& end, TTransKits& kits, const TUnits&
   kit.IsWord = 1;
   if (TranslatePhrase(start, end, kit, units)) {
     kit.Translated = 1;
-    kit.CasePattern = units[start].CasePattern;
+    kit.CasePattern = SlotPattern(units[start]);
   } else {
     // Unknown words pass through as written.
     kit.Translated = 0;

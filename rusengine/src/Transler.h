@@ -1,6 +1,10 @@
 // The translator: from a word of the sentence, takes off a leading "не" and
 // leading prepositions, finds the longest phrase the dictionary knows and
-// appends one output slot for it (or for an unknown word).
+// appends one output slot for it (or for an unknown word, passed through as
+// written). A "не" is never dropped: it is carried by the slot, or, with no
+// word after it in the run, becomes a slot "түгел" of its own; two that
+// cancel leave an empty slot. A slot takes its capitals from its first word
+// after "не" and prepositions (from the preposition when it stands alone).
 #pragma once
 
 #include <memory>

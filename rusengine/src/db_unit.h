@@ -153,7 +153,8 @@ private:
   std::unique_ptr<zentrok::TTable> FWords;
 };
 
-// The text of unknown words: the reading's own text.
+// The text of unknown words: the reading's own text, followed by " түгел"
+// when negated.
 class TUnknown : public TDB_standard {
 public:
   TUnknown() : TDB_standard(wcUnknown) {}

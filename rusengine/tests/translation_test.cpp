@@ -38,7 +38,10 @@ TEST_F(Translation, CapitalPatterns) {
   EXPECT_EQ(T(u"ДОМ"), u"Йорт");
   EXPECT_EQ(T(u"я знаю ДОМ"), u"Мин беләм ЙОРТ");
   EXPECT_EQ(T(u"Я знаю Дом"), u"Мин беләм Йорт");
-  EXPECT_EQ(T(u"Я знаю Я"), u"Мин беләм МИН");  // one capital letter counts as all capitals
+  // A one-letter capital word is a capital initial, not all capitals.
+  EXPECT_EQ(T(u"Он: «Я знаю»"), u"Он: «Мин беләм»");
+  EXPECT_EQ(T(u"я знаю, Я"), u"Мин беләм, Мин");
+  EXPECT_EQ(T(u"я знаю, НЕ ДОМ"), u"Мин беләм, ЙОРТ ТҮГЕЛ");
 }
 
 TEST_F(Translation, UnknownWordsPassThroughAsWritten) {
