@@ -1,5 +1,7 @@
 #include "db_unit.h"
 
+#include <unicode/uchar.h>
+
 #include "Common_ru.h"
 #include "zentrok/FileCollection.h"
 #include "zentrok/TrgErrors.h"
@@ -28,6 +30,19 @@ std::unique_ptr<zentrok::TTable> LoadTextTable(const std::string& path, int minC
   return table;
 }
 
+// True when a text cell of column 0 holds a character that the key
+// collation may weigh as a blank (white space, separators, controls).
+bool HasBlank(const zentrok::TPack2Table& table) {
+  for (int32_t r = 0; r < table.RowCount(); ++r)
+    for (char16_t c : table.CellText(r, 0)) {
+      const int8_t type = u_charType(c);
+      if (u_isUWhiteSpace(c) || type == U_SPACE_SEPARATOR || type == U_LINE_SEPARATOR ||
+          type == U_PARAGRAPH_SEPARATOR || type == U_CONTROL_CHAR)
+        return true;
+    }
+  return false;
+}
+
 }  // namespace
 
 // ------------------------------------------------------------ prepositions
@@ -54,6 +69,7 @@ TDB_standard::TDB_standard(const std::string& dataPath, const TNames& names, uin
                                       TFlank::TKind::Stems);
   }
   FPrepositions = prepositions.Get();
+  FHasBlanks = HasBlank(*FStems) || HasBlank(*FEndings);
 }
 
 bool TDB_standard::AnalyseAt(std::u16string_view word, int n, TTransUnits& readings) const {
@@ -83,6 +99,7 @@ void TDB_standard::GetText(const TWordForm& reading, std::u16string& text) const
 
 bool TDB_standard::AnalyseWord(std::u16string_view word, TTransUnits& readings) const {
   if (word.empty()) return false;
+  if (!FHasBlanks && word.find(u' ') != std::u16string_view::npos) return false;
   for (int n = static_cast<int>(word.size()); n >= 0; --n)
     if (AnalyseAt(word, n, readings)) return true;
   return false;

@@ -100,6 +100,10 @@ protected:
 
 private:
   mutable TIntKit FCodeBuffer;  // reused by AnalyseAt
+  // Whether a stem or an ending holds a blank. When none does, a phrase of
+  // several words cannot be split into a stem and an ending that both
+  // match, and is not searched for.
+  bool FHasBlanks = false;
 };
 
 class TVAdj : public TDB_standard {

@@ -25,6 +25,8 @@ protected:
     // A word that is both a verbal adjective and an adjective.
     lex.Adj.Stems.push_back({u"чита", 1, u"укый торган", 1});
     lex.Adj.Endings.push_back({u"ющий", {C(1, 0)}});
+    // A stem of two words.
+    lex.Noun.Stems.push_back({u"дом отдых", 2, u"ял йорты", 1});
     lex.Write(Dir->Path());
     Dict = std::make_unique<TDictionaryRT>(Dir->Path());
   }
@@ -108,6 +110,13 @@ TEST_F(Dictionary, AdjectiveReadingsMerge) {
   TTransKit one = Analyse(u"большого");
   ASSERT_EQ(one.Readings.size(), 1u);
   EXPECT_EQ(one.Readings[0].Form, 1);
+}
+
+TEST_F(Dictionary, StemOfTwoWords) {
+  TTransKit kit = Analyse(u"дом отдыха");
+  ASSERT_EQ(kit.Readings.size(), 1u);
+  EXPECT_EQ(Text(kit.Readings[0]), u"ял йорты");
+  EXPECT_TRUE(Analyse(u"дом большой").Readings.empty());
 }
 
 TEST_F(Dictionary, ClassOrder) {
