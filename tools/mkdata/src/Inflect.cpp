@@ -14,6 +14,19 @@ TFormList FromVector(const std::vector<std::u16string>& v, int first) {
   return l;
 }
 
+// Russian texts are written with е for ё: the Russian-to-Tatar engine folds ё
+// to е before every lookup, and most readers expect е.
+std::u16string NoYo(std::u16string s) {
+  for (auto& c : s) {
+    if (c == u'ё') c = u'е';
+    else if (c == u'Ё') c = u'Е';
+  }
+  return s;
+}
+void NoYo(std::vector<std::u16string>& v) {
+  for (auto& s : v) s = NoYo(s);
+}
+
 template <class F>
 auto Guard(const TEntry& e, F f) -> decltype(f()) {
   try {
@@ -66,6 +79,7 @@ TRusNoun RusNounOf(const TEntry& e) {
     TRusNoun n;
     n.Forms = RusNounForms(head, info);
     for (auto& f : n.Forms) f += tail;
+    NoYo(n.Forms);
     n.Gender = info.Gender;
     n.Animate = info.Animate;
     return n;
@@ -77,7 +91,9 @@ std::vector<std::u16string> RusAdjOf(const TEntry& e) {
     TRusAdjInfo info;
     info.Short = e.Flags.count("short") > 0;
     for (auto& [k, v] : e.Values) info.Forms[k] = v;
-    return RusAdjForms(e.Rus, info);
+    auto v = RusAdjForms(e.Rus, info);
+    NoYo(v);
+    return v;
   });
 }
 
@@ -90,7 +106,11 @@ TRusVerbInfo RusVerbInfoOf(const TEntry& e) {
 }
 
 std::vector<std::u16string> RusVerbOf(const TEntry& e) {
-  return Guard(e, [&] { return RusVerbForms(e.Rus, RusVerbInfoOf(e)); });
+  return Guard(e, [&] {
+    auto v = RusVerbForms(e.Rus, RusVerbInfoOf(e));
+    NoYo(v);
+    return v;
+  });
 }
 
 TFormList ToZeroBased(const TFormList& list) {

@@ -201,7 +201,9 @@ TLexicon LoadLexicon(const std::string& folder) {
   }
   seen.clear();
   for (auto& l : ReadSource(folder + "/pronouns.tsv", 4, 4)) {
-    TPronoun p{l.Place, l.Cells[0]};
+    TPronoun p;
+    p.Place = l.Place;
+    p.Tat = l.Cells[0];
     p.Gender = ParseInt(l.Cells[1], l.Place, "gender");
     if (p.Gender < 1 || p.Gender > 4) Fail(l.Place, "gender must be 1-4");
     p.Rus = SplitCommas(l.Cells[2]);
@@ -219,7 +221,9 @@ TLexicon LoadLexicon(const std::string& folder) {
     lx.Pronouns.push_back(std::move(p));
   }
   for (auto& l : ReadSource(folder + "/prepositions.tsv", 3, 4)) {
-    TPreposition p{l.Place, l.Cells[0]};
+    TPreposition p;
+    p.Place = l.Place;
+    p.Rus = l.Cells[0];
     p.FormId = ParseInt(l.Cells[1], l.Place, "governed case");
     p.TatCode = ParseInt(l.Cells[2], l.Place, "Tatar code");
     if (p.FormId < 0 || p.FormId > 5) Fail(l.Place, "governed case must be a form id 0-5");
@@ -242,6 +246,18 @@ TLexicon LoadLexicon(const std::string& folder) {
     e.Rus = l.Cells[0];
     if (l.Cells.size() > 2) ParseOptions(e, l.Cells[2], VerbFlags, VerbKeys);
     lx.PinnedVerbs.push_back(std::move(e));
+  }
+  // a pinned verb's conjugation serves every Tatar verb translated by it
+  for (auto& v : lx.Verbs) {
+    bool own = v.Flags.count("p") > 0;
+    for (auto& [k, val] : v.Values)
+      if (k.rfind("t:", 0) != 0) own = true;
+    if (own) continue;
+    for (auto& p : lx.PinnedVerbs)
+      if (p.Rus == v.Rus) {
+        for (auto& [k, val] : p.Values) v.Values.emplace(k, val);
+        if (p.Flags.count("p")) v.Flags.insert("p");
+      }
   }
   return lx;
 }

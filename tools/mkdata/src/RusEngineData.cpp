@@ -1,4 +1,5 @@
 // The Russian-to-Tatar engine's collections and text tables.
+#include <algorithm>
 #include <set>
 
 #include "DataBuilder.h"

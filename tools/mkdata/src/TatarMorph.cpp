@@ -138,9 +138,6 @@ struct TNounBuilder {
   TTatFlags Flags;
   std::vector<std::u16string> Out;
 
-  std::u16string Add(const std::u16string& w, const std::u16string& t) const {
-    return TatAppend(w, t, Back, Flags);
-  }
   // A form that ends the stem proper: later suffixes see no lexical flags.
   std::u16string AddPlain(const std::u16string& w, const std::u16string& t) const {
     return TatAppend(w, t, Back, {});
@@ -210,7 +207,6 @@ std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTat
   b.Bare(31, px[4]);
   std::u16string pl = TatAppend(lemma, u"LAр", back, sound);
   {
-    std::vector<std::u16string> tmp(7);
     TNounBuilder pb{back, {}, std::vector<std::u16string>(7)};
     pb.Bare(1, pl);
     for (int i = 0; i < 5; ++i) b.Out[37 + i] = pb.Out[2 + i];
