@@ -36,6 +36,42 @@ auto Guard(const TEntry& e, F f) -> decltype(f()) {
   }
 }
 
+// The masculine lemma of an adjective cited in any gender: столовая ->
+// столовый, рабочая -> рабочий, домашнее -> домашний.
+std::u16string MasculineOf(const std::u16string& w) {
+  if (w.size() < 3) return w;
+  std::u16string end = w.substr(w.size() - 2), stem = w.substr(0, w.size() - 2);
+  if (end == u"ый" || end == u"ий" || end == u"ой") return w;
+  char16_t s = stem.back();
+  bool hush = std::u16string_view(u"кгхжшчщ").find(s) != std::u16string_view::npos;
+  if (end == u"ая" || end == u"ое") return stem + (hush ? u"ий" : u"ый");
+  if (end == u"яя" || end == u"ее") return stem + u"ий";
+  if (end == u"ые" || end == u"ие") return stem + (end == u"ие" ? u"ий" : u"ый");
+  return w;
+}
+
+int GenderOfAdjective(const std::u16string& w) {
+  std::u16string end = w.size() >= 2 ? w.substr(w.size() - 2) : w;
+  if (end == u"ая" || end == u"яя") return 2;
+  if (end == u"ое" || end == u"ее") return 3;
+  if (end == u"ые" || end == u"ие") return 4;
+  return 1;
+}
+
+// An adjective declined as a noun of the given gender: forms 0-11.
+std::vector<std::u16string> AdjAsNoun(const std::u16string& w, int gender, bool anim) {
+  auto v = RusAdjForms(MasculineOf(w), {});
+  int g = gender >= 1 && gender <= 3 ? gender - 1 : 3;
+  std::vector<std::u16string> f(12);
+  int sg[6] = {1, 5, 9, anim ? 17 : 13, 21, 25};
+  int pl[6] = {4, 8, 12, anim ? 20 : 16, 24, 28};
+  for (int i = 0; i < 6; ++i) {
+    f[i] = gender == 4 ? v[pl[i]] : v[sg[i] + g];
+    f[6 + i] = v[pl[i]];
+  }
+  return f;
+}
+
 }  // namespace
 
 TTatFlags TatFlagsOf(const TEntry& e) {
@@ -77,8 +113,25 @@ TRusNoun RusNounOf(const TEntry& e) {
       tail = e.Rus.substr(sp);
     }
     TRusNoun n;
-    n.Forms = RusNounForms(head, info);
-    for (auto& f : n.Forms) f += tail;
+    if (e.Flags.count("agree") && !tail.empty()) {
+      // adjective + noun: both decline (родной язык -> родного языка)
+      std::u16string noun = tail.substr(1);
+      if (e.Flags.count("adj")) {
+        if (info.Gender == 0) info.Gender = GenderOfAdjective(noun);
+        n.Forms = AdjAsNoun(noun, info.Gender, info.Animate);
+      } else {
+        n.Forms = RusNounForms(noun, info);
+      }
+      auto adj = AdjAsNoun(head, info.Gender, info.Animate);
+      for (int i = 0; i < 12; ++i) n.Forms[i] = adj[i] + u" " + n.Forms[i];
+    } else if (e.Flags.count("adj")) {
+      // a substantivised adjective: столовая, животное, рабочий
+      if (info.Gender == 0) info.Gender = GenderOfAdjective(e.Rus);
+      n.Forms = AdjAsNoun(e.Rus, info.Gender, info.Animate);
+    } else {
+      n.Forms = RusNounForms(head, info);
+      for (auto& f : n.Forms) f += tail;
+    }
     NoYo(n.Forms);
     n.Gender = info.Gender;
     n.Animate = info.Animate;

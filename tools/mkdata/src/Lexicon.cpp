@@ -35,11 +35,11 @@ std::string Trim(const std::string& s) {
 }
 
 // Flags allowed per source file; "t:" flags are the Tatar side.
-const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl",
+const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree",
                                          "t:back", "t:front", "t:novoice", "t:syncope", "t:T"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
                                         "np", "gp", "dp", "ap", "ip", "pp"};
-const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:ar", "t:ir", "t:T"};
+const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
 const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
                                         "pf", "ger", "pap", "prp", "t:pres"};
 const std::set<std::string> AdjFlags = {"short", "t:back", "t:front", "t:novoice"};
@@ -246,6 +246,29 @@ TLexicon LoadLexicon(const std::string& folder) {
     e.Rus = l.Cells[0];
     if (l.Cells.size() > 2) ParseOptions(e, l.Cells[2], VerbFlags, VerbKeys);
     lx.PinnedVerbs.push_back(std::move(e));
+  }
+  // an entry that says nothing about its Russian word borrows what another
+  // entry with the same Russian word says (a second Tatar synonym)
+  for (auto* list : {&lx.Nouns, &lx.Adjectives, &lx.Verbs}) {
+    auto russianSide = [](const TEntry& e) {
+      for (auto& f : e.Flags)
+        if (f.rfind("t:", 0) != 0) return true;
+      for (auto& [k, v] : e.Values)
+        if (k.rfind("t:", 0) != 0) return true;
+      return false;
+    };
+    std::map<std::u16string, const TEntry*> described;
+    for (auto& e : *list)
+      if (russianSide(e)) described.emplace(e.Rus, &e);
+    for (auto& e : *list) {
+      if (russianSide(e)) continue;
+      auto it = described.find(e.Rus);
+      if (it == described.end()) continue;
+      for (auto& f : it->second->Flags)
+        if (f.rfind("t:", 0) != 0) e.Flags.insert(f);
+      for (auto& [k, v] : it->second->Values)
+        if (k.rfind("t:", 0) != 0) e.Values.emplace(k, v);
+    }
   }
   // a pinned verb's conjugation serves every Tatar verb translated by it
   for (auto& v : lx.Verbs) {

@@ -29,10 +29,11 @@ std::u16string DropFleeting(const std::u16string& w) {
   if (soft) s.pop_back();
   if (s.size() < 3) return w;
   size_t v = s.size() - 2;
-  if (!In(s[v], u"оеё")) return w;
+  if (!In(s[v], u"оеёя")) return w;
   std::u16string head = s.substr(0, v);
   std::u16string tail = s.substr(v + 1);
-  if (s[v] != u'о' && !head.empty() && IsVowel(Last(head))) head += u'й';
+  if (s[v] == u'я') head += u'й';  // заяц -> зайц
+  else if (s[v] != u'о' && !head.empty() && IsVowel(Last(head))) head += u'й';
   else if (s[v] != u'о' && Last(head) == u'л') head += u'ь';
   return head + tail + (soft ? u"ь" : u"");
 }
@@ -156,11 +157,11 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
     std::u16string b = Cut(v, 1);
     if (EndsWith(v, u"ья")) {
       f[7] = b + u"ев"; f[8] = b + u"ям"; f[10] = b + u"ями"; f[11] = b + u"ях";
-    } else if (Last(v) == u'я') {
+    } else if (Last(v) == u'я' && info.Gender == 1) {
       f[7] = b + u"ей"; f[8] = b + u"ям"; f[10] = b + u"ями"; f[11] = b + u"ях";
-    } else if (Last(v) == u'а') {
+    } else if (Last(v) == u'а' && info.Gender == 1) {
       f[7] = b + u"ов"; f[8] = b + u"ам"; f[10] = b + u"ами"; f[11] = b + u"ах";
-    } else {
+    } else if (Last(v) == u'и') {
       bool soft = !Velar(Last(b)) && !Sibilant(Last(b));
       f[7] = b + u"ей"; f[8] = b + (soft ? u"ям" : u"ам");
       f[10] = b + (soft ? u"ями" : u"ами"); f[11] = b + (soft ? u"ях" : u"ах");
