@@ -152,14 +152,14 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
   // a given nominative plural brings its own oblique plural stem
   static const char* Keys[12] = {"ns", "gs", "ds", "as", "is", "ps", "np", "gp", "dp", "ap", "ip", "pp"};
   auto np = info.Forms.find("np");
-  if (np != info.Forms.end() && !info.Indeclinable) {
+  if (np != info.Forms.end() && !info.Indeclinable && info.Gender == 1) {
     const std::u16string& v = np->second;
     std::u16string b = Cut(v, 1);
     if (EndsWith(v, u"ья")) {
       f[7] = b + u"ев"; f[8] = b + u"ям"; f[10] = b + u"ями"; f[11] = b + u"ях";
-    } else if (Last(v) == u'я' && info.Gender == 1) {
+    } else if (Last(v) == u'я') {
       f[7] = b + u"ей"; f[8] = b + u"ям"; f[10] = b + u"ями"; f[11] = b + u"ях";
-    } else if (Last(v) == u'а' && info.Gender == 1) {
+    } else if (Last(v) == u'а') {
       f[7] = b + u"ов"; f[8] = b + u"ам"; f[10] = b + u"ами"; f[11] = b + u"ах";
     } else if (Last(v) == u'и') {
       bool soft = !Velar(Last(b)) && !Sibilant(Last(b));
@@ -257,6 +257,11 @@ std::u16string Refl(const std::u16string& w, bool refl) {
   return w + (IsVowel(Last(w)) ? u"сь" : u"ся");
 }
 
+// давать, узнавать, вставать: the -ва- drops in the present (даю, узнаю)
+bool GivingVerb(const std::u16string& b) {
+  return EndsWith(b, u"давать") || EndsWith(b, u"знавать") || EndsWith(b, u"ставать");
+}
+
 struct TPresent {
   std::u16string S1, S2, S3, P1, P2, P3;
 };
@@ -267,7 +272,7 @@ TPresent Present(const std::u16string& b, const TOverrides& o) {
     s1 = Cut(b, 5) + u"ую"; s3 = Cut(b, 5) + u"ует";
   } else if (EndsWith(b, u"евать") && (Sibilant(Last(Cut(b, 5))) || Last(Cut(b, 5)) == u'ц')) {
     s1 = Cut(b, 5) + u"ую"; s3 = Cut(b, 5) + u"ует";
-  } else if (EndsWith(b, u"авать")) {
+  } else if (GivingVerb(b)) {
     s1 = Cut(b, 4) + u"ю"; s3 = Cut(b, 4) + u"ёт";
   } else if (EndsWith(b, u"ать") || EndsWith(b, u"ять") || EndsWith(b, u"еть")) {
     s1 = Cut(b, 2) + u"ю"; s3 = Cut(b, 2) + u"ет";
@@ -309,7 +314,7 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   TPresent p = Present(b, o);
   std::u16string z = Cut(p.P3, 2);  // present stem of the 3pl
   std::u16string imp;
-  if (EndsWith(b, u"авать")) imp = Cut(b, 2) + u"й";
+  if (GivingVerb(b)) imp = Cut(b, 2) + u"й";
   else imp = IsVowel(Last(z)) ? z + u"й" : z + u"и";
   imp = Get(o, "imp", imp);
   std::u16string pm;
@@ -339,7 +344,7 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
     std::u16string root = Last(pm) == u'л' ? Cut(pm, 1) : pm;
     ger = r ? root + (Last(pm) == u'л' ? u"вшись" : u"шись") : root + (Last(pm) == u'л' ? u"в" : u"ши");
   } else {
-    std::u16string g = EndsWith(b, u"авать") ? Cut(b, 2) : z;
+    std::u16string g = GivingVerb(b) ? Cut(b, 2) : z;
     ger = Refl(g + (Sibilant(Last(g)) ? u"а" : u"я"), r);
   }
   v[14] = Get(o, "ger", ger);
