@@ -34,6 +34,7 @@ Az.Morph.init(dictDir, (err) => {
     if (!parses.length) { s.unknown.add(lemma); continue; }
     s.lemmas.add(lemma);
     const want = tags.split(',');
+    if (want.includes('impr')) want.push('excl');  // the imperative addressed to the hearer
     const candidates = new Set();
     for (const p of parses) {
       const base = p.normalize();
