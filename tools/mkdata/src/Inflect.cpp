@@ -81,6 +81,7 @@ TTatFlags TatFlagsOf(const TEntry& e) {
   f.NoVoice = e.Flags.count("t:novoice") > 0;
   f.Syncope = e.Flags.count("t:syncope") > 0;
   f.Voiceless = e.Flags.count("t:T") > 0;
+  f.Px3 = e.Flags.count("t:px3") > 0;
   if (e.Flags.count("t:ar")) f.Aorist = 1;
   if (e.Flags.count("t:ir")) f.Aorist = 2;
   if (auto it = e.Values.find("t:pres"); it != e.Values.end()) f.Present = it->second;

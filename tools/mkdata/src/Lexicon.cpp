@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "zentrok/KeyCollation.h"
 #include "zentrok/Utf.h"
 
 namespace mkdata {
@@ -36,7 +37,7 @@ std::string Trim(const std::string& s) {
 
 // Flags allowed per source file; "t:" flags are the Tatar side.
 const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree",
-                                         "t:back", "t:front", "t:novoice", "t:syncope", "t:T"};
+                                         "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
                                         "np", "gp", "dp", "ap", "ip", "pp"};
 const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
@@ -45,6 +46,16 @@ const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp
 const std::set<std::string> AdjFlags = {"short", "t:back", "t:front", "t:novoice"};
 const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp"};
 const std::set<std::string> NoFlags = {};
+// "direct": the word is also looked up whole, before any analysis, so that
+// an adverb such as иртәгә wins over the noun form it resembles.
+const std::set<std::string> AdverbFlags = {"direct"};
+
+// Keys compare like the engines' tables: case does not count.
+struct TKeyLess {
+  bool operator()(const std::u16string& a, const std::u16string& b) const {
+    return zentrok::KeyCompare(a, b) < 0;
+  }
+};
 const std::set<std::string> NoKeys = {};
 
 void ParseOptions(TEntry& e, const std::u16string& cell, const std::set<std::string>& flags,
@@ -80,7 +91,7 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
                                 const std::set<std::string>& flags, const std::set<std::string>& keys,
                                 bool uniqueTat, bool uniqueRus) {
   std::vector<TEntry> out;
-  std::map<std::u16string, int> seenTat, seenRus;
+  std::map<std::u16string, int, TKeyLess> seenTat, seenRus;
   for (auto& line : ReadSource(folder + "/" + name, textCells, textCells + 1)) {
     TEntry e;
     e.Place = line.Place;
@@ -173,7 +184,7 @@ TLexicon LoadLexicon(const std::string& folder) {
   lx.Nouns = ReadEntries(folder, "nouns.tsv", 2, NounFlags, NounKeys, true, true);
   lx.Verbs = ReadEntries(folder, "verbs.tsv", 2, VerbFlags, VerbKeys, true, true);
   lx.Adjectives = ReadEntries(folder, "adjectives.tsv", 2, AdjFlags, AdjKeys, true, true);
-  lx.Adverbs = ReadEntries(folder, "adverbs.tsv", 2, NoFlags, NoKeys, true, true);
+  lx.Adverbs = ReadEntries(folder, "adverbs.tsv", 2, AdverbFlags, NoKeys, true, true);
   lx.Numerals = ReadEntries(folder, "numerals.tsv", 2, NoFlags, NoKeys, true, true);
   lx.Conjunctions = ReadEntries(folder, "conjunctions.tsv", 2, NoFlags, NoKeys, true, true);
   lx.Postpositions = ReadEntries(folder, "postpositions.tsv", 3, NoFlags, NoKeys, true, false);
@@ -183,7 +194,7 @@ TLexicon LoadLexicon(const std::string& folder) {
   }
   lx.Predicatives = ReadEntries(folder, "predicatives.tsv", 2, NoFlags, NoKeys, true, true);
 
-  std::set<std::u16string> seen;
+  std::set<std::u16string, TKeyLess> seen;
   for (auto& l : ReadSource(folder + "/determiners.tsv", 6, 6)) {
     TDeterminer d{l.Place, l.Cells[0], l.Cells[1], l.Cells[2], l.Cells[3]};
     d.Number = ParseInt(l.Cells[4], l.Place, "number");

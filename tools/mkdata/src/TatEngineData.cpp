@@ -239,6 +239,8 @@ void BuildLists(const TLexicon& lx, TOut& out) {
   for (auto& e : lx.Predicatives)
     if (e.ToRus) l08.AddRow({e.Tat, e.Rus}), ++n08;
   for (auto& p : lx.Phrases) l11.AddRow({p.Key, p.Value});
+  for (auto& e : lx.Adverbs)
+    if (e.ToRus && e.Flags.count("direct")) l11.AddRow({e.Tat, e.Rus});
   out.Report.Entries["conjunction/particle"] = n03;
   out.Report.Entries["postposition"] = n06;
   out.Report.Entries["determiner"] = (int)lx.Determiners.size();

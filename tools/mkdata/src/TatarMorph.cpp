@@ -199,6 +199,7 @@ std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTat
   TTatFlags sound;  // only the sound class carries over to consonant-initial suffixes
   sound.Voiceless = flags.Voiceless;
   b.Bare(1, lemma, sound);
+  if (flags.Px3) b.AfterPx3(1, lemma);  // ишегалды -> ишегалдында, ишегалдын
   auto px = Possessives(lemma, back, flags);
   b.AfterPx12(7, px[0]);
   b.AfterPx12(13, px[1]);
@@ -228,7 +229,7 @@ std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTat
   b.Out[79] = TatAppend(px[3], u"сIз", back);
   b.Out[80] = TatAppend(px[4], u"сIз", back);
   b.Out[81] = TatAppend(ppx[2], u"сIз", back);
-  b.Out[82] = TatAppend(lemma, u"DAгI", back, sound);
+  b.Out[82] = flags.Px3 ? TatAppend(lemma, u"ндAгI", back) : TatAppend(lemma, u"DAгI", back, sound);
   b.Out[83] = TatAppend(px[0], u"дAгI", back);
   b.Out[84] = TatAppend(px[1], u"дAгI", back);
   b.Out[85] = TatAppend(px[2], u"ндAгI", back);

@@ -15,6 +15,7 @@ struct TTatFlags {
   bool NoVoice = false;    // final к/п does not become г/б before a vowel
   bool Syncope = false;    // the last stem vowel drops before a vowel (халык -> халкы)
   bool Voiceless = false;  // final voiced consonant counts as voiceless (клуб -> клубка)
+  bool Px3 = false;        // the lemma already ends in a 3rd-person possessive (ишегалды)
   int Aorist = 0;          // consonant verb stems: 0 by syllables, 1 -ар, 2 -ыр
   std::u16string Present;  // irregular present/-а converb stem (йөр -> йөри)
 };
