@@ -169,12 +169,20 @@ void BuildVerbs(const TLexicon& lx, TOut& out) {
   TEndingIndex tatIdx, ganIdx;
   TTextTableWriter stems, forms, ganStems;
   std::map<std::u16string, const TEntry*> rusVerbs;  // first entry that describes each verb
+  // an agent form in -учы that the lexicon lists as a noun (укучы, язучы)
+  // is left to the noun: as a verb it would read as a participle
+  std::set<std::u16string> nounLemmas;
+  for (const auto& e : lx.Nouns)
+    if (e.ToRus) nounLemmas.insert(e.Tat);
   for (const auto& e : lx.PinnedVerbs) rusVerbs.emplace(e.Rus, &e);
   int n = 0;
   for (const auto& e : lx.Verbs) {
     if (!e.ToRus) continue;
     ++n;
-    TSplit t = SplitForms(TatVerbList(e));
+    TFormList vl = TatVerbList(e);
+    for (auto& [code, form] : vl)
+      if ((code == 81 || code == 82) && nounLemmas.count(form)) form.clear();
+    TSplit t = SplitForms(vl);
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
     int num = numbers.at(e.Rus);
