@@ -83,6 +83,15 @@ TEST(TatarNouns, DerivedSuffixesAndAlternations) {
   EXPECT_EQ(U8(TatNounForms(u"студент", student)[87]), "студентлар");
   EXPECT_EQ(U8(TatNounForms(u"фамилия", {})[19]), "фамилиясе");
   EXPECT_EQ(U8(TatNounForms(u"шигырь", {})[19]), "шигыре");
+  // a compound that already ends in a 3rd-person possessive declines as one
+  TTatFlags px3;
+  px3.Px3 = true;
+  auto yard = TatNounForms(u"ишегалды", px3);
+  EXPECT_EQ(U8(yard[6]), "ишегалдында");
+  EXPECT_EQ(U8(yard[3]), "ишегалдына");
+  EXPECT_EQ(U8(yard[4]), "ишегалдын");
+  EXPECT_EQ(U8(yard[82]), "ишегалдындагы");
+  EXPECT_EQ(U8(TatNounForms(u"аш бүлмәсе", px3)[5]), "аш бүлмәсеннән");
 }
 
 TEST(TatarHarmony, LastVowelDecides) {
