@@ -19,6 +19,16 @@ using zentrok::TTextTableWriter;
 
 std::u16string Num(long long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
 
+// The engine folds ё to е in every Russian word before a lookup, so keys
+// are stored with е.
+std::u16string FoldYo(std::u16string s) {
+  for (auto& c : s) {
+    if (c == u'ё') c = u'е';
+    else if (c == u'Ё') c = u'Е';
+  }
+  return s;
+}
+
 // One word class: Russian stems and endings, Tatar stems and endings.
 class TClassTables {
 public:
@@ -158,7 +168,7 @@ void BuildVerbs(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
 void BuildTextTables(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
   TTextTableWriter prf;
   for (auto& p : lx.Prepositions)
-    prf.AddRow({p.Rus, Num(p.FormId), Num(p.TatCode), p.Postposition});
+    prf.AddRow({FoldYo(p.Rus), Num(p.FormId), Num(p.TatCode), p.Postposition});
   prf.Sort(0);
   prf.Save(dir + "/pc32prf.coll");
   rep.Rows["pc32prf.coll"] = (int)prf.RowCount();
@@ -166,7 +176,8 @@ void BuildTextTables(const TLexicon& lx, const std::string& dir, TBuildReport& r
   // whole words: the Russian list first, then the uninflected classes turned round
   TTextTableWriter mod;
   std::set<std::u16string> seen;
-  auto add = [&](const std::u16string& rus, const std::u16string& tat) {
+  auto add = [&](const std::u16string& rusText, const std::u16string& tat) {
+    std::u16string rus = FoldYo(rusText);
     if (seen.insert(rus).second) mod.AddRow({rus, tat});
   };
   for (auto& w : lx.RusWords) add(w.Key, w.Value);
