@@ -215,6 +215,21 @@ std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusA
     cmp = st + u"ее";
   }
   v[29] = Get(info.Forms, "cmp", cmp);
+  // short forms: given, asked for, or made for a plain hard stem (красив,
+  // нужен: a vowel goes between a consonant and the final н)
+  bool plain = !vel && !sib && !soft && !stressed && st.size() >= 3;
+  if (plain && !info.Short && !info.Forms.count("sm")) {
+    std::u16string m = st;
+    if (Last(st) == u'н' && !IsVowel(st[st.size() - 2])) {
+      m = Cut(st, 1);
+      if (Last(m) == u'ь') m.pop_back();  // сильный -> силён
+      m += u"ен";
+    }
+    v[30] = m;
+    v[31] = st + u"а";
+    v[32] = st + u"о";
+    v[33] = st + u"ы";
+  }
   if (info.Short || info.Forms.count("sm")) {
     v[30] = Get(info.Forms, "sm", st);
     v[31] = Get(info.Forms, "sf", st + u"а");
@@ -274,6 +289,8 @@ TPresent Present(const std::u16string& b, const TOverrides& o) {
     s1 = Cut(b, 5) + u"ую"; s3 = Cut(b, 5) + u"ует";
   } else if (GivingVerb(b)) {
     s1 = Cut(b, 4) + u"ю"; s3 = Cut(b, 4) + u"ёт";
+  } else if (EndsWith(b, u"ять") && b.size() > 3 && IsVowel(b[b.size() - 4])) {
+    s1 = Cut(b, 3) + u"ю"; s3 = Cut(b, 3) + u"ет";  // лаять -> лаю, сеять -> сеет
   } else if (EndsWith(b, u"ать") || EndsWith(b, u"ять") || EndsWith(b, u"еть")) {
     s1 = Cut(b, 2) + u"ю"; s3 = Cut(b, 2) + u"ет";
   } else if (EndsWith(b, u"нуть")) {

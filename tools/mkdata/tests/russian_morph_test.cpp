@@ -103,6 +103,12 @@ TEST(RussianAdjectives, HardSoftMixedAndStressed) {
   EXPECT_EQ(U8(RusAdjForms(u"громкий", {})[29]), "громче");
   EXPECT_EQ(U8(RusAdjForms(u"тихий", {})[29]), "тише");
   EXPECT_THROW(RusAdjForms(u"быстро", {}), std::invalid_argument);
+  // short forms of plain hard stems, with the vowel before a final н
+  EXPECT_EQ(Join(RusAdjForms(u"нужный", {}), 30, 34), "нужен нужна нужно нужны");
+  EXPECT_EQ(U8(RusAdjForms(u"длинный", {})[30]), "длинен");
+  EXPECT_EQ(U8(RusAdjForms(u"сильный", {})[30]), "силен");
+  EXPECT_EQ(U8(RusAdjForms(u"красивый", {})[31]), "красива");
+  EXPECT_TRUE(RusAdjForms(u"русский", {})[30].empty());
 }
 
 TEST(RussianVerbs, ConjugationsAndAlternations) {
@@ -135,6 +141,7 @@ TEST(RussianVerbs, ConjugationsAndAlternations) {
             "нёсший нёсшая нёсшее нёсшие");
   EXPECT_THROW(RusVerbForms(u"мочь", {}), std::invalid_argument);
   EXPECT_EQ(U8(RusPresentParticiple(u"читать", {})), "читающий");
+  EXPECT_EQ(Join(RusVerbForms(u"лаять", {}), 3, 6), "лаю лаешь лает");
   EXPECT_EQ(U8(RusPresentParticiple(u"учиться", {})), "учащийся");
   EXPECT_EQ(Join(RusParticipleDeclension(u"читавший"), 1, 5), "читавший читавшая читавшее читавшие");
 }
