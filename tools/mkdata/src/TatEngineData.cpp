@@ -236,6 +236,34 @@ void BuildWholeWords(const std::vector<TEntry>& entries, TOut& out, const char* 
   out.Save(stemName, stems);
 }
 
+// Numerals: the word and its case forms (алтыда, алтыдан, алтыга ...), all
+// rendered by the numeral's Russian text.
+void BuildNumerals(const TLexicon& lx, TOut& out) {
+  TParadigmSet set;
+  TEndingIndex idx;
+  TTextTableWriter stems;
+  int n = 0;
+  for (const auto& e : lx.Numerals) {
+    if (!e.ToRus) continue;
+    ++n;
+    TFormList forms;
+    if (e.Tat.find(u' ') == std::u16string::npos) {
+      auto all = TatNounForms(e.Tat, TatFlagsOf(e));
+      for (int c = 1; c <= 6; ++c) forms.emplace_back(c, all[c]);
+    } else {
+      forms.emplace_back(1, e.Tat);
+    }
+    TSplit t = SplitForms(forms);
+    int p = set.Number(t.Endings);
+    idx.Add(p, t.Endings, 8);
+    stems.AddRow({t.Stem, Num(p), e.Rus, u"0", e.Tat});
+  }
+  CheckTatParadigms(set, "numerals");
+  out.Report.Entries["numeral"] = n;
+  SaveEndings(out, "flt05.pack", idx);
+  out.Save("itfst05.pack", stems);
+}
+
 void BuildLists(const TLexicon& lx, TOut& out) {
   TTextTableWriter l03, l06, l07, l08, l11;
   int n03 = 0, n06 = 0, n08 = 0;
@@ -285,7 +313,7 @@ void BuildTatEngineData(const TLexicon& lx, const std::string& outDir, TBuildRep
   BuildPronouns(lx, out);
   BuildVerbs(lx, out);
   BuildWholeWords(lx.Adverbs, out, "adverb", "flt02.pack", "itfst02.pack");
-  BuildWholeWords(lx.Numerals, out, "numeral", "flt05.pack", "itfst05.pack");
+  BuildNumerals(lx, out);
   BuildLists(lx, out);
 }
 
