@@ -1,0 +1,176 @@
+#include "Inflect.h"
+
+#include <stdexcept>
+
+#include "zentrok/Utf.h"
+
+namespace mkdata {
+namespace {
+
+TFormList FromVector(const std::vector<std::u16string>& v, int first) {
+  TFormList l;
+  for (int i = first; i < (int)v.size(); ++i)
+    if (!v[i].empty()) l.emplace_back(i, v[i]);
+  return l;
+}
+
+// Russian texts are written with е for ё: the Russian-to-Tatar engine folds ё
+// to е before every lookup, and most readers expect е.
+std::u16string NoYo(std::u16string s) {
+  for (auto& c : s) {
+    if (c == u'ё') c = u'е';
+    else if (c == u'Ё') c = u'Е';
+  }
+  return s;
+}
+void NoYo(std::vector<std::u16string>& v) {
+  for (auto& s : v) s = NoYo(s);
+}
+
+template <class F>
+auto Guard(const TEntry& e, F f) -> decltype(f()) {
+  try {
+    return f();
+  } catch (const std::invalid_argument& ex) {
+    throw TLexiconError(e.Place.Where() + ": " + zentrok::Utf16ToUtf8(e.Rus) + ": " + ex.what());
+  }
+}
+
+// The masculine lemma of an adjective cited in any gender: столовая ->
+// столовый, рабочая -> рабочий, домашнее -> домашний.
+std::u16string MasculineOf(const std::u16string& w) {
+  if (w.size() < 3) return w;
+  std::u16string end = w.substr(w.size() - 2), stem = w.substr(0, w.size() - 2);
+  if (end == u"ый" || end == u"ий" || end == u"ой") return w;
+  char16_t s = stem.back();
+  bool hush = std::u16string_view(u"кгхжшчщ").find(s) != std::u16string_view::npos;
+  if (end == u"ая" || end == u"ое") return stem + (hush ? u"ий" : u"ый");
+  if (end == u"яя" || end == u"ее") return stem + u"ий";
+  if (end == u"ые" || end == u"ие") return stem + (end == u"ие" ? u"ий" : u"ый");
+  return w;
+}
+
+int GenderOfAdjective(const std::u16string& w) {
+  std::u16string end = w.size() >= 2 ? w.substr(w.size() - 2) : w;
+  if (end == u"ая" || end == u"яя") return 2;
+  if (end == u"ое" || end == u"ее") return 3;
+  if (end == u"ые" || end == u"ие") return 4;
+  return 1;
+}
+
+// An adjective declined as a noun of the given gender: forms 0-11.
+std::vector<std::u16string> AdjAsNoun(const std::u16string& w, int gender, bool anim) {
+  auto v = RusAdjForms(MasculineOf(w), {});
+  int g = gender >= 1 && gender <= 3 ? gender - 1 : 3;
+  std::vector<std::u16string> f(12);
+  int sg[6] = {1, 5, 9, anim ? 17 : 13, 21, 25};
+  int pl[6] = {4, 8, 12, anim ? 20 : 16, 24, 28};
+  for (int i = 0; i < 6; ++i) {
+    f[i] = gender == 4 ? v[pl[i]] : v[sg[i] + g];
+    f[6 + i] = v[pl[i]];
+  }
+  return f;
+}
+
+}  // namespace
+
+TTatFlags TatFlagsOf(const TEntry& e) {
+  TTatFlags f;
+  if (e.Flags.count("t:back")) f.Harmony = 1;
+  if (e.Flags.count("t:front")) f.Harmony = -1;
+  f.NoVoice = e.Flags.count("t:novoice") > 0;
+  f.Syncope = e.Flags.count("t:syncope") > 0;
+  f.Voiceless = e.Flags.count("t:T") > 0;
+  f.Px3 = e.Flags.count("t:px3") > 0;
+  if (e.Flags.count("t:ar")) f.Aorist = 1;
+  if (e.Flags.count("t:ir")) f.Aorist = 2;
+  if (auto it = e.Values.find("t:pres"); it != e.Values.end()) f.Present = it->second;
+  return f;
+}
+
+TFormList TatNounList(const TEntry& e) { return FromVector(TatNounForms(e.Tat, TatFlagsOf(e)), 1); }
+TFormList TatVerbList(const TEntry& e) { return FromVector(TatVerbForms(e.Tat, TatFlagsOf(e)), 1); }
+TFormList TatParticipleList(const TEntry& e) {
+  return FromVector(TatParticipleForms(e.Tat, TatFlagsOf(e)), 1);
+}
+TFormList TatAdjList(const TEntry& e) { return FromVector(TatAdjForms(e.Tat, TatFlagsOf(e)), 1); }
+
+TRusNoun RusNounOf(const TEntry& e) {
+  return Guard(e, [&] {
+    TRusNounInfo info;
+    if (e.Flags.count("m")) info.Gender = 1;
+    if (e.Flags.count("f")) info.Gender = 2;
+    if (e.Flags.count("n")) info.Gender = 3;
+    if (e.Flags.count("pl")) info.Gender = 4;
+    info.Animate = e.Flags.count("anim") > 0;
+    info.Fleeting = e.Flags.count("fleet") > 0;
+    info.EndStress = e.Flags.count("end") > 0;
+    info.Indeclinable = e.Flags.count("indecl") > 0;
+    for (auto& [k, v] : e.Values) info.Forms[k] = v;
+    // a phrase declines its first word; the rest stays as written
+    std::u16string head = e.Rus, tail;
+    if (auto sp = e.Rus.find(u' '); sp != std::u16string::npos) {
+      head = e.Rus.substr(0, sp);
+      tail = e.Rus.substr(sp);
+    }
+    TRusNoun n;
+    if (e.Flags.count("agree") && !tail.empty()) {
+      // adjective + noun: both decline (родной язык -> родного языка)
+      std::u16string noun = tail.substr(1);
+      if (e.Flags.count("adj")) {
+        if (info.Gender == 0) info.Gender = GenderOfAdjective(noun);
+        n.Forms = AdjAsNoun(noun, info.Gender, info.Animate);
+      } else {
+        n.Forms = RusNounForms(noun, info);
+      }
+      auto adj = AdjAsNoun(head, info.Gender, info.Animate);
+      for (int i = 0; i < 12; ++i) n.Forms[i] = adj[i] + u" " + n.Forms[i];
+    } else if (e.Flags.count("adj")) {
+      // a substantivised adjective: столовая, животное, рабочий
+      if (info.Gender == 0) info.Gender = GenderOfAdjective(e.Rus);
+      n.Forms = AdjAsNoun(e.Rus, info.Gender, info.Animate);
+    } else {
+      n.Forms = RusNounForms(head, info);
+      for (auto& f : n.Forms) f += tail;
+    }
+    NoYo(n.Forms);
+    n.Gender = info.Gender;
+    n.Animate = info.Animate;
+    return n;
+  });
+}
+
+std::vector<std::u16string> RusAdjOf(const TEntry& e) {
+  return Guard(e, [&] {
+    TRusAdjInfo info;
+    info.Short = e.Flags.count("short") > 0;
+    for (auto& [k, v] : e.Values) info.Forms[k] = v;
+    auto v = RusAdjForms(e.Rus, info);
+    NoYo(v);
+    return v;
+  });
+}
+
+TRusVerbInfo RusVerbInfoOf(const TEntry& e) {
+  TRusVerbInfo info;
+  info.Perfective = e.Flags.count("p") > 0;
+  for (auto& [k, v] : e.Values)
+    if (k.rfind("t:", 0) != 0) info.Forms[k] = v;
+  return info;
+}
+
+std::vector<std::u16string> RusVerbOf(const TEntry& e) {
+  return Guard(e, [&] {
+    auto v = RusVerbForms(e.Rus, RusVerbInfoOf(e));
+    NoYo(v);
+    return v;
+  });
+}
+
+TFormList ToZeroBased(const TFormList& list) {
+  TFormList out;
+  for (auto& [c, f] : list) out.emplace_back(c - 1, f);
+  return out;
+}
+
+}  // namespace mkdata

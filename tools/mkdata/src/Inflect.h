@@ -1,0 +1,41 @@
+// The bridge between lexicon entries and the generators: reads an entry's
+// flags and overrides and returns its forms as (code, form) lists in the
+// numbering of each table. A form the rules cannot make raises
+// TLexiconError at the entry's place.
+#pragma once
+
+#include "Lexicon.h"
+#include "Paradigms.h"
+#include "RussianMorph.h"
+#include "TatarMorph.h"
+
+namespace mkdata {
+
+TTatFlags TatFlagsOf(const TEntry& e);
+
+// Tatar side, codes as in the Tatar-to-Russian engine (1-based).
+TFormList TatNounList(const TEntry& e);
+TFormList TatVerbList(const TEntry& e);
+TFormList TatParticipleList(const TEntry& e);
+TFormList TatAdjList(const TEntry& e);
+
+// Russian noun: gender (1-4), animacy and the twelve forms in block order.
+struct TRusNoun {
+  int Gender = 1;
+  bool Animate = false;
+  std::vector<std::u16string> Forms;  // 0-11
+};
+TRusNoun RusNounOf(const TEntry& e);
+
+// Russian adjective forms, v numbering 1-33 (see RusAdjForms).
+std::vector<std::u16string> RusAdjOf(const TEntry& e);
+
+// Russian verb forms by selector 1-18, and the verb info.
+TRusVerbInfo RusVerbInfoOf(const TEntry& e);
+std::vector<std::u16string> RusVerbOf(const TEntry& e);
+
+// Shifts a 1-based Tatar code list to the 0-based codes of the
+// Russian-to-Tatar engine.
+TFormList ToZeroBased(const TFormList& list);
+
+}  // namespace mkdata

@@ -1,0 +1,299 @@
+#include "Lexicon.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "zentrok/KeyCollation.h"
+#include "zentrok/Utf.h"
+
+namespace mkdata {
+namespace {
+
+[[noreturn]] void Fail(const TPlace& p, const std::string& msg) {
+  throw TLexiconError(p.Where() + ": " + msg);
+}
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> cells;
+  std::string cur;
+  for (char c : line) {
+    if (c == '\t') {
+      cells.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  cells.push_back(cur);
+  return cells;
+}
+
+std::string Trim(const std::string& s) {
+  size_t a = s.find_first_not_of(" \r");
+  if (a == std::string::npos) return {};
+  size_t b = s.find_last_not_of(" \r");
+  return s.substr(a, b - a + 1);
+}
+
+// Flags allowed per source file; "t:" flags are the Tatar side.
+const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree",
+                                         "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3"};
+const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
+                                        "np", "gp", "dp", "ap", "ip", "pp"};
+const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
+const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
+                                        "pf", "ger", "pap", "prp", "t:pres"};
+const std::set<std::string> AdjFlags = {"short", "t:back", "t:front", "t:novoice"};
+const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp"};
+const std::set<std::string> NoFlags = {};
+// "direct": the word is also looked up whole, before any analysis, so that
+// an adverb such as иртәгә wins over the noun form it resembles.
+const std::set<std::string> AdverbFlags = {"direct"};
+
+// Keys compare like the engines' tables: case does not count.
+struct TKeyLess {
+  bool operator()(const std::u16string& a, const std::u16string& b) const {
+    return zentrok::KeyCompare(a, b) < 0;
+  }
+};
+const std::set<std::string> NoKeys = {};
+
+void ParseOptions(TEntry& e, const std::u16string& cell, const std::set<std::string>& flags,
+                  const std::set<std::string>& keys) {
+  std::istringstream in(zentrok::Utf16ToUtf8(cell));
+  std::string tok;
+  while (in >> tok) {
+    if (tok == ">") {
+      e.ToTat = false;
+    } else if (tok == "<") {
+      e.ToRus = false;
+    } else if (auto eq = tok.find('='); eq != std::string::npos) {
+      std::string key = tok.substr(0, eq);
+      if (!keys.count(key)) Fail(e.Place, "unknown form key \"" + key + "\"");
+      std::string value = tok.substr(eq + 1);
+      if (value.empty()) Fail(e.Place, "empty value for \"" + key + "\"");
+      e.Values[key] = zentrok::Utf8ToUtf16(value);
+    } else {
+      if (!flags.count(tok)) Fail(e.Place, "unknown flag \"" + tok + "\"");
+      e.Flags.insert(tok);
+    }
+  }
+}
+
+bool IsWordText(const std::u16string& s) {
+  if (s.empty()) return false;
+  for (char16_t c : s)
+    if (c < 0x20) return false;
+  return true;
+}
+
+std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& name, int textCells,
+                                const std::set<std::string>& flags, const std::set<std::string>& keys,
+                                bool uniqueTat, bool uniqueRus) {
+  std::vector<TEntry> out;
+  std::map<std::u16string, int, TKeyLess> seenTat, seenRus;
+  for (auto& line : ReadSource(folder + "/" + name, textCells, textCells + 1)) {
+    TEntry e;
+    e.Place = line.Place;
+    e.Tat = line.Cells[0];
+    e.Rus = line.Cells[1];
+    if (!IsWordText(e.Tat)) Fail(e.Place, "empty Tatar word");
+    if (!IsWordText(e.Rus)) Fail(e.Place, "empty Russian word");
+    if (textCells == 3) e.Extra = line.Cells[2];
+    if ((int)line.Cells.size() > textCells) ParseOptions(e, line.Cells[textCells], flags, keys);
+    if (!e.ToRus && !e.ToTat) Fail(e.Place, "entry marked both \">\" and \"<\"");
+    if (uniqueTat && e.ToRus) {
+      auto [it, fresh] = seenTat.emplace(e.Tat, e.Place.Line);
+      if (!fresh)
+        Fail(e.Place, "duplicate Tatar entry (first at line " + std::to_string(it->second) +
+                          "); mark extra meanings with \"<\"");
+    }
+    if (uniqueRus && e.ToTat) {
+      auto [it, fresh] = seenRus.emplace(e.Rus, e.Place.Line);
+      if (!fresh)
+        Fail(e.Place, "duplicate Russian entry (first at line " + std::to_string(it->second) +
+                          "); mark extra meanings with \">\"");
+    }
+    out.push_back(std::move(e));
+  }
+  return out;
+}
+
+std::vector<std::u16string> SplitCommas(const std::u16string& s) {
+  std::vector<std::u16string> v;
+  std::u16string cur;
+  for (char16_t c : s) {
+    if (c == u',') {
+      v.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  v.push_back(cur);
+  return v;
+}
+
+}  // namespace
+
+std::vector<TSourceLine> ReadSource(const std::string& path, int minCells, int maxCells) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw TLexiconError(path + ": cannot open the source file");
+  std::string name = path.substr(path.find_last_of('/') + 1);
+  std::vector<TSourceLine> out;
+  std::string raw;
+  int n = 0;
+  while (std::getline(in, raw)) {
+    ++n;
+    TPlace place{name, n};
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    if (Trim(raw).empty() || Trim(raw)[0] == '#') continue;
+    if (!zentrok::IsValidUtf8(raw)) Fail(place, "not UTF-8");
+    auto cells = SplitTabs(raw);
+    while (cells.size() > (size_t)minCells && Trim(cells.back()).empty()) cells.pop_back();
+    if ((int)cells.size() < minCells || (int)cells.size() > maxCells)
+      Fail(place, "expected " + std::to_string(minCells) +
+                      (maxCells > minCells ? "-" + std::to_string(maxCells) : std::string()) +
+                      " tab-separated cells, found " + std::to_string(cells.size()));
+    TSourceLine line{place, {}};
+    for (auto& c : cells) {
+      std::string t = Trim(c);
+      line.Cells.push_back(t == "-" ? std::u16string() : zentrok::Utf8ToUtf16(t));
+    }
+    out.push_back(std::move(line));
+  }
+  return out;
+}
+
+int ParseInt(const std::u16string& cell, const TPlace& place, const char* what) {
+  std::string s = zentrok::Utf16ToUtf8(cell);
+  if (s.empty()) Fail(place, std::string("missing ") + what);
+  size_t used = 0;
+  int v = 0;
+  try {
+    v = std::stoi(s, &used);
+  } catch (const std::exception&) {
+    Fail(place, std::string("not a number: ") + what + " \"" + s + "\"");
+  }
+  if (used != s.size()) Fail(place, std::string("not a number: ") + what + " \"" + s + "\"");
+  return v;
+}
+
+TLexicon LoadLexicon(const std::string& folder) {
+  TLexicon lx;
+  lx.Nouns = ReadEntries(folder, "nouns.tsv", 2, NounFlags, NounKeys, true, true);
+  lx.Verbs = ReadEntries(folder, "verbs.tsv", 2, VerbFlags, VerbKeys, true, true);
+  lx.Adjectives = ReadEntries(folder, "adjectives.tsv", 2, AdjFlags, AdjKeys, true, true);
+  lx.Adverbs = ReadEntries(folder, "adverbs.tsv", 2, AdverbFlags, NoKeys, true, true);
+  lx.Numerals = ReadEntries(folder, "numerals.tsv", 2, NoFlags, NoKeys, true, true);
+  lx.Conjunctions = ReadEntries(folder, "conjunctions.tsv", 2, NoFlags, NoKeys, true, true);
+  lx.Postpositions = ReadEntries(folder, "postpositions.tsv", 3, NoFlags, NoKeys, true, false);
+  for (auto& e : lx.Postpositions) {
+    int c = ParseInt(e.Extra, e.Place, "governed case");
+    if (c < 0 || c > 20) Fail(e.Place, "governed case must be 0-20");
+  }
+  lx.Predicatives = ReadEntries(folder, "predicatives.tsv", 2, NoFlags, NoKeys, true, true);
+
+  std::set<std::u16string, TKeyLess> seen;
+  for (auto& l : ReadSource(folder + "/determiners.tsv", 6, 6)) {
+    TDeterminer d{l.Place, l.Cells[0], l.Cells[1], l.Cells[2], l.Cells[3]};
+    d.Number = ParseInt(l.Cells[4], l.Place, "number");
+    d.Case = ParseInt(l.Cells[5], l.Place, "case");
+    if (d.Number < 1 || d.Number > 2) Fail(l.Place, "number must be 1 or 2");
+    if (d.Case < 1 || d.Case > 20) Fail(l.Place, "case must be 1-20");
+    if (!seen.insert(d.Tat).second) Fail(l.Place, "duplicate Tatar entry");
+    lx.Determiners.push_back(std::move(d));
+  }
+  seen.clear();
+  for (auto& l : ReadSource(folder + "/phrases.tsv", 2, 2)) {
+    if (l.Cells[0].empty() || l.Cells[1].empty()) Fail(l.Place, "empty phrase");
+    if (!seen.insert(l.Cells[0]).second) Fail(l.Place, "duplicate Tatar phrase");
+    lx.Phrases.push_back({l.Place, l.Cells[0], l.Cells[1]});
+  }
+  seen.clear();
+  for (auto& l : ReadSource(folder + "/pronouns.tsv", 4, 4)) {
+    TPronoun p;
+    p.Place = l.Place;
+    p.Tat = l.Cells[0];
+    p.Gender = ParseInt(l.Cells[1], l.Place, "gender");
+    if (p.Gender < 1 || p.Gender > 4) Fail(l.Place, "gender must be 1-4");
+    p.Rus = SplitCommas(l.Cells[2]);
+    if (p.Rus.size() != 12) Fail(l.Place, "12 Russian forms expected (codes 1-12)");
+    for (auto& f : SplitCommas(l.Cells[3])) {
+      auto colon = f.find(u':');
+      if (colon == std::u16string::npos) Fail(l.Place, "Tatar forms are code:form");
+      int code = ParseInt(f.substr(0, colon), l.Place, "form code");
+      if (code < 1 || code > 87) Fail(l.Place, "form code must be 1-87");
+      std::u16string form = f.substr(colon + 1);
+      if (form.empty()) Fail(l.Place, "empty Tatar form");
+      p.Forms.emplace_back(code, form);
+    }
+    if (!seen.insert(p.Tat).second) Fail(l.Place, "duplicate pronoun");
+    lx.Pronouns.push_back(std::move(p));
+  }
+  for (auto& l : ReadSource(folder + "/prepositions.tsv", 3, 4)) {
+    TPreposition p;
+    p.Place = l.Place;
+    p.Rus = l.Cells[0];
+    p.FormId = ParseInt(l.Cells[1], l.Place, "governed case");
+    p.TatCode = ParseInt(l.Cells[2], l.Place, "Tatar code");
+    if (p.FormId < 0 || p.FormId > 5) Fail(l.Place, "governed case must be a form id 0-5");
+    if (p.TatCode < 0 || p.TatCode > 104) Fail(l.Place, "Tatar code must be 0-104");
+    if (l.Cells.size() > 3) p.Postposition = l.Cells[3];
+    lx.Prepositions.push_back(std::move(p));
+  }
+  seen.clear();
+  for (auto& l : ReadSource(folder + "/ru-words.tsv", 2, 2)) {
+    if (l.Cells[0].empty() || l.Cells[1].empty()) Fail(l.Place, "empty word");
+    if (!seen.insert(l.Cells[0]).second) Fail(l.Place, "duplicate Russian word");
+    lx.RusWords.push_back({l.Place, l.Cells[0], l.Cells[1]});
+  }
+  for (auto& l : ReadSource(folder + "/verbnumbers.tsv", 2, 3)) {
+    int n = ParseInt(l.Cells[1], l.Place, "verb number");
+    if (n <= 0 || n >= 10000) Fail(l.Place, "pinned verb numbers are 1-9999");
+    if (!lx.VerbNumbers.emplace(l.Cells[0], n).second) Fail(l.Place, "verb pinned twice");
+    TEntry e;
+    e.Place = l.Place;
+    e.Rus = l.Cells[0];
+    if (l.Cells.size() > 2) ParseOptions(e, l.Cells[2], VerbFlags, VerbKeys);
+    lx.PinnedVerbs.push_back(std::move(e));
+  }
+  // an entry that says nothing about its Russian word borrows what another
+  // entry with the same Russian word says (a second Tatar synonym)
+  for (auto* list : {&lx.Nouns, &lx.Adjectives, &lx.Verbs}) {
+    auto russianSide = [](const TEntry& e) {
+      for (auto& f : e.Flags)
+        if (f.rfind("t:", 0) != 0) return true;
+      for (auto& [k, v] : e.Values)
+        if (k.rfind("t:", 0) != 0) return true;
+      return false;
+    };
+    std::map<std::u16string, const TEntry*> described;
+    for (auto& e : *list)
+      if (russianSide(e)) described.emplace(e.Rus, &e);
+    for (auto& e : *list) {
+      if (russianSide(e)) continue;
+      auto it = described.find(e.Rus);
+      if (it == described.end()) continue;
+      for (auto& f : it->second->Flags)
+        if (f.rfind("t:", 0) != 0) e.Flags.insert(f);
+      for (auto& [k, v] : it->second->Values)
+        if (k.rfind("t:", 0) != 0) e.Values.emplace(k, v);
+    }
+  }
+  // a pinned verb's conjugation serves every Tatar verb translated by it
+  for (auto& v : lx.Verbs) {
+    bool own = v.Flags.count("p") > 0;
+    for (auto& [k, val] : v.Values)
+      if (k.rfind("t:", 0) != 0) own = true;
+    if (own) continue;
+    for (auto& p : lx.PinnedVerbs)
+      if (p.Rus == v.Rus) {
+        for (auto& [k, val] : p.Values) v.Values.emplace(k, val);
+        if (p.Flags.count("p")) v.Flags.insert("p");
+      }
+  }
+  return lx;
+}
+
+}  // namespace mkdata

@@ -1,0 +1,320 @@
+// The Tatar-to-Russian engine's tables.
+#include <set>
+
+#include "DataBuilder.h"
+#include "Inflect.h"
+#include "zentrok/TableWriter.h"
+#include "zentrok/Utf.h"
+
+namespace mkdata {
+
+const char* const TatEngineFiles[27] = {
+    "flt01.pack", "flr01.pack", "itfst01.pack", "itfsr01.pack", "cds01.pack", "flt04.pack",
+    "flr04.pack", "itfst04.pack", "cds04.pack",  "flt09.pack",  "flr09.pack", "itfst09.pack",
+    "cds09.pack", "plr10.pack", "flt10.pack",   "itfst10.pack", "flt02.pack", "itfst02.pack",
+    "flt05.pack", "itfst05.pack", "itfst03.pack", "itfst06.pack", "itfst07.pack", "itfst08.pack",
+    "itfst11.pack", "flt13.pack", "itfst13.pack"};
+
+namespace {
+
+using zentrok::TTextTableWriter;
+using TRow = TTextTableWriter::TRow;
+
+std::u16string Num(long long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
+
+struct TOut {
+  std::string Dir;
+  TBuildReport& Report;
+  void Save(const std::string& name, TTextTableWriter& w) {
+    w.Sort(0);
+    w.Save(Dir + "/" + name);
+    Report.Rows[name] = (int)w.RowCount();
+  }
+};
+
+// An ending table: one row per Tatar ending with its paradigm x 256 + code list.
+void SaveEndings(TOut& out, const std::string& name, const TEndingIndex& idx) {
+  TTextTableWriter w;
+  for (auto& [ending, entries] : idx.Rows()) {
+    TRow row{ending};
+    for (int c : TEndingIndex::Codes(entries, 8)) row.push_back(Num(c));
+    w.AddRow(std::move(row));
+  }
+  out.Save(name, w);
+}
+
+void CheckTatParadigms(const TParadigmSet& set, const char* what) {
+  if (set.Count() > 255)
+    throw TLexiconError(std::string(what) + ": more than 255 Tatar paradigms (" +
+                        std::to_string(set.Count()) + ")");
+}
+
+// The Russian endings of a code table, for the never-searched "flr" files.
+void SaveRusEndings(TOut& out, const std::string& name, const std::set<std::u16string>& endings) {
+  TTextTableWriter w;
+  for (auto& e : endings) w.AddRow({e});
+  out.Save(name, w);
+}
+
+void BuildNouns(const TLexicon& lx, TOut& out) {
+  TParadigmSet tatSet, rusSet;
+  TEndingIndex tatIdx;
+  TTextTableWriter stems, codes;
+  std::set<std::u16string> rusEndings;
+  std::set<int> written;
+  int n = 0;
+  for (const auto& e : lx.Nouns) {
+    if (!e.ToRus) continue;
+    ++n;
+    TSplit t = SplitForms(TatNounList(e));
+    int tp = tatSet.Number(t.Endings);
+    tatIdx.Add(tp, t.Endings, 8);
+    TRusNoun rn = RusNounOf(e);
+    TFormList rl;
+    for (int i = 0; i < 12; ++i) rl.emplace_back(i < 6 ? 2 * i + 1 : 2 * (i - 6) + 2, rn.Forms[i]);
+    TSplit r = SplitForms(rl);
+    TEndingSet key = r.Endings;
+    key.emplace_back(0, rn.Animate ? u"anim" : u"inan");
+    int rp = rusSet.Number(key);
+    if (rp > 32767) throw TLexiconError("nouns: more than 32767 Russian paradigms");
+    stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + rn.Gender), e.Tat, e.Rus});
+    if (written.insert(rp).second)
+      for (auto& [code, ending] : r.Endings) {
+        codes.AddRow({Num((long long)rp * 65536 + (rn.Animate ? 256 : 0) + code), ending});
+        rusEndings.insert(ending);
+      }
+  }
+  CheckTatParadigms(tatSet, "nouns");
+  out.Report.Entries["noun"] = n;
+  out.Report.Paradigms["tatengine noun (Tatar)"] = tatSet.Count();
+  out.Report.Paradigms["tatengine noun (Russian)"] = rusSet.Count();
+  SaveEndings(out, "flt04.pack", tatIdx);
+  SaveRusEndings(out, "flr04.pack", rusEndings);
+  out.Save("itfst04.pack", stems);
+  out.Save("cds04.pack", codes);
+}
+
+void BuildPronouns(const TLexicon& lx, TOut& out) {
+  TTextTableWriter stems, codes;
+  std::set<int> used;
+  std::set<std::u16string> rusEndings;
+  int r = 0;
+  for (const auto& p : lx.Pronouns) {
+    ++r;
+    if (r > 255) throw TLexiconError(p.Place.Where() + ": more than 255 declining pronouns");
+    TFormList rl;
+    for (int i = 0; i < 12; ++i) rl.emplace_back(i + 1, p.Rus[i]);
+    TSplit s = SplitForms(rl);
+    for (auto& [code, ending] : s.Endings) {
+      codes.AddRow({Num(r * 256 + code), ending});
+      rusEndings.insert(ending);
+    }
+    // each irregular form is a whole stem; paradigm c admits only code c
+    for (auto& [code, form] : p.Forms) {
+      stems.AddRow({form, Num(code), s.Stem, Num(r * 256 + p.Gender), p.Tat});
+      used.insert(code);
+    }
+  }
+  TTextTableWriter endings;
+  TRow empty{u""};
+  for (int c : used) empty.push_back(Num(c * 256 + c));
+  endings.AddRow(std::move(empty));
+  out.Report.Entries["pronoun (declining)"] = (int)lx.Pronouns.size();
+  out.Save("flt09.pack", endings);
+  SaveRusEndings(out, "flr09.pack", rusEndings);
+  out.Save("itfst09.pack", stems);
+  out.Save("cds09.pack", codes);
+}
+
+void BuildAdjectives(const TLexicon& lx, TOut& out) {
+  TParadigmSet tatSet, rusSet;
+  TEndingIndex tatIdx;
+  TTextTableWriter stems, rusStems, codes;
+  std::set<std::u16string> rusEndings;
+  std::set<int> written;
+  int n = 0;
+  for (const auto& e : lx.Adjectives) {
+    if (!e.ToRus) continue;
+    ++n;
+    TSplit t = SplitForms(TatAdjList(e));
+    int tp = tatSet.Number(t.Endings);
+    tatIdx.Add(tp, t.Endings, 8);
+    auto v = RusAdjOf(e);
+    TFormList rl;
+    for (int i = 1; i <= 29; ++i) rl.emplace_back(i, v[i]);
+    TSplit r = SplitForms(rl);
+    int rp = rusSet.Number(r.Endings);
+    stems.AddRow({t.Stem, Num(tp), r.Stem, Num(rp), e.Tat, e.Rus});
+    rusStems.AddRow({r.Stem, Num(rp), e.Rus});
+    if (written.insert(rp).second)
+      for (auto& [code, ending] : r.Endings) {
+        codes.AddRow({Num((long long)rp * 256 + code), ending});
+        rusEndings.insert(ending);
+      }
+  }
+  CheckTatParadigms(tatSet, "adjectives");
+  out.Report.Entries["adjective"] = n;
+  out.Report.Paradigms["tatengine adjective (Tatar)"] = tatSet.Count();
+  out.Report.Paradigms["tatengine adjective (Russian)"] = rusSet.Count();
+  SaveEndings(out, "flt01.pack", tatIdx);
+  SaveRusEndings(out, "flr01.pack", rusEndings);
+  out.Save("itfst01.pack", stems);
+  out.Save("itfsr01.pack", rusStems);
+  out.Save("cds01.pack", codes);
+}
+
+void BuildVerbs(const TLexicon& lx, TOut& out) {
+  auto numbers = NumberVerbs(lx);
+  TParadigmSet tatSet, ganSet;
+  TEndingIndex tatIdx, ganIdx;
+  TTextTableWriter stems, forms, ganStems;
+  std::map<std::u16string, const TEntry*> rusVerbs;  // first entry that describes each verb
+  // an agent form in -учы that the lexicon lists as a noun (укучы, язучы)
+  // is left to the noun: as a verb it would read as a participle
+  std::set<std::u16string> nounLemmas;
+  for (const auto& e : lx.Nouns)
+    if (e.ToRus) nounLemmas.insert(e.Tat);
+  for (const auto& e : lx.PinnedVerbs) rusVerbs.emplace(e.Rus, &e);
+  int n = 0;
+  for (const auto& e : lx.Verbs) {
+    if (!e.ToRus) continue;
+    ++n;
+    TFormList vl = TatVerbList(e);
+    for (auto& [code, form] : vl)
+      if ((code == 81 || code == 82) && nounLemmas.count(form)) form.clear();
+    TSplit t = SplitForms(vl);
+    int tp = tatSet.Number(t.Endings);
+    tatIdx.Add(tp, t.Endings, 8);
+    int num = numbers.at(e.Rus);
+    stems.AddRow({t.Stem, Num(tp), e.Rus, Num(num), e.Tat});
+    // a pinned line without options leaves the conjugation to the verb entry
+    auto it = rusVerbs.find(e.Rus);
+    if (it == rusVerbs.end() || (it->second->Values.empty() && it->second->Flags.empty()))
+      rusVerbs[e.Rus] = &e;
+
+    auto rv = RusVerbOf(e);
+    auto part = RusParticipleDeclension(rv[15]);
+    TSplit g = SplitForms(TatParticipleList(e));
+    int gp = ganSet.Number(g.Endings);
+    ganIdx.Add(gp, g.Endings, 8);
+    ganStems.AddRow({g.Stem, Num(gp), rv[10], part[7], part[11], part[3], part[7], part[11],
+                     part[23], part[27], part[4], part[8], part[12], part[28], e.Tat});
+  }
+  for (auto& [rus, entry] : rusVerbs) {
+    auto v = RusVerbOf(*entry);
+    TRow row{Num(numbers.at(rus)), rus, entry->Flags.count("p") ? u"p" : u"i"};
+    for (int k = 1; k <= 18; ++k) row.push_back(v[k]);
+    forms.AddRow(std::move(row));
+  }
+  CheckTatParadigms(tatSet, "verbs");
+  CheckTatParadigms(ganSet, "participles");
+  out.Report.Entries["verb"] = n;
+  out.Report.Entries["Russian verb (plr10)"] = (int)rusVerbs.size();
+  out.Report.Paradigms["tatengine verb (Tatar)"] = tatSet.Count();
+  out.Report.Paradigms["tatengine participle (Tatar)"] = ganSet.Count();
+  out.Save("plr10.pack", forms);
+  SaveEndings(out, "flt10.pack", tatIdx);
+  out.Save("itfst10.pack", stems);
+  SaveEndings(out, "flt13.pack", ganIdx);
+  out.Save("itfst13.pack", ganStems);
+}
+
+// A whole-word class searched through SplitWord: every word is a stem of
+// paradigm 1 with the empty ending, form code 1.
+void BuildWholeWords(const std::vector<TEntry>& entries, TOut& out, const char* cls,
+                     const std::string& endName, const std::string& stemName) {
+  TTextTableWriter endings, stems;
+  endings.AddRow({u"", Num(1 * 256 + 1)});
+  int n = 0;
+  for (const auto& e : entries)
+    if (e.ToRus) {
+      stems.AddRow({e.Tat, u"1", e.Rus});
+      ++n;
+    }
+  out.Report.Entries[cls] = n;
+  out.Save(endName, endings);
+  out.Save(stemName, stems);
+}
+
+// Numerals: the word and its case forms (алтыда, алтыдан, алтыга ...), all
+// rendered by the numeral's Russian text.
+void BuildNumerals(const TLexicon& lx, TOut& out) {
+  TParadigmSet set;
+  TEndingIndex idx;
+  TTextTableWriter stems;
+  int n = 0;
+  for (const auto& e : lx.Numerals) {
+    if (!e.ToRus) continue;
+    ++n;
+    TFormList forms;
+    if (e.Tat.find(u' ') == std::u16string::npos) {
+      auto all = TatNounForms(e.Tat, TatFlagsOf(e));
+      for (int c = 1; c <= 6; ++c) forms.emplace_back(c, all[c]);
+    } else {
+      forms.emplace_back(1, e.Tat);
+    }
+    TSplit t = SplitForms(forms);
+    int p = set.Number(t.Endings);
+    idx.Add(p, t.Endings, 8);
+    stems.AddRow({t.Stem, Num(p), e.Rus, u"0", e.Tat});
+  }
+  CheckTatParadigms(set, "numerals");
+  out.Report.Entries["numeral"] = n;
+  SaveEndings(out, "flt05.pack", idx);
+  out.Save("itfst05.pack", stems);
+}
+
+void BuildLists(const TLexicon& lx, TOut& out) {
+  TTextTableWriter l03, l06, l07, l08, l11;
+  int n03 = 0, n06 = 0, n08 = 0;
+  for (auto& e : lx.Conjunctions)
+    if (e.ToRus) l03.AddRow({e.Tat, e.Rus}), ++n03;
+  for (auto& e : lx.Postpositions)
+    if (e.ToRus) l06.AddRow({e.Tat, e.Rus, e.Extra}), ++n06;
+  for (auto& d : lx.Determiners) l07.AddRow({d.Tat, d.M, d.F, d.N, Num(d.Number), Num(d.Case)});
+  for (auto& e : lx.Predicatives)
+    if (e.ToRus) l08.AddRow({e.Tat, e.Rus}), ++n08;
+  for (auto& p : lx.Phrases) l11.AddRow({p.Key, p.Value});
+  for (auto& e : lx.Adverbs)
+    if (e.ToRus && e.Flags.count("direct")) l11.AddRow({e.Tat, e.Rus});
+  out.Report.Entries["conjunction/particle"] = n03;
+  out.Report.Entries["postposition"] = n06;
+  out.Report.Entries["determiner"] = (int)lx.Determiners.size();
+  out.Report.Entries["predicative"] = n08;
+  out.Report.Entries["phrase"] = (int)lx.Phrases.size();
+  out.Save("itfst03.pack", l03);
+  out.Save("itfst06.pack", l06);
+  out.Save("itfst07.pack", l07);
+  out.Save("itfst08.pack", l08);
+  out.Save("itfst11.pack", l11);
+}
+
+}  // namespace
+
+std::map<std::u16string, int> NumberVerbs(const TLexicon& lx) {
+  std::map<std::u16string, int> numbers;
+  std::set<int> taken;
+  for (auto& [rus, n] : lx.VerbNumbers) {
+    numbers[rus] = n;
+    taken.insert(n);
+  }
+  std::set<std::u16string> rest;
+  for (auto& e : lx.Verbs)
+    if (!numbers.count(e.Rus)) rest.insert(e.Rus);
+  int next = 10000;
+  for (auto& r : rest) numbers[r] = next++;
+  return numbers;
+}
+
+void BuildTatEngineData(const TLexicon& lx, const std::string& outDir, TBuildReport& report) {
+  TOut out{outDir, report};
+  BuildAdjectives(lx, out);
+  BuildNouns(lx, out);
+  BuildPronouns(lx, out);
+  BuildVerbs(lx, out);
+  BuildWholeWords(lx.Adverbs, out, "adverb", "flt02.pack", "itfst02.pack");
+  BuildNumerals(lx, out);
+  BuildLists(lx, out);
+}
+
+}  // namespace mkdata

@@ -1,0 +1,46 @@
+// Tatar inflection by rule: vowel harmony, the consonant of a suffix chosen
+// by the sound it follows, and the stem alternations (к/г, п/б, й + vowel,
+// у/ү -> в, dropped ь). Every generator returns the forms indexed by the
+// form codes of data/CONVENTIONS.md (index 0 unused).
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace mkdata {
+
+struct TTatFlags {
+  int Harmony = 0;         // 0 from the last vowel, 1 back, -1 front
+  bool NoVoice = false;    // final к/п does not become г/б before a vowel
+  bool Syncope = false;    // the last stem vowel drops before a vowel (халык -> халкы)
+  bool Voiceless = false;  // final voiced consonant counts as voiceless (клуб -> клубка)
+  bool Px3 = false;        // the lemma already ends in a 3rd-person possessive (ишегалды)
+  int Aorist = 0;          // consonant verb stems: 0 by syllables, 1 -ар, 2 -ыр
+  std::u16string Present;  // irregular present/-а converb stem (йөр -> йөри)
+};
+
+// True when the word takes back-vowel suffixes.
+bool TatIsBack(const std::u16string& word, const TTatFlags& flags);
+
+// Appends a suffix template to a word. Placeholders: A а/ә, I ы/е, U у/ү
+// (by harmony); G г/к, D д/т (к, т after a voiceless sound); Z д/т/н (the
+// ablative: н after м, н, ң); L л/н (н after a nasal). A template that
+// starts with a vowel placeholder first applies the stem alternations.
+std::u16string TatAppend(const std::u16string& word, const std::u16string& tmpl, bool back,
+                         const TTatFlags& flags = {});
+
+constexpr int NounCodes = 87;
+constexpr int VerbCodes = 105;
+constexpr int ParticipleCodes = 71;
+
+// Noun forms, codes 1-87.
+std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTatFlags& flags);
+// Verb forms, codes 1-105, from the stem (the 2sg imperative).
+std::vector<std::u16string> TatVerbForms(const std::u16string& stem, const TTatFlags& flags);
+// -ган participle with case and possessive endings, codes 1-71.
+std::vector<std::u16string> TatParticipleForms(const std::u16string& stem, const TTatFlags& flags);
+// Adjective forms: 1 base, 2 comparative, 3 substantivised plural.
+std::vector<std::u16string> TatAdjForms(const std::u16string& lemma, const TTatFlags& flags);
+
+}  // namespace mkdata

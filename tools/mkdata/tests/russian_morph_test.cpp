@@ -1,0 +1,147 @@
+// Russian generators on whole paradigms of the main declension and
+// conjugation types.
+#include <gtest/gtest.h>
+
+#include "RussianMorph.h"
+#include "zentrok_test_utf8.h"
+
+using namespace mkdata;
+
+namespace {
+
+std::string Join(const std::vector<std::u16string>& v, size_t from = 0, size_t to = 0) {
+  std::string s;
+  if (to == 0) to = v.size();
+  for (size_t i = from; i < to; ++i) s += (i > from ? " " : "") + U8(v[i]);
+  return s;
+}
+
+std::string Noun(const std::u16string& lemma, int gender, bool anim = false, bool fleet = false,
+                 bool end = false, TOverrides forms = {}) {
+  TRusNounInfo i;
+  i.Gender = gender;
+  i.Animate = anim;
+  i.Fleeting = fleet;
+  i.EndStress = end;
+  i.Forms = std::move(forms);
+  return Join(RusNounForms(lemma, i));
+}
+
+}  // namespace
+
+TEST(RussianNouns, DeclensionTypes) {
+  EXPECT_EQ(Noun(u"стол", 1), "стол стола столу стол столом столе столы столов столам столы столами столах");
+  EXPECT_EQ(Noun(u"книга", 2), "книга книги книге книгу книгой книге книги книг книгам книги книгами книгах");
+  EXPECT_EQ(Noun(u"окно", 3, false, true),
+            "окно окна окну окно окном окне окна окон окнам окна окнами окнах");
+  EXPECT_EQ(Noun(u"день", 1, false, true, true),
+            "день дня дню день днём дне дни дней дням дни днями днях");
+  EXPECT_EQ(Noun(u"учитель", 1, true),
+            "учитель учителя учителю учителя учителем учителе учители учителей учителям учителей "
+            "учителями учителях");
+  EXPECT_EQ(Noun(u"учитель", 1, true, false, false, {{"np", u"учителя"}}),
+            "учитель учителя учителю учителя учителем учителе учителя учителей учителям учителей "
+            "учителями учителях");
+  EXPECT_EQ(Noun(u"неделя", 2), "неделя недели неделе неделю неделей неделе недели недель неделям недели неделями неделях");
+  EXPECT_EQ(Noun(u"дверь", 2), "дверь двери двери дверь дверью двери двери дверей дверям двери дверями дверях");
+  EXPECT_EQ(Noun(u"ночь", 2), "ночь ночи ночи ночь ночью ночи ночи ночей ночам ночи ночами ночах");
+  EXPECT_EQ(Noun(u"армия", 2), "армия армии армии армию армией армии армии армий армиям армии армиями армиях");
+  EXPECT_EQ(Noun(u"здание", 3), "здание здания зданию здание зданием здании здания зданий зданиям здания зданиями зданиях");
+  EXPECT_EQ(Noun(u"море", 3), "море моря морю море морем море моря морей морям моря морями морях");
+  EXPECT_EQ(Noun(u"время", 3), "время времени времени время временем времени времена времён временам времена временами временах");
+  EXPECT_EQ(Noun(u"музей", 1), "музей музея музею музей музеем музее музеи музеев музеям музеи музеями музеях");
+  EXPECT_EQ(Noun(u"отец", 1, true, true, true),
+            "отец отца отцу отца отцом отце отцы отцов отцам отцов отцами отцах");
+  EXPECT_EQ(Noun(u"девушка", 2, true, true),
+            "девушка девушки девушке девушку девушкой девушке девушки девушек девушкам девушек девушками девушках");
+  EXPECT_EQ(Noun(u"мама", 2, true), "мама мамы маме маму мамой маме мамы мам мамам мам мамами мамах");
+  EXPECT_EQ(Noun(u"папа", 1, true), "папа папы папе папу папой папе папы пап папам пап папами папах");
+  EXPECT_EQ(Noun(u"врач", 1, true, false, true),
+            "врач врача врачу врача врачом враче врачи врачей врачам врачей врачами врачах");
+  EXPECT_EQ(Noun(u"брат", 1, true, false, false, {{"np", u"братья"}}),
+            "брат брата брату брата братом брате братья братьев братьям братьев братьями братьях");
+  EXPECT_EQ(Noun(u"палец", 1, false, true),
+            "палец пальца пальцу палец пальцем пальце пальцы пальцев пальцам пальцы пальцами пальцах");
+}
+
+TEST(RussianNouns, SpecialClasses) {
+  TRusNounInfo indecl;
+  indecl.Indeclinable = true;
+  indecl.Gender = 3;
+  EXPECT_EQ(Join(RusNounForms(u"метро", indecl)), "метро метро метро метро метро метро метро метро метро метро метро метро");
+  TRusNounInfo pl;
+  pl.Gender = 4;
+  pl.Forms["gp"] = u"денег";
+  pl.Forms["ip"] = u"деньгами";
+  EXPECT_EQ(Join(RusNounForms(u"деньги", pl), 6), "деньги денег деньгам деньги деньгами деньгах");
+  TRusNounInfo soft;
+  EXPECT_THROW(RusNounForms(u"тетрадь", soft), std::invalid_argument);
+}
+
+TEST(RussianAdjectives, HardSoftMixedAndStressed) {
+  auto nov = RusAdjForms(u"новый", {});
+  EXPECT_EQ(Join(nov, 1, 29),
+            "новый новая новое новые нового новой нового новых новому новой новому новым "
+            "новый новую новое новые нового новую новое новых новым новой новым новыми "
+            "новом новой новом новых");
+  EXPECT_EQ(U8(nov[29]), "новее");
+  auto sin = RusAdjForms(u"синий", {});
+  EXPECT_EQ(Join(sin, 1, 5), "синий синяя синее синие");
+  EXPECT_EQ(U8(sin[14]), "синюю");
+  TRusAdjInfo best;
+  best.Forms["cmp"] = u"лучше";
+  auto hor = RusAdjForms(u"хороший", best);
+  EXPECT_EQ(Join(hor, 1, 9), "хороший хорошая хорошее хорошие хорошего хорошей хорошего хороших");
+  EXPECT_EQ(U8(hor[29]), "лучше");
+  auto bol = RusAdjForms(u"большой", {});
+  EXPECT_EQ(Join(bol, 1, 5), "большой большая большое большие");
+  EXPECT_EQ(U8(bol[21]), "большим");
+  auto rus = RusAdjForms(u"русский", {});
+  EXPECT_EQ(Join(rus, 1, 9), "русский русская русское русские русского русской русского русских");
+  auto dr = RusAdjForms(u"другой", {});
+  EXPECT_EQ(Join(dr, 1, 5), "другой другая другое другие");
+  EXPECT_EQ(U8(RusAdjForms(u"громкий", {})[29]), "громче");
+  EXPECT_EQ(U8(RusAdjForms(u"тихий", {})[29]), "тише");
+  EXPECT_THROW(RusAdjForms(u"быстро", {}), std::invalid_argument);
+  // short forms of plain hard stems, with the vowel before a final н
+  EXPECT_EQ(Join(RusAdjForms(u"нужный", {}), 30, 34), "нужен нужна нужно нужны");
+  EXPECT_EQ(U8(RusAdjForms(u"длинный", {})[30]), "длинен");
+  EXPECT_EQ(U8(RusAdjForms(u"сильный", {})[30]), "силен");
+  EXPECT_EQ(U8(RusAdjForms(u"красивый", {})[31]), "красива");
+  EXPECT_TRUE(RusAdjForms(u"русский", {})[30].empty());
+}
+
+TEST(RussianVerbs, ConjugationsAndAlternations) {
+  auto v = [](const std::u16string& inf, bool perf, TOverrides o = {}) {
+    TRusVerbInfo i;
+    i.Perfective = perf;
+    i.Forms = std::move(o);
+    return Join(RusVerbForms(inf, i), 1);
+  };
+  EXPECT_EQ(v(u"читать", false),
+            "читать читай читаю читаешь читает читайте читаем читаете читают читал читала читало "
+            "читали читая читавший читавшая читавшее читавшие");
+  EXPECT_EQ(v(u"писать", false, {{"1s", u"пишу"}, {"3s", u"пишет"}}),
+            "писать пиши пишу пишешь пишет пишите пишем пишете пишут писал писала писало писали "
+            "пиша писавший писавшая писавшее писавшие");
+  EXPECT_EQ(v(u"говорить", false),
+            "говорить говори говорю говоришь говорит говорите говорим говорите говорят говорил "
+            "говорила говорило говорили говоря говоривший говорившая говорившее говорившие");
+  EXPECT_EQ(v(u"учиться", false),
+            "учиться учись учусь учишься учится учитесь учимся учитесь учатся учился училась "
+            "училось учились учась учившийся учившаяся учившееся учившиеся");
+  EXPECT_EQ(v(u"давать", false),
+            "давать давай даю даёшь даёт давайте даём даёте дают давал давала давало давали "
+            "давая дававший дававшая дававшее дававшие");
+  EXPECT_EQ(Join(RusVerbForms(u"рисовать", {}), 1, 5), "рисовать рисуй рисую рисуешь");
+  auto p = RusVerbForms(u"прочитать", {true, {}});
+  EXPECT_EQ(U8(p[14]), "прочитав");
+  EXPECT_EQ(v(u"нести", false, {{"1s", u"несу"}, {"3s", u"несёт"}, {"pm", u"нёс"}, {"pap", u"нёсший"}}),
+            "нести неси несу несёшь несёт несите несём несёте несут нёс несла несло несли неся "
+            "нёсший нёсшая нёсшее нёсшие");
+  EXPECT_THROW(RusVerbForms(u"мочь", {}), std::invalid_argument);
+  EXPECT_EQ(U8(RusPresentParticiple(u"читать", {})), "читающий");
+  EXPECT_EQ(Join(RusVerbForms(u"лаять", {}), 3, 6), "лаю лаешь лает");
+  EXPECT_EQ(U8(RusPresentParticiple(u"учиться", {})), "учащийся");
+  EXPECT_EQ(Join(RusParticipleDeclension(u"читавший"), 1, 5), "читавший читавшая читавшее читавшие");
+}

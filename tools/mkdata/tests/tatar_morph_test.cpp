@@ -1,0 +1,159 @@
+// Tatar generators against the full paradigms of the grammar reference.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "GrammarTables.h"
+#include "TatarMorph.h"
+#include "zentrok_test_utf8.h"
+
+using namespace mkdata;
+
+namespace {
+
+// Grammar case order (nom, gen, dat, acc, loc, abl) -> offset in our block.
+constexpr int CaseOffset[6] = {0, 1, 2, 3, 5, 4};
+
+int NounCode(int row, int col) {
+  int off = CaseOffset[row % 6];
+  bool plural = row >= 6;
+  if (!plural) {
+    static const int first[6] = {1, 7, 13, 19, 25, 31};
+    return first[col] + off;
+  }
+  if (col == 0) return off == 0 ? 87 : 36 + off;
+  static const int first[6] = {0, 42, 48, 54, 60, 66};
+  return first[col] + off;
+}
+
+const std::set<std::u16string> IrVerbs = {u"ал", u"бар", u"бир", u"кил", u"күр", u"тор"};
+
+TTatFlags VerbFlags(const std::u16string& stem) {
+  TTatFlags f;
+  if (IrVerbs.count(stem)) f.Aorist = 2;
+  return f;
+}
+
+void CheckVerbTable(const std::vector<TVerbRow>& table, const std::array<int, 12>& codes, const char* name) {
+  for (const auto& row : table) {
+    auto forms = TatVerbForms(row.Stem, VerbFlags(row.Stem));
+    for (int i = 0; i < 12; ++i)
+      EXPECT_EQ(U8(forms[codes[i]]), U8(row.Forms[i]))
+          << name << " " << U8(row.Stem) << " code " << codes[i];
+  }
+}
+
+}  // namespace
+
+TEST(TatarNouns, AllGrammarParadigmsCellByCell) {
+  for (const auto& t : GrammarNouns) {
+    auto forms = TatNounForms(t.Lemma, {});
+    for (int r = 0; r < 12; ++r)
+      for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(U8(forms[NounCode(r, c)]), U8(t.Rows[r][c]))
+            << U8(t.Lemma) << " row " << r << " col " << c;
+  }
+}
+
+TEST(TatarNouns, DerivedSuffixesAndAlternations) {
+  auto kitap = TatNounForms(u"китап", {});
+  EXPECT_EQ(U8(kitap[72]), "китапсыз");
+  EXPECT_EQ(U8(kitap[82]), "китаптагы");
+  EXPECT_EQ(U8(kitap[85]), "китабындагы");
+  auto ani = TatNounForms(u"әни", {});
+  EXPECT_EQ(U8(ani[72]), "әнисез");
+  EXPECT_EQ(U8(ani[74]), "әнинеке");
+  EXPECT_EQ(U8(TatNounForms(u"өй", {})[82]), "өйдәге");
+  EXPECT_EQ(U8(TatNounForms(u"тау", {})[19]), "тавы");
+  EXPECT_EQ(U8(TatNounForms(u"су", {})[19]), "суы");
+  EXPECT_EQ(U8(TatNounForms(u"аяк", {})[7]), "аягым");
+  EXPECT_EQ(U8(TatNounForms(u"банк", {})[19]), "банкы");
+  TTatFlags hak;
+  hak.NoVoice = true;
+  EXPECT_EQ(U8(TatNounForms(u"хак", hak)[19]), "хакы");
+  TTatFlags halyk;
+  halyk.Syncope = true;
+  EXPECT_EQ(U8(TatNounForms(u"халык", halyk)[19]), "халкы");
+  EXPECT_EQ(U8(TatNounForms(u"халык", halyk)[87]), "халыклар");
+  TTatFlags club;
+  club.Voiceless = true;
+  EXPECT_EQ(U8(TatNounForms(u"клуб", club)[3]), "клубка");
+  TTatFlags student;
+  student.Harmony = 1;
+  EXPECT_EQ(U8(TatNounForms(u"студент", student)[87]), "студентлар");
+  EXPECT_EQ(U8(TatNounForms(u"фамилия", {})[19]), "фамилиясе");
+  EXPECT_EQ(U8(TatNounForms(u"шигырь", {})[19]), "шигыре");
+  // a compound that already ends in a 3rd-person possessive declines as one
+  TTatFlags px3;
+  px3.Px3 = true;
+  auto yard = TatNounForms(u"ишегалды", px3);
+  EXPECT_EQ(U8(yard[6]), "ишегалдында");
+  EXPECT_EQ(U8(yard[3]), "ишегалдына");
+  EXPECT_EQ(U8(yard[4]), "ишегалдын");
+  EXPECT_EQ(U8(yard[82]), "ишегалдындагы");
+  EXPECT_EQ(U8(TatNounForms(u"аш бүлмәсе", px3)[5]), "аш бүлмәсеннән");
+}
+
+TEST(TatarHarmony, LastVowelDecides) {
+  EXPECT_TRUE(TatIsBack(u"машина", {}));
+  EXPECT_TRUE(TatIsBack(u"телевизор", {}));
+  EXPECT_FALSE(TatIsBack(u"әни", {}));
+  EXPECT_TRUE(TatIsBack(u"уен", {}));
+  EXPECT_FALSE(TatIsBack(u"сөю", {}));
+  EXPECT_TRUE(TatIsBack(u"дөнья", {}));
+  EXPECT_FALSE(TatIsBack(u"Россия", {}));
+}
+
+TEST(TatarVerbs, GrammarConjugationTables) {
+  CheckVerbTable(GrammarV1, {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26}, "present");
+  CheckVerbTable(GrammarV2, {27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38}, "past");
+  CheckVerbTable(GrammarV3, {39, 40, 41, 42, 43, 44, 51, 52, 53, 54, 55, 56}, "gan/future");
+  CheckVerbTable(GrammarV4, {63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74}, "aorist");
+  CheckVerbTable(GrammarV5, {85, 86, 7, 87, 88, 89, 2, 11, 9, 13, 95, 96}, "conditional");
+  CheckVerbTable(GrammarV6, {5, 6, 75, 76, 17, 79, 77, 83, 1, 81, 104, 105}, "non-finite");
+}
+
+TEST(TatarVerbs, NegativesAndStemChanges) {
+  for (const auto& row : GrammarV7) {
+    // V7 lists the negative -ган and -ачак in the 3sg and the other negatives
+    auto f = TatVerbForms(row.Stem, VerbFlags(row.Stem));
+    const int codes[10] = {47, 59, 8, 3, 12, 10, 97, 80, 4, 82};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(U8(f[codes[i]]), U8(row.Forms[i])) << U8(row.Stem);
+  }
+  auto tap = TatVerbForms(u"тап", {});
+  EXPECT_EQ(U8(tap[17]), "таба");
+  EXPECT_EQ(U8(tap[75]), "табып");
+  EXPECT_EQ(U8(tap[1]), "табу");
+  auto kuj = TatVerbForms(u"куй", {});
+  EXPECT_EQ(U8(kuj[17]), "куя");
+  EXPECT_EQ(U8(kuj[75]), "куеп");
+  EXPECT_EQ(U8(kuj[1]), "кую");
+  auto ki = TatVerbForms(u"ки", {});
+  EXPECT_EQ(U8(ki[17]), "кия");
+  EXPECT_EQ(U8(ki[75]), "киеп");
+  EXPECT_EQ(U8(ki[5]), "кияргә");
+  TTatFlags jor;
+  jor.Aorist = 2;
+  jor.Present = u"йөри";
+  EXPECT_EQ(U8(TatVerbForms(u"йөр", jor)[15]), "йөрим");
+}
+
+TEST(TatarParticiples, GanDeclinesLikeANoun) {
+  auto p = TatParticipleForms(u"укы", {});
+  EXPECT_EQ(U8(p[1]), "укыган");
+  EXPECT_EQ(U8(p[2]), "укыганның");
+  EXPECT_EQ(U8(p[6]), "укыганда");
+  EXPECT_EQ(U8(p[19]), "укыганы");
+  EXPECT_EQ(U8(p[38]), "укыганнарга");
+  auto k = TatParticipleForms(u"кит", {});
+  EXPECT_EQ(U8(k[1]), "киткән");
+  EXPECT_EQ(U8(k[3]), "киткәнгә");
+}
+
+TEST(TatarAdjectives, ComparativeAndPlural) {
+  auto z = TatAdjForms(u"зур", {});
+  EXPECT_EQ(U8(z[2]), "зуррак");
+  EXPECT_EQ(U8(z[3]), "зурлар");
+  EXPECT_EQ(U8(TatAdjForms(u"кечкенә", {})[2]), "кечкенәрәк");
+  EXPECT_EQ(U8(TatAdjForms(u"яшь", {})[3]), "яшьләр");
+}
