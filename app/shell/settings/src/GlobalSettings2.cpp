@@ -9,7 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "zentrok/TableWriter.h"
+#include "zentrok/SysUtils_Trg.h"
 
 namespace zentrok {
 
