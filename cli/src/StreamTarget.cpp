@@ -12,6 +12,7 @@ namespace zentrok::cli {
 
 namespace {
 constexpr size_t FlushAt = 1 << 16;
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\xA0'; }
 }
 
 void AppendUtf8(std::u16string_view text, std::string& out) {
@@ -54,9 +55,22 @@ std::string TStreamTarget::EscapeFor(const TPieceStyle& s) {
 void TStreamTarget::AddStyledText(std::u16string_view text, int32_t color, int32_t size,
                                   int32_t style) {
   const bool marked = FMode != TMarkMode::Plain && TPieceStyle{color, size, style} == FMark;
-  if (marked) FBuffer += FMode == TMarkMode::Colour ? EscapeFor(FMark) : FOpen;
-  AppendUtf8(text, FBuffer);
-  if (marked) FBuffer += FMode == TMarkMode::Colour ? std::string("\x1b[0m") : FClose;
+  if (!marked) {
+    AppendUtf8(text, FBuffer);
+  } else {
+    // The engines hand an unknown word over with its blanks; those stay
+    // outside the marker.
+    size_t first = 0, last = text.size();
+    while (first < last && IsBlank(text[first])) ++first;
+    while (last > first && IsBlank(text[last - 1])) --last;
+    AppendUtf8(text.substr(0, first), FBuffer);
+    if (last > first) {
+      FBuffer += FMode == TMarkMode::Colour ? EscapeFor(FMark) : FOpen;
+      AppendUtf8(text.substr(first, last - first), FBuffer);
+      FBuffer += FMode == TMarkMode::Colour ? std::string("\x1b[0m") : FClose;
+    }
+    AppendUtf8(text.substr(last), FBuffer);
+  }
   if (FBuffer.size() >= FlushAt) Flush();
 }
 

@@ -4,6 +4,7 @@
 #include "CliOptions.h"
 #include "CliRun.h"
 #include "ProgressBar.h"
+#include "StreamTarget.h"
 #include "cli_test_util.h"
 #include "fake_engines.h"
 #include "zentrok/Utf.h"
@@ -101,12 +102,21 @@ TEST_F(Cli, LoadsTheChosenEngineFromTheDataFolder) {
 
 TEST_F(Cli, MarksUntranslatedPieces) {
   std::string in = dir.Write("in.txt", "Бу *китап. Ул *язды.");
+  // The stand-in engine hands words and blanks over separately; a real one
+  // may pass an unknown word with its blanks, which stay outside the marker.
+  {
+    TStreamTarget t(out.fd, TMarkMode::Markers, {0, 9, 0}, {1, 9, 0});
+    t.AddStyledText(u" \n*слово \t", 1, 9, 0);
+    t.AddStyledText(u"  ", 1, 9, 0);
+    t.AddStyledText(u" ok ", 0, 9, 0);
+  }
   ASSERT_EQ(Run({"-d", "tt-ru", in}), ExitOk);
   ASSERT_EQ(Run({"-d", "tt-ru", "--mark", in}), ExitOk);
   ASSERT_EQ(Run({"-d", "tt-ru", "--mark", "--mark-open", "{", "--mark-close", "}", in}), ExitOk);
   ASSERT_EQ(Run({"-d", "tt-ru", "--mark", in}, /*outTerminal=*/true), ExitOk);
   ASSERT_EQ(Run({"-d", "tt-ru", "--mark", "--color=never", in}, true), ExitOk);
   EXPECT_EQ(out.Text(),
+            " \n[[*слово]] \t   ok "
             "Бу *китап. Ул *язды."
             "Бу [[*китап.]] Ул [[*язды.]]"
             "Бу {*китап.} Ул {*язды.}"
