@@ -61,9 +61,9 @@ void TTranslator::Translate(uint8_t Direction) {
 
   StopRequested = false;
   TextLength = TextRange.cpMax - TextRange.cpMin + 1;
-  // No buffer (or a reversed range) is an empty run rather than a crash.
-  if (!TextRange.Text || TextLength < 1) TextLength = 1;
-  const bool hasText = TextRange.Text != nullptr;
+  // No buffer, or a reversed range, is an empty run rather than a crash.
+  const bool hasText = TextRange.Text != nullptr && TextLength >= 1;
+  if (!hasText) TextLength = 1;
   if (hasText) {
     NormalizeTatarCodes(TextRange.Text, TextLength);
     StripChar(TextRange.Text, TextLength, SoftHyphen);
