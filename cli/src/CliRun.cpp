@@ -33,8 +33,10 @@ void Say(int fd, const std::string& text) {
 // Translates one input in chunks; raises TInputError when it cannot be read.
 class TInputRun {
 public:
-  TInputRun(TTranslator& translator, uint8_t direction, TInput& input, TProgressBar* bar)
-      : FTranslator(translator), FDirection(direction), FInput(input), FBar(bar) {
+  TInputRun(TTranslator& translator, uint8_t direction, TInput& input, TProgressBar* bar,
+            TStreamTarget& target)
+      : FTranslator(translator), FDirection(direction), FInput(input), FBar(bar),
+        FTarget(target) {
     FTranslator.OnProgress = [this](int16_t, uint8_t phase, float percent) {
       if (FBar && phase != PhaseStart) ShowProgress(std::min(percent, 100.0f) / 100.0);
     };
@@ -42,7 +44,10 @@ public:
   ~TInputRun() { FTranslator.OnProgress = nullptr; }
 
   void Run() {
-    size_t nextTry = ChunkChars;
+    // A live input (pipe, terminal) is cut as soon as a sentence is known to
+    // be whole, and its translation written at once.
+    const size_t chunk = FInput.Live() ? 1 : ChunkChars;
+    size_t nextTry = chunk;
     for (;;) {
       const size_t old = FPending.size();
       if (!FInput.ReadChars(FPending)) break;
@@ -55,9 +60,12 @@ public:
       size_t cut = LastSentenceCut(FPending);
       if (cut > 0) {
         Translate(cut);
-        nextTry = std::max(ChunkChars, 2 * FPending.size());
+        if (FInput.Live()) FTarget.Flush();
+        nextTry = std::max(chunk, 2 * FPending.size());
       } else {
-        nextTry = 2 * FPending.size();  // one long sentence: wait for its end
+        // No whole sentence yet: try again with the next read while that is
+        // cheap, and only at twice the size for a long run without a cut.
+        nextTry = FPending.size() < ChunkChars ? FPending.size() + 1 : 2 * FPending.size();
       }
     }
     if (!FPending.empty()) Translate(FPending.size());
@@ -85,6 +93,7 @@ private:
   uint8_t FDirection;
   TInput& FInput;
   TProgressBar* FBar;
+  TStreamTarget& FTarget;
   std::u16string FPending, FChunk;
   int64_t FDecoded = 0, FDone = 0, FChunkLength = 0;
 };
@@ -158,7 +167,7 @@ int RunCli(const std::vector<std::string>& args, const TCliEnvironment& env) {
                          input.Size() > ProgressMinBytes));
         std::optional<TProgressBar> bar;
         if (showBar) bar.emplace(env.Err);
-        TInputRun run(translator, o.Direction, input, bar ? &*bar : nullptr);
+        TInputRun run(translator, o.Direction, input, bar ? &*bar : nullptr, target);
         try {
           run.Run();
         } catch (...) {

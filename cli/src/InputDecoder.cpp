@@ -130,7 +130,7 @@ TInput::~TInput() {
   if (FOwnFd) close(FFd);
 }
 
-void TInput::Fill(std::string& buf, size_t want) {
+void TInput::Fill(std::string& buf, size_t want, bool oneRead) {
   size_t old = buf.size();
   buf.resize(old + want);
   size_t got = 0;
@@ -146,13 +146,19 @@ void TInput::Fill(std::string& buf, size_t want) {
       break;
     }
     got += static_cast<size_t>(n);
+    if (oneRead) break;
   }
   buf.resize(old + got);
   FBytesRead += static_cast<int64_t>(got);
 }
 
 void TInput::ChooseEncoding() {
-  Fill(FPending, BlockSize);
+  // A pipe or terminal is judged by what its first read brings (enough for
+  // a byte-order mark), so that a slow writer's first lines are translated
+  // before it has written a whole block.
+  do {
+    Fill(FPending, BlockSize - FPending.size(), Live());
+  } while (Live() && FPending.size() < 4 && !FAtEnd);
   std::string_view head = FPending;
   size_t skip = 0;
   if (head.size() >= 2 && head[0] == '\xFF' && head[1] == '\xFE') {
@@ -201,7 +207,7 @@ bool TInput::ReadChars(std::u16string& out) {
   }
   if (FAtEnd) return false;
   std::string block;
-  Fill(block, BlockSize);
+  Fill(block, BlockSize, Live());
   FDecoder->Decode(block, out, FAtEnd);
   return true;
 }

@@ -3,8 +3,8 @@
 // The encoding is chosen once per input: UTF-16 little or big endian when
 // the input starts with a byte-order mark, UTF-8 (a leading mark skipped)
 // when the bytes are valid UTF-8, otherwise code page 1251. A regular file
-// is checked whole (a streaming pass that keeps nothing); a pipe is judged
-// by its first block, and a later invalid byte becomes U+FFFD.
+// is checked whole (a streaming pass that keeps nothing); a pipe or terminal
+// is judged by its first read, and a later invalid byte becomes U+FFFD.
 #pragma once
 
 #include <unicode/ucnv.h>
@@ -61,11 +61,16 @@ public:
   // Size in bytes when known (a regular file), else -1.
   int64_t Size() const { return FSize; }
   int64_t BytesRead() const { return FBytesRead; }
-  // Appends the next block's characters to out; false at the end of input.
+  // A pipe or terminal: blocks come as the writer sends them.
+  bool Live() const { return FSize < 0; }
+  // Appends the next block's characters to out (for a live input, what one
+  // read brings); false at the end of input.
   bool ReadChars(std::u16string& out);
 
 private:
-  void Fill(std::string& buf, size_t want);
+  // Reads up to want bytes into buf; oneRead stops after the first read
+  // that brings any.
+  void Fill(std::string& buf, size_t want, bool oneRead);
   void ChooseEncoding();
 
   std::string FName;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 
+#include <thread>
+
 #include "CliOptions.h"
 #include "CliRun.h"
 #include "ProgressBar.h"
@@ -210,4 +212,32 @@ TEST(ProgressBar, RemainingTimeAndDuration) {
   EXPECT_EQ(RemainingMs(80, 5), 1);  // 1.25 -> 1
   EXPECT_EQ(TProgressBar::Line(50, 2000),
             "[###############---------------] 50%  Примерно осталось: 2 сек ");
+}
+
+TEST_F(Cli, PipedInputIsTranslatedSentenceBySentence) {
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  int savedIn = dup(0);
+  dup2(fds[0], 0);
+  close(fds[0]);
+  // The writer sends one sentence and the start of the next, and waits
+  // until the first one has been translated before it ends the input.
+  std::string firstSeen;
+  std::thread writer([&] {
+    std::string part = "Бер. Ике";
+    ssize_t ignored = write(fds[1], part.data(), part.size());
+    for (int i = 0; i < 500 && out.Text().empty(); ++i) usleep(10000);
+    firstSeen = out.Text();
+    part = " өч.";
+    ignored = write(fds[1], part.data(), part.size());
+    (void)ignored;
+    close(fds[1]);
+  });
+  int rc = Run({"-d", "tt-ru"});
+  writer.join();
+  dup2(savedIn, 0);
+  close(savedIn);
+  EXPECT_EQ(rc, ExitOk);
+  EXPECT_EQ(firstSeen, "Бер. ");
+  EXPECT_EQ(out.Text(), "Бер. Ике өч.");
 }
