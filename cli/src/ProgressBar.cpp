@@ -1,0 +1,68 @@
+#include "ProgressBar.h"
+
+#include <unistd.h>
+
+#include <cmath>
+
+namespace zentrok::cli {
+
+std::string FormatDuration(int64_t ms) {
+  if (ms < 0) ms = 0;
+  int64_t days = ms / 86400000;
+  ms %= 86400000;
+  int64_t hours = ms / 3600000;
+  ms %= 3600000;
+  int64_t minutes = ms / 60000;
+  ms %= 60000;
+  int64_t seconds = ms / 1000;
+  std::string s;
+  if (days > 0) s += std::to_string(days) + " д ";
+  if (hours > 0) s += std::to_string(hours) + " ч ";
+  if (minutes > 0) s += std::to_string(minutes) + " мин ";
+  return s + std::to_string(seconds) + " сек ";
+}
+
+int64_t RemainingMs(double percent, int64_t elapsedMs) {
+  if (percent <= 0) return -1;
+  if (elapsedMs <= 0) elapsedMs = 1;
+  double rate = percent / static_cast<double>(elapsedMs);
+  return static_cast<int64_t>(std::nearbyint((100.0 - percent) / rate));
+}
+
+TProgressBar::TProgressBar(int fd) : FFd(fd), FStart(TClock::now()) {}
+
+std::string TProgressBar::Line(double percent, int64_t elapsedMs) {
+  if (percent < 0) percent = 0;
+  if (percent > 100) percent = 100;
+  constexpr int Width = 30;
+  int filled = static_cast<int>(percent * Width / 100);
+  std::string line = "[";
+  for (int i = 0; i < Width; ++i) line += i < filled ? "#" : "-";
+  line += "] " + std::to_string(static_cast<int>(percent)) + "%";
+  int64_t left = RemainingMs(percent, elapsedMs);
+  if (left >= 0) line += "  Примерно осталось: " + FormatDuration(left);
+  return line;
+}
+
+void TProgressBar::Update(double percent) {
+  auto now = TClock::now();
+  int whole = static_cast<int>(percent);
+  if (whole == FLastPercent && now - FLastDraw < std::chrono::milliseconds(100)) return;
+  FLastPercent = whole;
+  FLastDraw = now;
+  auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - FStart).count();
+  std::string text = "\r" + Line(percent, elapsed) + "\x1b[K";
+  ssize_t ignored = write(FFd, text.data(), text.size());
+  (void)ignored;
+  FShown = true;
+}
+
+void TProgressBar::Finish() {
+  if (!FShown) return;
+  static const char clear[] = "\r\x1b[K";
+  ssize_t ignored = write(FFd, clear, sizeof clear - 1);
+  (void)ignored;
+  FShown = false;
+}
+
+}  // namespace zentrok::cli
