@@ -47,17 +47,7 @@ void TTable::Parse(const uint8_t* data, size_t size, std::string_view name) {
   const uint64_t tablesEnd = 12 + 4ull * R + 8ull * C;
   if (tablesEnd > size) Damaged(name, "row and cell tables run past the end of the file");
 
-  FRowStart.resize(static_cast<size_t>(R) + 1);
-  int64_t total = 0;
-  for (int32_t k = 0; k < R; ++k) {
-    FRowStart[k] = static_cast<int32_t>(total);
-    const int32_t len = Int32At(data + 12 + 4ull * k);
-    if (len < 0) Damaged(name, "negative length of row " + std::to_string(k));
-    total += len;
-    if (total > C) Damaged(name, "row lengths add up to more than the cell count");
-  }
-  if (total != C) Damaged(name, "row lengths do not add up to the cell count");
-  FRowStart[R] = C;
+  detail::ReadRowStarts(data, R, C, name, "row", FRowStart);
 
   // The text area is kept whole as UTF-16 (offsets are counted from byte
   // 12); a cell is a view into it. Cells at odd offsets, which only a

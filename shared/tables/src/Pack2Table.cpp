@@ -58,17 +58,7 @@ TPack2Table::TPack2Table(const uint8_t* image, size_t size, std::string_view nam
   const int64_t poolSize = static_cast<int64_t>(L) - 12 - 4ll * R - 4ll * C;
   if (poolSize < 0) Damaged(name, "packed table length is smaller than its header");
 
-  FRowStart.resize(static_cast<size_t>(R) + 1);
-  int64_t total = 0;
-  for (int32_t r = 0; r < R; ++r) {
-    FRowStart[r] = static_cast<int32_t>(total);
-    const int32_t len = Int32At(image + 12 + 4ull * r);
-    if (len < 0) Damaged(name, "negative length of packed row " + std::to_string(r));
-    total += len;
-    if (total > C) Damaged(name, "packed row lengths add up to more than the cell count");
-  }
-  if (total != C) Damaged(name, "packed row lengths do not add up to the cell count");
-  FRowStart[R] = C;
+  detail::ReadRowStarts(image, R, C, name, "packed row", FRowStart);
 
   const uint8_t* bounds = image + 12 + 4ull * R;
   int64_t cellBytes = 0;
