@@ -13,7 +13,7 @@ function(zentrok_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${ZENTROK_BIN_DIR}
                        PROPERTIES ENVIRONMENT "ZENTROK_BIN=${ZENTROK_BIN_DIR}"
-                       DISCOVERY_TIMEOUT 60)
+                       DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # zentrok_fuzz(NAME SOURCES... LIBS ...): a libFuzzer target, built only in a

@@ -25,7 +25,7 @@ public:
 
   // The item's name: lower-cased (A-Z only), without a folder part.
   const std::string& Name() const { return FName; }
-  // Sets the name to the part after the last "\", "/" or ":".
+  // Sets the name to the part after the last backslash, "/" or ":".
   void SetName(std::string_view name);
 
 private:
@@ -48,8 +48,6 @@ public:
   const TFileItem& Item(int i) const { return *FItems[i]; }
 
 private:
-  void Parse(const uint8_t* data, size_t size);
-
   std::string FFileName;
   std::vector<std::unique_ptr<TFileItem>> FItems;
 };

@@ -49,6 +49,9 @@ public:
   int RowCount() const { return static_cast<int>(FRowStart.size()) - 1; }
   int RowLength(int row) const { return FRowStart[row + 1] - FRowStart[row]; }
   int KeyColumn() const { return FKeyColumn; }
+  // True when every row has at least cols cells: users check the shape of
+  // a loaded table once, so that later Cell() calls stay inside it.
+  bool AllRowsHave(int cols) const;
 
   // The cell's text without a copy; valid while the table lives and the
   // cell is not replaced.

@@ -62,6 +62,9 @@ public:
   int32_t CellLength(int32_t row, int32_t col) const {
     return FCellLength[FRowStart[row] + col];
   }
+  // True when every row has at least cols cells: users check the shape of
+  // a loaded table once, so that later Cell() calls stay inside it.
+  bool AllRowsHave(int32_t cols) const;
   // The cell read as a zero-terminated UTF-16 text, or as an int32.
   std::u16string_view CellText(int32_t row, int32_t col) const;
   int32_t CellInt(int32_t row, int32_t col) const { return ReadInt32(Cell(row, col)); }
@@ -76,13 +79,14 @@ public:
 
   // Fast text search: computes the sort keys of a text column once, after
   // which FindText / FindTextRange give the same answers as Find / FindRange
-  // with CompareWhole on that column, at a fraction of the cost. Every row
-  // must have the column.
+  // with CompareWhole on that column, at a fraction of the cost. A row that
+  // lacks the column sorts before every key.
   void IndexTextColumn(int32_t column);
   bool FindText(std::u16string_view key, int32_t& index) const;
   bool FindTextRange(std::u16string_view key, int32_t& first, int32_t& last) const;
 
 private:
+  bool FindIndexed(const uint8_t* key, size_t keyLen, int32_t& index) const;
   int CompareIndexed(const uint8_t* key, size_t keyLen, int32_t row) const;
 
   std::unique_ptr<uint8_t[]> FPool;
@@ -93,6 +97,7 @@ private:
   int32_t FIndexedColumn = -1;
   std::string FSortKeys;
   std::vector<uint32_t> FKeyStart;  // R + 1 entries into FSortKeys
+  std::vector<bool> FKeyMissing;    // rows that lack the indexed column
 };
 
 }  // namespace zentrok

@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "zentrok/SysUtils_Trg.h"  // SaveFileAtomic
+
 namespace zentrok {
 
 // A text table: rows of UTF-16 cells.
@@ -64,10 +66,5 @@ public:
 private:
   std::vector<std::pair<std::string, std::vector<uint8_t>>> FItems;
 };
-
-// Writes bytes to a temporary file beside path, then renames it over path,
-// so a failed write never leaves a truncated file. Raises EFCreateError with
-// the path and the system's error text.
-void SaveFileAtomic(std::string_view path, const void* data, size_t size);
 
 }  // namespace zentrok

@@ -46,6 +46,13 @@ int WideFileOpen(std::u16string_view fileName, int mode);
 // Closes a handle from WideFileCreate / WideFileOpen.
 void WideFileClose(int handle);
 
+// Writes bytes to a temporary file beside path (UTF-8), then renames it
+// over path, so a failed write never leaves a truncated or lost file. An
+// existing file keeps its permission bits. Raises EFCreateError ("Cannot
+// create file ...") with the full path and the system's error text when the
+// file cannot be written, the disk is full, or the rename fails.
+void SaveFileAtomic(std::string_view path, const void* data, size_t size);
+
 // The absolute form of a UTF-8 path (relative to the current folder), as
 // used in error messages.
 std::string ExpandFileName(std::string_view path);
