@@ -15,7 +15,7 @@ TAdj::TAdj(const std::string& dataPath)
 
 bool TAdj::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
-  if (!SplitWord(Stems, Endings, text, true, split)) return false;
+  if (!SplitWord(Split, text, true, split)) return false;
   tat.WordClass = wcAdjective;
   tat.EndingCode = static_cast<uint8_t>(split.Code);
   tat.StemRow = split.Row;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Records.h"
+#include "SplitWord.h"
 #include "zentrok/MyTables3.h"
 
 namespace tatengine {
@@ -27,6 +28,7 @@ public:
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, RusStems, Codes;
+  TSplitTables Split{Stems, Endings};
 };
 
 }  // namespace tatengine

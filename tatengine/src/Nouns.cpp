@@ -22,7 +22,7 @@ int TNoun::FindVariant(uint32_t paradigm, int caseNo) const {
 
 bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
-  if (!SplitWord(Stems, Endings, text, false, split)) return false;
+  if (!SplitWord(Split, text, false, split)) return false;
   tat.WordClass = wcNoun;
   tat.EndingCode = static_cast<uint8_t>(split.Code);
   tat.StemRow = split.Row;
@@ -73,7 +73,7 @@ TSubNoun::TSubNoun(const std::string& dataPath)
 
 bool TSubNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
-  if (!SplitWord(Stems, Endings, text, false, split)) return false;
+  if (!SplitWord(Split, text, false, split)) return false;
   tat.WordClass = wcSubNoun;
   tat.EndingCode = static_cast<uint8_t>(split.Code);
   tat.StemRow = split.Row;

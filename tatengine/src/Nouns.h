@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Records.h"
+#include "SplitWord.h"
 #include "zentrok/MyTables3.h"
 
 namespace tatengine {
@@ -26,6 +27,7 @@ public:
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;
+  TSplitTables Split{Stems, Endings};
 
 private:
   int FindVariant(uint32_t paradigm, int caseNo) const;
@@ -45,6 +47,7 @@ public:
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;
+  TSplitTables Split{Stems, Endings};
 };
 
 }  // namespace tatengine

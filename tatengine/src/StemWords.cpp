@@ -31,7 +31,7 @@ TAdverb::TAdverb(const std::string& dataPath)
 
 bool TAdverb::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
-  if (!SplitWord(Stems, Endings, text, false, split)) return false;
+  if (!SplitWord(Split, text, false, split)) return false;
   FillTat(tat, wcAdverb, split, text);
   rus.WordClass = wcAdverb;
   rus.StemRow = split.Row;
@@ -51,7 +51,7 @@ TNumber::TNumber(const std::string& dataPath)
 
 bool TNumber::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
-  if (!SplitWord(Stems, Endings, text, false, split)) return false;
+  if (!SplitWord(Split, text, false, split)) return false;
   FillTat(tat, wcNumeral, split, text);
   rus.WordClass = wcNumeral;
   rus.StemRow = split.Row;
@@ -72,7 +72,7 @@ TGan::TGan(const std::string& dataPath)
 
 bool TGan::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
-  if (!SplitWord(Stems, Endings, text, false, split) || split.Code == 1) return false;
+  if (!SplitWord(Split, text, false, split) || split.Code == 1) return false;
   FillTat(tat, wcParticiple, split, text);
   const TCasePrefix rule = GanRule(split.Code);
   rus.WordClass = wcParticiple;

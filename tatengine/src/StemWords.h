@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Records.h"
+#include "SplitWord.h"
 #include "zentrok/MyTables3.h"
 
 namespace tatengine {
@@ -19,6 +20,7 @@ public:
   static void SetDefault(TFormRus& rus);
 
   zentrok::TTable Endings, Stems;
+  TSplitTables Split{Stems, Endings};
 };
 
 // Stem table column 2: the Russian numeral. "бер" (exactly) is singular,
@@ -31,6 +33,7 @@ public:
   static void SetDefault(TFormRus& rus);
 
   zentrok::TTable Endings, Stems;
+  TSplitTables Split{Stems, Endings};
 };
 
 // Stem table columns 2..13: the Russian participle by case 1..12. A match
@@ -42,6 +45,7 @@ public:
   std::u16string Translate(const TFormRus& rus) const;
 
   zentrok::TTable Endings, Stems;
+  TSplitTables Split{Stems, Endings};
 };
 
 }  // namespace tatengine

@@ -20,7 +20,7 @@ TVerb::TVerb(const std::string& dataPath)
 
 bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
-  if (!SplitWord(Stems, Endings, text, false, split)) return false;
+  if (!SplitWord(Split, text, false, split)) return false;
   const int c = split.Code;
   tat.WordClass = wcVerb;
   tat.StemRow = split.Row;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "Records.h"
+#include "SplitWord.h"
 #include "zentrok/MyTables3.h"
 
 namespace tatengine {
@@ -34,6 +35,7 @@ public:
 
   // Declared in the order the files are loaded.
   zentrok::TTable VerbForms, Endings, Stems;
+  TSplitTables Split{Stems, Endings};
 
 private:
   std::u16string FormText(const TFormRus& rus, int selector) const;
