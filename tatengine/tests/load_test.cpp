@@ -105,3 +105,16 @@ TEST_F(LoadTest, TablesWithShortRowsDoNotReadOutside) {
 
 }  // namespace
 }  // namespace tatfix
+
+extern "C" int TatengineHeaderIsC(void);
+
+namespace tatfix {
+namespace {
+
+TEST(LibraryTest, HeaderIsUsableFromC) {
+  EXPECT_EQ(TatengineHeaderIsC(), 1);
+  UseStandardLexicon();  // the C check replaced the callback
+}
+
+}  // namespace
+}  // namespace tatfix
