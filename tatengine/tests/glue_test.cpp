@@ -40,6 +40,8 @@ TEST_F(GlueTest, SonIsAfterQuestionOrJust) {
   EXPECT_EQ(Translate(u"Укыды соң"), u"Читал же");
   EXPECT_EQ(Translate(u"Укыды соң."), u"Читал же.");
   EXPECT_EQ(Translate(u"соң укыды"), u"Поздно читал");
+  // After a question form ("-мы" stripped from its word): "ли".
+  EXPECT_EQ(Translate(u"китапмы соң"), u"Книга ли");
 }
 
 TEST_F(GlueTest, MikanIsSilentAtTheEnd) {
