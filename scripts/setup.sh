@@ -14,7 +14,6 @@ packages=(
   fonts-dejavu-core
   libreoffice-writer-nogui            # RTF and Word document conversion
   hunspell-ru
-  nodejs npm                          # test-time tools from the npm registry
   time
 )
 
@@ -24,6 +23,12 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+
+# Node.js and npm fetch test-time tools from the npm registry. Machines may
+# carry their own Node.js build; Debian's packages only when there is none.
+if ! command -v npm >/dev/null 2>&1; then
+  missing+=(nodejs npm)
+fi
 
 if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"

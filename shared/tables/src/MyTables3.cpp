@@ -30,7 +30,7 @@ TTable::TTable(int rowCount, int colCount, int keyColumn) : FKeyColumn(keyColumn
   FRowStart.resize(static_cast<size_t>(rowCount) + 1);
   for (int r = 0; r <= rowCount; ++r) FRowStart[r] = r * colCount;
   FCells.assign(static_cast<size_t>(rowCount) * colCount, TCellRef{kEmpty, 0});
-  BuildSortKeys();
+  BuildKeys();
 }
 
 TTable TTable::FromBytes(const uint8_t* data, size_t size, std::string_view name) {
@@ -93,32 +93,23 @@ void TTable::Parse(const uint8_t* data, size_t size, std::string_view name) {
     for (auto [g, off] : oddCells) FCells[g].Text = shifted.data() + (off - 1) / 2;
   }
   FKeyColumn = 0;
-  BuildSortKeys();
+  BuildKeys();
 }
 
-void TTable::BuildSortKeys() {
-  const int rows = RowCount();
-  FKeys.assign(static_cast<size_t>(rows), TKeyRef{0, -1});
-  FSortKeys.clear();
-  FSortKeys.reserve(static_cast<size_t>(rows) * 12);
-  for (int r = 0; r < rows; ++r) SetSortKey(r);
+std::optional<std::u16string_view> TTable::KeyText(int row) const {
+  if (FKeyColumn < 0 || RowLength(row) <= FKeyColumn) return std::nullopt;
+  return Cell(row, FKeyColumn);
 }
 
-void TTable::SetSortKey(int row) {
-  if (RowLength(row) <= FKeyColumn || FKeyColumn < 0) {
-    FKeys[row] = {0, -1};
-    return;
-  }
-  const size_t at = FSortKeys.size();
-  const size_t n = KeySortKey(Cell(row, FKeyColumn), FSortKeys);
-  FKeys[row] = {static_cast<uint32_t>(at), static_cast<int32_t>(n)};
+void TTable::BuildKeys() {
+  FKeys.Build(RowCount(), [this](int row) { return KeyText(row); });
 }
 
 void TTable::SetCell(int row, int col, std::u16string_view text) {
   FReplaced.emplace_back(text);
   const std::u16string& s = FReplaced.back();
   FCells[FRowStart[row] + col] = {s.empty() ? kEmpty : s.data(), static_cast<int32_t>(s.size())};
-  if (col == FKeyColumn) SetSortKey(row);
+  if (col == FKeyColumn && !FKeys.Set(row, KeyText(row))) BuildKeys();
 }
 
 int32_t TTable::GetInt(int row, int col) const {
@@ -174,19 +165,12 @@ int TTable::CompareKeys(std::u16string_view key, int row, const TTable& table) {
   return KeyCompare(key, table.Cell(row, table.FKeyColumn));
 }
 
-int TTable::CompareRowKey(const uint8_t* key, size_t keyLen, int row) const {
-  const TKeyRef& k = FKeys[row];
-  if (k.Length < 0) return 1;  // a row without a key cell sorts before every key
-  return CompareSortKeys(key, keyLen, reinterpret_cast<const uint8_t*>(FSortKeys.data()) + k.Offset,
-                         static_cast<size_t>(k.Length));
-}
-
-bool TTable::FindSortKey(const uint8_t* key, size_t keyLen, int& index) const {
+bool TTable::FindPlain(std::u16string_view key, int& index, TRowCompare compare) const {
   int lo = 0, hi = RowCount() - 1;
   bool found = false;
   while (lo <= hi) {
     const int mid = (lo + hi) / 2;
-    const int c = CompareRowKey(key, keyLen, mid);
+    const int c = compare(key, mid, *this);
     if (c > 0) {
       lo = mid + 1;
     } else {
@@ -199,31 +183,24 @@ bool TTable::FindSortKey(const uint8_t* key, size_t keyLen, int& index) const {
 }
 
 bool TTable::Find(std::u16string_view key, int& index, TRowCompare compare) const {
-  if (compare) {
-    int lo = 0, hi = RowCount() - 1;
-    bool found = false;
-    while (lo <= hi) {
-      const int mid = (lo + hi) / 2;
-      const int c = compare(key, mid, *this);
-      if (c > 0) {
-        lo = mid + 1;
-      } else {
-        hi = mid - 1;
-        if (c == 0) found = true;
-      }
-    }
-    index = lo;
-    return found;
-  }
-  const detail::TSearchKey k(key);
-  return FindSortKey(k.Data(), k.Length(), index);
+  if (compare) return FindPlain(key, index, compare);
+  const detail::TSearchKey k(key, FKeys.Compact());
+  // A text that compact keys cannot express is compared by the collator.
+  if (!k.Valid()) return FindPlain(key, index, CompareKeys);
+  return FKeys.Find(k, index);
 }
 
 bool TTable::FindRange(std::u16string_view key, int& first, int& last) const {
-  const detail::TSearchKey k(key);
-  if (!FindSortKey(k.Data(), k.Length(), first)) return false;
+  const detail::TSearchKey k(key, FKeys.Compact());
+  if (!k.Valid()) {
+    if (!FindPlain(key, first, CompareKeys)) return false;
+    last = first;
+    while (last < RowCount() - 1 && CompareKeys(key, last + 1, *this) == 0) ++last;
+    return true;
+  }
+  if (!FKeys.Find(k, first)) return false;
   last = first;
-  while (last < RowCount() - 1 && CompareRowKey(k.Data(), k.Length(), last + 1) == 0) ++last;
+  while (last < RowCount() - 1 && FKeys.Compare(k, last + 1) == 0) ++last;
   return true;
 }
 

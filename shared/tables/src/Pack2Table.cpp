@@ -9,7 +9,6 @@ namespace zentrok {
 
 using detail::Damaged;
 using detail::Int32At;
-using detail::TSearchKey;
 
 namespace {
 
@@ -140,58 +139,40 @@ bool TPack2Table::FindRange(const void* key, int32_t& first, int32_t& last, TCel
 }
 
 void TPack2Table::IndexTextColumn(int32_t column) {
-  const int32_t rows = RowCount();
   FIndexedColumn = column;
-  FSortKeys.clear();
-  FSortKeys.reserve(static_cast<size_t>(rows) * 12);
-  FKeyStart.assign(static_cast<size_t>(rows) + 1, 0);
-  FKeyMissing.assign(static_cast<size_t>(rows), false);
-  for (int32_t r = 0; r < rows; ++r) {
-    FKeyStart[r] = static_cast<uint32_t>(FSortKeys.size());
-    if (RowLength(r) > column)
-      KeySortKey(CellText(r, column), FSortKeys);
-    else
-      FKeyMissing[r] = true;
-  }
-  FKeyStart[rows] = static_cast<uint32_t>(FSortKeys.size());
+  FKeys.Build(RowCount(), [this, column](int row) -> std::optional<std::u16string_view> {
+    if (RowLength(row) <= column) return std::nullopt;
+    return CellText(row, column);
+  });
 }
-
-int TPack2Table::CompareIndexed(const uint8_t* key, size_t keyLen, int32_t row) const {
-  if (FKeyMissing[row]) return 1;
-  const auto* base = reinterpret_cast<const uint8_t*>(FSortKeys.data());
-  return CompareSortKeys(key, keyLen, base + FKeyStart[row], FKeyStart[row + 1] - FKeyStart[row]);
-}
-
 
 bool TPack2Table::FindText(std::u16string_view key, int32_t& index) const {
-  const TSearchKey k(key);
-  return FindIndexed(k.Data(), k.Length(), index);
-}
-
-bool TPack2Table::FindIndexed(const uint8_t* key, size_t keyLen, int32_t& index) const {
-  int32_t lo = 0, hi = RowCount() - 1;
-  bool found = false;
-  while (lo <= hi) {
-    const int32_t mid = (lo + hi) / 2;
-    const int c = CompareIndexed(key, keyLen, mid);
-    if (c > 0) {
-      lo = mid + 1;
-    } else {
-      hi = mid - 1;
-      if (c == 0) found = true;
-    }
-  }
-  index = lo;
+  int32_t first, last;
+  const bool found = FindTextRange(key, first, last, &index);
   return found;
 }
 
-bool TPack2Table::FindTextRange(std::u16string_view key, int32_t& first, int32_t& last) const {
-  const TSearchKey k(key);
+bool TPack2Table::FindTextRange(std::u16string_view key, int32_t& first, int32_t& last,
+                                int32_t* insertion) const {
+  const detail::TSearchKey k(key, FKeys.Compact());
   int32_t index;
-  if (!FindIndexed(k.Data(), k.Length(), index)) return false;
-  first = index;  // the search already gives the first of the equal rows
-  last = index;
-  while (last < RowCount() - 1 && CompareIndexed(k.Data(), k.Length(), last + 1) == 0) ++last;
+  if (!k.Valid()) {
+    // A text that compact keys cannot express is compared by the collator.
+    const std::u16string z(key);
+    const bool found = Find(z.c_str(), index, CompareWhole, FIndexedColumn, 0);
+    if (insertion) *insertion = index;
+    if (!found) return false;
+    first = last = index;
+    while (last < RowCount() - 1 && RowLength(last + 1) > FIndexedColumn &&
+           CompareWhole(z.c_str(), Cell(last + 1, FIndexedColumn), 0) == 0)
+      ++last;
+    return true;
+  }
+  const bool found = FKeys.Find(k, index);
+  if (insertion) *insertion = index;
+  if (!found) return false;
+  first = last = index;  // the search already gives the first of the equal rows
+  while (last < RowCount() - 1 && FKeys.Compare(k, last + 1) == 0) ++last;
   return true;
 }
 

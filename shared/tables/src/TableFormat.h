@@ -5,12 +5,10 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "zentrok/Consts_Trg.h"
-#include "zentrok/KeyCollation.h"
 #include "zentrok/TrgErrors.h"
 
 namespace zentrok::detail {
@@ -27,27 +25,5 @@ inline int32_t Int32At(const uint8_t* p) {
                               static_cast<uint32_t>(p[2]) << 16 |
                               static_cast<uint32_t>(p[3]) << 24);
 }
-
-// The sort key of a searched text, on the stack when it is short, so that a
-// lookup allocates nothing in the common case.
-class TSearchKey {
-public:
-  explicit TSearchKey(std::u16string_view text) {
-    FLength = KeySortKey(text, FLocal, sizeof FLocal);
-    if (FLength >= sizeof FLocal) {
-      FBig.reset(new uint8_t[FLength + 1]);
-      FLength = KeySortKey(text, FBig.get(), FLength + 1);
-    }
-  }
-  TSearchKey(const TSearchKey&) = delete;
-  TSearchKey& operator=(const TSearchKey&) = delete;
-  const uint8_t* Data() const { return FBig ? FBig.get() : FLocal; }
-  size_t Length() const { return FLength; }
-
-private:
-  uint8_t FLocal[256];
-  std::unique_ptr<uint8_t[]> FBig;
-  size_t FLength;
-};
 
 }  // namespace zentrok::detail

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "zentrok/KeyCollation.h"
 #include "zentrok/MyTables3.h"
@@ -78,4 +79,85 @@ TEST(KeyCollation, WriterAndLoaderUseTheSameOrder) {
   ASSERT_TRUE(t.Find(u"ӘНИ", anii));
   EXPECT_LT(ai, anai);
   EXPECT_LT(anai, anii);
+}
+
+namespace {
+
+std::string Fast(std::u16string_view s) {
+  std::string k;
+  EXPECT_TRUE(KeyFastKey(s, k));
+  return k;
+}
+
+int ByFastKeys(std::u16string_view a, std::u16string_view b) {
+  const std::string ka = Fast(a), kb = Fast(b);
+  return CompareSortKeys(reinterpret_cast<const uint8_t*>(ka.data()), ka.size(),
+                         reinterpret_cast<const uint8_t*>(kb.data()), kb.size());
+}
+
+std::u16string CompactSet() {
+  std::u16string set;
+  for (char16_t c = 0x20; c <= 0x7E; ++c) set.push_back(c);
+  for (char16_t c = 0x0400; c <= 0x045F; ++c) set.push_back(c);
+  set += u"\u0496\u0497\u04A2\u04A3\u04AE\u04AF\u04BA\u04BB\u04D8\u04D9\u04E8\u04E9";
+  return set;
+}
+
+// Sorts the texts with KeyCompare and checks that compact keys give the
+// same sequence and the same groups of equal texts: the two orders are then
+// the same on the whole list.
+void ExpectSameOrder(std::vector<std::u16string> texts) {
+  std::stable_sort(texts.begin(), texts.end(),
+                   [](const std::u16string& a, const std::u16string& b) { return KeyCompare(a, b) < 0; });
+  size_t disagreements = 0;
+  for (size_t i = 1; i < texts.size(); ++i) {
+    const int icu = KeyCompare(texts[i - 1], texts[i]);
+    const int fast = ByFastKeys(texts[i - 1], texts[i]);
+    if (icu != fast && ++disagreements < 10)
+      ADD_FAILURE() << "order differs at " << i << ": " << icu << " vs " << fast;
+  }
+  EXPECT_EQ(disagreements, 0u);
+}
+
+}  // namespace
+
+TEST(KeyCollation, CompactKeysCoverTheCommonCharacters) {
+  for (char16_t c : CompactSet()) {
+    std::string k;
+    EXPECT_TRUE(KeyFastKey(std::u16string(1, c), k)) << static_cast<int>(c);
+  }
+  std::string k;
+  EXPECT_FALSE(KeyFastKey(u"a\u2014b", k));  // an em dash is outside the set
+  EXPECT_TRUE(k.empty());
+  uint8_t small[2];
+  EXPECT_EQ(KeyFastKey(u"аб", small, sizeof small), 5u);  // too small: the length needed
+  EXPECT_EQ(KeyFastKey(u"€", small, sizeof small), kNoFastKey);
+  EXPECT_EQ(ByFastKeys(u"КИТАП", u"китап"), 0);
+  EXPECT_NE(ByFastKeys(u"ел", u"ёл"), 0);
+  EXPECT_NE(ByFastKeys(u"а-б", u"аб"), 0);
+}
+
+TEST(KeyCollation, CompactKeysOrderAllShortTextsLikeTheCollator) {
+  // Every text of one and two characters of the set, and the empty text.
+  const std::u16string set = CompactSet();
+  std::vector<std::u16string> texts = {u""};
+  for (char16_t a : set) {
+    texts.push_back(std::u16string(1, a));
+    for (char16_t b : set) texts.push_back(std::u16string{a, b});
+  }
+  ExpectSameOrder(std::move(texts));
+}
+
+TEST(KeyCollation, CompactKeysOrderLongerTextsLikeTheCollator) {
+  // Longer texts from a smaller alphabet, so that many share long prefixes
+  // and differ late, at the secondary level, or in case only.
+  const std::u16string letters = u"аАәӘеЕёЁиийЙоөуүжҗнңхһ-' ьъ1aZ";
+  std::mt19937 rng(99);
+  std::vector<std::u16string> texts;
+  for (int i = 0; i < 60000; ++i) {
+    std::u16string s;
+    for (size_t n = 1 + rng() % 7; n; --n) s.push_back(letters[rng() % letters.size()]);
+    texts.push_back(s);
+  }
+  ExpectSameOrder(std::move(texts));
 }

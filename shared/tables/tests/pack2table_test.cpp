@@ -95,7 +95,8 @@ TEST(PackedTable, IndexedTextSearchAgreesWithCompareWhole) {
   TPack2Table t = Build(w);
   t.IndexTextColumn(0);
   std::vector<std::u16string> probes = words;
-  for (const char16_t* p : {u"", u"я", u"ААА", u"ӘК", u"-", u"ёл", u"zz"}) probes.push_back(p);
+  // Texts outside the compact set are searched through the collator.
+  for (const char16_t* p : {u"", u"я", u"ААА", u"ӘК", u"-", u"ёл", u"zz", u"а—", u"€"}) probes.push_back(p);
   for (const auto& p : probes) {
     int32_t i1 = -1, i2 = -1, f1 = -5, l1 = -5, f2 = -5, l2 = -5;
     EXPECT_EQ(t.Find(p.c_str(), i1, CompareWhole, 0, 0), t.FindText(p, i2));
@@ -103,6 +104,21 @@ TEST(PackedTable, IndexedTextSearchAgreesWithCompareWhole) {
     EXPECT_EQ(t.FindRange(p.c_str(), f1, l1, CompareWhole, 0, 0), t.FindTextRange(p, f2, l2));
     EXPECT_EQ(f1, f2);
     EXPECT_EQ(l1, l2);
+  }
+}
+
+TEST(PackedTable, IndexWithTextsOutsideTheCompactSet) {
+  TPackTableWriter w;
+  for (const char16_t* s : {u"евро €", u"ел", u"ёл", u"ӱ", u"ат"}) w.AddRow({s});
+  w.SortText(0);
+  TPack2Table t = Build(w);
+  t.IndexTextColumn(0);
+  for (const char16_t* s : {u"ЕВРО €", u"ЁЛ", u"ӱ", u"ат"}) {
+    int32_t first = -1, last = -1, index = -1;
+    EXPECT_TRUE(t.FindTextRange(s, first, last));
+    EXPECT_TRUE(t.Find(s, index, CompareWhole, 0, 0));
+    EXPECT_EQ(first, index);
+    EXPECT_EQ(first, last);
   }
 }
 

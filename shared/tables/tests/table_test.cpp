@@ -95,6 +95,32 @@ TEST(TextTable, ShortRowsNeverMatch) {
   EXPECT_EQ(TTable::CompareKeys(u"а", 0, narrow), 1);
 }
 
+TEST(TextTable, KeysOutsideTheCompactSet) {
+  // A table with one key outside the compact set, a compact table searched
+  // for such a key, and a key cell replaced by such a text: all stay exact.
+  TTextTableWriter w;
+  for (const char16_t* k : {u"№ 5", u"ат", u"ел", u"ёл", u"ӱ"}) w.AddRow({k});
+  w.Sort();
+  TTable t = Load(w);
+  int index = -1, first = -1, last = -1;
+  EXPECT_TRUE(t.Find(u"ЁЛ", index));
+  EXPECT_TRUE(t.FindRange(u"№ 5", first, last));
+  EXPECT_EQ(first, last);
+
+  TTable c(3, 1, 0);
+  c.SetCell(0, 0, u"а");
+  c.SetCell(1, 0, u"б");
+  c.SetCell(2, 0, u"в");
+  EXPECT_FALSE(c.Find(u"б€", index));
+  EXPECT_EQ(index, 2);
+  EXPECT_FALSE(c.FindRange(u"€", first, last));
+  c.SetCell(2, 0, u"в€");
+  EXPECT_TRUE(c.Find(u"В€", index));
+  EXPECT_EQ(index, 2);
+  EXPECT_TRUE(c.Find(u"Б", index));
+  EXPECT_EQ(index, 1);
+}
+
 TEST(TextTable, EmptyTable) {
   TTextTableWriter w;
   TTable t = Load(w);

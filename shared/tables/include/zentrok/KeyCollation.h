@@ -39,4 +39,22 @@ size_t KeySortKey(std::u16string_view s, uint8_t* buffer, size_t capacity);
 // Compares two sort keys: -1, 0, 1.
 int CompareSortKeys(const uint8_t* a, size_t alen, const uint8_t* b, size_t blen);
 
+// The compact key. Texts made only of printable ASCII, the Cyrillic letters
+// U+0400-U+045F and the twelve Tatar letters (nearly all of the data) get a
+// key of 2n+1 bytes: one primary rank per character, a zero byte, one
+// secondary rank per character. The ranks are read off the collator itself
+// when the process starts, so comparing two compact keys gives exactly
+// KeyCompare of their texts; computing one costs a table look-up per
+// character instead of a pass of the collator. Compact keys and sort keys
+// are different encodings and are never compared with each other.
+//
+// Writes the key into buffer and returns its length; returns kNoFastKey
+// when the text has a character outside the set (then nothing is useful in
+// buffer), and a length greater than capacity when the buffer is too small.
+inline constexpr size_t kNoFastKey = static_cast<size_t>(-1);
+size_t KeyFastKey(std::u16string_view s, uint8_t* buffer, size_t capacity);
+// Appends the compact key to out; false (out unchanged) when the text has a
+// character outside the set.
+bool KeyFastKey(std::u16string_view s, std::string& out);
+
 }  // namespace zentrok

@@ -12,8 +12,9 @@
 // Every count, offset and length is checked against the file's size before
 // it is read; a file that does not fit raises EDamagedTable.
 //
-// The sort keys of the key column are computed once at load, so a lookup
-// costs one sort key of the searched text and a few byte comparisons.
+// The keys of the key column are computed once at load (compact keys for
+// plain Cyrillic and ASCII text, see KeyCollation.h), so a lookup costs one
+// key of the searched text and a few byte comparisons.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "zentrok/detail/KeyIndex.h"
 
 namespace zentrok {
 
@@ -86,28 +89,20 @@ public:
 private:
   TTable() = default;
   void Parse(const uint8_t* data, size_t size, std::string_view name);
-  void BuildSortKeys();
-  void SetSortKey(int row);
-  // Compares the sort key of a searched text with a row's; rows without a
-  // key cell sort before every key.
-  int CompareRowKey(const uint8_t* key, size_t keyLen, int row) const;
-  bool FindSortKey(const uint8_t* key, size_t keyLen, int& index) const;
+  void BuildKeys();
+  std::optional<std::u16string_view> KeyText(int row) const;
+  bool FindPlain(std::u16string_view key, int& index, TRowCompare compare) const;
 
   struct TCellRef {
     const char16_t* Text;
     int32_t Length;
-  };
-  struct TKeyRef {
-    uint32_t Offset;
-    int32_t Length;  // -1: the row has no key cell
   };
 
   std::vector<char16_t> FPool;          // all texts loaded from the file
   std::deque<std::u16string> FReplaced; // texts given to SetCell
   std::vector<TCellRef> FCells;         // in global index order
   std::vector<int32_t> FRowStart;       // R + 1 entries into FCells
-  std::string FSortKeys;                // sort keys of the key column
-  std::vector<TKeyRef> FKeys;           // one per row
+  detail::TKeyIndex FKeys;              // keys of the key column
   int FKeyColumn = 0;
 };
 

@@ -22,6 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "zentrok/detail/KeyIndex.h"
+
 namespace zentrok {
 
 // Negative / 0 / positive as the key sorts before / equal to / after the
@@ -77,17 +79,18 @@ public:
   bool FindRange(const void* key, int32_t& first, int32_t& last, TCellCompare compare,
                  int32_t column, int32_t extra) const;
 
-  // Fast text search: computes the sort keys of a text column once, after
+  // Fast text search: computes the keys of a text column once, after
   // which FindText / FindTextRange give the same answers as Find / FindRange
   // with CompareWhole on that column, at a fraction of the cost. A row that
   // lacks the column sorts before every key.
   void IndexTextColumn(int32_t column);
   bool FindText(std::u16string_view key, int32_t& index) const;
-  bool FindTextRange(std::u16string_view key, int32_t& first, int32_t& last) const;
+  // When not found, first and last are unchanged; insertion, when given,
+  // receives the insertion point either way.
+  bool FindTextRange(std::u16string_view key, int32_t& first, int32_t& last,
+                     int32_t* insertion = nullptr) const;
 
 private:
-  bool FindIndexed(const uint8_t* key, size_t keyLen, int32_t& index) const;
-  int CompareIndexed(const uint8_t* key, size_t keyLen, int32_t row) const;
 
   std::unique_ptr<uint8_t[]> FPool;
   int32_t FPoolSize = 0;
@@ -95,9 +98,7 @@ private:
   std::vector<int32_t> FCellLength;
   std::vector<int32_t> FRowStart;  // R + 1 entries into FCells
   int32_t FIndexedColumn = -1;
-  std::string FSortKeys;
-  std::vector<uint32_t> FKeyStart;  // R + 1 entries into FSortKeys
-  std::vector<bool> FKeyMissing;    // rows that lack the indexed column
+  detail::TKeyIndex FKeys;  // keys of the indexed column
 };
 
 }  // namespace zentrok
