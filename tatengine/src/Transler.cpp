@@ -7,12 +7,17 @@ namespace tatengine {
 TTransler::TTransler(const std::string& dataPath)
     : FDictionary(std::make_unique<TDictionaryTR>(dataPath)) {}
 
+void TTransler::JoinTokens(int from, int to, const TUnits& units, std::u16string& out) {
+  out.clear();
+  for (int k = from; k <= to; ++k) {
+    if (k > from) out += u' ';
+    out += units[k].Text;
+  }
+}
+
 std::u16string TTransler::JoinTokens(int from, int to, const TUnits& units) {
   std::u16string text;
-  for (int k = from; k <= to; ++k) {
-    if (k > from) text += u' ';
-    text += units[k].Text;
-  }
+  JoinTokens(from, to, units, text);
   return text;
 }
 
@@ -74,12 +79,12 @@ bool TTransler::TranslatePhrase(int start, int& stop, TTransKits& kits,
   bool usedNext = false;
   int end = stop;
   for (; end >= start; --end) {
-    const std::u16string phrase = JoinTokens(start, end, units);
+    JoinTokens(start, end, units, FPhrase);
     const std::u16string_view next =
         end + 1 < static_cast<int>(units.size()) ? std::u16string_view(units[end + 1].Text)
                                                  : std::u16string_view();
     usedNext = false;
-    found = LookupWord(phrase, next, kits[k], usedNext);
+    found = LookupWord(FPhrase, next, kits[k], usedNext);
     if (found) break;
   }
   if (!found) end = start;

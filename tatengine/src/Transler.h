@@ -29,6 +29,8 @@ public:
   // of word; suffix receives it in lower case.
   static bool StripPredicate(std::u16string& word, std::u16string& suffix);
   static std::u16string JoinTokens(int from, int to, const TUnits& units);
+  // The same into a buffer that keeps its capacity from call to call.
+  static void JoinTokens(int from, int to, const TUnits& units, std::u16string& out);
   static void MarkTranslated(bool capital, TTransKit& kit, int hyphenPart);
   static void MarkUnknown(std::u16string_view text, TTransKit& kit, int hyphenPart);
 
@@ -36,6 +38,7 @@ public:
 
 private:
   std::unique_ptr<TDictionaryTR> FDictionary;
+  mutable std::u16string FPhrase;  // the phrase being tried (single-threaded engine)
 };
 
 }  // namespace tatengine
