@@ -98,7 +98,7 @@ std::string ExpandFileName(std::string_view path) {
     }
     i = j + 1;
   }
-  if (out.empty()) out = "/";
+  if (out.empty()) out.assign(1, '/');
   if (!p.empty() && p.back() == '/' && out != "/") out += '/';
   return out;
 }

@@ -1,0 +1,48 @@
+// The morphology's packed tables, built from file collection items:
+//   TCode   Tatar endings: [key int32 = Tatar paradigm * 65536 + Tatar form
+//           code; Tatar ending text], ascending on the key;
+//   TFlank  Russian endings: [ending text; code int32; ...], each code the
+//           Russian paradigm (high 16 bits) and form id (low 16 bits);
+//           or stems: [Russian stem; Russian paradigm int32; Tatar stem;
+//           Tatar paradigm int32]; both sorted on the text in key collation.
+// Each constructor checks that every row has the cells its users read
+// (right count, int32 cells of 4 bytes or more), so lookups never read
+// outside a row; a table that does not fit raises zentrok::EDamagedTable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Records.h"
+#include "zentrok/Pack2Table.h"
+
+namespace rusengine {
+
+using TIntKit = std::vector<int32_t>;
+
+class TCode : public zentrok::TPack2Table {
+public:
+  TCode(const uint8_t* image, size_t size, std::string_view name);
+  // The ending of the row whose key equals key.
+  bool FindCode(int32_t key, std::u16string_view& ending) const;
+};
+
+class TFlank : public zentrok::TPack2Table {
+public:
+  enum class TKind { Endings, Stems };
+  TFlank(const uint8_t* image, size_t size, std::string_view name, TKind kind);
+
+  // Ending table: the codes of the row whose ending equals `ending`.
+  bool EndingCodes(std::u16string_view ending, TIntKit& codes) const;
+  // Stem table: appends a reading (Row, Form) for every stem row equal to
+  // the first n characters of word and every code whose paradigm is the
+  // row's; true when it appended one.
+  bool MatchStems(std::u16string_view word, int n, TTransUnits& readings,
+                  const TIntKit& codes) const;
+  // Stem table: the Tatar stem and paradigm of a row.
+  void StemInfo(int32_t row, std::u16string_view& tatStem, int32_t& tatParadigm) const;
+};
+
+}  // namespace rusengine

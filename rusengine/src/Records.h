@@ -1,0 +1,58 @@
+// The records the whole engine shares: tokens, output slots and readings,
+// and the word-class codes stamped on readings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rusengine {
+
+// Word-class codes (TWordForm::WordClass). A reading has exactly one;
+// rules test them with masks.
+enum : uint16_t {
+  wcVAdj = 2,        // verbal adjective (participle)
+  wcVAdv = 4,        // verbal adverb
+  wcVerb = 8,        // verb
+  wcAdj = 16,        // adjective
+  wcNoun = 32,       // noun
+  wcPrep = 64,       // preposition standing alone
+  wcMod = 128,       // whole word or phrase, taken as one entry
+  wcUnknown = 4096,  // unknown word
+  wcSeparator = 8192 // separator slot
+};
+
+// One token of the sentence.
+struct TUnit {
+  uint8_t IsWord = 0;       // 1 word, 0 separator run
+  std::u16string Text;      // lower-cased after tokenising
+  std::u16string_view Source;  // the token as written (into the sentence)
+  uint8_t CasePattern = 0;  // 0 lower, 1 capital first letter, 2 all capitals
+};
+using TUnits = std::vector<TUnit>;
+
+// One candidate reading of a slot.
+struct TWordForm {
+  uint8_t Negated = 0;    // "не" stood before the word
+  uint8_t HasPrep = 0;    // a preposition stood before the word
+  int32_t PrepFirst = 0;  // rows of the preposition table; after
+  int32_t PrepLast = 0;   // resolution PrepFirst is the chosen row
+  std::u16string Text;    // output text (source text for unknown words)
+  uint16_t Form = 0;      // Russian form id found by the analyser
+  uint16_t WordClass = 0;
+  int16_t TatForm = 0;    // Tatar form code the ending is generated from
+  int32_t Row = 0;        // stem row, whole-word row or preposition row
+};
+using TTransUnits = std::vector<TWordForm>;
+
+// One output slot.
+struct TTransKit {
+  uint8_t IsWord = 0;       // 1 made from words, 0 separator
+  uint8_t Translated = 0;   // 1 translated or separator, 0 unknown word
+  uint8_t CasePattern = 0;  // applied to every reading's text before output
+  TTransUnits Readings;     // the first one is emitted
+};
+using TTransKits = std::vector<TTransKit>;
+
+}  // namespace rusengine

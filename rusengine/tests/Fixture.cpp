@@ -1,0 +1,210 @@
+#include "Fixture.h"
+
+#include <dlfcn.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "zentrok/TableWriter.h"
+
+namespace rusengine::fixture {
+
+// ------------------------------------------------------------------ tables
+
+std::vector<uint8_t> TClassData::EndingImage() const {
+  zentrok::TPackTableWriter w;
+  for (const auto& [ending, codes] : Endings) {
+    zentrok::TPackTableWriter::TRow row{ending};
+    for (int32_t c : codes) row.emplace_back(c);
+    w.AddRow(std::move(row));
+  }
+  w.SortText(0);
+  return w.Build();
+}
+
+std::vector<uint8_t> TClassData::StemImage() const {
+  zentrok::TPackTableWriter w;
+  for (const TStemRow& s : Stems) w.AddRow({s.Stem, s.Paradigm, s.TatStem, s.TatParadigm});
+  w.SortText(0);
+  return w.Build();
+}
+
+std::vector<uint8_t> TClassData::CodeImage() const {
+  zentrok::TPackTableWriter w;
+  for (const auto& [key, ending] : Codes) w.AddRow({key, ending});
+  w.SortInt(0);
+  return w.Build();
+}
+
+std::vector<uint8_t> TClassData::CollectionImage() const {
+  zentrok::TCollectionWriter w;
+  w.AddItem(CodeItem, CodeImage());
+  w.AddItem(EndingItem, EndingImage());
+  w.AddItem(StemItem, StemImage());
+  return w.Build();
+}
+
+namespace {
+
+void SaveBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  zentrok::SaveFileAtomic(path, bytes.data(), bytes.size());
+}
+
+void SaveText(const std::string& path, const std::vector<std::vector<std::u16string>>& rows) {
+  zentrok::TTextTableWriter w;
+  for (const auto& r : rows) w.AddRow(r);
+  w.Sort(0);
+  w.Save(path);
+}
+
+}  // namespace
+
+void TLexicon::Write(const std::string& folder) const {
+  for (const TClassData* c : {&VAdj, &VAdv, &Verb, &Adj, &Noun})
+    SaveBytes(folder + c->Collection, c->CollectionImage());
+  SaveText(folder + "pc32prf.coll", Prepositions);
+  SaveText(folder + "pc32mod.coll", Words);
+}
+
+TLexicon TLexicon::Standard() {
+  TLexicon x;
+  x.VAdj = {"flip16.coll", "rvadjfl", "tvadjcd", "vadjbs", {}, {}, {}};
+  x.VAdj.Endings = {{u"ющий", {C(1, 0)}}, {u"ющим", {C(1, 4)}}};
+  x.VAdj.Stems = {{u"чита", 1, u"уку", 1}};
+  x.VAdj.Codes = {{K(1, 1), u"чы"}, {K(1, 2), u"чы"}};
+
+  x.VAdv = {"flip64.coll", "rvadvfl", "tvadvcd", "vadvbs", {}, {}, {}};
+  x.VAdv.Endings = {{u"я", {C(1, 0)}}};
+  x.VAdv.Stems = {{u"чита", 1, u"укы", 1}};
+  x.VAdv.Codes = {{K(1, 0), u"п"}, {K(1, 1), u"мыйча"}};
+
+  x.Verb = {"flip32.coll", "rverbfl", "tverbcd", "verbbs", {}, {}, {}};
+  x.Verb.Endings = {{u"ю", {C(1, 0)}},
+                    {u"ешь", {C(1, 1)}},
+                    {u"ем", {C(1, 2), C(1, 3)}},
+                    {u"ете", {C(1, 3)}}};
+  x.Verb.Stems = {{u"зна", 1, u"бел", 1}};
+  x.Verb.Codes = {{K(1, 4), u"әм"},   {K(1, 5), u"мим"},  {K(1, 1), u"әсең"},
+                  {K(1, 2), u"мисең"}, {K(1, 10), u"әбез"}, {K(1, 11), u"мибез"},
+                  {K(1, 14), u"әсез"}, {K(1, 20), u"мисез"}};
+
+  x.Adj = {"flip128.coll", "radjfl", "tadjcd", "adjbs", {}, {}, {}};
+  x.Adj.Endings = {{u"ой", {C(1, 0)}},          {u"ый", {C(2, 0)}},
+                   {u"ого", {C(1, 1)}},         {u"ому", {C(1, 2)}},
+                   {u"им", {C(1, 4)}},          {u"ом", {C(1, 5), C(2, 5)}},
+                   {u"ие", {C(1, 18)}},         {u"ые", {C(2, 18)}},
+                   {u"их", {C(1, 19), C(1, 23)}}, {u"ее", {C(1, 24), C(2, 24)}},
+                   {u"ейший", {C(2, 25)}}};
+  x.Adj.Stems = {{u"больш", 1, u"зур", 1}, {u"красн", 2, u"кызыл", 1}, {u"нов", 2, u"яңа", 1}};
+  x.Adj.Codes = {{K(1, 0), u""}, {K(1, 1), u"рак"}};
+
+  x.Noun = {"flip256.coll", "rnounfl", "tnouncd", "nounbs", {}, {}, {}};
+  x.Noun.Endings = {{u"", {C(1, 0), C(1, 3), C(2, 0), C(2, 7)}},
+                    {u"а", {C(1, 1), C(1, 6), C(2, 1)}},
+                    {u"у", {C(1, 2)}},
+                    {u"ом", {C(1, 4)}},
+                    {u"е", {C(1, 5)}},
+                    {u"ы", {C(2, 6)}},
+                    {u"ов", {C(1, 7)}},
+                    {u"ам", {C(1, 8)}},
+                    {u"ами", {C(1, 10)}},
+                    {u"ах", {C(1, 11)}}};
+  x.Noun.Stems = {{u"дом", 1, u"йорт", 1},
+                  {u"стол", 1, u"өстәл", 2},
+                  {u"солдат", 2, u"солдат", 1},
+                  {u"лук", 1, u"суган", 2},
+                  {u"лук", 1, u"ук", 1},
+                  {u"ключ", 1, u"ачкыч", 1},
+                  {u"ключ", 2, u"чишмә", 2},
+                  {u"елк", 1, u"чыршы", 1}};
+  x.Noun.Codes = {{K(1, 0), u""},     {K(1, 2), u"ка"},     {K(1, 3), u"ны"},
+                  {K(1, 7), u"та"},   {K(1, 86), u"лар"},   {K(1, 37), u"ларга"},
+                  {K(1, 38), u"ларны"}, {K(2, 0), u""},     {K(2, 2), u"кә"},
+                  {K(2, 3), u"не"},   {K(2, 7), u"дә"},     {K(2, 86), u"ләр"},
+                  {K(2, 37), u"ләргә"}, {K(2, 38), u"ләрне"}};
+
+  x.Prepositions = {{u"в", u"3", u"2", u""},          {u"в", u"5", u"7", u""},
+                    {u"к", u"2", u"2", u""},          {u"о", u"5", u"0", u"турында"},
+                    {u"для", u"1", u"0", u"өчен"},    {u"из-за", u"1", u"0", u"аркасында"},
+                    {u"с", u"4", u"0", u""}};
+  x.Words = {{u"да", u"әйе"},
+             {u"нет", u"юк"},
+             {u"ты", u"син"},
+             {u"я", u"мин"},
+             {u"так", u"шулай"},
+             {u"потому что", u"чөнки"},
+             {u"потому что так", u"шуңа күрә"},
+             {u"еще", u"тагын"},
+             {u"все", u"барысы"}};
+  return x;
+}
+
+// ------------------------------------------------------------------ folder
+
+TTempDir::TTempDir() {
+  std::string tmpl = (std::filesystem::temp_directory_path() / "rusengine-XXXXXX").string();
+  if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
+  FPath = tmpl + "/";
+}
+
+TTempDir::~TTempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(FPath, ec);
+}
+
+// ------------------------------------------------------------------ engine
+
+namespace {
+
+std::vector<TPiece>* gPieces = nullptr;
+
+void ZENTROK_CALL Record(const char16_t* piece, int32_t flag) {
+  if (gPieces) gPieces->push_back({piece, flag});
+}
+
+}  // namespace
+
+std::string EngineLibraryPath() {
+  const char* bin = getenv("ZENTROK_BIN");
+  return std::string(bin && *bin ? bin : ".") + "/librusengine.so";
+}
+
+TEngineLib::TEngineLib() {
+  FHandle = dlopen(EngineLibraryPath().c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!FHandle) {
+    const char* e = dlerror();
+    FOpenError = e ? e : "dlopen failed";
+    return;
+  }
+  FLoad = reinterpret_cast<TLoad>(dlsym(FHandle, "LoadTransler_rt"));
+  FSetOut = reinterpret_cast<TSetOut>(dlsym(FHandle, "SetOutProc_rt"));
+  FParse = reinterpret_cast<TParse>(dlsym(FHandle, "ParseSentence_rt"));
+  FError = reinterpret_cast<TError>(dlsym(FHandle, "LoadError_rt"));
+  if (!Ok()) FOpenError = "an export is missing";
+}
+
+TEngineLib::~TEngineLib() {
+  if (FHandle) dlclose(FHandle);
+}
+
+void TEngineLib::Load(const std::string& folder) { FLoad(folder.c_str()); }
+std::string TEngineLib::LoadError() const { return FError(); }
+void TEngineLib::Connect() { FSetOut(Record); }
+void TEngineLib::Disconnect() { FSetOut(nullptr); }
+
+std::vector<TPiece> TEngineLib::Parse(const std::u16string& sentence) {
+  std::vector<TPiece> pieces;
+  gPieces = &pieces;
+  FParse(sentence.c_str());
+  gPieces = nullptr;
+  return pieces;
+}
+
+std::u16string TEngineLib::Translate(const std::u16string& sentence) {
+  std::u16string out;
+  for (const TPiece& p : Parse(sentence)) out += p.Text;
+  return out;
+}
+
+}  // namespace rusengine::fixture
