@@ -21,8 +21,10 @@ TATENGINE_API void ZENTROK_CALL LoadTransler(const char *path);
 TATENGINE_API void ZENTROK_CALL SetOutProc(TOutProc proc);
 
 /* Translates one zero-terminated UTF-16 sentence and emits it through the
- * output callback before returning. Emits nothing when the engine did not
- * load. */
+ * output callback before returning: one piece per output slot, flag -1 for
+ * an unknown word passed through as written, 0 for everything else. Emits
+ * nothing for an empty sentence, a null pointer, when no callback is
+ * registered, or when the engine did not load. */
 TATENGINE_API void ZENTROK_CALL ParseSentence(const char16_t *sentence);
 
 /* Forgets the subject remembered from earlier sentences; returns the parser

@@ -1,0 +1,105 @@
+#include "Ide.h"
+
+#include "Adj.h"
+#include "Common_ta.h"
+#include "TextUtil.h"
+#include "Verbs.h"
+
+namespace tatengine {
+
+TIde::TIde() : AuxWords{u"идем", u"идең", u"иде", u"идек", u"идегез", u"иделәр"} {}
+
+int TIde::AuxNumber(std::u16string_view word) const {
+  for (size_t k = 0; k < AuxWords.size(); ++k)
+    if (SameText(word, AuxWords[k])) return static_cast<int>(k) + 1;
+  return 0;
+}
+
+bool TIde::Analyse(std::u16string_view text, std::u16string_view next, bool& usedNext,
+                   TFormRus& rus, TFormTat& tat) const {
+  usedNext = false;
+  if (!text.empty() && !next.empty()) {
+    const int n = AuxNumber(next);
+    // Adjective + auxiliary: "был" + the adjective.
+    if (n > 0 && FAdj->Analyse(text, tat, rus)) {
+      rus.Prefix = u"был ";
+      usedNext = true;
+      return true;
+    }
+    // Verb + auxiliary: conditional and past person forms.
+    if (n > 0 && FVerb->AnalyseWord(text, tat, rus)) {
+      const int c = tat.EndingCode;
+      bool recognised = true;
+      switch (c) {
+        case 5: case 101: rus.Prefix.clear(); rus.Suffix = u" бы"; rus.Case = 1; break;
+        case 6: rus.Prefix = u"не "; rus.Suffix = u" бы"; rus.Case = 1; break;
+        case 9: rus.Prefix.clear(); rus.Suffix = u" бы"; rus.Case = 10; break;
+        case 10: rus.Prefix = u"не "; rus.Suffix = u" бы"; rus.Case = 10; break;
+        case 7: case 8: case 17: case 23: case 41: case 47: case 53: case 59: case 86: {
+          int pattern = 0;
+          switch (c) {
+            case 7: pattern = 7; break;
+            case 8: pattern = 8; break;
+            case 17: pattern = 1; break;
+            case 23: pattern = 2; break;
+            case 41: pattern = 3; break;
+            case 47: pattern = 4; break;
+            case 53: pattern = 5; break;
+            case 59: pattern = 6; break;
+            default: pattern = 14; break;
+          }
+          rus.Case = c == 86 ? 1 : 10;
+          const TAffixes forms = IdePersonForm(pattern, n);
+          rus.Prefix.assign(forms.Prefix);
+          rus.Suffix.assign(forms.Suffix);
+          break;
+        }
+        default: recognised = false;
+      }
+      tat.EndingCode = 1;
+      if (recognised) {
+        usedNext = true;
+        return true;
+      }
+    }
+    // Intention + a form of "бул": "намереваться" in the form of "бул".
+    TFormTat nTat;
+    TFormRus nRus;
+    if (FVerb->AnalyseWord(next, nTat, nRus) && FVerb->TatarStem(nTat.StemRow) == u"бул" &&
+        nTat.EndingCode < 51) {
+      TFormTat mTat = tat;
+      TFormRus mRus = rus;
+      if (FVerb->AnalyseWord(text, mTat, mRus) && mTat.EndingCode == 105) {
+        const int c2 = nTat.EndingCode;
+        tat = std::move(mTat);
+        rus = std::move(mRus);
+        usedNext = true;
+        tat.EndingCode = static_cast<uint8_t>(c2);
+        std::u16string prefix(VerbRuleCap(c2));
+        prefix += IntentForm(VerbRule(c2).Case);
+        rus.Prefix = std::move(prefix);
+        rus.Case = 1;
+        return true;
+      }
+    }
+  }
+  if (text == u"иде") {
+    tat.WordClass = wcUnchanged03;
+    tat.Source = u"иде";
+    rus.WordClass = wcUnchanged03;
+    rus.RusText = u"был";
+    return true;
+  }
+  return false;
+}
+
+std::u16string TIde::Translate(TFormRus& rus) const {
+  switch (rus.WordClass) {
+    case wcAdjective: return FAdj->Generate(rus);
+    case wcUnchanged03: return u"был";
+    case wcVerb: return FVerb->PlainForm(rus);
+    default: return {};
+  }
+}
+
+}  // namespace tatengine

@@ -1,0 +1,107 @@
+#include "Nouns.h"
+
+#include "Common_ta.h"
+#include "SplitWord.h"
+#include "TextUtil.h"
+
+namespace tatengine {
+
+TNoun::TNoun(const std::string& dataPath)
+    : Endings(LoadTable(dataPath, "flt04.pack")),
+      RusEndings(LoadTable(dataPath, "flr04.pack")),
+      Stems(LoadTable(dataPath, "itfst04.pack")),
+      Codes(LoadTable(dataPath, "cds04.pack")) {}
+
+int TNoun::FindVariant(uint32_t paradigm, int caseNo) const {
+  const int64_t base = static_cast<int64_t>(paradigm) * 65536;
+  int row = FindNumber(Codes, base + caseNo);
+  if (row < 0) row = FindNumber(Codes, base + 256 + caseNo);
+  if (row < 0) return 0;
+  return static_cast<int>((static_cast<uint32_t>(IntAt(Codes, row, 0)) & 0xFFFF) >> 8);
+}
+
+bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
+  TSplit split;
+  if (!SplitWord(Split, text, false, split)) return false;
+  tat.WordClass = wcNoun;
+  tat.EndingCode = static_cast<uint8_t>(split.Code);
+  tat.StemRow = split.Row;
+  tat.Source.assign(text);
+
+  const TCasePrefix rule = NounRule(split.Code);
+  const uint32_t info = static_cast<uint32_t>(IntAt(Stems, split.Row, 3));
+  rus.WordClass = wcNoun;
+  rus.Case = rule.Case;
+  rus.Gender = static_cast<uint8_t>(info & 0xFF);
+  rus.Variant = static_cast<uint8_t>(FindVariant(info >> 16, rule.Case));
+  rus.StemRow = split.Row;
+  rus.Prefix.assign(rule.Prefix);
+  rus.Suffix.clear();
+  rus.Number = IsPluralEnding(split.Code) ? 2 : 1;
+  return true;
+}
+
+std::u16string TNoun::Generate(TFormRus& rus) const {
+  if (rus.Case == 0) return rus.RusText;
+  if (rus.StemRow < 0 || rus.StemRow >= Stems.RowCount()) return rus.RusText;
+  const uint32_t paradigm = static_cast<uint32_t>(IntAt(Stems, rus.StemRow, 3)) >> 16;
+  rus.Case = static_cast<uint8_t>(CaseMap(rus.Case, rus.Number));
+  const int64_t key = static_cast<int64_t>(paradigm) * 65536 + rus.Variant * 256 + rus.Case;
+  const int row = FindNumber(Codes, key);
+  std::u16string text = rus.Prefix;
+  text += CellAt(Stems, rus.StemRow, 2);
+  if (row >= 0) text += CellAt(Codes, row, 1);
+  return text;
+}
+
+void TNoun::SetDefault(TFormRus& rus) {
+  rus.WordClass = wcNoun;
+  rus.Case = 1;
+  rus.Gender = 1;
+  rus.Number = 1;
+  rus.Variant = 0;
+  rus.StemRow = -1;
+  rus.Prefix.clear();
+  rus.Suffix.clear();
+}
+
+TSubNoun::TSubNoun(const std::string& dataPath)
+    : Endings(LoadTable(dataPath, "flt09.pack")),
+      RusEndings(LoadTable(dataPath, "flr09.pack")),
+      Stems(LoadTable(dataPath, "itfst09.pack")),
+      Codes(LoadTable(dataPath, "cds09.pack")) {}
+
+bool TSubNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
+  TSplit split;
+  if (!SplitWord(Split, text, false, split)) return false;
+  tat.WordClass = wcSubNoun;
+  tat.EndingCode = static_cast<uint8_t>(split.Code);
+  tat.StemRow = split.Row;
+  tat.Source.assign(text);
+
+  const TCasePrefix rule = NounRule(split.Code);
+  const uint32_t info = static_cast<uint32_t>(IntAt(Stems, split.Row, 3));
+  rus.WordClass = wcSubNoun;
+  rus.Case = rule.Case;
+  rus.Gender = static_cast<uint8_t>(info & 0xFF);
+  rus.Variant = 0;
+  rus.StemRow = split.Row;
+  rus.Prefix.assign(rule.Prefix);
+  rus.Suffix.clear();
+  const bool pluralCase = rule.Case != 0 && rule.Case % 2 == 0 && rule.Case <= 12;
+  rus.Number = (rus.Gender == 4 || pluralCase) ? 2 : 1;
+  return true;
+}
+
+std::u16string TSubNoun::Generate(TFormRus& rus) const {
+  if (rus.Case == 0) return rus.RusText;
+  if (rus.StemRow < 0 || rus.StemRow >= Stems.RowCount()) return rus.RusText;
+  const uint32_t info = static_cast<uint32_t>(IntAt(Stems, rus.StemRow, 3));
+  const int row = FindNumber(Codes, static_cast<int64_t>(info & 0xFF00) + rus.Case);
+  std::u16string text = rus.Prefix;
+  text += CellAt(Stems, rus.StemRow, 2);
+  if (row >= 0) text += CellAt(Codes, row, 1);
+  return text;
+}
+
+}  // namespace tatengine

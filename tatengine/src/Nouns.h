@@ -1,0 +1,53 @@
+// Nouns (class 8) and sub-nouns (class 256): recognition by stem and ending,
+// Russian generation from a paradigm, case, number and variant.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Records.h"
+#include "SplitWord.h"
+#include "zentrok/MyTables3.h"
+
+namespace tatengine {
+
+// Stem table column 3: Russian paradigm * 65536 + gender in the low byte.
+// Code table: key "paradigm*65536 + variant*256 + case-and-number", column 1
+// the Russian ending.
+class TNoun {
+public:
+  explicit TNoun(const std::string& dataPath);
+
+  bool Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const;
+  std::u16string Translate(TFormRus& rus) const { return Generate(rus); }
+  // Maps Case through the case map (the record keeps the new value) and
+  // returns Prefix + Russian stem + ending. Case 0 returns RusText.
+  std::u16string Generate(TFormRus& rus) const;
+  static void SetDefault(TFormRus& rus);
+
+  // Declared in the order the files are loaded.
+  zentrok::TTable Endings, RusEndings, Stems, Codes;
+  TSplitTables Split{Stems, Endings};
+
+private:
+  int FindVariant(uint32_t paradigm, int caseNo) const;
+};
+
+// Stem table column 3: key base in its second byte, gender in the low byte.
+// Code table key: (column 3 and 0xFF00) + raw case.
+class TSubNoun {
+public:
+  explicit TSubNoun(const std::string& dataPath);
+
+  bool Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const;
+  std::u16string Translate(TFormRus& rus) const { return Generate(rus); }
+  std::u16string Generate(TFormRus& rus) const;
+  // A sub-noun's neutral form is the noun's.
+  static void SetDefault(TFormRus& rus) { TNoun::SetDefault(rus); }
+
+  // Declared in the order the files are loaded.
+  zentrok::TTable Endings, RusEndings, Stems, Codes;
+  TSplitTables Split{Stems, Endings};
+};
+
+}  // namespace tatengine

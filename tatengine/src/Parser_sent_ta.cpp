@@ -1,0 +1,195 @@
+#include "Parser_sent_ta.h"
+
+#include <algorithm>
+
+#include "Common_ta.h"
+#include "TextUtil.h"
+#include "Transler.h"
+
+namespace tatengine {
+
+TFormRus SubjectReset() {
+  TFormRus f;
+  f.WordClass = wcNoun;
+  f.Number = 1;
+  f.Case = 1;
+  f.Variant = 1;
+  f.Gender = 1;
+  return f;
+}
+
+TSP_tat::TSP_tat() { ResetContext(); }
+
+void TSP_tat::ResetContext() { SubjectForm = SubjectReset(); }
+
+void TSP_tat::ParseSentence(std::u16string_view sentence) {
+  Units.clear();
+  if (sentence.empty() || Translator == nullptr) return;
+  Tokenize(sentence);
+  BuildKits();
+  ApplyRules();
+  ComposeText();
+  Emit();
+}
+
+void TSP_tat::Tokenize(std::u16string_view s) {
+  Units.clear();
+  const size_t length = s.size();
+  size_t p = 0;
+  while (p < length) {
+    size_t q = p;
+    while (q < length && !IsLetter(s[q])) ++q;
+    if (q > p) Units.push_back(TUnit{0, std::u16string(s.substr(p, q - p))});
+    if (q >= length) break;
+
+    // A word: letters and hyphens; one trailing hyphen is given back.
+    p = q;
+    while (q < length && (IsLetter(s[q]) || s[q] == u'-')) ++q;
+    if (s[q - 1] == u'-') --q;
+    const std::u16string_view word = s.substr(p, q - p);
+    bool particle = false;
+    for (std::u16string_view part : Particles)
+      if (SameText(word, part)) particle = true;
+    if (!particle) Units.push_back(TUnit{1, std::u16string(word)});
+
+    // Blanks between two words never become tokens.
+    size_t r = q;
+    while (r < length && s[r] == u' ') ++r;
+    p = (r < length && IsLetter(s[r])) ? r : q;
+  }
+}
+
+void TSP_tat::BuildKits() {
+  Kits.clear();
+  const int count = static_cast<int>(Units.size());
+  int i = 0;
+  while (i < count) {
+    while (i < count && Units[i].IsWord == 0) {
+      TTransKit kit;
+      kit.Kind = kkSeparator;
+      kit.Text = Units[i].Text;
+      kit.HyphenPart = -1;
+      TTransUnit placeholder;
+      placeholder.Rus.WordClass = wcSeparator;
+      placeholder.Rus.Number = 1;
+      placeholder.Rus.Case = 1;
+      placeholder.Rus.Variant = 0;
+      placeholder.Rus.Gender = 1;
+      placeholder.Rus.StemRow = -1;
+      kit.Readings.push_back(std::move(placeholder));
+      Kits.push_back(std::move(kit));
+      ++i;
+    }
+    int j = i;
+    while (j < count && Units[j].IsWord == 1) ++j;
+    int s = i;
+    while (s < j) {
+      Kits.emplace_back();
+      int stop = s + std::min(MaxPhrase, j - s) - 1;
+      Translator->TranslatePhrase(s, stop, Kits, Units);
+      s = std::max(stop, s + 1);
+    }
+    i = std::max(j, s);
+  }
+}
+
+void TSP_tat::ApplyRules() {
+  FirstWord = LastWord = -1;
+  for (int k = 0; k < SlotCount(); ++k) {
+    if (Kits[k].Kind == kkSeparator) continue;
+    if (FirstWord < 0) FirstWord = k;
+    LastWord = k;
+  }
+  if (FirstWord < 0) return;
+  // The capital of the sentence's first word marks the sentence start, not
+  // the word: it must not travel with the word when rules reorder slots.
+  // Whatever slot ends up first is capitalised below.
+  Kits[FirstWord].Capital = 0;
+
+  PreferParticles();
+  ResolveFirstWord();
+  ResolvePostpositionPairs();
+  ResolveLastWord();
+  PruneReadings();
+  GuessUnknownWords();
+  ApplyGlues();
+  ResolveModifierPairs();
+  ResolveVerbOrSubnoun();
+  ResolveHyphenHalves();
+  ChooseReadings();
+  SplitPrepositions();
+  RewriteConjunctions();
+  MovePrepositions();
+  MoveGlues();
+  SwapPossessives();
+  AgreeLinkVerbs();
+  AgreeNumerals();
+  GovernCases();
+  AgreeModifiers();
+  AgreeVerbs();
+  AgreeFollowers();
+
+  Kits[0].Capital = 1;
+  const TDictionaryTR& dictionary = Translator->Dictionary();
+  for (int k = FirstWord; k <= LastWord && k < SlotCount(); ++k) {
+    TTransKit& kit = Kits[k];
+    if (kit.Kind != kkTranslated) continue;
+    for (TTransUnit& reading : kit.Readings) {
+      dictionary.Generate(reading);
+      kit.Text = reading.Rus.RusText;
+    }
+    if (kit.Capital) UpperFirst(kit.Text);
+  }
+}
+
+void TSP_tat::ComposeText() {
+  for (TTransKit& kit : Kits) {
+    if (kit.Kind == kkUnknown) continue;
+    // Readings with no text go; equal texts are offered once.
+    std::vector<const std::u16string*> texts;
+    for (const TTransUnit& reading : kit.Readings) {
+      const std::u16string& t = reading.Rus.RusText;
+      if (t.empty()) continue;
+      bool seen = false;
+      for (const std::u16string* other : texts) seen = seen || *other == t;
+      if (!seen) texts.push_back(&t);
+    }
+    if (texts.size() > 1) {
+      std::u16string list = u"{";
+      for (size_t k = 0; k < texts.size(); ++k) {
+        if (k > 0) list += u", ";
+        list += *texts[k];
+      }
+      list += u"}";
+      kit.Text = std::move(list);
+    } else if (texts.size() == 1) {
+      kit.Text = *texts[0];
+    }
+    kit.Readings.erase(std::remove_if(kit.Readings.begin(), kit.Readings.end(),
+                                      [](const TTransUnit& r) { return r.Rus.RusText.empty(); }),
+                       kit.Readings.end());
+  }
+
+  // Word slots carry their own trailing blank (or the hyphen between the
+  // halves of a word). A word slot with no text neither gets nor causes one.
+  for (int i = 1; i < SlotCount(); ++i) {
+    TTransKit& kit = Kits[i];
+    if (kit.Kind != kkSeparator && Kits[i - 1].Kind != kkSeparator &&
+        Kits[i - 1].HyphenPart == 1 && kit.HyphenPart == 2) {
+      Kits[i - 1].Text += u'-';
+    } else if (kit.Kind != kkSeparator && !kit.Text.empty()) {
+      int p = i - 1;
+      while (p >= 0 && Kits[p].Kind != kkSeparator && Kits[p].Text.empty()) --p;
+      if (p >= 0 && Kits[p].Kind != kkSeparator) Kits[p].Text += u' ';
+    }
+    if (kit.Kind == kkTranslated && kit.Capital) UpperFirst(kit.Text);
+  }
+  if (!Kits.empty()) UpperFirst(Kits[0].Text);
+}
+
+void TSP_tat::Emit() {
+  if (OutProc == nullptr) return;
+  for (const TTransKit& kit : Kits) OutProc(kit.Text.c_str(), kit.Kind == kkUnknown ? -1 : 0);
+}
+
+}  // namespace tatengine

@@ -1,0 +1,99 @@
+// The sentence parser: cuts a sentence into tokens, groups word tokens into
+// output slots through the translator, runs the sentence rules, composes the
+// slot texts and hands them to the output callback one slot at a time.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Records.h"
+#include "zentrok_engine.h"
+
+namespace tatengine {
+
+class TTransler;
+
+class TSP_tat {
+public:
+  TSP_tat();
+  virtual ~TSP_tat() = default;
+
+  // Translates one sentence and emits it through OutProc. An empty sentence
+  // emits nothing; without a translator nothing is emitted either.
+  void ParseSentence(std::u16string_view sentence);
+
+  void Tokenize(std::u16string_view sentence);
+  void BuildKits();
+  // Narrows readings, reorders and inserts slots, assigns agreement and
+  // generates the Russian forms.
+  virtual void ApplyRules();
+  void ComposeText();
+  void Emit();
+  // Forgets the remembered subject.
+  void ResetContext();
+
+  TUnits Units;
+  TTransKits Kits;
+  int MaxPhrase = 3;
+  TOutProc OutProc = nullptr;
+  const TTransler* Translator = nullptr;
+  int FirstWord = -1;
+  int LastWord = -1;
+  // The form of the last subject found; carried from sentence to sentence.
+  TFormRus SubjectForm;
+
+protected:
+  // The sentence rules, in the order ApplyRules runs them.
+  void PreferParticles();
+  void ResolveFirstWord();
+  void ResolvePostpositionPairs();
+  void ResolveLastWord();
+  void PruneReadings();
+  void GuessUnknownWords();
+  void ApplyGlues();
+  void ResolveModifierPairs();
+  void ResolveVerbOrSubnoun();
+  void ResolveHyphenHalves();
+  void ChooseReadings();
+  void SplitPrepositions();
+  void RewriteConjunctions();
+  void MovePrepositions();
+  void MoveGlues();
+  void SwapPossessives();
+  void AgreeLinkVerbs();
+  void AgreeNumerals();
+  void GovernCases();
+  void AgreeModifiers();
+  void AgreeVerbs();
+  void AgreeFollowers();
+
+  // Helpers of the rules (slot indexes; out-of-range slots have no reading).
+  int SlotCount() const { return static_cast<int>(Kits.size()); }
+  // The Russian side of a slot's first reading (a blank record when none).
+  TFormRus& Rus(int slot);
+  TFormTat& Tat(int slot);
+  int Class(int slot);
+  // The first reading of a translated slot whose class shares a bit with mask.
+  bool HasReading(int slot, int mask, int& index);
+  bool HasReading(int slot, int mask) {
+    int index;
+    return HasReading(slot, mask, index);
+  }
+  // Exactly one reading, whose class shares a bit with mask.
+  bool SingleReading(int slot, int mask);
+  // Keeps the readings of the same class as reading index.
+  void Keep(int slot, int index);
+  void Drop(int slot, int index);
+  void Move(int from, int to);
+  enum TAgreeField { afCase = 1, afGender = 2, afVariant = 4, afNumber = 8 };
+  void Agree(int target, int source, int fields);
+  void SetDefault(int slot, int wordClass);
+
+private:
+  TTransUnit FBlank;  // what Rus/Tat return for a slot without readings
+};
+
+// The reset value of the remembered subject.
+TFormRus SubjectReset();
+
+}  // namespace tatengine

@@ -1,0 +1,450 @@
+// The sentence rules: choose among readings by their neighbours, give unknown
+// words a provisional class, put prepositions and moved glue words in Russian
+// order, swap possessive pairs and make words agree.
+#include <algorithm>
+
+#include "Common_ta.h"
+#include "Parser_sent_ta.h"
+#include "Transler.h"
+
+namespace tatengine {
+
+// ---- helpers --------------------------------------------------------------
+
+TFormRus& TSP_tat::Rus(int slot) {
+  if (slot < 0 || slot >= SlotCount() || Kits[slot].Readings.empty()) {
+    FBlank = TTransUnit{};
+    return FBlank.Rus;
+  }
+  return Kits[slot].Readings[0].Rus;
+}
+
+TFormTat& TSP_tat::Tat(int slot) {
+  if (slot < 0 || slot >= SlotCount() || Kits[slot].Readings.empty()) {
+    FBlank = TTransUnit{};
+    return FBlank.Tat;
+  }
+  return Kits[slot].Readings[0].Tat;
+}
+
+int TSP_tat::Class(int slot) { return Rus(slot).WordClass; }
+
+bool TSP_tat::HasReading(int slot, int mask, int& index) {
+  if (slot < 0 || slot >= SlotCount() || Kits[slot].Kind != kkTranslated) return false;
+  const TTransUnits& readings = Kits[slot].Readings;
+  for (size_t k = 0; k < readings.size(); ++k) {
+    if (readings[k].Rus.WordClass & mask) {
+      index = static_cast<int>(k);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TSP_tat::SingleReading(int slot, int mask) {
+  if (slot < 0 || slot >= SlotCount()) return false;
+  const TTransUnits& readings = Kits[slot].Readings;
+  return readings.size() == 1 && (readings[0].Rus.WordClass & mask) != 0;
+}
+
+void TSP_tat::Keep(int slot, int index) {
+  if (slot < 0 || slot >= SlotCount()) return;
+  TTransUnits& readings = Kits[slot].Readings;
+  if (readings.size() <= 1 || index < 0 || index >= static_cast<int>(readings.size())) return;
+  const int wordClass = readings[index].Rus.WordClass;
+  readings.erase(std::remove_if(readings.begin(), readings.end(),
+                                [wordClass](const TTransUnit& r) {
+                                  return r.Rus.WordClass != wordClass;
+                                }),
+                 readings.end());
+}
+
+void TSP_tat::Drop(int slot, int index) {
+  if (slot < 0 || slot >= SlotCount()) return;
+  TTransUnits& readings = Kits[slot].Readings;
+  if (index < 0 || index >= static_cast<int>(readings.size())) return;
+  readings.erase(readings.begin() + index);
+}
+
+void TSP_tat::Move(int from, int to) {
+  if (from < 0 || from >= SlotCount() || from == to) return;
+  TTransKit kit = std::move(Kits[from]);
+  Kits.erase(Kits.begin() + from);
+  to = std::clamp(to, 0, SlotCount());
+  Kits.insert(Kits.begin() + to, std::move(kit));
+}
+
+void TSP_tat::Agree(int target, int source, int fields) {
+  if (target < 0 || target >= SlotCount() || Kits[target].Readings.empty()) return;
+  const TFormRus from = Rus(source);
+  TFormRus& to = Kits[target].Readings[0].Rus;
+  if (fields & afCase) to.Case = from.Case;
+  if (fields & afGender) to.Gender = from.Gender;
+  if (fields & afVariant) to.Variant = from.Variant;
+  if (fields & afNumber) to.Number = from.Number;
+  to.Agreed = 1;
+}
+
+void TSP_tat::SetDefault(int slot, int wordClass) {
+  if (slot < 0 || slot >= SlotCount() || Kits[slot].Readings.empty()) return;
+  Translator->Dictionary().SetDefault(Kits[slot].Readings[0], wordClass);
+}
+
+namespace {
+
+// The index of the first reading with exactly this class, or -1.
+int FindClass(const TTransKit& kit, int wordClass) {
+  for (size_t k = 0; k < kit.Readings.size(); ++k)
+    if (kit.Readings[k].Rus.WordClass == wordClass) return static_cast<int>(k);
+  return -1;
+}
+
+}  // namespace
+
+// ---- 1-6: choosing readings ------------------------------------------------
+
+void TSP_tat::PreferParticles() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    int index;
+    if (!HasReading(i, wcUnchanged07, index)) continue;
+    if (Kits[i].Readings[index].Rus.Case == 1) ResetContext();
+    Keep(i, index);
+  }
+}
+
+void TSP_tat::ResolveFirstWord() {
+  const int f = FirstWord;
+  TTransKit& kit = Kits[f];
+  if (kit.Kind == kkUnknown) {
+    SetDefault(f, wcNoun);
+    return;
+  }
+  int index;
+  if (kit.HyphenPart == 1 && f < LastWord && Kits[f + 1].Readings.size() == 1 &&
+      HasReading(f, Kits[f + 1].Readings[0].Rus.WordClass, index)) {
+    Keep(f, index);
+  } else if (HasReading(f, 0x108, index) || HasReading(f, 3, index)) {
+    Keep(f, index);
+  }
+}
+
+void TSP_tat::ResolvePostpositionPairs() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    int a, b;
+    if (HasReading(i, 0x148, a) && i < LastWord && HasReading(i + 1, wcPostposition, b)) {
+      Keep(i, a);
+      Keep(i + 1, b);
+    }
+    if (HasReading(i, wcPostposition, a) && i > 0 && HasReading(i - 1, 0x148, b)) {
+      Keep(i, a);
+      Keep(i - 1, b);
+    }
+  }
+}
+
+void TSP_tat::ResolveLastWord() {
+  const int l = LastWord;
+  if (Kits[l].Kind == kkUnknown) SetDefault(l, wcVerb);
+  int index;
+  if (HasReading(l, wcVerb, index)) Keep(l, index);
+}
+
+void TSP_tat::PruneReadings() {
+  for (int i = 0; i < SlotCount(); ++i) {
+    TTransKit& kit = Kits[i];
+    auto both = [&kit](int a, int b) { return FindClass(kit, a) >= 0 && FindClass(kit, b) >= 0; };
+    auto dropClass = [&](int c) { Drop(i, FindClass(kit, c)); };
+    if (both(wcNoun, wcSubNoun)) dropClass(wcSubNoun);
+    if (both(wcAdjective, wcParticiple)) dropClass(wcParticiple);
+    if (both(wcVerb, wcSubNoun)) {
+      const int v = FindClass(kit, wcVerb);
+      const int code = kit.Readings[v].Tat.EndingCode;
+      if (code == 75 || code == 76) Drop(i, v);
+    }
+    if (both(wcVerb, wcParticiple)) dropClass(wcParticiple);
+    if (both(wcNoun, wcParticiple)) {
+      const bool commaNext = i + 1 < SlotCount() && Kits[i + 1].Kind == kkSeparator &&
+                             Kits[i + 1].Text.find(u',') != std::u16string::npos;
+      dropClass(commaNext ? wcNoun : wcParticiple);
+    }
+  }
+}
+
+void TSP_tat::GuessUnknownWords() {
+  for (int i = FirstWord + 1; i < LastWord; ++i) {
+    if (Kits[i].Kind != kkUnknown || Class(i) != wcUnknown) continue;
+    if ((SingleReading(i + 1, 0x220) || SingleReading(i - 1, wcAdjective)) &&
+        !SingleReading(i + 1, 0x148))
+      SetDefault(i, wcNoun);
+    if (SingleReading(i - 1, wcAdverb))
+      SetDefault(i, wcVerb);
+    else if (SingleReading(i + 1, 0x149))
+      SetDefault(i, wcAdjective);
+  }
+}
+
+// ---- 8-11: pairs and the final choice --------------------------------------
+
+void TSP_tat::ResolveModifierPairs() {
+  for (int i = FirstWord; i <= LastWord - 1; ++i) {
+    if (Kits[i].Kind == kkSeparator || Kits[i + 1].Kind == kkSeparator) continue;
+    int j = i + 1;
+    if (Tat(i + 1).WordClass == wcGlue && i + 1 < LastWord) j = i + 2;
+    if (j > LastWord) return;
+    if (Kits[i].HyphenPart == 1 && Kits[j].HyphenPart == 2) continue;
+    int a, b;
+    if ((HasReading(i, wcAdjective, a) && HasReading(j, 0x148, b)) ||
+        (HasReading(i, wcAdverb, a) && HasReading(j, wcVerb, b))) {
+      Keep(i, a);
+      Keep(j, b);
+    }
+  }
+}
+
+void TSP_tat::ResolveVerbOrSubnoun() {
+  for (int i = 0; i < SlotCount(); ++i) {
+    TTransKit& kit = Kits[i];
+    const int v = FindClass(kit, wcVerb);
+    const int s = FindClass(kit, wcSubNoun);
+    if (v < 0 || s < 0) continue;
+    if (i > 0 && HasReading(i - 1, wcAdjective)) {
+      Drop(i, s);
+    } else if (i + 1 < SlotCount() && HasReading(i - 1, wcVerb)) {
+      // After a verb the word is read as a verb too: a sub-noun needs the
+      // noun it belongs to before it, while two verbs in a row are the
+      // common converb + verb chain.
+      Drop(i, s);
+    } else {
+      Drop(i, v);
+    }
+  }
+}
+
+void TSP_tat::ResolveHyphenHalves() {
+  for (int i = 0; i <= LastWord; ++i) {
+    int index;
+    if (i < LastWord && Kits[i].HyphenPart == 1 && Kits[i].Readings.size() == 1 &&
+        HasReading(i + 1, Class(i), index))
+      Keep(i + 1, index);
+    if (i > 0 && Kits[i].HyphenPart == 2 && Kits[i].Readings.size() == 1 &&
+        HasReading(i - 1, Class(i), index))
+      Keep(i - 1, index);
+  }
+}
+
+void TSP_tat::ChooseReadings() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    int index;
+    if (HasReading(i, 72, index) || HasReading(i, wcAdjective, index) ||
+        HasReading(i, wcAdverb, index) || HasReading(i, wcVerb, index))
+      Keep(i, index);
+  }
+}
+
+// ---- 12-16: word order ------------------------------------------------------
+
+void TSP_tat::SplitPrepositions() {
+  auto strip = [](TTransKit& kit) {
+    for (TTransUnit& reading : kit.Readings) {
+      reading.Rus.Prefix.clear();
+      const size_t blank = reading.Rus.RusText.find(u' ');
+      if (blank != std::u16string::npos) reading.Rus.RusText.erase(0, blank + 1);
+    }
+  };
+  for (int i = 0; i < SlotCount(); ++i) {
+    if (Class(i) != wcNoun) continue;
+    if (i + 1 < SlotCount() && HasReading(i + 1, wcPostposition)) {
+      strip(Kits[i]);
+      continue;
+    }
+    if (Rus(i).Prefix.empty()) continue;
+    const TFormRus& first = Rus(i);
+    std::u16string text(NounRule(Tat(i).EndingCode).Prefix);
+    if (text.empty()) text = first.Prefix;  // a prefix that no ending code explains
+    if (!text.empty()) text.pop_back();
+    TTransKit prep;
+    prep.Kind = kkTranslated;
+    prep.Capital = 0;  // capitalised only if it ends up first
+    prep.HyphenPart = i + 1 < SlotCount() ? Kits[i + 1].HyphenPart : 0;
+    TTransUnit reading;
+    reading.Tat.WordClass = wcPostposition;
+    reading.Tat.StemRow = 0;
+    reading.Rus.WordClass = wcPostposition;
+    reading.Rus.FoundClass = wcPostposition;
+    reading.Rus.StemRow = 0;
+    reading.Rus.RusText = std::move(text);
+    prep.Readings.push_back(std::move(reading));
+    strip(Kits[i]);
+    Kits.insert(Kits.begin() + i + 1, std::move(prep));
+    ++LastWord;
+    ++i;
+  }
+}
+
+void TSP_tat::RewriteConjunctions() {
+  for (int i = 0; i + 1 < SlotCount(); ++i) {
+    if (Class(i + 1) == wcVerb && Rus(i).RusText == u"и") {
+      if (IsNegativeVerbEnding(Tat(i + 1).EndingCode)) {
+        Rus(i).RusText = u"ни";
+        Rus(i).Case = 3;
+      } else if (i + 1 > 1 && (Class(i - 1) & 0x148)) {
+        Rus(i).RusText = u"тоже";
+        Rus(i).WordClass = wcUnchanged03;
+      }
+    }
+    if (Rus(i + 1).RusText == u"и" && (Class(i) & 0x108) && i + 1 < SlotCount() - 1 &&
+        (Class(i + 2) & 0x109))
+      Rus(i + 1).WordClass = wcUnchanged03;
+  }
+}
+
+void TSP_tat::MovePrepositions() {
+  for (int i = FirstWord + 1; i <= LastWord; ++i) {
+    if (Class(i) != wcPostposition || !(Class(i - 1) & 0x149)) continue;
+    // A noun looked up in halves may have given each half a preposition:
+    // the second one goes (only when it really is one).
+    if (Kits[i - 1].HyphenPart == 1 && i + 2 <= LastWord && Class(i + 2) == wcPostposition) {
+      Kits.erase(Kits.begin() + i + 2);
+      --LastWord;
+    }
+    int j = Kits[i - 1].HyphenPart == 2 ? i - 2 : i - 1;
+    if (j > 0 && Rus(j - 1).WordClass == wcGlue) --j;
+    while (j > 0 && (Class(j - 1) & 0x11)) {
+      if (Rus(j - 1).Case == 14) break;
+      --j;
+    }
+    Move(i, j);
+  }
+}
+
+void TSP_tat::MoveGlues() {
+  for (int i = FirstWord; i <= LastWord - 1; ++i) {
+    if (Class(i) != wcMovedGlue) continue;
+    int j = i;
+    while (j < LastWord && !HasReading(j + 1, 9)) ++j;
+    // Right after the first following adjective or noun; after the last
+    // word when there is none (never past the punctuation that ends it).
+    Move(i, j < LastWord ? j + 1 : LastWord);
+    i = j + 1;
+  }
+}
+
+void TSP_tat::SwapPossessives() {
+  for (int i = FirstWord; i <= LastWord - 1; ++i) {
+    if (Tat(i).WordClass != wcNoun || !IsBareNounEnding(Tat(i).EndingCode)) continue;
+    if (Rus(i + 1).WordClass != wcNoun || !IsPossessedEnding(Tat(i + 1).EndingCode)) continue;
+    std::swap(Kits[i], Kits[i + 1]);
+    Rus(i).Case = 1;
+    Rus(i).Agreed = 1;
+    Rus(i + 1).Case = 3;
+    Rus(i + 1).Agreed = 1;
+  }
+}
+
+// ---- 17-22: agreement ------------------------------------------------------
+
+void TSP_tat::AgreeLinkVerbs() {
+  for (int i = FirstWord; i < LastWord; ++i)
+    if (Class(i) == wcVerb && Tat(i).EndingCode == 41 && SingleReading(i + 1, 9)) Rus(i).Case = 15;
+}
+
+void TSP_tat::AgreeNumerals() {
+  for (int i = 0; i + 1 < SlotCount(); ++i) {
+    if (Class(i) != wcNumeral) continue;
+    const uint8_t number = Rus(i).Number;
+    for (TTransUnit& reading : Kits[i + 1].Readings)
+      if (reading.Rus.WordClass & 0x109) reading.Rus.Number = number;
+  }
+}
+
+void TSP_tat::GovernCases() {
+  int i = FirstWord;
+  while (true) {
+    while (i < LastWord && Class(i) != wcPostposition) ++i;
+    if (i >= LastWord) return;
+    int j = i + 1;
+    while (j <= LastWord && !(Class(j) & 0x148)) ++j;
+    if (j > LastWord) return;
+    const int governed = Rus(i).Case;
+    if (governed != 0) {
+      if (Kits[j].HyphenPart == 1 && j + 1 < SlotCount()) ++j;
+      if (governed % 2 == 0) Rus(j).Number = 2;
+      const int x = CaseMap(governed, Rus(j).Number);
+      for (int k = j; k > i; --k) {
+        if (!(Class(k) & 0x148)) continue;
+        Rus(k).Case = static_cast<uint8_t>(x);
+        Rus(k).Agreed = 1;
+      }
+    }
+    ++i;
+  }
+}
+
+void TSP_tat::AgreeModifiers() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    if (!(Class(i) & 0x108)) continue;
+    for (int k = i - 1; k >= FirstWord; --k) {
+      const int c = Class(k);
+      if (!(c & 0xC041)) break;
+      if (!(c & 0x41)) continue;
+      if (Rus(k).Case == 14) break;
+      Agree(k, i, afCase | afGender | afVariant | afNumber);
+    }
+  }
+}
+
+void TSP_tat::AgreeVerbs() {
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int i = b;
+    while (i <= LastWord && Class(i) != wcVerb) ++i;
+    if (i > LastWord) break;
+    int subject = -1;
+    for (int j = i - 1; j >= b; --j) {
+      const int c = Class(j);
+      const int caseNo = Rus(j).Case;
+      if (!(c & 0x148)) continue;
+      if ((c & 0x108) && caseNo != 1 && caseNo != 2) continue;
+      if ((c & wcUnchanged07) && caseNo != 1) continue;
+      subject = j;
+      break;
+    }
+    if (subject >= 0) {
+      Agree(i, subject, afGender | afNumber);
+      SubjectForm = Rus(subject);
+    } else {
+      Rus(i).Gender = SubjectForm.Gender;
+      Rus(i).Number = SubjectForm.Number;
+      Rus(i).Agreed = 1;
+    }
+    b = i + 1;
+  }
+  for (int i = FirstWord; i < LastWord; ++i)
+    if (Class(i) == wcVerb && Tat(i).EndingCode == 41 && SingleReading(i + 1, 9))
+      Agree(i, i + 1, afGender | afNumber);
+}
+
+void TSP_tat::AgreeFollowers() {
+  for (int n = LastWord; n >= FirstWord; --n) {
+    if (!(Class(n) & 0x108)) continue;
+    for (int k = n + 1; k <= LastWord; ++k) {
+      const int c = Class(k);
+      if (!(c & 0xC001)) break;
+      if (c != wcAdjective || Rus(k).Agreed) continue;
+      if (Rus(k).Case == 14) break;
+      Agree(k, n, afCase | afGender | afVariant | afNumber);
+    }
+  }
+  int e = LastWord;
+  while (e >= FirstWord) {
+    int v = e;
+    while (v >= FirstWord && Class(v) != wcVerb && !Rus(v).Agreed) --v;
+    if (v < FirstWord) return;
+    int m = v;
+    while (m <= e && !(Class(m) & 0x108)) ++m;
+    if (m <= e && !Rus(v).Agreed) Agree(v, m, afGender | afNumber);
+    e = v - 1;
+  }
+}
+
+}  // namespace tatengine

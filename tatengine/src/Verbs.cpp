@@ -1,0 +1,137 @@
+#include "Verbs.h"
+
+#include "Common_ta.h"
+#include "SplitWord.h"
+#include "TextUtil.h"
+
+namespace tatengine {
+namespace {
+
+bool IsConstructionCode(int c) {
+  return c == 5 || c == 16 || c == 17 || c == 75 || (c >= 99 && c <= 104);
+}
+
+}  // namespace
+
+TVerb::TVerb(const std::string& dataPath)
+    : VerbForms(LoadTable(dataPath, "plr10.pack")),
+      Endings(LoadTable(dataPath, "flt10.pack")),
+      Stems(LoadTable(dataPath, "itfst10.pack")) {}
+
+bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
+  TSplit split;
+  if (!SplitWord(Split, text, false, split)) return false;
+  const int c = split.Code;
+  tat.WordClass = wcVerb;
+  tat.StemRow = split.Row;
+  tat.EndingCode = static_cast<uint8_t>(c);
+  if (c <= 105) {
+    const TCasePrefix rule = VerbRule(c);
+    rus.Case = rule.Case;
+    rus.Prefix.assign(rule.Prefix);
+  }
+  rus.StemRow = IntAt(Stems, split.Row, 3);
+  rus.WordClass = wcVerb;
+  rus.Gender = 1;
+  rus.Variant = 0;
+  rus.Number = 1;
+  rus.Suffix.clear();
+  return true;
+}
+
+bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& usedNext,
+                    TFormRus& rus, TFormTat& tat) const {
+  usedNext = false;
+  if (!AnalyseWord(text, tat, rus)) return false;
+  const int c = tat.EndingCode;
+  const int mainRow = tat.StemRow;
+
+  if (!next.empty() && IsConstructionCode(c)) {
+    int aux = 0;
+    if (c == 5 && SameText(next, u"кирәк")) aux = 24;
+    if (c >= 99 && c <= 104 && SameText(next, u"бар")) aux = 25;
+    TFormTat nTat;
+    TFormRus nRus;
+    bool haveSecond = false;
+    if (aux == 0) {
+      if (AnalyseWord(next, nTat, nRus)) {
+        const int number = IntAt(Stems, nTat.StemRow, 3);
+        if (IsAuxVerbId(number)) {
+          aux = AuxKind(c, number);
+          haveSecond = true;
+        }
+      }
+    }
+    usedNext = aux > 0;
+    if (usedNext) {
+      if (IsNewStemKind(aux)) {
+        // The auxiliary's meaning in the auxiliary's form, then the main verb.
+        rus.Case = 1;
+        rus.StemRow = IntAt(Stems, mainRow, 3);
+        std::u16string first = Generate(rus);
+        tat.EndingCode = nTat.EndingCode;
+        tat.StemRow = nTat.StemRow;
+        rus = nRus;
+        rus.StemRow = AuxStem(aux);
+        rus.Suffix = u" ";
+        rus.Suffix += first;
+      } else {
+        const TAffixes affixes = AuxAffixes(aux);
+        tat.EndingCode = static_cast<uint8_t>(c);
+        rus.StemRow = IntAt(Stems, mainRow, 3);
+        // "надо" and "предстоит" take the infinitive.
+        if (aux == 24 || aux == 25 || !haveSecond)
+          rus.Case = 1;
+        else
+          rus.Case = VerbRule(nTat.EndingCode).Case;
+        std::u16string prefix(affixes.Prefix);
+        prefix += nRus.Prefix;
+        std::u16string suffix = nRus.Suffix;
+        suffix += affixes.Suffix;
+        rus.Prefix = std::move(prefix);
+        rus.Suffix = std::move(suffix);
+      }
+    }
+  }
+  tat.Source.assign(text);
+  if (usedNext) {
+    tat.Source += u' ';
+    tat.Source += next;
+  }
+  return true;
+}
+
+std::u16string TVerb::FormText(const TFormRus& rus, int selector) const {
+  const int row = FindNumber(VerbForms, rus.StemRow);
+  if (row < 0) return {};
+  std::u16string text = rus.Prefix;
+  text += CellAt(VerbForms, row, selector + 2);
+  text += rus.Suffix;
+  return text;
+}
+
+std::u16string TVerb::Generate(const TFormRus& rus) const {
+  int k = rus.Case;
+  if (k == 10 || k == 15) {
+    const int gender = rus.Gender < 1 ? 1 : (rus.Gender > 3 ? 3 : rus.Gender);
+    k = rus.Number == 1 && rus.Gender <= 3 ? k + gender - 1 : k + 3;
+  }
+  return FormText(rus, k);
+}
+
+std::u16string TVerb::PlainForm(const TFormRus& rus) const { return FormText(rus, rus.Case); }
+
+void TVerb::SetDefault(TFormRus& rus) {
+  rus.WordClass = wcVerb;
+  rus.Case = 1;
+  rus.StemRow = -1;
+  rus.Gender = 1;
+  rus.Variant = 0;
+  rus.Number = 1;
+  rus.Prefix.clear();
+  rus.Suffix.clear();
+}
+
+std::u16string_view TVerb::TatarStem(int row) const { return CellAt(Stems, row, 0); }
+
+}  // namespace tatengine
