@@ -239,9 +239,12 @@ void TVennel::BuildPanes() {
   }
   FSplitter1->addWidget(FGroupBoxW1);
   FSplitter1->addWidget(FGroupBoxW2);
-  QPalette sp = FSplitter1->palette();
-  sp.setColor(QPalette::Window, palette().color(QPalette::Inactive, QPalette::Highlight));
-  FSplitter1->setPalette(sp);
+  // Only the handle takes the inactive-caption colour; the panes keep theirs.
+  QSplitterHandle* handle = FSplitter1->handle(1);
+  QPalette hp = handle->palette();
+  hp.setColor(QPalette::Window, palette().color(QPalette::Inactive, QPalette::Highlight));
+  handle->setPalette(hp);
+  handle->setAutoFillBackground(true);
   connect(FSplitter1, &QSplitter::splitterMoved, this, [this](int, int) {
     if (FSizing) return;
     int h2 = FGroupBoxW2->height();
@@ -471,6 +474,7 @@ void TVennel::SetInterfaceLanguage(uint8_t l) {
   FBitBtn4->SetNumCaption(l);
   FBitBtn6->SetNumCaption(l);
   RefreshCaptions();
+  if (!FSB2->GetPanelText(1).empty()) StopWatchTick();  // the elapsed time in the new language
   SetHintW(FBitBtn6, Cap(DirectionHint(Settings.Direction)));
   try {
     SaveSettings();

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <QSplitter>
 #include <QToolBar>
 
 #include "vennel_test_env.h"
@@ -263,6 +264,27 @@ TEST_F(VennelTest, EditItemsFollowTheActivePane) {
   window->Memo2()->setFocus();
   window->UpdateEditItems(true);
   EXPECT_FALSE(window->Item("ppmSelectAll")->isEnabled());  // empty pane
+}
+
+TEST_F(VennelTest, EqualPanesFixTheSplitterAndHalveTheSpace) {
+  window->resize(800, 600);
+  window->SetEqualPanes(false);
+  EXPECT_FALSE(window->Item("mmSets_Split")->isChecked());
+  EXPECT_TRUE(window->Splitter1()->handle(1)->isEnabled());
+  Settings.PaneRatio = 3.0f;
+  window->ApplyPaneRatio();
+  EXPECT_GT(window->GroupBoxW1()->height(), 2 * window->GroupBoxW2()->height());
+  window->Item("mmSets_Split")->trigger();
+  EXPECT_EQ(Settings.EqualPanes, 1);
+  EXPECT_EQ(Settings.PaneRatio, 1.0f);
+  EXPECT_FALSE(window->Splitter1()->handle(1)->isEnabled());
+  // The lower box is half the space between the upper box and the window's
+  // status bar, less the height of the source status bar.
+  int top = window->GroupBoxW1()->mapTo(window.get(), QPoint(0, 0)).y();
+  int bottom = window->SB2()->mapTo(window.get(), QPoint(0, 0)).y();
+  EXPECT_NEAR(window->GroupBoxW2()->height(), (bottom - top) / 2 - window->SB1()->height(), 1);
+  window->Item("mmSets_Split")->trigger();
+  EXPECT_TRUE(window->Splitter1()->handle(1)->isEnabled());
 }
 
 // ---- Documents --------------------------------------------------------------
