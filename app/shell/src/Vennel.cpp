@@ -485,9 +485,9 @@ void TVennel::SetInterfaceLanguage(uint8_t l) {
 // ---- Translation -----------------------------------------------------------
 
 void TVennel::StartTranslation() {
-  auto* target = static_cast<TPaneTarget*>(TranslationTarget);
+  // The pane work below applies while the translation pane is the target;
+  // another target (the office popup) prepares itself.
   TCustomRichEditW* pane = TranslationTarget == &FMemo2Target ? FMemo2 : nullptr;
-  if (target && target == &FMemo2Target) pane = target->Pane();
   if (pane) pane->SetHideSelection(true);
 
   if (FRunState == rsRunning) {

@@ -123,6 +123,22 @@ TEST_F(VennelTest, TranslateDuringARunStopsAfterTheCurrentSentence) {
   EXPECT_LE(done, 2);
 }
 
+TEST_F(VennelTest, ExitDuringARunClosesOnceTheRunHasEnded) {
+  QString text;
+  for (int i = 0; i < 300; ++i) text += QStringLiteral("Мин китап укыйм. ");
+  Type(text);
+  bool stillOpen = false;
+  QTimer::singleShot(0, window.get(), [&] {
+    window->Exit();
+    stillOpen = window->isVisible();  // the run is still on the stack
+  });
+  window->StartTranslation();
+  EXPECT_TRUE(stillOpen);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(window->RunState(), TVennel::rsIdle);
+  EXPECT_EQ(Settings.MainWindow, 0);
+}
+
 TEST_F(VennelTest, ClearTranslationOffStartsEachRunOnANewLine) {
   window->Item("mmSets_cleartrans")->trigger();
   EXPECT_EQ(Settings.ClearTranslation, 0);
