@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -121,12 +122,22 @@ TVennel::TVennel(const QString& programFolder, const TEngineBinding& engines,
   ShowMessage = [this](const QString& text, const QString& caption) {
     QMessageBox::information(this, caption, text, QMessageBox::Ok);
   };
-  ExecFontDialog = [this](QFont& font, TColor&, bool) {
+  // Qt's font dialog has no colour choice: the colour dialog follows it
+  // (cancelling that keeps the colour).
+  ExecFontDialog = [this](QFont& font, TColor& color, bool) {
     bool ok = false;
     QFont chosen = QFontDialog::getFont(&ok, font, this);
-    if (ok) font = chosen;
-    return ok;
+    if (!ok) return false;
+    font = chosen;
+    QColor c = QColorDialog::getColor(ColorToQColor(color), this);
+    if (c.isValid()) color = QColorToColor(c);
+    return true;
   };
+
+  // In tray mode the window goes away as soon as the program loses the focus.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (Settings.StartMode == 1 && state != Qt::ApplicationActive) hide();
+  });
 
   BuildPanes();
   BuildMenus();

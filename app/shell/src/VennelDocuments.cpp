@@ -14,12 +14,6 @@
 
 namespace zentrok {
 
-namespace {
-
-std::u16string U(const QString& s) { return s.toStdU16String(); }
-
-}  // namespace
-
 void TVennel::OpenDocument() {
   FProgressTarget = FSB1;
   for (;;) {
@@ -86,8 +80,7 @@ void TVennel::LoadingTick() {
   FSB1->SetPanelText(0, CaptionVariant(FLoadingText, Lang(), '|'));
   size_t bar = FLoadingText.find('|');
   if (bar == std::string::npos) bar = FLoadingText.size();
-  FLoadingText.insert(bar, ".");
-  FLoadingText += '.';
+  FLoadingText = FLoadingText.substr(0, bar) + "." + FLoadingText.substr(bar) + ".";
   FSB1->repaint();
   QCoreApplication::processEvents();
 }

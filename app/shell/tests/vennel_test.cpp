@@ -139,6 +139,52 @@ TEST_F(VennelTest, ExitDuringARunClosesOnceTheRunHasEnded) {
   EXPECT_EQ(Settings.MainWindow, 0);
 }
 
+TEST_F(VennelTest, StartModeChoosesTheTextOfARun) {
+  Type(QStringLiteral("Зурбылдык."));
+  Settings.StartMode = 1;  // the captured office text, not the source pane
+  window->SetCapturedText(u"Мин китап укыйм.");
+  window->StartTranslation();
+  EXPECT_TRUE(Out().contains(QStringLiteral("книг"))) << S(Out());
+  EXPECT_FALSE(Out().contains(QStringLiteral("Зурбылдык")));
+  window->Memo2()->clear();
+  Settings.StartMode = 5;  // translation works only in modes 0 and 1
+  window->StartTranslation();
+  EXPECT_TRUE(Out().isEmpty());
+}
+
+TEST_F(VennelTest, BasicFontGoesToTheSourceTextAndBothPanesDefaults) {
+  Type(QStringLiteral("Мин китап укыйм."));
+  window->ExecFontDialog = [](QFont& font, TColor& color, bool basic) {
+    EXPECT_TRUE(basic);
+    font = QFont(QStringLiteral("DejaVu Serif"));
+    font.setPointSize(30);
+    font.setItalic(true);
+    color = 0x0000FF;
+    return true;
+  };
+  window->Item("mmServ_Font_basic")->trigger();
+  EXPECT_EQ(Settings.BasicFontSize, 22);  // the dialog's sizes end at 22
+  EXPECT_EQ(Settings.BasicFontStyle, fsItalic);
+  EXPECT_EQ(Settings.BasicFontColor, 0x0000FF);
+  EXPECT_EQ(std::string(GetShortString(Settings.BasicFontName)), "DejaVu Serif");
+  QTextCursor c(window->Memo1()->document());
+  c.setPosition(3);
+  EXPECT_TRUE(c.charFormat().fontItalic());
+  EXPECT_EQ(c.charFormat().foreground().color(), QColor(255, 0, 0));
+  EXPECT_EQ(window->Memo1()->SelLength(), 0);
+  EXPECT_EQ(window->Memo2()->DefAttributes().Size(), 22);
+
+  window->ExecFontDialog = [](QFont& font, TColor& color, bool basic) {
+    EXPECT_FALSE(basic);
+    font.setBold(true);
+    color = 0x00FF00;
+    return true;
+  };
+  window->Item("mmServ_Font_mark")->trigger();
+  EXPECT_EQ(Settings.MarkFontStyle, fsBold);
+  EXPECT_EQ(Settings.MarkFontColor, 0x00FF00);
+}
+
 TEST_F(VennelTest, ClearTranslationOffStartsEachRunOnANewLine) {
   window->Item("mmSets_cleartrans")->trigger();
   EXPECT_EQ(Settings.ClearTranslation, 0);
@@ -403,6 +449,25 @@ TEST_F(VennelDocumentTest, PlainTextKeepsItsFormatAndSaveAsAsksAgain) {
   window->SaveSource();
   EXPECT_EQ(window->SourceFileName(), Path("a.txt").toStdString());  // cut at the first dot
   EXPECT_TRUE(QFile::exists(Path("a.txt")));
+}
+
+TEST_F(VennelDocumentTest, LoadingTicksGrowTheDots) {
+  QString big = Path("big.txt");
+  QByteArray line = QStringLiteral("Мин китап укыйм.\n").toUtf8();
+  Write(big, line.repeated(4000));  // about 120 KB: several chunks
+  std::vector<std::string> shown;
+  auto tick = window->Memo1()->OnLoadProgress;
+  window->Memo1()->OnLoadProgress = [&](TCustomRichEditW& sender, int16_t value) {
+    tick(sender, value);
+    shown.push_back(S(window->SB1()->GetPanelText(0)));
+  };
+  ASSERT_TRUE(window->LoadDocument(big.toStdString(), 1));
+  ASSERT_GE(shown.size(), 3u);
+  EXPECT_EQ(shown[0], "Загрузка");
+  EXPECT_EQ(shown[1], "Загрузка.");
+  EXPECT_EQ(shown[2], "Загрузка..");
+  EXPECT_EQ(S(window->SB1()->GetPanelText(0)), "4000 строк");
+  EXPECT_EQ(S(window->SB1()->GetPanelText(1)), "Файл " + big.toStdString());
 }
 
 TEST_F(VennelDocumentTest, SaveTranslationRemembersItsName) {
