@@ -506,14 +506,17 @@ void TVennel::StartTranslation() {
   } else if (FRunState == rsIdle) {
     std::vector<char16_t> buffer;
     bool run = false;
-    if (Settings.StartMode == 0) {
+    // Outside tray mode the source pane is translated, whatever start
+    // number the program was given (a window started with 5 would
+    // otherwise ignore its own Translate button).
+    if (Settings.StartMode != 1) {
       if (!FMemo1->document()->isEmpty()) {
         auto range = FMemo1->GetTextRange(FMemo1->SelLength() > 0);
         buffer = std::move(range.Buffer);
         FTranslator->TextRange = TTextRange{range.Start, range.End, buffer.data()};
         run = true;
       }
-    } else if (Settings.StartMode == 1) {
+    } else {
       buffer.assign(FCapturedText.size() + 1, u'\0');
       std::copy(FCapturedText.begin(), FCapturedText.end(), buffer.begin());
       FTranslator->TextRange =
