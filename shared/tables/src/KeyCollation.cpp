@@ -134,12 +134,18 @@ size_t KeyFastKey(std::u16string_view s, uint8_t* buffer, size_t capacity) {
   const TFastRanks& r = FastRanks();
   const size_t n = s.size();
   const size_t length = 2 * n + 1;
-  for (char16_t c : s)
-    if (c >= TFastRanks::kLimit || r.Primary[c] == 0) return kNoFastKey;
-  if (length > capacity) return length;
+  if (length > capacity) {
+    for (char16_t c : s)
+      if (c >= TFastRanks::kLimit || r.Primary[c] == 0) return kNoFastKey;
+    return length;
+  }
+  // One pass: write and check together; the caller ignores the buffer when
+  // the text turns out to have a character outside the set.
   for (size_t i = 0; i < n; ++i) {
-    buffer[i] = r.Primary[s[i]];
-    buffer[n + 1 + i] = r.Secondary[s[i]];
+    const char16_t c = s[i];
+    if (c >= TFastRanks::kLimit || r.Primary[c] == 0) return kNoFastKey;
+    buffer[i] = r.Primary[c];
+    buffer[n + 1 + i] = r.Secondary[c];
   }
   buffer[n] = 0;  // ends the primary level: a shorter text sorts first
   return length;
