@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
@@ -142,6 +143,9 @@ TVennel::TVennel(const QString& programFolder, const TEngineBinding& engines,
   BuildPanes();
   BuildMenus();
   BuildToolBar();
+  // Insert translates wherever the focus is in the window.
+  auto* insert = new QShortcut(QKeySequence(Qt::Key_Insert), this);
+  connect(insert, &QShortcut::activated, this, [this] { StartTranslation(); });
   FMemo2Target = TPaneTarget(FMemo2);
   TranslationTarget = &FMemo2Target;
 

@@ -89,6 +89,13 @@ TEST_F(VennelTest, InsertTranslatesIntoMemo2WithUnknownWordsMarked) {
   EXPECT_EQ(S(window->BitBtn4()->ShownCaption()), "Перевод");
   EXPECT_TRUE(window->Memo2()->isEnabled());
 
+  // Insert in the translation pane is the same command, run once (a second
+  // run would add a line, the pane not being cleared).
+  Settings.ClearTranslation = 0;
+  window->Memo2()->clear();
+  QTest::keyClick(window->Memo2(), Qt::Key_Insert);
+  EXPECT_EQ(Out(), out);
+  Settings.ClearTranslation = 1;
   // Ctrl+N in a pane is the same command.
   window->Memo2()->clear();
   QTest::keyClick(window->Memo1(), Qt::Key_N, Qt::ControlModifier);
