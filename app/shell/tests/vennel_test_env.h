@@ -1,0 +1,10 @@
+// What the test entry prepares for the main-window tests.
+#pragma once
+
+#include <string>
+
+namespace zentrok::testenv {
+extern std::string ProgramDir;   // the build's program folder, trailing "/"
+extern std::string EngineError;  // "" when both engines loaded
+extern std::string SettingsDir;  // where settings.dat lives during the tests
+}  // namespace zentrok::testenv
