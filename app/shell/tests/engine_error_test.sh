@@ -10,6 +10,8 @@ trap 'rm -rf "$dir"' EXIT
 cp "$bin/zentrok" "$dir/"
 ln -s "$bin/libtatengine.so" "$bin/librusengine.so" "$dir/"
 export XDG_RUNTIME_DIR="$dir"
+# A real window on the virtual display, whatever platform the test run set.
+export QT_QPA_PLATFORM=xcb
 "$dir/zentrok" &
 pid=$!
 box=""
