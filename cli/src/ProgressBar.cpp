@@ -4,22 +4,17 @@
 
 #include <cmath>
 
+#include "zentrok/Duration.h"
+
 namespace zentrok::cli {
 
 std::string FormatDuration(int64_t ms) {
-  if (ms < 0) ms = 0;
-  int64_t days = ms / 86400000;
-  ms %= 86400000;
-  int64_t hours = ms / 3600000;
-  ms %= 3600000;
-  int64_t minutes = ms / 60000;
-  ms %= 60000;
-  int64_t seconds = ms / 1000;
+  const TDurationParts d = SplitDuration(ms);
   std::string s;
-  if (days > 0) s += std::to_string(days) + " д ";
-  if (hours > 0) s += std::to_string(hours) + " ч ";
-  if (minutes > 0) s += std::to_string(minutes) + " мин ";
-  return s + std::to_string(seconds) + " сек ";
+  if (d.Days > 0) s += std::to_string(d.Days) + " д ";
+  if (d.Hours > 0) s += std::to_string(d.Hours) + " ч ";
+  if (d.Minutes > 0) s += std::to_string(d.Minutes) + " мин ";
+  return s + std::to_string(d.Seconds) + " сек ";
 }
 
 int64_t RemainingMs(double percent, int64_t elapsedMs) {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "zentrok/Duration.h"
 #include "zentrok/SysUtils_Trg.h"
 #include "zentrok/TatAlphabet.h"
 #include "zentrok/Utf.h"
@@ -22,19 +23,12 @@ std::u16string Num(int64_t n) { return Utf8ToUtf16(std::to_string(n)); }
 }  // namespace
 
 std::u16string DurationText(int64_t ms, int lang) {
-  if (ms < 0) ms = 0;
-  int64_t days = ms / 86400000;
-  ms %= 86400000;
-  int64_t hours = ms / 3600000;
-  ms %= 3600000;
-  int64_t minutes = ms / 60000;
-  ms %= 60000;
-  int64_t seconds = ms / 1000;
+  const TDurationParts d = SplitDuration(ms);
   std::u16string out;
-  if (days > 0) out += Num(days) + CapVariant(" д | к", lang);
-  if (hours > 0) out += Num(hours) + CapVariant(" ч | с ", lang);
-  if (minutes > 0) out += Num(minutes) + CapVariant(" мин | мин ", lang);
-  out += Num(seconds) + CapVariant(" сек | сек", lang);
+  if (d.Days > 0) out += Num(d.Days) + CapVariant(" д | к", lang);
+  if (d.Hours > 0) out += Num(d.Hours) + CapVariant(" ч | с ", lang);
+  if (d.Minutes > 0) out += Num(d.Minutes) + CapVariant(" мин | мин ", lang);
+  out += Num(d.Seconds) + CapVariant(" сек | сек", lang);
   return out;
 }
 
