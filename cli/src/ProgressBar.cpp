@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "zentrok/Duration.h"
@@ -17,13 +19,6 @@ std::string FormatDuration(int64_t ms) {
   return s + std::to_string(d.Seconds) + " сек ";
 }
 
-int64_t RemainingMs(double percent, int64_t elapsedMs) {
-  if (percent <= 0) return -1;
-  if (elapsedMs <= 0) elapsedMs = 1;
-  double rate = percent / static_cast<double>(elapsedMs);
-  return static_cast<int64_t>(std::nearbyint((100.0 - percent) / rate));
-}
-
 TProgressBar::TProgressBar(int fd) : FFd(fd), FStart(TClock::now()) {}
 
 std::string TProgressBar::Line(double percent, int64_t elapsedMs) {
@@ -34,8 +29,11 @@ std::string TProgressBar::Line(double percent, int64_t elapsedMs) {
   std::string line = "[";
   for (int i = 0; i < Width; ++i) line += i < filled ? "#" : "-";
   line += "] " + std::to_string(static_cast<int>(percent)) + "%";
-  int64_t left = RemainingMs(percent, elapsedMs);
-  if (left >= 0) line += "  Примерно осталось: " + FormatDuration(left);
+  // No estimate before the first progress report.
+  if (percent > 0) {
+    const auto ms = static_cast<int32_t>(std::min<int64_t>(elapsedMs, INT32_MAX));
+    line += "  Примерно осталось: " + FormatDuration(RemainingMs(static_cast<float>(percent), ms));
+  }
   return line;
 }
 

@@ -14,9 +14,6 @@ namespace zentrok::cli {
 // minutes when non-zero, then always seconds: "1 ч 2 мин 5 сек ".
 std::string FormatDuration(int64_t ms);
 
-// Remaining milliseconds after percent done in elapsedMs (0 counts as 1),
-// rounded half to even; -1 while nothing is done.
-int64_t RemainingMs(double percent, int64_t elapsedMs);
 
 class TProgressBar {
 public:

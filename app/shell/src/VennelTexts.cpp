@@ -54,15 +54,6 @@ std::u16string PercentNumber(float percent) {
   return Utf8ToUtf16(s);
 }
 
-int64_t RemainingMs(float percent, int32_t elapsedMs) {
-  if (percent <= 0) return 0;
-  if (elapsedMs <= 0) elapsedMs = 1;
-  float rate = percent / static_cast<float>(elapsedMs);
-  double left = (100.0 - percent) / static_cast<double>(rate);
-  if (left < 0) left = 0;
-  return static_cast<int64_t>(std::nearbyint(left));  // default mode: ties to even
-}
-
 const char* SourceBoxCaption(uint8_t direction) {
   return direction == 1 ? "Оригинал: Татарский|Оригинал: Татарча"
                         : "Оригинал: Русский|Оригинал: Русча";

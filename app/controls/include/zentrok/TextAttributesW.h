@@ -5,15 +5,13 @@
 #include <QString>
 
 #include "zentrok/ColorW.h"
+#include "zentrok/FontStyle.h"  // TFontStyleBit
 
 class QFont;
 class QTextCharFormat;
 class QTextEdit;
 
 namespace zentrok {
-
-// Style bits of AddStyledText and TTextAttributesW::Style.
-enum TFontStyleBit : int { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 // Pitch values: default, variable, fixed.
 enum class TFontPitch { fpDefault = 0, fpVariable = 1, fpFixed = 2 };

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "zentrok/Duration.h"  // RemainingMs
 #include "zentrok/ShellSettings.h"
 
 namespace zentrok {
@@ -35,11 +36,6 @@ std::u16string LineCountText(int n, int lang);
 
 // A progress value as shown: whole numbers without a fraction.
 std::u16string PercentNumber(float percent);
-
-// Milliseconds left after `elapsedMs` (0 counts as 1) for progress
-// `percent`: (100 - P) / (P / elapsed), rounded to nearest, ties to even.
-// 0 when percent is 0 or less (no rate yet).
-int64_t RemainingMs(float percent, int32_t elapsedMs);
 
 // Group box captions for a direction (UTF-8 captions).
 const char* SourceBoxCaption(uint8_t direction);

@@ -19,6 +19,8 @@
 #include <functional>
 #include <vector>
 
+#include "zentrok/FontStyle.h"
+
 namespace zentrok {
 
 // Defined-mask bits of a font definition (bit i for key i, in key order).
@@ -32,8 +34,6 @@ enum TParaKey : int {
   pkRod, pkCount
 };
 
-// Font style set bits.
-enum : int32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 // Vertical position of a font sample.
 enum : uint8_t { fpRegular = 0, fpSub = 1, fpSup = 2 };
 // Paragraph alignment.

@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "zentrok/FontStyle.h"  // the style bits of the *FontStyle fields
+
 namespace zentrok {
 
 // A short string: Length bytes of Data are used; the rest is kept as is.
@@ -24,12 +26,6 @@ struct TShortString {
   uint8_t Length;
   char Data[255];
 };
-
-// Font style bits of the three *FontStyle fields.
-inline constexpr int32_t fsBold = 1;
-inline constexpr int32_t fsItalic = 2;
-inline constexpr int32_t fsUnderline = 4;
-inline constexpr int32_t fsStrikeOut = 8;
 
 struct TGlobalSettings {
   uint8_t InterfaceLanguage;  // 0 Russian, 1 Tatar
