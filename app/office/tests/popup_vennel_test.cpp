@@ -7,6 +7,7 @@
 
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "popup_test_env.h"
 #include "popup_x11.h"
@@ -111,6 +112,44 @@ TEST_F(PopupVennelTest, CapturedTextIsTranslatedInEitherDirectionAndStartMode) {
   ASSERT_TRUE(WaitForRuns(2));
   EXPECT_TRUE(Popup().contains(QStringLiteral("Зурбылдык"))) << Popup().toStdString();
   EXPECT_TRUE(Popup().contains(QStringLiteral("укый"))) << Popup().toStdString();
+}
+
+// A long text: its run lets the message loop run after every sentence.
+QString LongText(const char* sentence, int count) {
+  QString text;
+  for (int i = 0; i < count; ++i) text += QString::fromUtf8(sentence) + QLatin1Char(' ');
+  return text;
+}
+
+TEST_F(PopupVennelTest, SelectionChangeDuringAPopupRunStopsItAndTranslatesTheNewText) {
+  TMSServers& servers = form->Servers();
+  form->Host()->show();
+  servers.Text = LongText("Мин китап укыйм.", 3000).toStdU16String();
+  // The change arrives while the first run pumps messages.
+  QTimer::singleShot(0, [&] {
+    servers.Text = u"Зурбылдык шәһәрдә яши.";
+    window->TranslateCaptured(servers);
+  });
+  window->TranslateCaptured(servers);
+  EXPECT_EQ(window->RunState(), TVennel::rsIdle);
+  EXPECT_EQ(TranslationTarget, &window->Memo2Target());
+  EXPECT_TRUE(Popup().contains(QStringLiteral("Зурбылдык"))) << Popup().toStdString();
+  EXPECT_FALSE(Popup().contains(QStringLiteral("книг"))) << Popup().left(200).toStdString();
+}
+
+TEST_F(PopupVennelTest, SelectionChangeDuringAMainWindowRunStopsItWithoutTakingItsOutput) {
+  Settings.StartMode = 0;
+  TMSServers& servers = form->Servers();
+  form->Host()->show();
+  servers.Text = u"Зурбылдык шәһәрдә яши.";
+  window->Memo1()->setPlainText(LongText("Мин китап укыйм.", 3000));
+  QTimer::singleShot(0, [&] { window->TranslateCaptured(servers); });
+  window->StartTranslation();
+  EXPECT_EQ(window->RunState(), TVennel::rsIdle);
+  EXPECT_EQ(TranslationTarget, &window->Memo2Target());
+  EXPECT_TRUE(window->Memo2()->toPlainText().contains(QStringLiteral("книг")));
+  EXPECT_LT(window->Memo2()->toPlainText().size(), window->Memo1()->toPlainText().size() / 2);
+  EXPECT_TRUE(form->Memo1()->document()->isEmpty());
 }
 
 TEST_F(PopupVennelTest, WindowSwitchesReachThePopup) {
