@@ -9,6 +9,8 @@
 #pragma once
 
 #include <QWidget>
+
+class QAction;
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -32,7 +34,9 @@ public:
   // when show is set and the text is not empty, shows the host at its
   // place and calls the text handler. ESilentAbort passes through.
   bool CaptureAndShow(uint8_t app, bool show);
-  // Hides the form and the host and disconnects (HideForm).
+  // Hides the form and the host and disconnects (HideForm); the place
+  // and size are written to the settings file. Esc and the close box do
+  // the same.
   void HidePopup();
   // Group box caption and menu captions from the settings' direction and
   // interface language.
@@ -46,8 +50,24 @@ public:
   TGroupBoxW* GroupBoxW2() const { return FGroupBoxW2; }
   TPopupMenuW* PPM() const { return FPPM; }
   TMSServers& Servers() { return *FServers; }
+  // A context menu item by name: "ppmUndo", "ppmCopy", "ppmPaste",
+  // "ppmCut", "ppmDelete", "ppmClear", "ppmSelectAll".
+  QAction* Item(const char* name) const;
+  // Enables the context menu items for the pane's state (done whenever
+  // the menu opens).
+  void UpdateMenuItems();
+
+  // The smallest popup size.
+  static constexpr int MinWidth = 400;
+  static constexpr int MinHeight = 100;
 
 private:
+  friend class TPopupHost;
+  // Puts the host at the stored place and size, clamped onto the screen
+  // that holds it and never below the smallest size.
+  void PlaceHost();
+  QAction* AddItem(const char* name, const char* caption, std::function<void()> action);
+
   QWidget* FHost = nullptr;
   TGroupBoxW* FGroupBoxW2 = nullptr;
   TRichEditW* FMemo1 = nullptr;
