@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "PopupSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/GroupBoxW.h"
 #include "zentrok/MenusW.h"
 #include "zentrok/RichEditW.h"

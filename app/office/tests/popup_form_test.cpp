@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "popup_x11.h"
-#include "../src/PopupSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/GroupBoxW.h"
 #include "zentrok/LanguageW.h"
 #include "zentrok/MenusW.h"

@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "zentrok/EngineLoad.h"
-#include "../src/PopupSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/LinkedEngines.h"
 #include "zentrok/RichEditW.h"
 #include "zentrok/StartUp.h"

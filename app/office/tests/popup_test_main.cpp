@@ -11,7 +11,7 @@
 #include <string>
 
 #include "popup_x11.h"
-#include "../src/PopupSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/MSServers.h"
 
 #if POPUP_TEST_ENGINES

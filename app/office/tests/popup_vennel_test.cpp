@@ -11,7 +11,7 @@
 
 #include "popup_test_env.h"
 #include "popup_x11.h"
-#include "../src/PopupSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/GroupBoxW.h"
 #include "zentrok/LanguageW.h"
 #include "zentrok/LinkedEngines.h"
