@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ClauseRules.h"
 #include "Common_ru.h"
 #include "SelectionRules.h"
 #include "TextCase.h"
@@ -87,6 +88,7 @@ void TSP_rus::ApplyRules() {
   if (Kits.empty() || !Transler) return;
   const TDictionaryRT& dict = Transler->Dictionary();
   ResolveReadings(Kits, dict.Noun());
+  ApplyClauseRules(Kits, dict);
 
   // The sentence starts with a capital. Only the first letter changes, so
   // an unknown word written in capitals stays as written.

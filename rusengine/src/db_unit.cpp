@@ -148,6 +148,29 @@ std::u16string_view TDB_standard::PrepositionText(int32_t row) const {
   return FPrepositions->Cell(row, 3);
 }
 
+int32_t TDB_standard::GovernedCase(int32_t row) const {
+  if (!FPrepositions || row < 0 || row >= FPrepositions->RowCount()) return -1;
+  return FPrepositions->GetInt(row, 1);
+}
+
+std::u16string_view TDB_standard::PrepositionWord(int32_t row) const {
+  if (!FPrepositions || row < 0 || row >= FPrepositions->RowCount()) return {};
+  return FPrepositions->Cell(row, 0);
+}
+
+int32_t TDB_standard::PrepositionCode(int32_t row) const {
+  if (!FPrepositions || row < 0 || row >= FPrepositions->RowCount()) return -1;
+  return FPrepositions->GetInt(row, 2);
+}
+
+std::u16string_view TDB_standard::TatarStem(int32_t row) const {
+  if (!FStems || row < 0 || row >= FStems->RowCount()) return {};
+  std::u16string_view stem;
+  int32_t paradigm = 0;
+  FStems->StemInfo(row, stem, paradigm);
+  return stem;
+}
+
 // ------------------------------------------------------------ word classes
 
 namespace {
@@ -198,7 +221,18 @@ bool TVerb::Complete(TWordForm& reading) const {
 
 void TVerb::GetText(const TWordForm& reading, std::u16string& text) const {
   // The negation is part of the Tatar verb form.
-  Generate(reading, VerbForms(reading.Form * 2 + (reading.Negated ? 1 : 0)), text);
+  const int neg = reading.Negated ? 1 : 0;
+  int code = VerbForms(reading.Form * 2 + neg);
+  const bool present = reading.Form >= 3 && reading.Form <= 8;
+  // "буду, будет ..." is the future of "быть": the definite future of бул.
+  if (present && TatarStem(reading.Row) == kBeStem) code = FutureCode(reading.Form - 3, neg);
+  if (reading.Person >= 0 && reading.Person <= 5) {
+    if (reading.Form >= 9 && reading.Form <= 12)
+      code = PastCode(reading.Person, neg);  // the Russian past has no person
+    else if (present && TatarStem(reading.Row) == kBeStem)
+      code = FutureCode(reading.Person, neg);
+  }
+  Generate(reading, code, text);
 }
 
 TAdj::TAdj(const std::string& dataPath, TPrepositionSource& prepositions)
@@ -236,7 +270,11 @@ bool TNoun::Complete(TWordForm&) const { return true; }
 
 void TNoun::GetText(const TWordForm& reading, std::u16string& text) const {
   // With a preposition the case comes from the preposition row.
-  Generate(reading, reading.HasPrep ? reading.TatForm : NounForms(reading.Form), text);
+  int code = reading.HasPrep ? reading.TatForm : NounForms(reading.Form);
+  if (reading.CaseCode >= 0) code = reading.CaseCode;
+  if (reading.Bare) code = BareObjectCode(code);
+  if (reading.Possessor >= 0) code = PossessiveCode(code, reading.Possessor);
+  Generate(reading, code, text);
   AppendWithAndNot(reading, text);
 }
 
