@@ -107,9 +107,13 @@ bool IsBoundary(const TTransKit& kit) {
                      [](char16_t c) { return c != u' ' && !(c >= u'0' && c <= u'9'); });
 }
 
+// A slot read as a verb, or as a participle that may also be the past
+// ("устал").
 bool IsFiniteVerb(const TTransKit& kit) {
   const TWordForm* w = Head(kit);
-  return w && w->WordClass == wcVerb && w->Form >= 1;
+  if (!w || !(w->WordClass & (wcVerb | wcVAdj))) return false;
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                     [](const TWordForm& r) { return r.WordClass == wcVerb && r.Form >= 1; });
 }
 
 bool IsInfinitive(const TTransKit& kit) {
@@ -191,6 +195,7 @@ TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
       f.Subject = p->Person;
       break;
     }
+    if (HeadIs(kits[i], wcNoun)) break;  // a noun subject: the verb's own person
   }
   return f;
 }
@@ -279,6 +284,7 @@ void PossessivePronouns(TTransKits& kits, const TClause& c, const TDictionaryRT&
       person = subject >= 0 ? subject : 2;
       kit.Readings.clear();  // the ending says it all
     } else if (kit.Source == u"его" || kit.Source == u"ее" || kit.Source == u"их") {
+      if (Head(kits[noun])->HasPrep) continue;  // "поздравил их с праздником"
       person = kit.Source == u"их" ? 5 : 2;
       SetFixedText(kit, std::u16string(TatarPronoun(person, 1)));
     } else {
@@ -351,7 +357,7 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     if (std::any_of(r.begin(), r.end(), pred) && !std::all_of(r.begin(), r.end(), pred))
       std::erase_if(r, [&](const TWordForm& w) { return !pred(w); });
   };
-  if (Head(kit)->WordClass == wcVerb) {
+  if (IsFiniteVerb(kit)) {
     keepIf([](const TWordForm& w) { return w.WordClass == wcVerb; });
     if (before) keepIf([](const TWordForm& w) { return w.Form >= 3; });
     if (f.Subject >= 0)
@@ -391,6 +397,29 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   text.append(kCopulaEndings[static_cast<size_t>(person)]);
   SetFixedText(kit, std::move(text));
   kit.Readings[0].Negated = 0;
+}
+
+// "буду ждать": the future of the infinitive's verb; "буду" has no word.
+void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
+                          const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  const TWordForm& be = *Head(kits[f.Main]);
+  if (be.Form < 3 || be.Form > 8 || dict.Verb().TatarStem(be.Row) != kBeStem) return;
+  for (int i = f.Main + 1; i < c.Last; ++i) {
+    if (!IsInfinitive(kits[i])) continue;
+    const int person = f.Subject >= 0 ? f.Subject : be.Form - 3;
+    const int neg = be.Negated || Head(kits[i])->Negated ? 1 : 0;
+    TTransKit verb = std::move(kits[i]);
+    for (TWordForm& w : verb.Readings) {
+      w.CaseCode = static_cast<int16_t>(FutureCode(person, neg));
+      w.Negated = static_cast<uint8_t>(neg);
+    }
+    verb.Readings.resize(1);
+    if (kits[f.Main].CasePattern == 1 && f.Main == 0) verb.CasePattern = 1;
+    kits[f.Main] = std::move(verb);
+    kits[i].Readings.clear();
+    return;
+  }
 }
 
 // An object in the accusative stays bare unless something makes it
@@ -504,11 +533,16 @@ void PreferObjects(TTransKits& kits) {
             break;
           }
     if (!verb && w->WordClass == wcVerb && w->Form >= 1) {
-      verb = subject;
+      // An imperative needs no subject before its object.
+      verb = subject || w->Form <= 2;
       continue;
     }
     if (!verb) {
-      if (!w->HasPrep && (w->WordClass & (wcNoun | wcMod))) subject = true;
+      const bool nominative = std::any_of(
+          kit.Readings.begin(), kit.Readings.end(), [](const TWordForm& r) {
+            return r.WordClass == wcNoun && (r.Form == 0 || r.Form == 6);
+          });
+      if (!w->HasPrep && (nominative || FindPronoun(kit.Source, 0))) subject = true;
       continue;
     }
     if (w->HasPrep || !HasNoun(kit)) continue;
@@ -535,6 +569,25 @@ void PreferSingular(TTransKits& kits) {
     for (const TWordForm& w : r)
       if (!(w.WordClass == wcNoun && w.Form >= 6 && hasSingular(w))) kept.push_back(w);
     if (!kept.empty()) r = std::move(kept);
+  }
+}
+
+void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict) {
+  const int count = static_cast<int>(kits.size());
+  for (int i = 0; i + 1 < count; ++i) {
+    if (!(IsNumeral(kits[i], dict) || IsQuantity(kits[i], dict)) || Head(kits[i])->HasPrep)
+      continue;
+    int j = i + 1;
+    while (j < count && IsWordSlot(kits[j]) && !HasNoun(kits[j]) &&
+           HeadIs(kits[j], kMaskAdjective))
+      ++j;
+    if (j >= count || !IsWordSlot(kits[j]) || Head(kits[j])->HasPrep) continue;
+    auto genitive = [](const TWordForm& w) {
+      return w.WordClass == wcNoun && (w.Form == 1 || w.Form == 7);
+    };
+    TTransUnits& r = kits[j].Readings;
+    if (std::any_of(r.begin(), r.end(), genitive))
+      std::erase_if(r, [&](const TWordForm& w) { return !genitive(w); });
   }
 }
 
@@ -571,10 +624,16 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 }
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
+  int previousSubject = -1;
   for (const TClause& c : FindClauses(kits)) {
-    PronounsAfterPrepositions(kits, c, dict.Noun());
     Possession(kits, c, dict.Noun());
-    const TClauseFacts facts = Inspect(kits, c);
+    PronounsAfterPrepositions(kits, c, dict.Noun());
+    TClauseFacts facts = Inspect(kits, c);
+    // "мы пели и танцевали": the second verb has the first one's subject.
+    if (facts.Subject < 0 && IsWordSlot(kits[c.First]) && In(kJoiners, kits[c.First].Source))
+      facts.Subject = previousSubject;
+    previousSubject = facts.Subject;
+    FutureWithInfinitive(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
     CopulaPredicate(kits, c, dict);

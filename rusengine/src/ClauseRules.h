@@ -50,6 +50,10 @@ void PreferObjects(TTransKits& kits);
 // stem remains.
 void PreferSingular(TTransKits& kits);
 
+// Before reading selection: a noun after a numeral or "много" keeps only
+// its genitive readings (два брата, много снега).
+void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict);
+
 // Kits [First, Last) of one clause.
 struct TClause {
   int First = 0;

@@ -87,6 +87,7 @@ void TSP_rus::BuildKits() {
 void TSP_rus::ApplyRules() {
   if (Kits.empty() || !Transler) return;
   const TDictionaryRT& dict = Transler->Dictionary();
+  PreferQuantityCase(Kits, dict);
   ResolveReadings(Kits, dict.Noun());
   ApplyClauseRules(Kits, dict);
 

@@ -48,7 +48,7 @@ struct TWordForm {
   int8_t Possessor = -1;  // nouns: person of the possessive ending, 0-5
   uint8_t Bare = 0;       // nouns: an indefinite object, no accusative ending
   uint8_t Animate = 0;    // nouns: a masculine animate noun (gen = acc)
-  int16_t CaseCode = -1;  // nouns: Tatar form code that replaces the computed one
+  int16_t CaseCode = -1;  // nouns, verbs: Tatar form code replacing the computed one
 };
 using TTransUnits = std::vector<TWordForm>;
 

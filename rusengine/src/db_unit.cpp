@@ -177,9 +177,12 @@ namespace {
 
 // Appends " белән" after instrumental forms and " түгел" for a negated
 // word, to a word that was generated.
-void AppendWithAndNot(const TWordForm& reading, std::u16string& text) {
+void AppendWithAndNot(const TDB_standard& db, const TWordForm& reading, std::u16string& text) {
   if (text.empty()) return;
-  if (IsInstrumentalForm(reading.Form)) text.append(kWithWord);
+  // A postposition (под столом -> өстәл астында) already says what the
+  // instrumental meant.
+  const bool post = reading.HasPrep && !db.PrepositionText(reading.PrepFirst).empty();
+  if (IsInstrumentalForm(reading.Form) && !post) text.append(kWithWord);
   if (reading.Negated) text.append(kNotWord);
 }
 
@@ -196,7 +199,7 @@ bool TVAdj::Complete(TWordForm& reading) const {
 
 void TVAdj::GetText(const TWordForm& reading, std::u16string& text) const {
   Generate(reading, VAdjForms(reading.Form), text);
-  AppendWithAndNot(reading, text);
+  AppendWithAndNot(*this, reading, text);
 }
 
 TVAdv::TVAdv(const std::string& dataPath, TPrepositionSource& prepositions)
@@ -224,6 +227,10 @@ void TVerb::GetText(const TWordForm& reading, std::u16string& text) const {
   const int neg = reading.Negated ? 1 : 0;
   int code = VerbForms(reading.Form * 2 + neg);
   const bool present = reading.Form >= 3 && reading.Form <= 8;
+  if (reading.CaseCode >= 0) {
+    Generate(reading, reading.CaseCode, text);
+    return;
+  }
   // "буду, будет ..." is the future of "быть": the definite future of бул.
   if (present && TatarStem(reading.Row) == kBeStem) code = FutureCode(reading.Form - 3, neg);
   if (reading.Person >= 0 && reading.Person <= 5) {
@@ -259,7 +266,7 @@ void TAdj::GetText(const TWordForm& reading, std::u16string& text) const {
   Generate(reading, reading.Form == 24 ? 1 : 0, text);
   if (text.empty()) return;
   if (reading.Form == 25) text.insert(0, kMostWord);
-  AppendWithAndNot(reading, text);
+  AppendWithAndNot(*this, reading, text);
 }
 
 TNoun::TNoun(const std::string& dataPath, TPrepositionSource& prepositions)
@@ -275,7 +282,7 @@ void TNoun::GetText(const TWordForm& reading, std::u16string& text) const {
   if (reading.Bare) code = BareObjectCode(code);
   if (reading.Possessor >= 0) code = PossessiveCode(code, reading.Possessor);
   Generate(reading, code, text);
-  AppendWithAndNot(reading, text);
+  AppendWithAndNot(*this, reading, text);
 }
 
 TMod::TMod(const std::string& dataPath)
