@@ -56,6 +56,8 @@ constexpr std::u16string_view kPastBe[] = {u"был", u"была", u"было", 
 constexpr std::u16string_view kJoiners[] = {u"и", u"а", u"но", u"или"};
 // Tatar demonstratives: the noun after one is a definite object.
 constexpr std::u16string_view kDemonstratives[] = {u"бу", u"шул", u"теге", u"шушы", u"әлеге"};
+// Tatar verbs whose object is always definite.
+constexpr std::u16string_view kWholeObjectVerbs[] = {u"ярат"};
 // Tatar numerals and quantity words (the last word of a translation): the
 // noun after one stays singular.
 constexpr std::u16string_view kNumerals[] = {
@@ -427,7 +429,13 @@ void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
 // proper name.
 void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
                  const TDictionaryRT& dict) {
-  if (f.Main >= 0 && IsFiniteVerb(kits[f.Main]) && Head(kits[f.Main])->Form <= 2) return;
+  if (f.Main >= 0 && IsFiniteVerb(kits[f.Main])) {
+    const TWordForm& verb = *Head(kits[f.Main]);
+    if (verb.Form <= 2 || verb.Negated) return;
+    // What one loves is meant as a whole, hence definite: кышны яратам.
+    if (verb.WordClass == wcVerb && In(kWholeObjectVerbs, dict.Verb().TatarStem(verb.Row)))
+      return;
+  }
   for (int i = c.First; i < c.Last; ++i) {
     TTransKit& kit = kits[i];
     if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || kit.CasePattern != 0) continue;
