@@ -265,8 +265,10 @@ void Possession(TTransKits& kits, const TClause& c, const TDB_standard& nouns) {
     TTransKit& kit = kits[i];
     if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || Head(kit)->HasPrep) continue;
     ForNouns(kit, [&](TWordForm& r) {
-      // "нет" takes the genitive in Russian; Tatar юк a plain noun.
-      if (r.Form == 1 || r.Form == 7) r.Form = static_cast<uint16_t>(r.Form - 1);
+      // The owned thing is the subject of бар / юк: "нет брата" (genitive,
+      // read as the accusative too) is a plain noun.
+      if (hasOrNot && r.Form % 6 != 0 && r.Form % 6 <= 3)
+        r.Form = static_cast<uint16_t>(r.Form >= 6 ? 6 : 0);
       if (r.Possessor < 0) r.Possessor = static_cast<int8_t>(person);
     });
   }

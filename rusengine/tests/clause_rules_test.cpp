@@ -1,0 +1,132 @@
+// Rules over whole clauses, through the C exports, on the fixture lexicon
+// with a regular verb, быть, and nouns that carry possessive forms.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ClauseRules.h"
+#include "Common_ru.h"
+#include "EngineTest.h"
+
+namespace rusengine::fixture {
+
+class Clauses : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    Dir = std::make_unique<TTempDir>();
+    TLexicon::Clauses().Write(Dir->Path());
+  }
+  static void TearDownTestSuite() { Dir.reset(); }
+  void SetUp() override {
+    ASSERT_TRUE(SharedEngine().Ok()) << SharedEngine().Error();
+    SharedEngine().Load(Dir->Path());
+    ASSERT_EQ(SharedEngine().LoadError(), "");
+    SharedEngine().Connect();
+  }
+  std::u16string T(const std::u16string& s) { return SharedEngine().Translate(s); }
+
+  static inline std::unique_ptr<TTempDir> Dir;
+};
+
+TEST_F(Clauses, VerbGoesToTheEndOfItsClause) {
+  EXPECT_EQ(T(u"Я читаю книгу."), u"Мин китап укыйм.");
+  EXPECT_EQ(T(u"Я читаю книгу в доме."), u"Мин китап йортта укыйм.");
+  // A verb that opened the sentence gives the capital to the new first word.
+  EXPECT_EQ(T(u"Читайте книгу."), u"Китапны укыгыз.");
+  // Each clause keeps its own verb; a comma or a joiner between two verbs
+  // cuts, a joiner between two nouns does not.
+  EXPECT_EQ(T(u"Я читаю книгу, он читает книги."), u"Мин китап укыйм, ул китаплар укый.");
+  EXPECT_EQ(T(u"Я читаю книгу и он читает книги"), u"Мин китап укыйм һәм ул китаплар укый");
+  EXPECT_EQ(T(u"У меня есть брат и книга"), u"Минем абыем һәм китабым бар");
+}
+
+TEST_F(Clauses, InfinitivesStandBeforeTheVerb) {
+  // "буду" + infinitive is the future of the infinitive's verb.
+  EXPECT_EQ(T(u"Я буду читать книгу"), u"Мин китап укыячакмын");
+  EXPECT_EQ(T(u"Мы будем читать"), u"Без укыячакбыз");
+  // "будет" alone is the future of бул.
+  EXPECT_EQ(T(u"Брат будет"), u"Абый булачак");
+}
+
+TEST_F(Clauses, AccusativeOnlyOnDefiniteObjects) {
+  EXPECT_EQ(T(u"Я читаю книгу"), u"Мин китап укыйм");
+  EXPECT_EQ(T(u"Я читаю эту книгу"), u"Мин бу китапны укыйм");
+  EXPECT_EQ(T(u"Я не читаю книгу"), u"Мин китапны укымыйм");
+  // An animate masculine object (genitive = accusative) is definite.
+  EXPECT_EQ(T(u"Я читаю брата"), u"Мин абыйны укыйм");
+  // After a subject and a verb the object reading wins over the nominative.
+  EXPECT_EQ(T(u"Я читаю книги"), u"Мин китаплар укыйм");
+}
+
+TEST_F(Clauses, VerbAgreesWithPronounSubject) {
+  EXPECT_EQ(T(u"Мы читали книгу"), u"Без китап укыдык");
+  EXPECT_EQ(T(u"Я читал"), u"Мин укыдым");
+  EXPECT_EQ(T(u"Я не читал книгу"), u"Мин китапны укымадым");
+  EXPECT_EQ(T(u"Брат читал"), u"Абый укыды");
+  EXPECT_EQ(T(u"Братья читали"), u"Абыйлар укыдылар");
+  // The second clause of "мы ... и ..." keeps the subject.
+  EXPECT_EQ(T(u"Мы читали и читали"), u"Без укыдык һәм укыдык");
+}
+
+TEST_F(Clauses, Possession) {
+  EXPECT_EQ(T(u"У меня есть брат"), u"Минем абыем бар");
+  EXPECT_EQ(T(u"У меня нет брата"), u"Минем абыем юк");
+  EXPECT_EQ(T(u"У брата есть книга"), u"Абыйның китабы бар");
+  EXPECT_EQ(T(u"Мой брат читает"), u"Минем абыем укый");
+  EXPECT_EQ(T(u"Его брат читает"), u"Аның абыйсы укый");
+  // свой takes the subject's person and has no word of its own; the owned
+  // object is definite.
+  EXPECT_EQ(T(u"Я читаю свою книгу"), u"Мин китабымны укыйм");
+  EXPECT_EQ(T(u"Брат читает свою книгу"), u"Абый китабын укый");
+  // "его" before a verb is the object pronoun.
+  EXPECT_EQ(T(u"Я его читаю"), u"Мин аны укыйм");
+}
+
+TEST_F(Clauses, PronounsAfterPrepositions) {
+  EXPECT_EQ(T(u"Я читаю о тебе"), u"Мин синең турында укыйм");
+  EXPECT_EQ(T(u"Я читаю к нему"), u"Мин аңа укыйм");
+  // "у меня" outside a clause of possession is a place.
+  EXPECT_EQ(T(u"Книга у меня"), u"Китап минем янында");
+}
+
+TEST_F(Clauses, NumeralsTakeASingularNoun) {
+  EXPECT_EQ(T(u"Два брата читают"), u"Ике абый укыйлар");
+  EXPECT_EQ(T(u"Я читаю две книги"), u"Мин ике китап укыйм");
+  // "много" with no verb is the predicate: the noun keeps its number.
+  EXPECT_EQ(T(u"В доме много книг"), u"Йортта китаплар күп");
+}
+
+TEST_F(Clauses, PastOfBe) {
+  // With a place "был" is the past of бул, with a predicate the copula иде.
+  EXPECT_EQ(T(u"Я был в доме"), u"Мин йортта булдым");
+  EXPECT_EQ(T(u"Я не был в доме"), u"Мин йортта булмадым");
+  EXPECT_EQ(T(u"Брат был большим"), u"Абый зур иде");
+  EXPECT_EQ(T(u"Я был большим"), u"Мин зур идем");
+}
+
+TEST(ClauseParts, PronounFormsAndTatarCodes) {
+  // A form that stands in two persons is found by its case.
+  ASSERT_NE(FindPronoun(u"ним", 4), nullptr);
+  EXPECT_EQ(FindPronoun(u"ним", 4)->Person, 2);
+  EXPECT_EQ(FindPronoun(u"ним", 2)->Person, 5);
+  EXPECT_EQ(FindPronoun(u"ним", 0), nullptr);
+  EXPECT_EQ(FindPronoun(u"дом"), nullptr);
+  EXPECT_EQ(TatarPronoun(5, 1), u"аларның");
+  EXPECT_TRUE(TatarPronoun(6, 0).empty());
+  EXPECT_TRUE(TatarPronoun(0, 6).empty());
+
+  // Possessive codes: singular and plural cases, 3pl as 3rd person.
+  EXPECT_EQ(PossessiveCode(0, 0), 6);
+  EXPECT_EQ(PossessiveCode(3, 1), 15);
+  EXPECT_EQ(PossessiveCode(5, 5), 23);
+  EXPECT_EQ(PossessiveCode(86, 3), 59);
+  EXPECT_EQ(PossessiveCode(38, 4), 68);
+  EXPECT_EQ(PossessiveCode(71, 0), 71);  // -сыз has no possessive here
+  EXPECT_EQ(PossessiveCode(0, 6), 0);
+  EXPECT_EQ(SingularCode(37), 2);
+  EXPECT_EQ(SingularCode(72), 71);
+  EXPECT_EQ(BareObjectCode(38), 86);
+  EXPECT_EQ(BareObjectCode(5), 5);
+}
+
+}  // namespace rusengine::fixture
