@@ -52,6 +52,9 @@ constexpr std::u16string_view kPredicates[] = {
     u"можно", u"нельзя", u"должен", u"должна", u"должно", u"должны", u"нужен", u"нужна",
     u"нужны"};
 constexpr std::u16string_view kPastBe[] = {u"был", u"была", u"было", u"были"};
+// Question words: in Tatar they stand right before the verb.
+constexpr std::u16string_view kQuestionWords[] = {
+    u"где", u"куда", u"откуда", u"когда", u"как", u"почему", u"зачем", u"что", u"кто", u"сколько"};
 // Conjunctions that may join two clauses.
 constexpr std::u16string_view kJoiners[] = {u"и", u"а", u"но", u"или"};
 // Tatar demonstratives: the noun after one is a definite object.
@@ -452,10 +455,50 @@ void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   }
 }
 
+// Whether the clause ends with a question mark.
+bool IsQuestion(const TTransKits& kits, const TClause& c) {
+  if (c.Last >= static_cast<int>(kits.size()) || !IsBoundary(kits[c.Last])) return false;
+  const std::u16string& text = kits[c.Last].Readings[0].Text;
+  return text.find(u'?') != std::u16string::npos;
+}
+
+// The question word that opens a question clause; -1 when none does.
+int QuestionWord(const TTransKits& kits, const TClause& c) {
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last || !IsQuestion(kits, c) || Head(kits[first])->HasPrep) return -1;
+  return In(kQuestionWords, kits[first].Source) ? first : -1;
+}
+
+// "есть" right after a verb is the infinitive "to eat", not бар.
+void EatNotHave(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int i = c.First + 1; i < c.Last; ++i) {
+    if (kits[i].Source != u"есть" || !IsFiniteVerb(kits[i - 1])) continue;
+    TTransUnits verbs;
+    dict.Verb().AnalyseWord(kits[i].Source, verbs);
+    std::erase_if(verbs, [](const TWordForm& w) { return w.Form != 0; });
+    if (verbs.empty()) continue;
+    verbs.resize(1);
+    verbs[0].Negated = Head(kits[i])->Negated;
+    kits[i].Readings = std::move(verbs);
+  }
+}
+
 // The main verb, with the infinitives after it, goes to the end of the
-// clause: objects and adverbs come first in Tatar.
+// clause: objects and adverbs come first in Tatar. A question word opening
+// the clause goes right before them.
 void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
               const TDictionaryRT& dict) {
+  const int question = QuestionWord(kits, c);
+  if (question >= 0 && f.Main < 0) {
+    // "Кто это?" -> Бу кем?: the question word is the predicate.
+    TTransKit word = std::move(kits[question]);
+    if (question == 0 && word.CasePattern == 1) word.CasePattern = 0;
+    for (int i = question; i + 1 < c.Last; ++i) kits[i] = std::move(kits[i + 1]);
+    kits[c.Last - 1] = std::move(word);
+    return;
+  }
+  if (f.Main >= 0 && question < 0 && IsQuestion(kits, c)) kits[f.Main].AskParticle = 1;
   int main = f.Main;
   // A clause with no verb whose predicate is "много": кар күп.
   if (main < 0)
@@ -465,7 +508,10 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   std::vector<TTransKit> others, infinitives;
   for (int i = c.First; i < c.Last; ++i) {
     if (i == main) continue;
-    if (i > main && IsInfinitive(kits[i]))
+    if (i == question) {
+      if (i == 0 && kits[i].CasePattern == 1) kits[i].CasePattern = 0;
+      infinitives.insert(infinitives.begin(), std::move(kits[i]));
+    } else if (i > main && IsInfinitive(kits[i]))
       infinitives.push_back(std::move(kits[i]));
     else
       others.push_back(std::move(kits[i]));
@@ -643,6 +689,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     if (facts.Subject < 0 && IsWordSlot(kits[c.First]) && In(kJoiners, kits[c.First].Source))
       facts.Subject = previousSubject;
     previousSubject = facts.Subject;
+    EatNotHave(kits, c, dict);
     FutureWithInfinitive(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);

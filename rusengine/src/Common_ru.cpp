@@ -77,6 +77,22 @@ int BareObjectCode(int code) {
   return code;
 }
 
+void AppendQuestionParticle(std::u16string& text) {
+  static constexpr std::u16string_view kBack = u"аоуыяёюАОУЫЯЁЮ";
+  static constexpr std::u16string_view kFront = u"әөүеиэӘӨҮЕИЭ";
+  for (size_t i = text.size(); i-- > 0;) {
+    if (kBack.find(text[i]) != std::u16string_view::npos) {
+      text.append(u"мы");
+      return;
+    }
+    if (kFront.find(text[i]) != std::u16string_view::npos) {
+      text.append(u"ме");
+      return;
+    }
+  }
+  text.append(u"мы");
+}
+
 uint8_t GetCasePattern(std::u16string_view text) {
   if (text.empty()) return 0;
   bool all = true;

@@ -43,6 +43,10 @@ inline int FutureCode(int person, int neg) { return 50 + person + 6 * neg; }
 // The Tatar stem of "быть".
 inline constexpr std::u16string_view kBeStem = u"бул";
 
+// Appends the yes-no question particle in the harmony of the word's last
+// vowel: -мы after a back vowel, -ме after a front one.
+void AppendQuestionParticle(std::u16string& text);
+
 // Words appended by generation.
 inline constexpr std::u16string_view kWithWord = u" белән";  // instrumental
 inline constexpr std::u16string_view kNotWord = u" түгел";   // negated word

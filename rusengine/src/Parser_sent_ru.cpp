@@ -102,6 +102,7 @@ void TSP_rus::ApplyRules() {
       if (FText.empty()) {
         slot.Readings.erase(slot.Readings.begin() + static_cast<ptrdiff_t>(k));
       } else {
+        if (slot.AskParticle) AppendQuestionParticle(FText);
         slot.Readings[k].Text = FText;
         ++k;
       }

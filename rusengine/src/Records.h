@@ -61,6 +61,8 @@ struct TTransKit {
   // The Russian words the slot was made from, lower case, without a
   // leading "не" and prepositions; empty for separators.
   std::u16string Source;
+  // The main verb of a yes-no question: the particle -мы/-ме follows it.
+  uint8_t AskParticle = 0;
 };
 using TTransKits = std::vector<TTransKit>;
 

@@ -159,6 +159,13 @@ TLexicon TLexicon::Clauses() {
   const std::pair<const char16_t*, int> be[] = {{u"ыть", 0}, {u"уду", 3}, {u"удет", 5}, {u"удем", 6},
                                                {u"ыл", 9},  {u"ыла", 10}, {u"ыли", 12}};
   for (const auto& [e, f] : be) endings(x.Verb, e, {C(3, f)});
+  // есть "to eat" (5) -> аша (5); хотеть (6) -> тели (6), 1sg only.
+  endings(x.Verb, u"сть", {C(5, 0)});
+  endings(x.Verb, u"у", {C(6, 3)});
+  x.Verb.Stems.push_back({u"е", 5, u"аша", 5});
+  x.Verb.Stems.push_back({u"хоч", 6, u"тели", 6});
+  x.Verb.Codes.push_back({K(5, 4), u"рга"});
+  x.Verb.Codes.push_back({K(6, 14), u"м"});
   x.Verb.Stems.push_back({u"чит", 2, u"укы", 2});
   x.Verb.Stems.push_back({u"б", 3, u"бул", 3});
   const std::pair<int, const char16_t*> readTat[] = {
@@ -203,7 +210,8 @@ TLexicon TLexicon::Clauses() {
       {u"мой", u"минем"}, {u"моя", u"минем"}, {u"мою", u"минем"}, {u"свою", u"үз"},
       {u"эту", u"бу"},   {u"два", u"ике"},  {u"две", u"ике"},   {u"много", u"күп"},
       {u"меня", u"мине"}, {u"мы", u"без"},  {u"он", u"ул"},      {u"его", u"аны"},
-      {u"нему", u"аңа"}, {u"тебе", u"сиңа"}, {u"и", u"һәм"}};
+      {u"нему", u"аңа"}, {u"тебе", u"сиңа"}, {u"и", u"һәм"},     {u"где", u"кайда"},
+      {u"кто", u"кем"},  {u"это", u"бу"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
   return x;
 }

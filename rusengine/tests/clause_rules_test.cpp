@@ -40,6 +40,26 @@ TEST_F(Clauses, VerbGoesToTheEndOfItsClause) {
   EXPECT_EQ(T(u"У меня есть брат и книга"), u"Минем абыем һәм китабым бар");
 }
 
+TEST_F(Clauses, Questions) {
+  // A question word goes right before the verb, or last when there is none.
+  EXPECT_EQ(T(u"Где ты читаешь?"), u"Син кайда укыйсың?");
+  EXPECT_EQ(T(u"Кто это?"), u"Бу кем?");
+  // A yes-no question puts -мы/-ме on the verb, in its harmony.
+  EXPECT_EQ(T(u"Ты читаешь книгу?"), u"Син китап укыйсыңмы?");
+  EXPECT_EQ(T(u"У меня есть книга?"), u"Минем китабым бармы?");
+  // Not in a statement, nor in a clause that is not the question.
+  EXPECT_EQ(T(u"Где ты читаешь."), u"Кайда син укыйсың.");
+  EXPECT_EQ(T(u"Я читаю, ты читаешь?"), u"Мин укыйм, син укыйсыңмы?");
+  std::u16string front = u"беләсез";
+  AppendQuestionParticle(front);
+  EXPECT_EQ(front, u"беләсезме");
+}
+
+TEST_F(Clauses, EatAfterAVerbIsNotHave) {
+  EXPECT_EQ(T(u"Я хочу есть"), u"Мин ашарга телим");
+  EXPECT_EQ(T(u"У меня есть книга"), u"Минем китабым бар");
+}
+
 TEST_F(Clauses, InfinitivesStandBeforeTheVerb) {
   // "буду" + infinitive is the future of the infinitive's verb.
   EXPECT_EQ(T(u"Я буду читать книгу"), u"Мин китап укыячакмын");

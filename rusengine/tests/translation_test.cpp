@@ -22,7 +22,7 @@ TEST_F(Translation, SeparatorsAndSpacesBetweenWords) {
 TEST_F(Translation, ParticlesAreDropped) {
   // The verb goes to the end of the clause.
   EXPECT_EQ(P(u"Знаешь ли ты"), (std::vector<TPiece>{{u"Син ", 0}, {u"беләсең", 0}}));
-  EXPECT_EQ(T(u"Знаешь ль ты?"), u"Син беләсең?");
+  EXPECT_EQ(T(u"Знаешь ль ты?"), u"Син беләсеңме?");
   // Only the lower-case particle as written is dropped.
   EXPECT_EQ(P(u"Знаешь ЛИ ты")[0], (TPiece{u"ЛИ ", -1}));
 }
