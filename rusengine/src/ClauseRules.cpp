@@ -112,13 +112,15 @@ bool IsBoundary(const TTransKit& kit) {
                      [](char16_t c) { return c != u' ' && !(c >= u'0' && c <= u'9'); });
 }
 
-// A slot read as a verb, or as a participle that may also be the past
-// ("устал").
+// A slot read as a verb, or as a participle or short adjective that may
+// also be a finite verb ("устал").
 bool IsFiniteVerb(const TTransKit& kit) {
   const TWordForm* w = Head(kit);
-  if (!w || !(w->WordClass & (wcVerb | wcVAdj))) return false;
-  return std::any_of(kit.Readings.begin(), kit.Readings.end(),
-                     [](const TWordForm& r) { return r.WordClass == wcVerb && r.Form >= 1; });
+  if (!w || !(w->WordClass & (wcVerb | wcVAdj | wcAdj))) return false;
+  const int least = w->WordClass == wcVerb ? 1 : 3;
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(), [least](const TWordForm& r) {
+    return r.WordClass == wcVerb && r.Form >= least;
+  });
 }
 
 bool IsInfinitive(const TTransKit& kit) {
@@ -366,7 +368,11 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   };
   if (IsFiniteVerb(kit)) {
     keepIf([](const TWordForm& w) { return w.WordClass == wcVerb; });
-    if (before) keepIf([](const TWordForm& w) { return w.Form >= 3; });
+    if (before)
+      keepIf([](const TWordForm& w) { return w.Form >= 3; });
+    else if (f.Subject < 0)
+      // "Приходите ещё": opening the sentence, the imperative.
+      keepIf([](const TWordForm& w) { return w.Form == 1 || w.Form == 2; });
     if (f.Subject >= 0)
       keepIf([&f](const TWordForm& w) {
         return w.Form >= 9 || w.Form - 3 == f.Subject;
@@ -383,10 +389,8 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   for (int i = c.First; i < c.Last; ++i) {
     if (i == f.Main || !IsWordSlot(kits[i])) continue;
     const TWordForm* w = Head(kits[i]);
-    if (w->HasPrep || FindPronoun(kits[i].Source)) continue;
-    if ((w->WordClass & (wcAdj | wcVAdj)) || (w->WordClass == wcNoun && i > f.Main) ||
-        (w->WordClass == wcMod && i > f.Main))
-      predicate = true;
+    if (w->HasPrep || FindPronoun(kits[i].Source) || i < f.Main) continue;
+    if (w->WordClass & (wcAdj | wcVAdj | wcNoun | wcMod)) predicate = true;
   }
   const uint8_t negated = Head(kit)->Negated;
   if (!predicate) {
@@ -426,6 +430,22 @@ void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
     kits[f.Main] = std::move(verb);
     kits[i].Readings.clear();
     return;
+  }
+}
+
+// "если" opening the clause: the verb takes the conditional -са.
+void Conditional(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last || kits[first].Source != u"если") return;
+  static constexpr std::array<int, 6> kConditional = {84, 85, 6, 86, 87, 88};
+  for (TWordForm& w : kits[f.Main].Readings) {
+    if (w.WordClass != wcVerb || w.Form < 3) continue;
+    int person = f.Subject;
+    if (person < 0) person = w.Form <= 8 ? w.Form - 3 : (w.Form == 12 ? 5 : 2);
+    const int code = kConditional[static_cast<size_t>(person)];
+    w.CaseCode = static_cast<int16_t>(code + (w.Negated ? (person == 2 ? 1 : 5) : 0));
   }
 }
 
@@ -695,6 +715,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     NumeralNouns(kits, c, dict);
     CopulaPredicate(kits, c, dict);
     MainVerb(kits, c, facts, dict);
+    Conditional(kits, c, facts);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
   }

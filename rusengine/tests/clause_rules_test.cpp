@@ -88,6 +88,13 @@ TEST_F(Clauses, VerbAgreesWithPronounSubject) {
   EXPECT_EQ(T(u"Мы читали и читали"), u"Без укыдык һәм укыдык");
 }
 
+TEST_F(Clauses, ConditionalAfterIf) {
+  EXPECT_EQ(T(u"Если я читаю книгу, брат читает"), u"Әгәр мин китап укысам, абый укый");
+  EXPECT_EQ(T(u"Если ты не читаешь"), u"Әгәр син укымасаң");
+  EXPECT_EQ(T(u"Если брат будет, мы читали"), u"Әгәр абый булса, без укыдык");
+  EXPECT_EQ(T(u"Если мы читали"), u"Әгәр без укысак");
+}
+
 TEST_F(Clauses, Possession) {
   EXPECT_EQ(T(u"У меня есть брат"), u"Минем абыем бар");
   EXPECT_EQ(T(u"У меня нет брата"), u"Минем абыем юк");
