@@ -252,7 +252,10 @@ void Possession(TTransKits& kits, const TClause& c, const TDB_standard& nouns) {
     if (kits[i].Source == u"есть" || kits[i].Source == u"нет") hasOrNot = true;
 
   int person = -1;
-  if (w->WordClass == wcMod) {
+  bool predicate = false;
+  for (int i = first + 1; i < c.Last; ++i) predicate = predicate || IsMainCandidate(kits[i]);
+  const bool pronoun = w->WordClass == wcMod;
+  if (pronoun) {
     const TPronounForm* p = FindPronoun(owner.Source, 1);
     if (!p) return;
     person = p->Person;
@@ -266,9 +269,17 @@ void Possession(TTransKits& kits, const TClause& c, const TDB_standard& nouns) {
   } else {
     return;
   }
+  // "у нас два сына": a clause with no predicate has бар.
+  int last = -1;
+  for (int i = first + 1; i < c.Last; ++i)
+    if (IsWordSlot(kits[i])) last = i;
+  if (!predicate && pronoun && last >= 0 && HeadIs(kits[last], wcNoun) &&
+      !Head(kits[last])->HasPrep)
+    kits[last].Tail = u" бар";
   for (int i = first + 1; i < c.Last; ++i) {
     TTransKit& kit = kits[i];
     if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || Head(kit)->HasPrep) continue;
+    hasOrNot = hasOrNot || !predicate;
     ForNouns(kit, [&](TWordForm& r) {
       // The owned thing is the subject of бар / юк: "нет брата" (genitive,
       // read as the accusative too) is a plain noun.
@@ -430,6 +441,27 @@ void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
     kits[f.Main] = std::move(verb);
     kits[i].Readings.clear();
     return;
+  }
+}
+
+// A genitive attribute goes before its noun and the adjectives before
+// that; the noun takes the 3rd-person possessive (республика президенты).
+// A person's genitive keeps -ның (абыйның китабы).
+void Attributes(TTransKits& kits, const TClause& c) {
+  for (int j = c.First + 1; j < c.Last; ++j) {
+    if (!kits[j].Attribute || !IsWordSlot(kits[j]) || !HeadIs(kits[j - 1], wcNoun)) continue;
+    ForNouns(kits[j - 1], [](TWordForm& r) {
+      if (r.Possessor < 0) r.Possessor = 2;
+    });
+    ForNouns(kits[j], [](TWordForm& r) {
+      if (r.Animate) r.CaseCode = static_cast<int16_t>(r.Form >= 6 ? 36 : 1);
+    });
+    int to = j - 1;
+    while (to > c.First && IsWordSlot(kits[to - 1]) && HeadIs(kits[to - 1], kMaskAdjective)) --to;
+    TTransKit moved = std::move(kits[j]);
+    moved.Attribute = 0;
+    for (int i = j; i > to; --i) kits[i] = std::move(kits[i - 1]);
+    kits[to] = std::move(moved);
   }
 }
 
@@ -667,6 +699,22 @@ void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict) {
   }
 }
 
+void MarkAttributes(TTransKits& kits) {
+  auto onlyNouns = [](const TTransKit& k) {
+    return k.IsWord == 1 && !k.Readings.empty() &&
+           std::all_of(k.Readings.begin(), k.Readings.end(),
+                       [](const TWordForm& w) { return w.WordClass == wcNoun; });
+  };
+  for (size_t j = 1; j < kits.size(); ++j) {
+    TTransKit& kit = kits[j];
+    if (!onlyNouns(kit) || !onlyNouns(kits[j - 1]) || kit.Readings[0].HasPrep) continue;
+    auto genitive = [](const TWordForm& w) { return w.Form == 1 || w.Form == 7; };
+    if (!std::any_of(kit.Readings.begin(), kit.Readings.end(), genitive)) continue;
+    std::erase_if(kit.Readings, [&](const TWordForm& w) { return !genitive(w); });
+    kit.Attribute = 1;
+  }
+}
+
 std::vector<TClause> FindClauses(const TTransKits& kits) {
   std::vector<TClause> parts;
   const int count = static_cast<int>(kits.size());
@@ -716,6 +764,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     CopulaPredicate(kits, c, dict);
     MainVerb(kits, c, facts, dict);
     Conditional(kits, c, facts);
+    Attributes(kits, c);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
   }

@@ -54,6 +54,10 @@ void PreferSingular(TTransKits& kits);
 // its genitive readings (два брата, много снега).
 void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict);
 
+// Before reading selection: a noun right after another noun that can be a
+// genitive keeps its genitive readings and is marked as an Attribute.
+void MarkAttributes(TTransKits& kits);
+
 // Kits [First, Last) of one clause.
 struct TClause {
   int First = 0;

@@ -63,6 +63,12 @@ struct TTransKit {
   std::u16string Source;
   // The main verb of a yes-no question: the particle -мы/-ме follows it.
   uint8_t AskParticle = 0;
+  // A noun in the genitive that qualifies the noun before it in Russian
+  // ("президент республики"); in Tatar it goes before that noun.
+  uint8_t Attribute = 0;
+  // Text emitted after the slot's own (a word the clause needs that no
+  // Russian word stood for: бар in "у нас два сына").
+  std::u16string Tail;
 };
 using TTransKits = std::vector<TTransKit>;
 
