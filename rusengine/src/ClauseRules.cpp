@@ -134,6 +134,21 @@ bool IsPredicateWord(const TTransKit& kit) {
 
 bool IsMainCandidate(const TTransKit& kit) { return IsFiniteVerb(kit) || IsPredicateWord(kit); }
 
+// Whether the clause ends with a question mark.
+bool IsQuestion(const TTransKits& kits, const TClause& c) {
+  if (c.Last >= static_cast<int>(kits.size()) || !IsBoundary(kits[c.Last])) return false;
+  const std::u16string& text = kits[c.Last].Readings[0].Text;
+  return text.find(u'?') != std::u16string::npos;
+}
+
+// The question word that opens a question clause; -1 when none does.
+int QuestionWord(const TTransKits& kits, const TClause& c) {
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last || !IsQuestion(kits, c) || Head(kits[first])->HasPrep) return -1;
+  return In(kQuestionWords, kits[first].Source) ? first : -1;
+}
+
 // The Tatar text of a whole-word reading, without a negation.
 std::u16string ModText(const TWordForm& w, const TDictionaryRT& dict) {
   if (w.WordClass != wcMod) return {};
@@ -444,6 +459,25 @@ void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
   }
 }
 
+// "когда" opening a statement clause: the verb takes -ганда and когда has
+// no word of its own; the copula "был" becomes чакта (кечкенә чакта).
+void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last || kits[first].Source != u"когда" || IsQuestion(kits, c) || f.Main < 0)
+    return;
+  TTransKit& verb = kits[f.Main];
+  if (HeadIs(verb, wcVerb)) {
+    for (TWordForm& w : verb.Readings)
+      if (w.WordClass == wcVerb) w.CaseCode = static_cast<int16_t>(w.Negated ? 83 : 82);
+  } else if (In(kPastBe, verb.Source) && HeadIs(verb, wcUnknown)) {
+    SetFixedText(verb, u"чакта");
+  } else {
+    return;
+  }
+  kits[first].Readings.clear();
+}
+
 // A genitive attribute goes before its noun and the adjectives before
 // that; the noun takes the 3rd-person possessive (республика президенты).
 // A person's genitive keeps -ның (абыйның китабы).
@@ -507,21 +541,6 @@ void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   }
 }
 
-// Whether the clause ends with a question mark.
-bool IsQuestion(const TTransKits& kits, const TClause& c) {
-  if (c.Last >= static_cast<int>(kits.size()) || !IsBoundary(kits[c.Last])) return false;
-  const std::u16string& text = kits[c.Last].Readings[0].Text;
-  return text.find(u'?') != std::u16string::npos;
-}
-
-// The question word that opens a question clause; -1 when none does.
-int QuestionWord(const TTransKits& kits, const TClause& c) {
-  int first = c.First;
-  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
-  if (first >= c.Last || !IsQuestion(kits, c) || Head(kits[first])->HasPrep) return -1;
-  return In(kQuestionWords, kits[first].Source) ? first : -1;
-}
-
 // "есть" right after a verb is the infinitive "to eat", not бар.
 void EatNotHave(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
   for (int i = c.First + 1; i < c.Last; ++i) {
@@ -580,6 +599,18 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   kits[k] = std::move(verb);
 }
 
+// Masculine animate nouns read the same in the genitive and the
+// accusative: such a noun names a person or an animal.
+void MarkAnimate(TTransKit& kit) {
+  for (const TWordForm& a : kit.Readings)
+    if (a.WordClass == wcNoun && a.Form == 3)
+      for (const TWordForm& g : kit.Readings)
+        if (g.WordClass == wcNoun && g.Row == a.Row && g.Form == 1) {
+          for (TWordForm& x : kit.Readings) x.Animate = 1;
+          return;
+        }
+}
+
 }  // namespace
 
 const TPronounForm* FindPronoun(std::u16string_view source, int russianCase) {
@@ -619,6 +650,11 @@ void ChoosePrepositionCase(TTransKits& kits, const TDB_standard& nouns) {
       std::erase_if(kit.Readings, [&](const TWordForm& w) {
         return w.WordClass == wcNoun && !governed(w);
       });
+    // "в Казани": a singular that fits wins over a plural that fits.
+    auto singular = [&](const TWordForm& w) { return governed(w) && w.Form < 6; };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(), singular))
+      std::erase_if(kit.Readings,
+                    [&](const TWordForm& w) { return w.WordClass == wcNoun && w.Form >= 6; });
   }
 }
 
@@ -631,15 +667,7 @@ void PreferObjects(TTransKits& kits) {
     }
     if (!IsWordSlot(kit)) continue;
     const TWordForm* w = Head(kit);
-    // Masculine animate nouns read the same in the genitive and the
-    // accusative: such a noun names a person or an animal.
-    for (const TWordForm& a : kit.Readings)
-      if (a.WordClass == wcNoun && a.Form == 3)
-        for (TWordForm& g : kit.Readings)
-          if (g.WordClass == wcNoun && g.Row == a.Row && g.Form == 1) {
-            for (TWordForm& x : kit.Readings) x.Animate = 1;
-            break;
-          }
+    MarkAnimate(kit);
     if (!verb && w->WordClass == wcVerb && w->Form >= 1) {
       // An imperative needs no subject before its object.
       verb = subject || w->Form <= 2;
@@ -710,6 +738,7 @@ void MarkAttributes(TTransKits& kits) {
     if (!onlyNouns(kit) || !onlyNouns(kits[j - 1]) || kit.Readings[0].HasPrep) continue;
     auto genitive = [](const TWordForm& w) { return w.Form == 1 || w.Form == 7; };
     if (!std::any_of(kit.Readings.begin(), kit.Readings.end(), genitive)) continue;
+    MarkAnimate(kit);
     std::erase_if(kit.Readings, [&](const TWordForm& w) { return !genitive(w); });
     kit.Attribute = 1;
   }
@@ -764,6 +793,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     CopulaPredicate(kits, c, dict);
     MainVerb(kits, c, facts, dict);
     Conditional(kits, c, facts);
+    When(kits, c, facts);
     Attributes(kits, c);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);

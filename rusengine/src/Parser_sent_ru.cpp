@@ -104,7 +104,11 @@ void TSP_rus::ApplyRules() {
 
   // The sentence starts with a capital. Only the first letter changes, so
   // an unknown word written in capitals stays as written.
-  Kits[0].CasePattern = 1;
+  for (TTransKit& slot : Kits)
+    if (!slot.Readings.empty()) {
+      slot.CasePattern = 1;
+      break;
+    }
 
   for (TTransKit& slot : Kits) {
     if (!slot.Readings.empty() && slot.Readings[0].WordClass == wcSeparator) continue;

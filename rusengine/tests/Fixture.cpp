@@ -174,7 +174,7 @@ TLexicon TLexicon::Clauses() {
       {22, u"мый"},    {26, u"дым"},    {27, u"дың"},      {28, u"ды"},      {29, u"дык"},
       {30, u"дыгыз"},  {31, u"дылар"},  {32, u"мадым"},    {34, u"мады"},    {35, u"мадык"},
       {6, u"са"},      {7, u"маса"},    {84, u"сам"},      {85, u"саң"},     {86, u"сак"},
-      {89, u"масам"},  {90, u"масаң"},
+      {89, u"масам"},  {90, u"масаң"},   {82, u"ганда"},    {83, u"маганда"},
       {50, u"ячакмын"}, {52, u"ячак"},  {53, u"ячакбыз"},  {56, u"маячакмын"}};
   for (const auto& [code, e] : readTat) x.Verb.Codes.push_back({K(2, code), e});
   const std::pair<int, const char16_t*> beTat[] = {
@@ -207,13 +207,16 @@ TLexicon TLexicon::Clauses() {
   for (const auto& [code, e] : brotherTat) x.Noun.Codes.push_back({K(4, code), e});
 
   x.Prepositions.push_back({u"у", u"1", u"0", u"янында"});
+  x.Prepositions.push_back({u"на", u"5", u"5", u""});
+  x.Noun.Codes.push_back({K(1, 5), u"та"});
+  x.Noun.Codes.push_back({K(1, 23), u"ында"});
   const std::pair<const char16_t*, const char16_t*> words[] = {
       {u"был", u"иде"},  {u"была", u"иде"}, {u"были", u"иде"},   {u"есть", u"бар"},
       {u"мой", u"минем"}, {u"моя", u"минем"}, {u"мою", u"минем"}, {u"свою", u"үз"},
       {u"эту", u"бу"},   {u"два", u"ике"},  {u"две", u"ике"},   {u"много", u"күп"},
       {u"меня", u"мине"}, {u"мы", u"без"},  {u"он", u"ул"},      {u"его", u"аны"},
       {u"нему", u"аңа"}, {u"тебе", u"сиңа"}, {u"и", u"һәм"},     {u"где", u"кайда"},
-      {u"кто", u"кем"},  {u"это", u"бу"},     {u"если", u"әгәр"}};
+      {u"кто", u"кем"},  {u"это", u"бу"},     {u"если", u"әгәр"},  {u"когда", u"кайчан"}, {u"нас", u"безне"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
   return x;
 }

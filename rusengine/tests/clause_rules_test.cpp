@@ -95,10 +95,30 @@ TEST_F(Clauses, ConditionalAfterIf) {
   EXPECT_EQ(T(u"Если мы читали"), u"Әгәр без укысак");
 }
 
+TEST_F(Clauses, WhenClauses) {
+  // The verb takes -ганда and когда has no word; the capital moves on.
+  EXPECT_EQ(T(u"Когда я читал, брат читал."), u"Мин укыганда, абый укыды.");
+  EXPECT_EQ(T(u"Когда я не читал книгу"), u"Мин китапны укымаганда");
+  EXPECT_EQ(T(u"Когда я был большим, я читал"), u"Мин зур чакта, мин укыдым");
+  // In a question когда is the question word.
+  EXPECT_EQ(T(u"Когда ты читал?"), u"Син кайчан укыдың?");
+}
+
+TEST_F(Clauses, GenitiveAttributeGoesBeforeItsNoun) {
+  // The owner noun comes first; a person keeps -ның, the owned noun takes
+  // the 3rd-person ending, and the opening capital moves with the order.
+  EXPECT_EQ(T(u"Книга брата"), u"Абыйның китабы");
+  EXPECT_EQ(T(u"Я читаю книгу брата"), u"Мин абыйның китабын укыйм");
+  // An inanimate owner stays bare; a preposition stays with the head.
+  EXPECT_EQ(T(u"Брат на доме книги"), u"Абый китап йортында");
+}
+
 TEST_F(Clauses, Possession) {
   EXPECT_EQ(T(u"У меня есть брат"), u"Минем абыем бар");
   EXPECT_EQ(T(u"У меня нет брата"), u"Минем абыем юк");
   EXPECT_EQ(T(u"У брата есть книга"), u"Абыйның китабы бар");
+  // With no predicate at all the clause still says бар.
+  EXPECT_EQ(T(u"У нас два брата"), u"Безнең ике абыебыз бар");
   EXPECT_EQ(T(u"Мой брат читает"), u"Минем абыем укый");
   EXPECT_EQ(T(u"Его брат читает"), u"Аның абыйсы укый");
   // свой takes the subject's person and has no word of its own; the owned
