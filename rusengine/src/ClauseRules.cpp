@@ -59,6 +59,8 @@ constexpr std::u16string_view kQuestionWords[] = {
 constexpr std::u16string_view kJoiners[] = {u"и", u"а", u"но", u"или"};
 // Tatar demonstratives: the noun after one is a definite object.
 constexpr std::u16string_view kDemonstratives[] = {u"бу", u"шул", u"теге", u"шушы", u"әлеге"};
+// The Russian stem of "работать".
+constexpr std::u16string_view kWorkStem = u"работа";
 // Tatar verbs whose object is always definite.
 constexpr std::u16string_view kWholeObjectVerbs[] = {u"ярат"};
 // Tatar numerals and quantity words (the last word of a translation): the
@@ -370,6 +372,20 @@ void CopulaPredicate(TTransKits& kits, const TClause& c, const TDictionaryRT& di
     copula = In(kPastBe, kits[i].Source) ||
              (w->WordClass == wcVerb && dict.Verb().TatarStem(w->Row) == kBeStem);
   }
+  // "работает учителем" -> укытучы булып эшли.
+  bool works = false;
+  for (int i = c.First; i < c.Last && !works; ++i) {
+    const TWordForm* w = Head(kits[i]);
+    works = IsWordSlot(kits[i]) && w->WordClass == wcVerb && kits[i].Source.starts_with(kWorkStem);
+  }
+  if (works)
+    for (int i = c.First; i < c.Last; ++i) {
+      if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcNoun)) continue;
+      const TWordForm& w = *Head(kits[i]);
+      if (w.HasPrep || !IsInstrumentalForm(w.Form)) continue;
+      ForNouns(kits[i], [](TWordForm& r) { r.Form = static_cast<uint16_t>(r.Form - 4); });
+      kits[i].Tail = u" булып";
+    }
   if (!copula) return;
   for (int i = c.First; i < c.Last; ++i)
     for (TWordForm& r : kits[i].Readings) {
@@ -478,24 +494,36 @@ void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
   kits[first].Readings.clear();
 }
 
+// "..., что он придёт": что joining a reported clause has no Tatar word;
+// the clause reads as said (иртәгә килә).
+void ReportedThat(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (c.First == 0 || f.Main < 0 || !IsFiniteVerb(kits[f.Main]) || IsQuestion(kits, c)) return;
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first < c.Last && kits[first].Source == u"что" && first != f.Main)
+    kits[first].Readings.clear();
+}
+
 // A genitive attribute goes before its noun and the adjectives before
 // that; the noun takes the 3rd-person possessive (республика президенты).
 // A person's genitive keeps -ның (абыйның китабы).
 void Attributes(TTransKits& kits, const TClause& c) {
   for (int j = c.First + 1; j < c.Last; ++j) {
-    if (!kits[j].Attribute || !IsWordSlot(kits[j]) || !HeadIs(kits[j - 1], wcNoun)) continue;
-    ForNouns(kits[j - 1], [](TWordForm& r) {
+    const int head = j - kits[j].Attribute;
+    if (!kits[j].Attribute || head < c.First || !IsWordSlot(kits[j]) ||
+        !HeadIs(kits[head], wcNoun))
+      continue;
+    ForNouns(kits[head], [](TWordForm& r) {
       if (r.Possessor < 0) r.Possessor = 2;
     });
     ForNouns(kits[j], [](TWordForm& r) {
-      if (r.Animate) r.CaseCode = static_cast<int16_t>(r.Form >= 6 ? 36 : 1);
+      if (r.Animate || r.Possessor >= 0) r.CaseCode = static_cast<int16_t>(r.Form >= 6 ? 36 : 1);
     });
-    int to = j - 1;
+    kits[j].Attribute = 0;
+    int to = head;
     while (to > c.First && IsWordSlot(kits[to - 1]) && HeadIs(kits[to - 1], kMaskAdjective)) --to;
-    TTransKit moved = std::move(kits[j]);
-    moved.Attribute = 0;
-    for (int i = j; i > to; --i) kits[i] = std::move(kits[i - 1]);
-    kits[to] = std::move(moved);
+    // The attribute with its own determiners, head + 1 .. j, goes to `to`.
+    std::rotate(kits.begin() + to, kits.begin() + head + 1, kits.begin() + j + 1);
   }
 }
 
@@ -727,7 +755,17 @@ void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict) {
   }
 }
 
-void MarkAttributes(TTransKits& kits) {
+void MarkAttributes(TTransKits& kits, const TDictionaryRT& dict) {
+  // Determiners an attribute may carry: possessives and demonstratives.
+  auto determiner = [&dict](const TTransKit& k) {
+    const TWordForm& w = k.Readings[0];
+    if (w.WordClass & kMaskAdjective) return true;
+    if (w.WordClass != wcMod || FindPronoun(k.Source)) return false;
+    const std::u16string text = ModText(w, dict);
+    return In(kDemonstratives, text) || text == kOwn ||
+           std::any_of(std::begin(kPossessives), std::end(kPossessives),
+                       [&text](const TPossessive& p) { return p.Tatar == text; });
+  };
   auto onlyNouns = [](const TTransKit& k) {
     return k.IsWord == 1 && !k.Readings.empty() &&
            std::all_of(k.Readings.begin(), k.Readings.end(),
@@ -735,12 +773,19 @@ void MarkAttributes(TTransKits& kits) {
   };
   for (size_t j = 1; j < kits.size(); ++j) {
     TTransKit& kit = kits[j];
-    if (!onlyNouns(kit) || !onlyNouns(kits[j - 1]) || kit.Readings[0].HasPrep) continue;
+    if (!onlyNouns(kit) || kit.Readings[0].HasPrep) continue;
+    // The head noun, past the attribute's own determiners and adjectives
+    // ("книга моего старшего брата").
+    size_t i = j - 1;
+    while (i > 0 && kits[i].IsWord == 1 && !kits[i].Readings.empty() &&
+           !kits[i].Readings[0].HasPrep && determiner(kits[i]))
+      --i;
+    if (!onlyNouns(kits[i]) || j - i > 3) continue;
     auto genitive = [](const TWordForm& w) { return w.Form == 1 || w.Form == 7; };
     if (!std::any_of(kit.Readings.begin(), kit.Readings.end(), genitive)) continue;
     MarkAnimate(kit);
     std::erase_if(kit.Readings, [&](const TWordForm& w) { return !genitive(w); });
-    kit.Attribute = 1;
+    kit.Attribute = static_cast<uint8_t>(j - i);
   }
 }
 
@@ -794,6 +839,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     MainVerb(kits, c, facts, dict);
     Conditional(kits, c, facts);
     When(kits, c, facts);
+    ReportedThat(kits, c, facts);
     Attributes(kits, c);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);

@@ -54,9 +54,11 @@ void PreferSingular(TTransKits& kits);
 // its genitive readings (два брата, много снега).
 void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict);
 
-// Before reading selection: a noun right after another noun that can be a
-// genitive keeps its genitive readings and is marked as an Attribute.
-void MarkAttributes(TTransKits& kits);
+// Before reading selection: a noun that can be a genitive right after
+// another noun (possibly with its own adjectives, possessive or
+// demonstrative between) keeps its genitive readings and is marked as an
+// Attribute of that noun.
+void MarkAttributes(TTransKits& kits, const TDictionaryRT& dict);
 
 // Kits [First, Last) of one clause.
 struct TClause {

@@ -88,7 +88,7 @@ void TSP_rus::ApplyRules() {
   if (Kits.empty() || !Transler) return;
   const TDictionaryRT& dict = Transler->Dictionary();
   PreferQuantityCase(Kits, dict);
-  MarkAttributes(Kits);
+  MarkAttributes(Kits, dict);
   ResolveReadings(Kits, dict.Noun());
   // A slot that opened the sentence and moves away loses its capital,
   // which only the sentence start gave it.

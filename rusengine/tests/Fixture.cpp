@@ -167,6 +167,8 @@ TLexicon TLexicon::Clauses() {
   x.Verb.Codes.push_back({K(5, 4), u"рга"});
   x.Verb.Codes.push_back({K(6, 14), u"м"});
   x.Verb.Stems.push_back({u"чит", 2, u"укы", 2});
+  x.Verb.Stems.push_back({u"работ", 2, u"эшл", 7});
+  x.Verb.Codes.push_back({K(7, 16), u"и"});
   x.Verb.Stems.push_back({u"б", 3, u"бул", 3});
   const std::pair<int, const char16_t*> readTat[] = {
       {4, u"рга"},     {1, u""},        {10, u"гыз"},      {14, u"йм"},      {15, u"йсың"},
@@ -203,7 +205,7 @@ TLexicon TLexicon::Clauses() {
   const std::pair<int, const char16_t*> brotherTat[] = {
       {0, u"й"},    {1, u"йның"},  {2, u"йга"},    {3, u"йны"},  {86, u"йлар"},
       {38, u"йларны"}, {6, u"ем"}, {9, u"емне"},   {12, u"ең"},
-      {18, u"йсы"}, {24, u"ебыз"}};
+      {7, u"емның"}, {18, u"йсы"}, {24, u"ебыз"}};
   for (const auto& [code, e] : brotherTat) x.Noun.Codes.push_back({K(4, code), e});
 
   x.Prepositions.push_back({u"у", u"1", u"0", u"янында"});
@@ -216,7 +218,8 @@ TLexicon TLexicon::Clauses() {
       {u"эту", u"бу"},   {u"два", u"ике"},  {u"две", u"ике"},   {u"много", u"күп"},
       {u"меня", u"мине"}, {u"мы", u"без"},  {u"он", u"ул"},      {u"его", u"аны"},
       {u"нему", u"аңа"}, {u"тебе", u"сиңа"}, {u"и", u"һәм"},     {u"где", u"кайда"},
-      {u"кто", u"кем"},  {u"это", u"бу"},     {u"если", u"әгәр"},  {u"когда", u"кайчан"}, {u"нас", u"безне"}};
+      {u"кто", u"кем"},  {u"это", u"бу"},     {u"если", u"әгәр"},  {u"когда", u"кайчан"}, {u"нас", u"безне"},
+      {u"моего", u"минем"}, {u"что", u"нәрсә"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
   return x;
 }

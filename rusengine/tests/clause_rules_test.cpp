@@ -55,6 +55,14 @@ TEST_F(Clauses, Questions) {
   EXPECT_EQ(front, u"беләсезме");
 }
 
+TEST_F(Clauses, ReportedClausesAndRoles) {
+  // "что" joining a reported clause has no word; as a question word it has.
+  EXPECT_EQ(T(u"Брат читал, что я читаю книгу"), u"Абый укыды, мин китап укыйм");
+  EXPECT_EQ(T(u"Брат читал, что?"), u"Абый укыды, нәрсә?");
+  // An instrumental role with работать is "as": булып.
+  EXPECT_EQ(T(u"Он работает братом"), u"Ул абый булып эшли");
+}
+
 TEST_F(Clauses, EatAfterAVerbIsNotHave) {
   EXPECT_EQ(T(u"Я хочу есть"), u"Мин ашарга телим");
   EXPECT_EQ(T(u"У меня есть книга"), u"Минем китабым бар");
@@ -109,6 +117,8 @@ TEST_F(Clauses, GenitiveAttributeGoesBeforeItsNoun) {
   // the 3rd-person ending, and the opening capital moves with the order.
   EXPECT_EQ(T(u"Книга брата"), u"Абыйның китабы");
   EXPECT_EQ(T(u"Я читаю книгу брата"), u"Мин абыйның китабын укыйм");
+  // The attribute takes its possessive along and keeps -ның.
+  EXPECT_EQ(T(u"Я читаю книгу моего брата"), u"Мин минем абыемның китабын укыйм");
   // An inanimate owner stays bare; a preposition stays with the head.
   EXPECT_EQ(T(u"Брат на доме книги"), u"Абый китап йортында");
 }
