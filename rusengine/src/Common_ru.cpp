@@ -45,6 +45,54 @@ int PluralCase(int tatForm) {
   }
 }
 
+namespace {
+
+// The case (0-5) of a bare plural code, -1 for any other code.
+int PluralCaseIndex(int code) {
+  if (code == 86) return 0;
+  if (code >= 36 && code <= 40) return code - 35;
+  return -1;
+}
+
+}  // namespace
+
+int PossessiveCode(int code, int person) {
+  static constexpr std::array<int, 6> kEnding = {0, 1, 2, 3, 4, 2};
+  if (person < 0 || person > 5) return code;
+  const int p = kEnding[static_cast<size_t>(person)];
+  if (code >= 0 && code <= 5) return 6 + p * 6 + code;
+  const int c = PluralCaseIndex(code);
+  return c >= 0 ? 41 + p * 6 + c : code;
+}
+
+int SingularCode(int code) {
+  if (code == 72) return 71;
+  const int c = PluralCaseIndex(code);
+  return c >= 0 ? c : code;
+}
+
+int BareObjectCode(int code) {
+  if (code == 3) return 0;
+  if (code == 38) return 86;
+  return code;
+}
+
+void AppendQuestionParticle(std::u16string& text) {
+  static constexpr std::u16string_view kBack = u"аоуыяёюАОУЫЯЁЮ";
+  static constexpr std::u16string_view kFront = u"әөүеиэӘӨҮЕИЭ";
+  for (size_t i = text.size(); i-- > 0;) {
+    if (kBack.find(text[i]) != std::u16string_view::npos) {
+      text.append(u"мы");
+      return;
+    }
+    if (kFront.find(text[i]) != std::u16string_view::npos) {
+      text.append(u"ме");
+      return;
+    }
+  }
+  text.append(u"мы");
+}
+
 uint8_t GetCasePattern(std::u16string_view text) {
   if (text.empty()) return 0;
   bool all = true;

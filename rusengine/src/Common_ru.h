@@ -29,6 +29,24 @@ bool IsPluralAdjForm(int form);
 // A preposition's Tatar form code for a plural noun.
 int PluralCase(int tatForm);
 
+// Tatar noun codes: the possessive of person (0-5: 1sg ... 3pl; the 3pl
+// takes the 3rd-person ending) on a bare case code, singular or plural;
+// the singular of a plural case code; the nominative of an accusative.
+// Codes without such a counterpart come back unchanged.
+int PossessiveCode(int code, int person);
+int SingularCode(int code);
+int BareObjectCode(int code);
+// Tatar verb codes of the definite past and the definite future of a
+// person (0-5), negative when neg is 1.
+inline int PastCode(int person, int neg) { return 26 + person + 6 * neg; }
+inline int FutureCode(int person, int neg) { return 50 + person + 6 * neg; }
+// The Tatar stem of "быть".
+inline constexpr std::u16string_view kBeStem = u"бул";
+
+// Appends the yes-no question particle in the harmony of the word's last
+// vowel: -мы after a back vowel, -ме after a front one.
+void AppendQuestionParticle(std::u16string& text);
+
 // Words appended by generation.
 inline constexpr std::u16string_view kWithWord = u" белән";  // instrumental
 inline constexpr std::u16string_view kNotWord = u" түгел";   // negated word

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ClauseRules.h"
 #include "Common_ru.h"
 #include "SelectionRules.h"
 #include "TextCase.h"
@@ -86,11 +87,28 @@ void TSP_rus::BuildKits() {
 void TSP_rus::ApplyRules() {
   if (Kits.empty() || !Transler) return;
   const TDictionaryRT& dict = Transler->Dictionary();
+  PreferQuantityCase(Kits, dict);
+  MarkAttributes(Kits, dict);
   ResolveReadings(Kits, dict.Noun());
+  // A slot that opened the sentence and moves away loses its capital,
+  // which only the sentence start gave it.
+  TTransKit* opening = Kits[0].CasePattern == 1 && Kits[0].IsWord == 1 ? &Kits[0] : nullptr;
+  const std::u16string openingSource = opening ? opening->Source : std::u16string();
+  ApplyClauseRules(Kits, dict);
+  if (opening && !(Kits[0].Source == openingSource))
+    for (TTransKit& slot : Kits)
+      if (&slot != &Kits[0] && slot.Source == openingSource && slot.CasePattern == 1) {
+        slot.CasePattern = 0;
+        break;
+      }
 
   // The sentence starts with a capital. Only the first letter changes, so
   // an unknown word written in capitals stays as written.
-  Kits[0].CasePattern = 1;
+  for (TTransKit& slot : Kits)
+    if (!slot.Readings.empty()) {
+      slot.CasePattern = 1;
+      break;
+    }
 
   for (TTransKit& slot : Kits) {
     if (!slot.Readings.empty() && slot.Readings[0].WordClass == wcSeparator) continue;
@@ -99,6 +117,8 @@ void TSP_rus::ApplyRules() {
       if (FText.empty()) {
         slot.Readings.erase(slot.Readings.begin() + static_cast<ptrdiff_t>(k));
       } else {
+        if (slot.AskParticle) AppendQuestionParticle(FText);
+        FText.append(slot.Tail);
         slot.Readings[k].Text = FText;
         ++k;
       }

@@ -43,6 +43,12 @@ struct TWordForm {
   uint16_t WordClass = 0;
   int16_t TatForm = 0;    // Tatar form code the ending is generated from
   int32_t Row = 0;        // stem row, whole-word row or preposition row
+  // Set by the clause rules; -1 / 0 leave generation as the form says.
+  int8_t Person = -1;     // verbs: person of the subject, 0-5 (1sg ... 3pl)
+  int8_t Possessor = -1;  // nouns: person of the possessive ending, 0-5
+  uint8_t Bare = 0;       // nouns: an indefinite object, no accusative ending
+  uint8_t Animate = 0;    // nouns: a masculine animate noun (gen = acc)
+  int16_t CaseCode = -1;  // nouns, verbs: Tatar form code replacing the computed one
 };
 using TTransUnits = std::vector<TWordForm>;
 
@@ -52,6 +58,17 @@ struct TTransKit {
   uint8_t Translated = 0;   // 1 translated or separator, 0 unknown word
   uint8_t CasePattern = 0;  // applied to every reading's text before output
   TTransUnits Readings;     // the first one is emitted
+  // The Russian words the slot was made from, lower case, without a
+  // leading "не" and prepositions; empty for separators.
+  std::u16string Source;
+  // The main verb of a yes-no question: the particle -мы/-ме follows it.
+  uint8_t AskParticle = 0;
+  // A noun in the genitive that qualifies the noun before it in Russian
+  // ("президент республики"); in Tatar it goes before that noun.
+  uint8_t Attribute = 0;
+  // Text emitted after the slot's own (a word the clause needs that no
+  // Russian word stood for: бар in "у нас два сына").
+  std::u16string Tail;
 };
 using TTransKits = std::vector<TTransKit>;
 

@@ -1,5 +1,6 @@
 #include "SelectionRules.h"
 
+#include "ClauseRules.h"
 #include "Common_ru.h"
 #include "db_unit.h"
 
@@ -126,6 +127,12 @@ void AttachPrepositions(TTransKits& kits, const TDB_standard& nouns) {
   for (size_t i = 0; i < count; ++i) {
     TTransKit& slot = kits[i];
     if (slot.Readings.empty() || FirstIs(slot, wcNoun) || !slot.Readings[0].HasPrep) continue;
+    // A personal pronoun keeps its preposition ("у меня", "с ним"), unless
+    // it is его/её/их owning the noun after it ("с его братом").
+    if (FirstIs(slot, wcMod) && FindPronoun(slot.Source) &&
+        !((slot.Source == u"его" || slot.Source == u"ее" || slot.Source == u"их") &&
+          i + 1 < count && FirstIs(kits[i + 1], kMaskAgreeing)))
+      continue;
     size_t j = i;
     while (j + 1 < count && !FirstIs(kits[j], wcNoun) && kits[j + 1].IsWord == 1) ++j;
     if (j == i) continue;
@@ -151,6 +158,9 @@ void AttachPrepositions(TTransKits& kits, const TDB_standard& nouns) {
 
 void ResolveReadings(TTransKits& kits, const TDB_standard& nouns) {
   KeepPreferredClass(kits);
+  ChoosePrepositionCase(kits, nouns);
+  PreferSingular(kits);
+  PreferObjects(kits);
   ChooseNounNumber(kits);
   PreferNominative(kits);
   MoveNegation(kits);

@@ -85,12 +85,18 @@ void TTransler::TranslateAt(int start, int& end, TTransKits& kits, const TUnits&
   if (TranslatePhrase(start, end, kit, units)) {
     kit.Translated = 1;
     kit.CasePattern = SlotPattern(units[start]);
+    for (int i = start; i < end; ++i) {
+      if (i > start) kit.Source.push_back(u' ');
+      kit.Source.append(units[i].Text);
+    }
+    kit.Source = NormalizeYo(std::move(kit.Source));
   } else {
     // Unknown words pass through as written.
     kit.Translated = 0;
     TWordForm& w = kit.Readings.emplace_back();
     w.WordClass = wcUnknown;
     w.Text = units[start].Source.empty() ? units[start].Text : std::u16string(units[start].Source);
+    kit.Source = units[start].Text;
     end = start + 1;
   }
   // The negation is carried by unknown words too, so that "не" is never

@@ -148,15 +148,41 @@ std::u16string_view TDB_standard::PrepositionText(int32_t row) const {
   return FPrepositions->Cell(row, 3);
 }
 
+int32_t TDB_standard::GovernedCase(int32_t row) const {
+  if (!FPrepositions || row < 0 || row >= FPrepositions->RowCount()) return -1;
+  return FPrepositions->GetInt(row, 1);
+}
+
+std::u16string_view TDB_standard::PrepositionWord(int32_t row) const {
+  if (!FPrepositions || row < 0 || row >= FPrepositions->RowCount()) return {};
+  return FPrepositions->Cell(row, 0);
+}
+
+int32_t TDB_standard::PrepositionCode(int32_t row) const {
+  if (!FPrepositions || row < 0 || row >= FPrepositions->RowCount()) return -1;
+  return FPrepositions->GetInt(row, 2);
+}
+
+std::u16string_view TDB_standard::TatarStem(int32_t row) const {
+  if (!FStems || row < 0 || row >= FStems->RowCount()) return {};
+  std::u16string_view stem;
+  int32_t paradigm = 0;
+  FStems->StemInfo(row, stem, paradigm);
+  return stem;
+}
+
 // ------------------------------------------------------------ word classes
 
 namespace {
 
 // Appends " белән" after instrumental forms and " түгел" for a negated
 // word, to a word that was generated.
-void AppendWithAndNot(const TWordForm& reading, std::u16string& text) {
+void AppendWithAndNot(const TDB_standard& db, const TWordForm& reading, std::u16string& text) {
   if (text.empty()) return;
-  if (IsInstrumentalForm(reading.Form)) text.append(kWithWord);
+  // A postposition (под столом -> өстәл астында) already says what the
+  // instrumental meant.
+  const bool post = reading.HasPrep && !db.PrepositionText(reading.PrepFirst).empty();
+  if (IsInstrumentalForm(reading.Form) && !post) text.append(kWithWord);
   if (reading.Negated) text.append(kNotWord);
 }
 
@@ -173,7 +199,7 @@ bool TVAdj::Complete(TWordForm& reading) const {
 
 void TVAdj::GetText(const TWordForm& reading, std::u16string& text) const {
   Generate(reading, VAdjForms(reading.Form), text);
-  AppendWithAndNot(reading, text);
+  AppendWithAndNot(*this, reading, text);
 }
 
 TVAdv::TVAdv(const std::string& dataPath, TPrepositionSource& prepositions)
@@ -198,7 +224,22 @@ bool TVerb::Complete(TWordForm& reading) const {
 
 void TVerb::GetText(const TWordForm& reading, std::u16string& text) const {
   // The negation is part of the Tatar verb form.
-  Generate(reading, VerbForms(reading.Form * 2 + (reading.Negated ? 1 : 0)), text);
+  const int neg = reading.Negated ? 1 : 0;
+  int code = VerbForms(reading.Form * 2 + neg);
+  const bool present = reading.Form >= 3 && reading.Form <= 8;
+  if (reading.CaseCode >= 0) {
+    Generate(reading, reading.CaseCode, text);
+    return;
+  }
+  // "буду, будет ..." is the future of "быть": the definite future of бул.
+  if (present && TatarStem(reading.Row) == kBeStem) code = FutureCode(reading.Form - 3, neg);
+  if (reading.Person >= 0 && reading.Person <= 5) {
+    if (reading.Form >= 9 && reading.Form <= 12)
+      code = PastCode(reading.Person, neg);  // the Russian past has no person
+    else if (present && TatarStem(reading.Row) == kBeStem)
+      code = FutureCode(reading.Person, neg);
+  }
+  Generate(reading, code, text);
 }
 
 TAdj::TAdj(const std::string& dataPath, TPrepositionSource& prepositions)
@@ -225,7 +266,7 @@ void TAdj::GetText(const TWordForm& reading, std::u16string& text) const {
   Generate(reading, reading.Form == 24 ? 1 : 0, text);
   if (text.empty()) return;
   if (reading.Form == 25) text.insert(0, kMostWord);
-  AppendWithAndNot(reading, text);
+  AppendWithAndNot(*this, reading, text);
 }
 
 TNoun::TNoun(const std::string& dataPath, TPrepositionSource& prepositions)
@@ -236,8 +277,12 @@ bool TNoun::Complete(TWordForm&) const { return true; }
 
 void TNoun::GetText(const TWordForm& reading, std::u16string& text) const {
   // With a preposition the case comes from the preposition row.
-  Generate(reading, reading.HasPrep ? reading.TatForm : NounForms(reading.Form), text);
-  AppendWithAndNot(reading, text);
+  int code = reading.HasPrep ? reading.TatForm : NounForms(reading.Form);
+  if (reading.CaseCode >= 0) code = reading.CaseCode;
+  if (reading.Bare) code = BareObjectCode(code);
+  if (reading.Possessor >= 0) code = PossessiveCode(code, reading.Possessor);
+  Generate(reading, code, text);
+  AppendWithAndNot(*this, reading, text);
 }
 
 TMod::TMod(const std::string& dataPath)

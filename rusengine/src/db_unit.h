@@ -80,6 +80,14 @@ public:
   bool ChoosePreposition(TWordForm& reading) const;
   // The Tatar postposition of a preposition row.
   std::u16string_view PrepositionText(int32_t row) const;
+  // The Russian case (noun form 0-5) and the Tatar form code of a
+  // preposition row; -1 for a row that does not exist.
+  int32_t GovernedCase(int32_t row) const;
+  // The Russian preposition of a row; empty for a row that does not exist.
+  std::u16string_view PrepositionWord(int32_t row) const;
+  int32_t PrepositionCode(int32_t row) const;
+  // The Tatar stem of a stem row; empty for a row that does not exist.
+  std::u16string_view TatarStem(int32_t row) const;
 
   uint16_t ClassCode() const { return FClassCode; }
   const TFlank& Stems() const { return *FStems; }

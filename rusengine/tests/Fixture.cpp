@@ -140,6 +140,90 @@ TLexicon TLexicon::Standard() {
   return x;
 }
 
+TLexicon TLexicon::Clauses() {
+  TLexicon x = Standard();
+  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
+    for (auto& e : c.Endings)
+      if (e.first == ending) {
+        e.second.insert(e.second.end(), codes.begin(), codes.end());
+        return;
+      }
+    c.Endings.emplace_back(std::move(ending), std::move(codes));
+  };
+
+  // читать (Russian paradigm 2) -> укы (Tatar 2); быть (3) -> бул (3).
+  const std::pair<const char16_t*, int> read[] = {
+      {u"ать", 0}, {u"ай", 1},  {u"айте", 2}, {u"аю", 3}, {u"аешь", 4}, {u"ает", 5}, {u"аем", 6},
+      {u"аете", 7}, {u"ают", 8}, {u"ал", 9},  {u"ала", 10}, {u"ало", 11}, {u"али", 12}};
+  for (const auto& [e, f] : read) endings(x.Verb, e, {C(2, f)});
+  const std::pair<const char16_t*, int> be[] = {{u"ыть", 0}, {u"уду", 3}, {u"удет", 5}, {u"удем", 6},
+                                               {u"ыл", 9},  {u"ыла", 10}, {u"ыли", 12}};
+  for (const auto& [e, f] : be) endings(x.Verb, e, {C(3, f)});
+  // есть "to eat" (5) -> аша (5); хотеть (6) -> тели (6), 1sg only.
+  endings(x.Verb, u"сть", {C(5, 0)});
+  endings(x.Verb, u"у", {C(6, 3)});
+  x.Verb.Stems.push_back({u"е", 5, u"аша", 5});
+  x.Verb.Stems.push_back({u"хоч", 6, u"тели", 6});
+  x.Verb.Codes.push_back({K(5, 4), u"рга"});
+  x.Verb.Codes.push_back({K(6, 14), u"м"});
+  x.Verb.Stems.push_back({u"чит", 2, u"укы", 2});
+  x.Verb.Stems.push_back({u"работ", 2, u"эшл", 7});
+  x.Verb.Codes.push_back({K(7, 16), u"и"});
+  x.Verb.Stems.push_back({u"б", 3, u"бул", 3});
+  const std::pair<int, const char16_t*> readTat[] = {
+      {4, u"рга"},     {1, u""},        {10, u"гыз"},      {14, u"йм"},      {15, u"йсың"},
+      {16, u"й"},      {17, u"йбыз"},   {18, u"йсыз"},     {19, u"йлар"},    {20, u"мыйм"},
+      {22, u"мый"},    {26, u"дым"},    {27, u"дың"},      {28, u"ды"},      {29, u"дык"},
+      {30, u"дыгыз"},  {31, u"дылар"},  {32, u"мадым"},    {34, u"мады"},    {35, u"мадык"},
+      {6, u"са"},      {7, u"маса"},    {84, u"сам"},      {85, u"саң"},     {86, u"сак"},
+      {89, u"масам"},  {90, u"масаң"},   {82, u"ганда"},    {83, u"маганда"},
+      {50, u"ячакмын"}, {52, u"ячак"},  {53, u"ячакбыз"},  {56, u"маячакмын"}};
+  for (const auto& [code, e] : readTat) x.Verb.Codes.push_back({K(2, code), e});
+  const std::pair<int, const char16_t*> beTat[] = {
+      {4, u"ырга"}, {16, u"а"}, {6, u"са"}, {26, u"дым"}, {28, u"ды"}, {29, u"дык"}, {31, u"дылар"},
+      {32, u"мадым"}, {50, u"ачакмын"}, {52, u"ачак"}};
+  for (const auto& [code, e] : beTat) x.Verb.Codes.push_back({K(3, code), e});
+
+  // книга (paradigm 3, feminine) -> китап (Tatar 3, п -> б before a vowel);
+  // брат (paradigm 4, animate: genitive = accusative) -> абый (Tatar 4).
+  const std::pair<const char16_t*, std::vector<int32_t>> book[] = {
+      {u"а", {C(3, 0)}},  {u"и", {C(3, 1), C(3, 6), C(3, 9)}}, {u"е", {C(3, 2), C(3, 5)}},
+      {u"у", {C(3, 3)}},  {u"ой", {C(3, 4)}}, {u"ах", {C(3, 11)}}, {u"", {C(3, 7)}}};
+  for (const auto& [e, f] : book) endings(x.Noun, e, f);
+  const std::pair<const char16_t*, std::vector<int32_t>> brother[] = {
+      {u"", {C(4, 0)}}, {u"а", {C(4, 1), C(4, 3)}}, {u"у", {C(4, 2)}}, {u"ом", {C(4, 4)}},
+      {u"ья", {C(4, 6)}}, {u"ьев", {C(4, 7), C(4, 9)}}};
+  for (const auto& [e, f] : brother) endings(x.Noun, e, f);
+  x.Noun.Stems.push_back({u"книг", 3, u"кита", 3});
+  x.Noun.Stems.push_back({u"брат", 4, u"абы", 4});
+  const std::pair<int, const char16_t*> bookTat[] = {
+      {0, u"п"},     {1, u"пның"},   {2, u"пка"},     {3, u"пны"},     {5, u"пта"},
+      {86, u"плар"}, {36, u"пларның"}, {37, u"пларга"}, {38, u"пларны"}, {40, u"пларда"},
+      {6, u"бым"},   {9, u"бымны"},  {11, u"бымда"},  {12, u"бың"},    {18, u"бы"},
+      {21, u"бын"},  {24, u"быбыз"}, {41, u"пларым"}};
+  for (const auto& [code, e] : bookTat) x.Noun.Codes.push_back({K(3, code), e});
+  const std::pair<int, const char16_t*> brotherTat[] = {
+      {0, u"й"},    {1, u"йның"},  {2, u"йга"},    {3, u"йны"},  {86, u"йлар"},
+      {38, u"йларны"}, {6, u"ем"}, {9, u"емне"},   {12, u"ең"},
+      {7, u"емның"}, {18, u"йсы"}, {24, u"ебыз"}};
+  for (const auto& [code, e] : brotherTat) x.Noun.Codes.push_back({K(4, code), e});
+
+  x.Prepositions.push_back({u"у", u"1", u"0", u"янында"});
+  x.Prepositions.push_back({u"на", u"5", u"5", u""});
+  x.Noun.Codes.push_back({K(1, 5), u"та"});
+  x.Noun.Codes.push_back({K(1, 23), u"ында"});
+  const std::pair<const char16_t*, const char16_t*> words[] = {
+      {u"был", u"иде"},  {u"была", u"иде"}, {u"были", u"иде"},   {u"есть", u"бар"},
+      {u"мой", u"минем"}, {u"моя", u"минем"}, {u"мою", u"минем"}, {u"свою", u"үз"},
+      {u"эту", u"бу"},   {u"два", u"ике"},  {u"две", u"ике"},   {u"много", u"күп"},
+      {u"меня", u"мине"}, {u"мы", u"без"},  {u"он", u"ул"},      {u"его", u"аны"},
+      {u"нему", u"аңа"}, {u"тебе", u"сиңа"}, {u"и", u"һәм"},     {u"где", u"кайда"},
+      {u"кто", u"кем"},  {u"это", u"бу"},     {u"если", u"әгәр"},  {u"когда", u"кайчан"}, {u"нас", u"безне"},
+      {u"моего", u"минем"}, {u"что", u"нәрсә"}};
+  for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
+  return x;
+}
+
 // ------------------------------------------------------------------ folder
 
 TTempDir::TTempDir() {

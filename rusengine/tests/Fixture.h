@@ -46,6 +46,10 @@ struct TLexicon {
 
   // The lexicon the tests are written against.
   static TLexicon Standard();
+  // Standard() with a regular verb (читать), быть, two nouns (книга,
+  // брат) with possessive Tatar forms, and the pronouns, numerals and
+  // function words the clause rules look at.
+  static TLexicon Clauses();
   // Writes all seven data files into folder (with its trailing "/").
   void Write(const std::string& folder) const;
 };

@@ -20,10 +20,11 @@ TEST_F(Translation, SeparatorsAndSpacesBetweenWords) {
 }
 
 TEST_F(Translation, ParticlesAreDropped) {
-  EXPECT_EQ(P(u"Знаешь ли ты"), (std::vector<TPiece>{{u"Беләсең ", 0}, {u"син", 0}}));
-  EXPECT_EQ(T(u"Знаешь ль ты?"), u"Беләсең син?");
+  // The verb goes to the end of the clause.
+  EXPECT_EQ(P(u"Знаешь ли ты"), (std::vector<TPiece>{{u"Син ", 0}, {u"беләсең", 0}}));
+  EXPECT_EQ(T(u"Знаешь ль ты?"), u"Син беләсеңме?");
   // Only the lower-case particle as written is dropped.
-  EXPECT_EQ(P(u"Знаешь ЛИ ты")[1], (TPiece{u"ЛИ ", -1}));
+  EXPECT_EQ(P(u"Знаешь ЛИ ты")[0], (TPiece{u"ЛИ ", -1}));
 }
 
 TEST_F(Translation, HyphensInsideAndAtTheEndOfWords) {
@@ -54,7 +55,10 @@ TEST_F(Translation, UnknownWordsPassThroughAsWritten) {
 }
 
 TEST_F(Translation, Alternatives) {
-  EXPECT_EQ(P(u"Я знаем"), (std::vector<TPiece>{{u"Мин ", 0}, {u"{беләбез, беләсез}", 0}}));
+  // Opening the sentence, the imperative reading wins.
+  EXPECT_EQ(P(u"Знаем"), (std::vector<TPiece>{{u"Беләбез", 0}}));
+  // After a subject the imperative reading goes.
+  EXPECT_EQ(P(u"Я знаем"), (std::vector<TPiece>{{u"Мин ", 0}, {u"беләсез", 0}}));
   // Without capitals, even at the start of the sentence.
   EXPECT_EQ(T(u"Лук"), u"{суган, ук}");
   // Homonym stems of two paradigms both give readings.
@@ -147,7 +151,7 @@ TEST_F(Translation, RepeatsAcrossSlots) {
   // Two slots whose only reading is the same text both keep it.
   EXPECT_EQ(T(u"Знаете знаете"), u"Беләсез беләсез");
   // A reading seen earlier in the sentence is dropped from a later slot.
-  EXPECT_EQ(T(u"Знаете знаем"), u"Беләсез беләбез");
+  EXPECT_EQ(T(u"Знаете, знаем"), u"Беләсез, беләбез");
 }
 
 TEST_F(Translation, NoCallbackEmitsNothing) {

@@ -1,0 +1,849 @@
+#include "ClauseRules.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "Common_ru.h"
+#include "DictionaryRT.h"
+#include "SelectionRules.h"
+#include "db_unit.h"
+
+namespace rusengine {
+
+namespace {
+
+constexpr uint8_t kNom = 1, kGen = 2, kDat = 4, kAcc = 8, kIns = 16, kPrep = 32;
+
+// Oblique forms after a preposition take the н- variant (него, нему); both
+// are listed. A form standing in two persons is listed twice, each with its
+// cases ("ним": instrumental of он, dative of они).
+constexpr TPronounForm kPronouns[] = {
+    {u"я", 0, kNom},           {u"меня", 0, kGen | kAcc}, {u"мне", 0, kDat | kPrep},
+    {u"мной", 0, kIns},        {u"мною", 0, kIns},        {u"ты", 1, kNom},
+    {u"тебя", 1, kGen | kAcc}, {u"тебе", 1, kDat | kPrep}, {u"тобой", 1, kIns},
+    {u"тобою", 1, kIns},       {u"он", 2, kNom},          {u"она", 2, kNom},
+    {u"оно", 2, kNom},         {u"его", 2, kGen | kAcc},  {u"него", 2, kGen | kAcc},
+    {u"ее", 2, kGen | kAcc},   {u"нее", 2, kGen | kAcc},  {u"ему", 2, kDat},
+    {u"нему", 2, kDat},        {u"ей", 2, kDat | kIns | kPrep},
+    {u"ней", 2, kDat | kIns | kPrep},
+    {u"им", 2, kIns},          {u"ним", 2, kIns},         {u"нем", 2, kPrep},
+    {u"ею", 2, kIns},          {u"нею", 2, kIns},         {u"мы", 3, kNom},
+    {u"нас", 3, kGen | kAcc | kPrep},                     {u"нам", 3, kDat},
+    {u"нами", 3, kIns},        {u"вы", 4, kNom},          {u"вас", 4, kGen | kAcc | kPrep},
+    {u"вам", 4, kDat},         {u"вами", 4, kIns},        {u"они", 5, kNom},
+    {u"их", 5, kGen | kAcc | kPrep},                      {u"них", 5, kGen | kAcc | kPrep},
+    {u"им", 5, kDat},          {u"ним", 5, kDat},         {u"ими", 5, kIns},
+    {u"ними", 5, kIns}};
+
+constexpr std::array<std::array<std::u16string_view, 6>, 6> kTatarPronouns = {{
+    {u"мин", u"минем", u"миңа", u"мине", u"миннән", u"миндә"},
+    {u"син", u"синең", u"сиңа", u"сине", u"синнән", u"синдә"},
+    {u"ул", u"аның", u"аңа", u"аны", u"аннан", u"анда"},
+    {u"без", u"безнең", u"безгә", u"безне", u"бездән", u"бездә"},
+    {u"сез", u"сезнең", u"сезгә", u"сезне", u"сездән", u"сездә"},
+    {u"алар", u"аларның", u"аларга", u"аларны", u"алардан", u"аларда"},
+}};
+
+// Russian words that are the predicate of their clause although they are
+// not verbs: they go to the end like a verb.
+constexpr std::u16string_view kPredicates[] = {
+    u"есть", u"нет",   u"был",   u"была",   u"было",  u"были",  u"нужно", u"надо",
+    u"можно", u"нельзя", u"должен", u"должна", u"должно", u"должны", u"нужен", u"нужна",
+    u"нужны"};
+constexpr std::u16string_view kPastBe[] = {u"был", u"была", u"было", u"были"};
+// Question words: in Tatar they stand right before the verb.
+constexpr std::u16string_view kQuestionWords[] = {
+    u"где", u"куда", u"откуда", u"когда", u"как", u"почему", u"зачем", u"что", u"кто", u"сколько"};
+// Conjunctions that may join two clauses.
+constexpr std::u16string_view kJoiners[] = {u"и", u"а", u"но", u"или"};
+// Tatar demonstratives: the noun after one is a definite object.
+constexpr std::u16string_view kDemonstratives[] = {u"бу", u"шул", u"теге", u"шушы", u"әлеге"};
+// The Russian stem of "работать".
+constexpr std::u16string_view kWorkStem = u"работа";
+// Tatar verbs whose object is always definite.
+constexpr std::u16string_view kWholeObjectVerbs[] = {u"ярат"};
+// Tatar numerals and quantity words (the last word of a translation): the
+// noun after one stays singular.
+constexpr std::u16string_view kNumerals[] = {
+    u"бер",   u"ике",   u"өч",    u"дүрт",  u"биш",   u"алты",  u"җиде",    u"сигез",
+    u"тугыз", u"ун",    u"егерме", u"утыз", u"кырык", u"илле",  u"алтмыш", u"җитмеш",
+    u"сиксән", u"туксан", u"йөз",  u"мең",  u"миллион", u"берничә", u"ничә", u"күпме"};
+// Quantity words that are the predicate of a clause with no verb ("много
+// снега" -> кар күп); the noun after one keeps its number.
+constexpr std::u16string_view kQuantities[] = {u"күп", u"аз"};
+// Tatar possessive pronouns and the person they mark.
+struct TPossessive {
+  std::u16string_view Tatar;
+  int8_t Person;
+};
+constexpr TPossessive kPossessives[] = {
+    {u"минем", 0}, {u"синең", 1}, {u"аның", 2}, {u"безнең", 3}, {u"сезнең", 4}, {u"аларның", 5}};
+// The reflexive possessive (свой): the subject's person, no word of its own.
+constexpr std::u16string_view kOwn = u"үз";
+// Personal endings of the past copula иде by person.
+constexpr std::array<std::u16string_view, 6> kCopulaEndings = {u"м", u"ң", u"", u"к", u"гез", u""};
+
+template <size_t N>
+bool In(const std::u16string_view (&list)[N], std::u16string_view text) {
+  return std::find(std::begin(list), std::end(list), text) != std::end(list);
+}
+
+const TWordForm* Head(const TTransKit& kit) {
+  return kit.Readings.empty() ? nullptr : &kit.Readings[0];
+}
+
+bool HeadIs(const TTransKit& kit, uint16_t mask) {
+  const TWordForm* w = Head(kit);
+  return w && (w->WordClass & mask) != 0;
+}
+
+bool IsWordSlot(const TTransKit& kit) { return kit.IsWord == 1 && !kit.Readings.empty(); }
+
+bool HasNoun(const TTransKit& kit) {
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                     [](const TWordForm& w) { return w.WordClass == wcNoun; });
+}
+
+// A separator that ends a clause: anything but spaces and digits.
+bool IsBoundary(const TTransKit& kit) {
+  if (kit.IsWord == 1) return false;
+  const TWordForm* w = Head(kit);
+  if (!w) return false;
+  return std::any_of(w->Text.begin(), w->Text.end(),
+                     [](char16_t c) { return c != u' ' && !(c >= u'0' && c <= u'9'); });
+}
+
+// A slot read as a verb, or as a participle or short adjective that may
+// also be a finite verb ("устал").
+bool IsFiniteVerb(const TTransKit& kit) {
+  const TWordForm* w = Head(kit);
+  if (!w || !(w->WordClass & (wcVerb | wcVAdj | wcAdj))) return false;
+  const int least = w->WordClass == wcVerb ? 1 : 3;
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(), [least](const TWordForm& r) {
+    return r.WordClass == wcVerb && r.Form >= least;
+  });
+}
+
+bool IsInfinitive(const TTransKit& kit) {
+  const TWordForm* w = Head(kit);
+  return w && w->WordClass == wcVerb && w->Form == 0;
+}
+
+bool IsPredicateWord(const TTransKit& kit) {
+  return IsWordSlot(kit) && !Head(kit)->HasPrep && In(kPredicates, kit.Source);
+}
+
+bool IsMainCandidate(const TTransKit& kit) { return IsFiniteVerb(kit) || IsPredicateWord(kit); }
+
+// Whether the clause ends with a question mark.
+bool IsQuestion(const TTransKits& kits, const TClause& c) {
+  if (c.Last >= static_cast<int>(kits.size()) || !IsBoundary(kits[c.Last])) return false;
+  const std::u16string& text = kits[c.Last].Readings[0].Text;
+  return text.find(u'?') != std::u16string::npos;
+}
+
+// The question word that opens a question clause; -1 when none does.
+int QuestionWord(const TTransKits& kits, const TClause& c) {
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last || !IsQuestion(kits, c) || Head(kits[first])->HasPrep) return -1;
+  return In(kQuestionWords, kits[first].Source) ? first : -1;
+}
+
+// The Tatar text of a whole-word reading, without a negation.
+std::u16string ModText(const TWordForm& w, const TDictionaryRT& dict) {
+  if (w.WordClass != wcMod) return {};
+  TWordForm plain = w;
+  plain.Negated = 0;
+  std::u16string text;
+  dict.Mod().GetText(plain, text);
+  return text;
+}
+
+// The last word of a text.
+std::u16string_view LastWord(std::u16string_view text) {
+  const size_t space = text.rfind(u' ');
+  return space == std::u16string_view::npos ? text : text.substr(space + 1);
+}
+
+// Replaces a slot's readings by one fixed text (still translated).
+void SetFixedText(TTransKit& kit, std::u16string text) {
+  const uint8_t negated = kit.Readings.empty() ? 0 : kit.Readings[0].Negated;
+  kit.Readings.clear();
+  TWordForm& w = kit.Readings.emplace_back();
+  w.WordClass = wcUnknown;
+  w.Text = std::move(text);
+  w.Negated = negated;
+}
+
+// The noun slot a determiner at i belongs to: the first slot after it,
+// past adjectives and participles, if that is a noun; -1 otherwise.
+int NounAfter(const TTransKits& kits, int i, const TClause& c) {
+  int j = i + 1;
+  while (j < c.Last && IsWordSlot(kits[j]) && HeadIs(kits[j], kMaskAdjective)) ++j;
+  if (j < c.Last && IsWordSlot(kits[j]) && HeadIs(kits[j], wcNoun)) return j;
+  return -1;
+}
+
+// The slot before noun slot j, past adjectives and participles; -1 when none.
+int DeterminerBefore(const TTransKits& kits, int j, const TClause& c) {
+  int i = j - 1;
+  while (i >= c.First && IsWordSlot(kits[i]) && HeadIs(kits[i], kMaskAdjective)) --i;
+  return i >= c.First && IsWordSlot(kits[i]) ? i : -1;
+}
+
+void ForNouns(TTransKit& kit, auto&& f) {
+  for (TWordForm& w : kit.Readings)
+    if (w.WordClass == wcNoun) f(w);
+}
+
+// ------------------------------------------------------------------ clause
+
+struct TClauseFacts {
+  int Subject = -1;  // person of a pronoun subject, -1 when none
+  int Main = -1;     // the main verb or predicate slot, -1 when none
+};
+
+TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
+  TClauseFacts f;
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsMainCandidate(kits[i])) {
+      f.Main = i;
+      break;
+    }
+  const int end = f.Main >= 0 ? f.Main : c.Last;
+  for (int i = c.First; i < end; ++i) {
+    if (!IsWordSlot(kits[i]) || Head(kits[i])->HasPrep) continue;
+    if (const TPronounForm* p = FindPronoun(kits[i].Source, 0)) {
+      f.Subject = p->Person;
+      break;
+    }
+    if (HeadIs(kits[i], wcNoun)) break;  // a noun subject: the verb's own person
+  }
+  return f;
+}
+
+// A personal pronoun after a preposition: the Tatar case the preposition
+// asks for, with its postposition.
+void PronounsAfterPrepositions(TTransKits& kits, const TClause& c, const TDB_standard& nouns) {
+  for (int i = c.First; i < c.Last; ++i) {
+    TTransKit& kit = kits[i];
+    const TWordForm* w = Head(kit);
+    if (!IsWordSlot(kit) || w->WordClass != wcMod || !w->HasPrep) continue;
+    const TPronounForm* any = FindPronoun(kit.Source);
+    if (!any) continue;
+    int32_t row = w->PrepFirst;
+    const TPronounForm* form = any;
+    for (int32_t r = w->PrepFirst; r <= w->PrepLast; ++r)
+      if (const TPronounForm* p = FindPronoun(kit.Source, nouns.GovernedCase(r))) {
+        row = r;
+        form = p;
+        break;
+      }
+    const int32_t code = nouns.PrepositionCode(row);
+    const std::u16string_view post = nouns.PrepositionText(row);
+    const bool instrumental = nouns.GovernedCase(row) == 4;
+    int tatCase = code >= 0 && code <= 5 ? code : 1;
+    if (tatCase == 0 && (!post.empty() || instrumental)) tatCase = 1;
+    std::u16string text(TatarPronoun(form->Person, tatCase));
+    if (!post.empty())
+      text.append(u" ").append(post);
+    else if (instrumental)
+      text.append(kWithWord);
+    SetFixedText(kit, std::move(text));
+  }
+}
+
+// "у меня (есть, нет) X", "у брата есть X": the owner in the genitive and
+// the owned nouns of the clause with the owner's possessive ending.
+void Possession(TTransKits& kits, const TClause& c, const TDB_standard& nouns) {
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last) return;
+  TTransKit& owner = kits[first];
+  const TWordForm* w = Head(owner);
+  if (!w->HasPrep || nouns.PrepositionWord(w->PrepFirst) != u"у") return;
+  bool hasOrNot = false;
+  for (int i = first + 1; i < c.Last; ++i)
+    if (kits[i].Source == u"есть" || kits[i].Source == u"нет") hasOrNot = true;
+
+  int person = -1;
+  bool predicate = false;
+  for (int i = first + 1; i < c.Last; ++i) predicate = predicate || IsMainCandidate(kits[i]);
+  const bool pronoun = w->WordClass == wcMod;
+  if (pronoun) {
+    const TPronounForm* p = FindPronoun(owner.Source, 1);
+    if (!p) return;
+    person = p->Person;
+    SetFixedText(owner, std::u16string(TatarPronoun(person, 1)));
+  } else if (w->WordClass == wcNoun && hasOrNot) {
+    person = 2;
+    for (TWordForm& r : owner.Readings) {
+      r.HasPrep = 0;
+      r.CaseCode = static_cast<int16_t>(r.Form >= 6 ? 36 : 1);
+    }
+  } else {
+    return;
+  }
+  // "у нас два сына": a clause with no predicate has бар.
+  int last = -1;
+  for (int i = first + 1; i < c.Last; ++i)
+    if (IsWordSlot(kits[i])) last = i;
+  if (!predicate && pronoun && last >= 0 && HeadIs(kits[last], wcNoun) &&
+      !Head(kits[last])->HasPrep)
+    kits[last].Tail = u" бар";
+  for (int i = first + 1; i < c.Last; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || Head(kit)->HasPrep) continue;
+    hasOrNot = hasOrNot || !predicate;
+    ForNouns(kit, [&](TWordForm& r) {
+      // The owned thing is the subject of бар / юк: "нет брата" (genitive,
+      // read as the accusative too) is a plain noun.
+      if (hasOrNot && r.Form % 6 != 0 && r.Form % 6 <= 3)
+        r.Form = static_cast<uint16_t>(r.Form >= 6 ? 6 : 0);
+      if (r.Possessor < 0) r.Possessor = static_cast<int8_t>(person);
+    });
+  }
+}
+
+// мой, твой, наш, ваш, его, её, их and свой before a noun.
+void PossessivePronouns(TTransKits& kits, const TClause& c, const TDictionaryRT& dict,
+                        int subject) {
+  for (int i = c.First; i < c.Last; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsWordSlot(kit) || Head(kit)->WordClass != wcMod) continue;
+    const int noun = NounAfter(kits, i, c);
+    if (noun < 0) continue;
+    const std::u16string text = ModText(*Head(kit), dict);
+    int person = -1;
+    if (text == kOwn) {
+      person = subject >= 0 ? subject : 2;
+      kit.Readings.clear();  // the ending says it all
+    } else if (kit.Source == u"его" || kit.Source == u"ее" || kit.Source == u"их") {
+      if (Head(kits[noun])->HasPrep) continue;  // "поздравил их с праздником"
+      person = kit.Source == u"их" ? 5 : 2;
+      SetFixedText(kit, std::u16string(TatarPronoun(person, 1)));
+    } else {
+      for (const TPossessive& p : kPossessives)
+        if (text == p.Tatar) person = p.Person;
+    }
+    if (person < 0) continue;
+    ForNouns(kits[noun], [&](TWordForm& r) { r.Possessor = static_cast<int8_t>(person); });
+  }
+}
+
+bool IsNumeral(const TTransKit& kit, const TDictionaryRT& dict) {
+  if (!IsWordSlot(kit) || Head(kit)->WordClass != wcMod) return false;
+  return In(kNumerals, LastWord(ModText(*Head(kit), dict)));
+}
+
+bool IsQuantity(const TTransKit& kit, const TDictionaryRT& dict) {
+  if (!IsWordSlot(kit) || Head(kit)->WordClass != wcMod) return false;
+  return In(kQuantities, ModText(*Head(kit), dict));
+}
+
+// A noun after a numeral is singular, and without a preposition in the
+// nominative; after "много" it is a plain noun of its own number.
+void NumeralNouns(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int i = c.First; i < c.Last; ++i) {
+    const bool numeral = IsNumeral(kits[i], dict);
+    if (!numeral && !IsQuantity(kits[i], dict)) continue;
+    const int noun = NounAfter(kits, i, c);
+    if (noun < 0) continue;
+    ForNouns(kits[noun], [&](TWordForm& r) {
+      if (numeral && r.Form >= 6) {
+        r.Form = static_cast<uint16_t>(r.Form - 6);
+        r.TatForm = static_cast<int16_t>(SingularCode(r.TatForm));
+      }
+      if (!r.HasPrep && (r.Form == 1 || r.Form == 7)) r.Form = static_cast<uint16_t>(r.Form - 1);
+      r.Bare = 1;
+    });
+  }
+}
+
+// "быть", "стать" (Tatar бул) and "был": the instrumental predicate is a
+// plain noun or adjective.
+void CopulaPredicate(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  bool copula = false;
+  for (int i = c.First; i < c.Last && !copula; ++i) {
+    const TWordForm* w = Head(kits[i]);
+    if (!IsWordSlot(kits[i])) continue;
+    copula = In(kPastBe, kits[i].Source) ||
+             (w->WordClass == wcVerb && dict.Verb().TatarStem(w->Row) == kBeStem);
+  }
+  // "работает учителем" -> укытучы булып эшли.
+  bool works = false;
+  for (int i = c.First; i < c.Last && !works; ++i) {
+    const TWordForm* w = Head(kits[i]);
+    works = IsWordSlot(kits[i]) && w->WordClass == wcVerb && kits[i].Source.starts_with(kWorkStem);
+  }
+  if (works)
+    for (int i = c.First; i < c.Last; ++i) {
+      if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcNoun)) continue;
+      const TWordForm& w = *Head(kits[i]);
+      if (w.HasPrep || !IsInstrumentalForm(w.Form)) continue;
+      ForNouns(kits[i], [](TWordForm& r) { r.Form = static_cast<uint16_t>(r.Form - 4); });
+      kits[i].Tail = u" булып";
+    }
+  if (!copula) return;
+  for (int i = c.First; i < c.Last; ++i)
+    for (TWordForm& r : kits[i].Readings) {
+      if (r.HasPrep || !IsInstrumentalForm(r.Form)) continue;
+      if (r.WordClass == wcNoun) r.Form = static_cast<uint16_t>(r.Form - 4);
+      if (r.WordClass == wcAdj) r.Form = 0;
+    }
+}
+
+// The readings of the main verb: finite forms after a subject, the person
+// of a pronoun subject; "был" as иде or as the past of бул.
+void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+              const TDictionaryRT& dict) {
+  if (f.Main < 0) return;
+  TTransKit& kit = kits[f.Main];
+  bool before = false;
+  for (int i = c.First; i < f.Main; ++i) before = before || IsWordSlot(kits[i]);
+  TTransUnits& r = kit.Readings;
+  auto keepIf = [&r](auto&& pred) {
+    if (std::any_of(r.begin(), r.end(), pred) && !std::all_of(r.begin(), r.end(), pred))
+      std::erase_if(r, [&](const TWordForm& w) { return !pred(w); });
+  };
+  if (IsFiniteVerb(kit)) {
+    keepIf([](const TWordForm& w) { return w.WordClass == wcVerb; });
+    if (before)
+      keepIf([](const TWordForm& w) { return w.Form >= 3; });
+    else if (f.Subject < 0)
+      // "Приходите ещё": opening the sentence, the imperative.
+      keepIf([](const TWordForm& w) { return w.Form == 1 || w.Form == 2; });
+    if (f.Subject >= 0)
+      keepIf([&f](const TWordForm& w) {
+        return w.Form >= 9 || w.Form - 3 == f.Subject;
+      });
+    for (TWordForm& w : r)
+      if (f.Subject >= 0) w.Person = static_cast<int8_t>(f.Subject);
+    return;
+  }
+  if (!In(kPastBe, kit.Source)) return;
+  const int person = f.Subject >= 0 ? f.Subject : (kit.Source == u"были" ? 5 : 2);
+  // With a predicate noun or adjective "был" is the copula иде; with none
+  // (a place, a time) it is the past of бул: "я был в Москве" -> булдым.
+  bool predicate = false;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (i == f.Main || !IsWordSlot(kits[i])) continue;
+    const TWordForm* w = Head(kits[i]);
+    if (w->HasPrep || FindPronoun(kits[i].Source) || i < f.Main) continue;
+    if (w->WordClass & (wcAdj | wcVAdj | wcNoun | wcMod)) predicate = true;
+  }
+  const uint8_t negated = Head(kit)->Negated;
+  if (!predicate) {
+    TTransUnits verbs;
+    dict.Verb().AnalyseWord(kit.Source, verbs);
+    for (TWordForm& v : verbs)
+      if (v.Form >= 9 && v.Form <= 12 && dict.Verb().TatarStem(v.Row) == kBeStem) {
+        v.Person = static_cast<int8_t>(person);
+        v.Negated = negated;
+        kit.Readings = {v};
+        return;
+      }
+  }
+  std::u16string text = negated ? u"түгел иде" : u"иде";
+  text.append(kCopulaEndings[static_cast<size_t>(person)]);
+  SetFixedText(kit, std::move(text));
+  kit.Readings[0].Negated = 0;
+}
+
+// "буду ждать": the future of the infinitive's verb; "буду" has no word.
+void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
+                          const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  const TWordForm& be = *Head(kits[f.Main]);
+  if (be.Form < 3 || be.Form > 8 || dict.Verb().TatarStem(be.Row) != kBeStem) return;
+  for (int i = f.Main + 1; i < c.Last; ++i) {
+    if (!IsInfinitive(kits[i])) continue;
+    const int person = f.Subject >= 0 ? f.Subject : be.Form - 3;
+    const int neg = be.Negated || Head(kits[i])->Negated ? 1 : 0;
+    TTransKit verb = std::move(kits[i]);
+    for (TWordForm& w : verb.Readings) {
+      w.CaseCode = static_cast<int16_t>(FutureCode(person, neg));
+      w.Negated = static_cast<uint8_t>(neg);
+    }
+    verb.Readings.resize(1);
+    if (kits[f.Main].CasePattern == 1 && f.Main == 0) verb.CasePattern = 1;
+    kits[f.Main] = std::move(verb);
+    kits[i].Readings.clear();
+    return;
+  }
+}
+
+// "когда" opening a statement clause: the verb takes -ганда and когда has
+// no word of its own; the copula "был" becomes чакта (кечкенә чакта).
+void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last || kits[first].Source != u"когда" || IsQuestion(kits, c) || f.Main < 0)
+    return;
+  TTransKit& verb = kits[f.Main];
+  if (HeadIs(verb, wcVerb)) {
+    for (TWordForm& w : verb.Readings)
+      if (w.WordClass == wcVerb) w.CaseCode = static_cast<int16_t>(w.Negated ? 83 : 82);
+  } else if (In(kPastBe, verb.Source) && HeadIs(verb, wcUnknown)) {
+    SetFixedText(verb, u"чакта");
+  } else {
+    return;
+  }
+  kits[first].Readings.clear();
+}
+
+// "..., что он придёт": что joining a reported clause has no Tatar word;
+// the clause reads as said (иртәгә килә).
+void ReportedThat(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (c.First == 0 || f.Main < 0 || !IsFiniteVerb(kits[f.Main]) || IsQuestion(kits, c)) return;
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first < c.Last && kits[first].Source == u"что" && first != f.Main)
+    kits[first].Readings.clear();
+}
+
+// A genitive attribute goes before its noun and the adjectives before
+// that; the noun takes the 3rd-person possessive (республика президенты).
+// A person's genitive keeps -ның (абыйның китабы).
+void Attributes(TTransKits& kits, const TClause& c) {
+  for (int j = c.First + 1; j < c.Last; ++j) {
+    const int head = j - kits[j].Attribute;
+    if (!kits[j].Attribute || head < c.First || !IsWordSlot(kits[j]) ||
+        !HeadIs(kits[head], wcNoun))
+      continue;
+    ForNouns(kits[head], [](TWordForm& r) {
+      if (r.Possessor < 0) r.Possessor = 2;
+    });
+    ForNouns(kits[j], [](TWordForm& r) {
+      if (r.Animate || r.Possessor >= 0) r.CaseCode = static_cast<int16_t>(r.Form >= 6 ? 36 : 1);
+    });
+    kits[j].Attribute = 0;
+    int to = head;
+    while (to > c.First && IsWordSlot(kits[to - 1]) && HeadIs(kits[to - 1], kMaskAdjective)) --to;
+    // The attribute with its own determiners, head + 1 .. j, goes to `to`.
+    std::rotate(kits.begin() + to, kits.begin() + head + 1, kits.begin() + j + 1);
+  }
+}
+
+// "если" opening the clause: the verb takes the conditional -са.
+void Conditional(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first >= c.Last || kits[first].Source != u"если") return;
+  static constexpr std::array<int, 6> kConditional = {84, 85, 6, 86, 87, 88};
+  for (TWordForm& w : kits[f.Main].Readings) {
+    if (w.WordClass != wcVerb || w.Form < 3) continue;
+    int person = f.Subject;
+    if (person < 0) person = w.Form <= 8 ? w.Form - 3 : (w.Form == 12 ? 5 : 2);
+    const int code = kConditional[static_cast<size_t>(person)];
+    w.CaseCode = static_cast<int16_t>(code + (w.Negated ? (person == 2 ? 1 : 5) : 0));
+  }
+}
+
+// An object in the accusative stays bare unless something makes it
+// definite: a demonstrative or possessor before it, an imperative, a
+// proper name.
+void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+                 const TDictionaryRT& dict) {
+  if (f.Main >= 0 && IsFiniteVerb(kits[f.Main])) {
+    const TWordForm& verb = *Head(kits[f.Main]);
+    if (verb.Form <= 2 || verb.Negated) return;
+    // What one loves is meant as a whole, hence definite: кышны яратам.
+    if (verb.WordClass == wcVerb && In(kWholeObjectVerbs, dict.Verb().TatarStem(verb.Row)))
+      return;
+  }
+  for (int i = c.First; i < c.Last; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || kit.CasePattern != 0) continue;
+    if (Head(kit)->Animate) continue;  // a person named as object is definite
+    const int d = DeterminerBefore(kits, i, c);
+    if (d >= 0 && HeadIs(kits[d], wcMod) &&
+        In(kDemonstratives, LastWord(ModText(*Head(kits[d]), dict))))
+      continue;
+    ForNouns(kit, [](TWordForm& r) {
+      if (!r.HasPrep && r.Possessor < 0 && (r.Form == 3 || r.Form == 9)) r.Bare = 1;
+    });
+  }
+}
+
+// "есть" right after a verb is the infinitive "to eat", not бар.
+void EatNotHave(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int i = c.First + 1; i < c.Last; ++i) {
+    if (kits[i].Source != u"есть" || !IsFiniteVerb(kits[i - 1])) continue;
+    TTransUnits verbs;
+    dict.Verb().AnalyseWord(kits[i].Source, verbs);
+    std::erase_if(verbs, [](const TWordForm& w) { return w.Form != 0; });
+    if (verbs.empty()) continue;
+    verbs.resize(1);
+    verbs[0].Negated = Head(kits[i])->Negated;
+    kits[i].Readings = std::move(verbs);
+  }
+}
+
+// The main verb, with the infinitives after it, goes to the end of the
+// clause: objects and adverbs come first in Tatar. A question word opening
+// the clause goes right before them.
+void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+              const TDictionaryRT& dict) {
+  const int question = QuestionWord(kits, c);
+  if (question >= 0 && f.Main < 0) {
+    // "Кто это?" -> Бу кем?: the question word is the predicate.
+    TTransKit word = std::move(kits[question]);
+    if (question == 0 && word.CasePattern == 1) word.CasePattern = 0;
+    for (int i = question; i + 1 < c.Last; ++i) kits[i] = std::move(kits[i + 1]);
+    kits[c.Last - 1] = std::move(word);
+    return;
+  }
+  if (f.Main >= 0 && question < 0 && IsQuestion(kits, c)) kits[f.Main].AskParticle = 1;
+  int main = f.Main;
+  // A clause with no verb whose predicate is "много": кар күп.
+  if (main < 0)
+    for (int i = c.First; i < c.Last; ++i)
+      if (IsQuantity(kits[i], dict) && NounAfter(kits, i, c) >= 0) main = i;
+  if (main < 0) return;
+  std::vector<TTransKit> others, infinitives;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (i == main) continue;
+    if (i == question) {
+      if (i == 0 && kits[i].CasePattern == 1) kits[i].CasePattern = 0;
+      infinitives.insert(infinitives.begin(), std::move(kits[i]));
+    } else if (i > main && IsInfinitive(kits[i]))
+      infinitives.push_back(std::move(kits[i]));
+    else
+      others.push_back(std::move(kits[i]));
+  }
+  TTransKit verb = std::move(kits[main]);
+  // A verb that opened the sentence loses the capital it had from there.
+  if (main == 0 && verb.CasePattern == 1) verb.CasePattern = 0;
+  int k = c.First;
+  for (TTransKit& x : others) kits[k++] = std::move(x);
+  for (TTransKit& x : infinitives) {
+    if (k == 0 && x.CasePattern == 1) x.CasePattern = 0;
+    kits[k++] = std::move(x);
+  }
+  kits[k] = std::move(verb);
+}
+
+// Masculine animate nouns read the same in the genitive and the
+// accusative: such a noun names a person or an animal.
+void MarkAnimate(TTransKit& kit) {
+  for (const TWordForm& a : kit.Readings)
+    if (a.WordClass == wcNoun && a.Form == 3)
+      for (const TWordForm& g : kit.Readings)
+        if (g.WordClass == wcNoun && g.Row == a.Row && g.Form == 1) {
+          for (TWordForm& x : kit.Readings) x.Animate = 1;
+          return;
+        }
+}
+
+}  // namespace
+
+const TPronounForm* FindPronoun(std::u16string_view source, int russianCase) {
+  for (const TPronounForm& p : kPronouns)
+    if (p.Russian == source &&
+        (russianCase < 0 || (russianCase <= 5 && (p.Cases >> russianCase & 1))))
+      return &p;
+  return nullptr;
+}
+
+std::u16string_view TatarPronoun(int person, int tatCase) {
+  if (person < 0 || person > 5 || tatCase < 0 || tatCase > 5) return {};
+  return kTatarPronouns[static_cast<size_t>(person)][static_cast<size_t>(tatCase)];
+}
+
+void ChoosePrepositionCase(TTransKits& kits, const TDB_standard& nouns) {
+  const int count = static_cast<int>(kits.size());
+  for (int j = 0; j < count; ++j) {
+    TTransKit& kit = kits[j];
+    if (kit.Readings.size() <= 1 || !HasNoun(kit)) continue;
+    // The preposition is on the noun, or still on an adjective or
+    // determiner before it ("в большом доме").
+    int i = j;
+    while (i > 0 && !kits[i].Readings.empty() && !kits[i].Readings[0].HasPrep &&
+           kits[i - 1].IsWord == 1 && !kits[i - 1].Readings.empty() &&
+           (kits[i - 1].Readings[0].WordClass & (kMaskAdjective | wcMod)))
+      --i;
+    if (kits[i].Readings.empty() || !kits[i].Readings[0].HasPrep) continue;
+    const int32_t first = kits[i].Readings[0].PrepFirst, last = kits[i].Readings[0].PrepLast;
+    auto governed = [&](const TWordForm& w) {
+      if (w.WordClass != wcNoun) return false;
+      for (int32_t r = first; r <= last; ++r)
+        if (nouns.GovernedCase(r) == w.Form % 6) return true;
+      return false;
+    };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(), governed))
+      std::erase_if(kit.Readings, [&](const TWordForm& w) {
+        return w.WordClass == wcNoun && !governed(w);
+      });
+    // "в Казани": a singular that fits wins over a plural that fits.
+    auto singular = [&](const TWordForm& w) { return governed(w) && w.Form < 6; };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(), singular))
+      std::erase_if(kit.Readings,
+                    [&](const TWordForm& w) { return w.WordClass == wcNoun && w.Form >= 6; });
+  }
+}
+
+void PreferObjects(TTransKits& kits) {
+  bool subject = false, verb = false;
+  for (TTransKit& kit : kits) {
+    if (IsBoundary(kit)) {
+      subject = verb = false;
+      continue;
+    }
+    if (!IsWordSlot(kit)) continue;
+    const TWordForm* w = Head(kit);
+    MarkAnimate(kit);
+    if (!verb && w->WordClass == wcVerb && w->Form >= 1) {
+      // An imperative needs no subject before its object.
+      verb = subject || w->Form <= 2;
+      continue;
+    }
+    if (!verb) {
+      const bool nominative = std::any_of(
+          kit.Readings.begin(), kit.Readings.end(), [](const TWordForm& r) {
+            return r.WordClass == wcNoun && (r.Form == 0 || r.Form == 6);
+          });
+      if (!w->HasPrep && (nominative || FindPronoun(kit.Source, 0))) subject = true;
+      continue;
+    }
+    if (w->HasPrep || !HasNoun(kit)) continue;
+    auto object = [](const TWordForm& r) {
+      return r.WordClass == wcNoun && (r.Form == 3 || r.Form == 9 || r.Form == 1 || r.Form == 7);
+    };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(), object))
+      std::erase_if(kit.Readings, [](const TWordForm& r) {
+        return r.WordClass == wcNoun && (r.Form == 0 || r.Form == 6);
+      });
+  }
+}
+
+void PreferSingular(TTransKits& kits) {
+  for (TTransKit& kit : kits) {
+    TTransUnits& r = kit.Readings;
+    if (r.size() <= 1) continue;
+    auto hasSingular = [&r](const TWordForm& w) {
+      return std::any_of(r.begin(), r.end(), [&w](const TWordForm& s) {
+        return s.WordClass == wcNoun && s.Row == w.Row && s.Form + 6 == w.Form;
+      });
+    };
+    TTransUnits kept;
+    for (const TWordForm& w : r)
+      if (!(w.WordClass == wcNoun && w.Form >= 6 && hasSingular(w))) kept.push_back(w);
+    if (!kept.empty()) r = std::move(kept);
+  }
+}
+
+void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict) {
+  const int count = static_cast<int>(kits.size());
+  for (int i = 0; i + 1 < count; ++i) {
+    if (!(IsNumeral(kits[i], dict) || IsQuantity(kits[i], dict)) || Head(kits[i])->HasPrep)
+      continue;
+    int j = i + 1;
+    while (j < count && IsWordSlot(kits[j]) && !HasNoun(kits[j]) &&
+           HeadIs(kits[j], kMaskAdjective))
+      ++j;
+    if (j >= count || !IsWordSlot(kits[j]) || Head(kits[j])->HasPrep) continue;
+    auto genitive = [](const TWordForm& w) {
+      return w.WordClass == wcNoun && (w.Form == 1 || w.Form == 7);
+    };
+    TTransUnits& r = kits[j].Readings;
+    if (std::any_of(r.begin(), r.end(), genitive))
+      std::erase_if(r, [&](const TWordForm& w) { return !genitive(w); });
+  }
+}
+
+void MarkAttributes(TTransKits& kits, const TDictionaryRT& dict) {
+  // Determiners an attribute may carry: possessives and demonstratives.
+  auto determiner = [&dict](const TTransKit& k) {
+    const TWordForm& w = k.Readings[0];
+    if (w.WordClass & kMaskAdjective) return true;
+    if (w.WordClass != wcMod || FindPronoun(k.Source)) return false;
+    const std::u16string text = ModText(w, dict);
+    return In(kDemonstratives, text) || text == kOwn ||
+           std::any_of(std::begin(kPossessives), std::end(kPossessives),
+                       [&text](const TPossessive& p) { return p.Tatar == text; });
+  };
+  auto onlyNouns = [](const TTransKit& k) {
+    return k.IsWord == 1 && !k.Readings.empty() &&
+           std::all_of(k.Readings.begin(), k.Readings.end(),
+                       [](const TWordForm& w) { return w.WordClass == wcNoun; });
+  };
+  for (size_t j = 1; j < kits.size(); ++j) {
+    TTransKit& kit = kits[j];
+    if (!onlyNouns(kit) || kit.Readings[0].HasPrep) continue;
+    // The head noun, past the attribute's own determiners and adjectives
+    // ("книга моего старшего брата").
+    size_t i = j - 1;
+    while (i > 0 && kits[i].IsWord == 1 && !kits[i].Readings.empty() &&
+           !kits[i].Readings[0].HasPrep && determiner(kits[i]))
+      --i;
+    if (!onlyNouns(kits[i]) || j - i > 3) continue;
+    auto genitive = [](const TWordForm& w) { return w.Form == 1 || w.Form == 7; };
+    if (!std::any_of(kit.Readings.begin(), kit.Readings.end(), genitive)) continue;
+    MarkAnimate(kit);
+    std::erase_if(kit.Readings, [&](const TWordForm& w) { return !genitive(w); });
+    kit.Attribute = static_cast<uint8_t>(j - i);
+  }
+}
+
+std::vector<TClause> FindClauses(const TTransKits& kits) {
+  std::vector<TClause> parts;
+  const int count = static_cast<int>(kits.size());
+  int start = 0;
+  for (int i = 0; i <= count; ++i) {
+    const bool cut = i == count || IsBoundary(kits[i]) ||
+                     (IsWordSlot(kits[i]) && In(kJoiners, kits[i].Source));
+    if (!cut) continue;
+    if (i > start) parts.push_back({start, i});
+    start = i;
+    if (i < count && IsBoundary(kits[i])) start = i + 1;
+  }
+  // A joiner stays inside the clause unless both sides have a verb of their
+  // own ("брат и сестра" is one phrase).
+  auto hasVerb = [&](const TClause& c) {
+    for (int i = c.First; i < c.Last; ++i)
+      if (IsMainCandidate(kits[i])) return true;
+    return false;
+  };
+  std::vector<TClause> clauses;
+  for (const TClause& p : parts) {
+    const bool joined = IsWordSlot(kits[p.First]) && In(kJoiners, kits[p.First].Source);
+    if (joined && !clauses.empty() && clauses.back().Last == p.First &&
+        !(hasVerb(clauses.back()) && hasVerb(p))) {
+      clauses.back().Last = p.Last;
+      continue;
+    }
+    clauses.push_back(p);
+  }
+  return clauses;
+}
+
+void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
+  int previousSubject = -1;
+  for (const TClause& c : FindClauses(kits)) {
+    Possession(kits, c, dict.Noun());
+    PronounsAfterPrepositions(kits, c, dict.Noun());
+    TClauseFacts facts = Inspect(kits, c);
+    // "мы пели и танцевали": the second verb has the first one's subject.
+    if (facts.Subject < 0 && IsWordSlot(kits[c.First]) && In(kJoiners, kits[c.First].Source))
+      facts.Subject = previousSubject;
+    previousSubject = facts.Subject;
+    EatNotHave(kits, c, dict);
+    FutureWithInfinitive(kits, c, facts, dict);
+    PossessivePronouns(kits, c, dict, facts.Subject);
+    NumeralNouns(kits, c, dict);
+    CopulaPredicate(kits, c, dict);
+    MainVerb(kits, c, facts, dict);
+    Conditional(kits, c, facts);
+    When(kits, c, facts);
+    ReportedThat(kits, c, facts);
+    Attributes(kits, c);
+    BareObjects(kits, c, facts, dict);
+    VerbLast(kits, c, facts, dict);
+  }
+}
+
+}  // namespace rusengine
