@@ -269,6 +269,14 @@ TEST(DocConvert, ConverterFailuresAreReportedAndNothingIsLeft) {
   e = ErrorOf(pane, doc);
   EXPECT_NE(e.find("wrote no output"), std::string::npos) << e;
 
+  // A failed save leaves the old file as it was.
+  const QString target = dir.path() + QStringLiteral("/keep.doc");
+  WriteBytes(target, "the old document");
+  pane.Stages.clear();
+  EXPECT_THROW(pane.Edit.SaveDocument(target.toStdString(), dfOffice), ETrgError);
+  EXPECT_EQ(ReadBytes(target), QByteArray("the old document"));
+  EXPECT_EQ(pane.Stages, (std::vector<int>{0, 2, 3}));
+
   // A converter that hangs is stopped with its whole process group.
   const QString pidFile = dir.path() + QStringLiteral("/child.pid");
   pane.Server->Program =
