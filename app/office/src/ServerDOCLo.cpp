@@ -47,6 +47,18 @@ QByteArray ReadFile(const std::string& path) {
   return bytes;
 }
 
+// Copies a document without holding it in memory.
+void CopyFile(const std::string& from, const std::string& to) {
+  QFile f(QString::fromStdString(from));
+  if (!f.open(QIODevice::ReadOnly))
+    throw EFOpenError("Cannot open file \"" + ExpandFileName(from) + "\". " +
+                      f.errorString().toStdString());
+  f.close();
+  if (!f.copy(QString::fromStdString(to)))
+    throw EReadError("Cannot read file \"" + ExpandFileName(from) + "\". " +
+                     f.errorString().toStdString());
+}
+
 void WriteFile(const std::string& path, const QByteArray& bytes) {
   QFile f(QString::fromStdString(path));
   if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush())
@@ -89,7 +101,7 @@ void TServerDOCLo::LoadWordDocument(const std::string& fileName) {
   QString extension = ExtensionOf(FileName);
   const std::string input =
       work.Path("in") + "/document" + (extension.isEmpty() ? "" : "." + extension.toStdString());
-  WriteFile(input, ReadFile(FileName));
+  CopyFile(FileName, input);
 
   TSofficeConversion job;
   job.Program = program;

@@ -72,7 +72,7 @@ std::string Describe(const TSofficeConversion& job) {
 
 std::string FindSoffice(const std::string& program) {
   if (!program.empty()) return Executable(QString::fromStdString(program));
-  if (qEnvironmentVariableIsSet("ZENTROK_SOFFICE"))
+  if (!qEnvironmentVariableIsEmpty("ZENTROK_SOFFICE"))
     return Executable(qEnvironmentVariable("ZENTROK_SOFFICE"));
   for (const char* name : {"soffice", "libreoffice"}) {
     std::string found = Executable(QString::fromLatin1(name));

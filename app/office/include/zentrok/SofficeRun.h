@@ -14,7 +14,7 @@
 namespace zentrok {
 
 // The converter program: `program` when not empty, else the environment
-// variable ZENTROK_SOFFICE when set, else `soffice` or `libreoffice` on
+// variable ZENTROK_SOFFICE when not empty, else `soffice` or `libreoffice` on
 // PATH. A name without a slash is looked up on PATH. Returns the absolute
 // path of an existing executable, or "" when there is none.
 std::string FindSoffice(const std::string& program);
