@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -27,6 +28,7 @@
 #include "zentrok/LanguageW.h"
 #include "zentrok/MenusW.h"
 #include "zentrok/RichEditW.h"
+#include "zentrok/ServerDOCLo.h"
 #include "zentrok/StatusBarW.h"
 #include "zentrok/StopWatch.h"
 #include "zentrok/Utf.h"
@@ -93,6 +95,10 @@ QStringList NameFilters(const QString& stored) {
 bool DefaultFileDialog(QWidget* parent, TFileDialogState& d, bool save) {
   QFileDialog dialog(parent, d.Title, d.InitialDir);
   QStringList filters = NameFilters(d.Filter);
+  // Word documents of either generation open the same way.
+  if (!save)
+    filters.replaceInStrings(QRegularExpression(QStringLiteral("\\*\\.doc\\b")),
+                             QStringLiteral("*.doc *.docx"));
   dialog.setNameFilters(filters);
   if (d.FilterIndex >= 1 && d.FilterIndex <= filters.size())
     dialog.selectNameFilter(filters[d.FilterIndex - 1]);
@@ -172,6 +178,9 @@ TVennel::TVennel(const QString& programFolder, const TEngineBinding& engines,
   FMemo1->OnLoadProgress = [this](TCustomRichEditW&, int16_t) { LoadingTick(); };
   FMemo1->OnDocument = [this](TCustomRichEditW&, int stage) { DocumentStage(stage); };
   FMemo2->OnDocument = [this](TCustomRichEditW&, int stage) { DocumentStage(stage); };
+  // Word documents open and save through a private LibreOffice.
+  FMemo1->SetServerDOC(std::make_unique<TServerDOCLo>());
+  FMemo2->SetServerDOC(std::make_unique<TServerDOCLo>());
   connect(FMemo1, &QTextEdit::textChanged, this, [this] { Memo1Changed(); });
   connect(FMemo2, &QTextEdit::textChanged, this, [this] { Memo2Changed(); });
   FMemo1->OnMouseDown = [this](TCustomRichEditW&, Qt::MouseButton, int, int, int) {

@@ -130,11 +130,14 @@ bool TVennel::SaveWithStatus(TCustomRichEditW* pane, std::string& path, TStatusB
 void TVennel::SaveSource() {
   FProgressTarget = FSB1;
   if (!FSourceFileName.empty()) {
+    // A Word save reports its stages in panel 0; the line count comes back.
+    std::u16string panel0 = FSB1->GetPanelText(0);
     try {
       Save(FMemo1, FSourceFileName);
     } catch (const std::exception& e) {
       ShowError(QString::fromUtf8(e.what()));
     }
+    FSB1->SetPanelText(0, panel0);
     return;
   }
   if (!ExecFileDialog(FSaveD, true)) return;

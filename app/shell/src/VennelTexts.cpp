@@ -84,7 +84,7 @@ uint8_t LoadTypeOf(int openFilterIndex, std::string_view path) {
       std::string ext(name.substr(dot));
       for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       if (ext == ".rtf") return 2;
-      if (ext == ".doc") return 3;
+      if (ext == ".doc" || ext == ".docx") return 3;
       return 1;
     }
     case 2: return 2;

@@ -107,6 +107,7 @@ TEST(Geometry, SmallerScreenShrinksToEightyTwoPercent) {
 TEST(Documents, LoadTypeAndSaveFormat) {
   EXPECT_EQ(LoadTypeOf(1, "/a/x.RTF"), 2);
   EXPECT_EQ(LoadTypeOf(1, "/a/x.doc"), 3);
+  EXPECT_EQ(LoadTypeOf(1, "/a/x.DOCX"), 3);
   EXPECT_EQ(LoadTypeOf(1, "/a/x.txt"), 1);
   EXPECT_EQ(LoadTypeOf(1, "/a.rtf/x"), 1);  // the folder's dot does not count
   EXPECT_EQ(LoadTypeOf(1, "/a/x.odt"), 1);

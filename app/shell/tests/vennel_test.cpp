@@ -5,12 +5,15 @@
 
 #include <QAction>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 #include <QSplitter>
 #include <QToolBar>
+#include <QUrl>
 
 #include "vennel_test_env.h"
 #include "zentrok/ButtonsW.h"
@@ -430,8 +433,11 @@ TEST_F(VennelDocumentTest, FailedLoadKeepsThePaneAndItsText) {
   Type(QStringLiteral("мой текст"));
   QString doc = Path("y.doc");
   Write(doc, "not a document");
+  qputenv("ZENTROK_SOFFICE", Path("no-such-soffice").toUtf8());  // the converter is missing
   EXPECT_FALSE(window->LoadDocument(doc.toStdString(), 3));
-  EXPECT_EQ(messages.size(), 1);
+  qunsetenv("ZENTROK_SOFFICE");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QStringLiteral("LibreOffice was not found"))) << S(messages[0]);
   EXPECT_TRUE(window->Memo1()->isVisible());
   EXPECT_EQ(window->Memo1()->toPlainText(), QStringLiteral("мой текст"));
   EXPECT_TRUE(window->SourceFileName().empty());
@@ -487,6 +493,60 @@ TEST_F(VennelDocumentTest, SaveTranslationRemembersItsName) {
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_TRUE(f.readAll().startsWith("{\\rtf"));
   EXPECT_EQ(S(window->SB2()->GetPanelText(1)), Path("t.rtf").toStdString());
+}
+
+// A Word document opens into the source pane with its formatting, the
+// conversion's stage texts show in the source status bar, and the pane saves
+// back as a Word document. Needs LibreOffice.
+TEST_F(VennelDocumentTest, WordDocumentOpensAndSavesWithStageTexts) {
+  const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+  if (soffice.isEmpty())
+    GTEST_SKIP() << "\n*** LibreOffice (soffice) is not installed: Word documents SKIPPED ***\n";
+  Write(Path("w.rtf"), "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0 Arial;}}\\f0 "
+                       "\\'cc\\'e8\\'ed {\\b \\'ea\\'e8\\'f2\\'e0\\'ef} "
+                       "{\\i \\'f3\\'ea\\'fb\\'e9\\'ec}.\\par}");
+  QTemporaryDir profile;
+  QProcess make;
+  make.start(soffice, {QStringLiteral("--headless"),
+                       QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
+                       QStringLiteral("--convert-to"), QStringLiteral("doc"), QStringLiteral("--outdir"),
+                       dir.path(), Path("w.rtf")});
+  ASSERT_TRUE(make.waitForFinished(300000));
+  ASSERT_TRUE(QFile::exists(Path("w.doc")));
+
+  std::vector<std::string> shown;
+  for (TRichEditW* pane : {window->Memo1(), window->Memo2()}) {
+    auto stage = pane->OnDocument;
+    pane->OnDocument = [&, stage](TCustomRichEditW& sender, int n) {
+      stage(sender, n);
+      shown.push_back(std::to_string(n) + " " + S(window->SB1()->GetPanelText(0)));
+    };
+  }
+  answers = {{Path("w.doc"), 1}};
+  window->OpenDocument();
+  EXPECT_TRUE(messages.empty()) << S(messages.value(0));
+  EXPECT_EQ(window->Memo1()->toPlainText().trimmed(), QStringLiteral("Мин китап укыйм."));
+  QTextCursor bold = window->Memo1()->document()->find(QStringLiteral("китап"));
+  EXPECT_EQ(bold.charFormat().fontWeight(), QFont::Bold);
+  QTextCursor italic = window->Memo1()->document()->find(QStringLiteral("укыйм"));
+  EXPECT_TRUE(italic.charFormat().fontItalic());
+  EXPECT_EQ(window->Memo1()->DocumentFormat(), dfOffice);
+  EXPECT_EQ(Settings.OpenFilterIndex, 3);
+  EXPECT_EQ(shown, (std::vector<std::string>{"2 Загрузка...", "3 Конвертация...", "5 Очистка...",
+                                             "1 Очистка...", "6 Параметры..."}));
+  EXPECT_EQ(S(window->SB1()->GetPanelText(0)), "1 строка");
+
+  shown.clear();
+  answers = {{Path("copy.doc"), 3}};
+  window->SaveSourceAs();
+  EXPECT_TRUE(messages.empty()) << S(messages.value(0));
+  EXPECT_EQ(window->SourceFileName(), Path("copy.doc").toStdString());
+  EXPECT_EQ(shown, (std::vector<std::string>{"0 Сохранение...", "2 Сохранение...", "3 Конвертация...",
+                                             "5 Очистка...", "4 Разметка...", "6 Параметры..."}));
+  EXPECT_EQ(S(window->SB1()->GetPanelText(0)), "1 строка");
+  QFile saved(Path("copy.doc"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().startsWith("\xD0\xCF\x11\xE0"));
 }
 
 }  // namespace

@@ -48,8 +48,8 @@ const char* DirectionHint(uint8_t direction);
 void FitMainWindowToScreen(TGlobalSettings& s, TScreenSize screen);
 
 // The document type of a load: 1 plain text, 2 RTF, 3 Word. Filter 1 goes
-// by the path's extension (case ignored), 2 RTF, 3 Word, anything else
-// plain text.
+// by the path's extension (case ignored; ".doc" and ".docx" are Word),
+// 2 RTF, 3 Word, anything else plain text.
 uint8_t LoadTypeOf(int openFilterIndex, std::string_view path);
 
 // The extension and document format (2 UTF-16 text, 3 RTF, 4 Word) that a
