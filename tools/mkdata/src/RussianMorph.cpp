@@ -108,7 +108,13 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
     }
   } else if (Last(L) == u'ь' && info.Gender == 2) {
     secondDecl = false;
-    std::u16string st = Cut(L, 1);
+    // a fleeting vowel drops everywhere but the nominative, accusative and
+    // instrumental singular (любовь -> любви, любовью); a given genitive
+    // singular also names the plural stem (лжи -> лжи, лжей), since the two
+    // are always alike in this declension
+    std::u16string st = info.Fleeting ? Cut(DropFleeting(L), 1) : Cut(L, 1);
+    auto gs = info.Forms.find("gs");
+    if (gs != info.Forms.end() && Last(gs->second) == u'и' && gs->second.size() >= 2) st = Cut(gs->second, 1);
     bool sib = Sibilant(Last(st));
     f = {L, st + u"и", st + u"и", L, L + u"ю", st + u"и",
          st + u"и", st + u"ей", st + (sib ? u"ам" : u"ям"), u"", st + (sib ? u"ами" : u"ями"),
