@@ -275,6 +275,13 @@ bool RusLooksRelative(const std::u16string& w) {
     if (EndsWith(w, e)) return false;
   for (auto e : Endings)
     if (EndsWith(w, e)) return true;
+  // stressed -ной after a consonant: дневной, ночной, родной, основной (but
+  // смешной, больной, дурной have degrees)
+  if (EndsWith(w, u"ной") && w.size() > 4) {
+    char16_t c = w[w.size() - 4];
+    bool known = EndsWith(w, u"дурной") || EndsWith(w, u"чудной") || EndsWith(w, u"озорной");
+    if (!IsVowel(c) && c != u'ш' && c != u'ж' && c != u'л' && c != u'ь' && !known) return true;
+  }
   for (std::u16string_view e : {u"янный", u"яный"})
     if (EndsWith(w, e) && w.size() > e.size()) {
       char16_t c = w[w.size() - e.size() - 1];

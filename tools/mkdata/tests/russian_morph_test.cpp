@@ -174,10 +174,11 @@ TEST(RussianNouns, GivenPluralKeepsTheSpellingRules) {
 
 TEST(RussianAdjectives, OnlyQualitativeAdjectivesHaveDegrees) {
   for (auto w : {u"деревянный", u"серебряный", u"первый", u"второй", u"третий", u"четвёртый", u"двадцатый",
-                 u"сотый", u"летний", u"вчерашний", u"русский", u"городской", u"бывший", u"следующий"})
+                 u"сотый", u"летний", u"вчерашний", u"русский", u"городской", u"бывший", u"следующий",
+                 u"дневной", u"ночной", u"родной"})
     EXPECT_TRUE(RusLooksRelative(w)) << U8(w);
   for (auto w : {u"новый", u"красивый", u"постоянный", u"пьяный", u"синий", u"древний", u"плоский",
-                 u"высокий", u"большой", u"хороший", u"тёплый"})
+                 u"высокий", u"большой", u"хороший", u"тёплый", u"смешной", u"больной", u"дурной"})
     EXPECT_FALSE(RusLooksRelative(w)) << U8(w);
   TRusAdjInfo rel;
   rel.Qualitative = false;
