@@ -277,6 +277,8 @@ bool RusLooksRelative(const std::u16string& w) {
     if (EndsWith(w, e)) return true;
   // stressed -ной after a consonant: дневной, ночной, родной, основной (but
   // смешной, больной, дурной have degrees)
+  if (EndsWith(w, u"овой") || EndsWith(w, u"евой") || EndsWith(w, u"яной") || w.starts_with(u"еже"))
+    return true;  // годовой, ледяной, шерстяной, ежедневный
   if (EndsWith(w, u"ной") && w.size() > 4) {
     char16_t c = w[w.size() - 4];
     bool known = EndsWith(w, u"дурной") || EndsWith(w, u"чудной") || EndsWith(w, u"озорной");
@@ -411,12 +413,17 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   if (info.Perfective) {
     std::u16string root = Last(pm) == u'л' ? Cut(pm, 1) : pm;
     ger = r ? root + (Last(pm) == u'л' ? u"вшись" : u"шись") : root + (Last(pm) == u'л' ? u"в" : u"ши");
+    // -нуть verbs that lose -ну- in the past keep it here: возникнув, достигнув
+    if (!r && Last(pm) != u'л' && EndsWith(b, u"нуть")) ger = Cut(b, 2) + u"в";
   } else {
     std::u16string g = GivingVerb(b) ? Cut(b, 2) : z;
     ger = Refl(g + (Sibilant(Last(g)) ? u"а" : u"я"), r);
   }
   v[14] = Get(o, "ger", ger);
   std::u16string pap = Last(pm) == u'л' ? Cut(pm, 1) + u"вший" : pm + u"ший";
+  // imperfective -нуть verbs that lose -ну- in the past keep it in the
+  // participle (мёрзнуть: мёрз, мёрзнувший); perfective ones do not (возникший)
+  if (!info.Perfective && Last(pm) != u'л' && EndsWith(b, u"нуть")) pap = Cut(b, 2) + u"вший";
   pap = Get(o, "pap", pap);
   std::u16string pst = Cut(pap, 2);
   v[15] = pap + (r ? u"ся" : u"");

@@ -45,7 +45,7 @@ std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusA
 // True for an adjective whose form says it is relative, with no degrees:
 // ordinals (первый, двадцатый), -ский/-цкий/-ской, soft -ний (летний,
 // вечерний), stressed -ной after a consonant other than ш, ж, л (дневной,
-// родной), material -янный/-яный after a consonant (деревянный,
+// родной), -овой/-евой/-яной (годовой, ледяной), еже- (ежедневный), material -янный/-яный after a consonant (деревянный,
 // серебряный), participles in -вший, -ющий, -ущий (бывший, следующий);
 // a few qualitative words with such endings (синий, древний, плоский) are
 // known exceptions.

@@ -120,8 +120,10 @@ bool TatIsBack(const std::u16string& lemma, const TTatFlags& flags) {
   const std::u16string word = LastWord(lemma);
   if (flags.Loan) {
     // loans take back suffixes whatever their last vowel (такси, кофе,
-    // билет), except those in -ия/-ие and after a soft sign (фамилия)
-    if (EndsWith(word, u"ия") || EndsWith(word, u"ие")) return false;
+    // билет), except those ending in й + vowel after и/е or a soft sign
+    // (фамилия, идея, здание, печенье) and those in a soft sign (роль)
+    for (std::u16string_view e : {u"ия", u"ея", u"ие", u"ье"})
+      if (EndsWith(word, e)) return false;
     return !(word.size() >= 2 && word.back() == u'ь' && !IsVowel(word[word.size() - 2]));
   }
   // a final ь after a consonant marks a front word (шигырь, яшь, сәгать)

@@ -21,7 +21,7 @@ struct TTatFlags {
   bool Syncope = false;    // the last stem vowel drops before a vowel (халык -> халкы)
   bool Voiceless = false;  // final voiced consonant counts as voiceless (клуб -> клубка)
   bool Px3 = false;        // the lemma already ends in a 3rd-person possessive (ишегалды)
-  bool Loan = false;       // Russian loan: back unless it ends in -ия/-ие/-ь; final -и is a plain
+  bool Loan = false;       // Russian loan: back unless it ends in -ия/-ея/-ие/-ье/-ь; final -и is a plain
                            // vowel (такси -> таксисы, таксим), not the native [ий] (әти -> әтием)
   int Aorist = 0;          // consonant verb stems: 0 by syllables, 1 -ар, 2 -ыр
   std::u16string Present;  // irregular present/-а converb stem (йөр -> йөри)

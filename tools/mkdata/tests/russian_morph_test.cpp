@@ -139,6 +139,14 @@ TEST(RussianVerbs, ConjugationsAndAlternations) {
   EXPECT_EQ(v(u"нести", false, {{"1s", u"несу"}, {"3s", u"несёт"}, {"pm", u"нёс"}, {"pap", u"нёсший"}}),
             "нести неси несу несёшь несёт несите несём несёте несут нёс несла несло несли неся "
             "нёсший нёсшая нёсшее нёсшие");
+  // -нуть verbs whose past drops -ну-: the gerund and (imperfective) the
+  // participle keep it
+  auto arise = RusVerbForms(u"возникнуть", {true, {{"1s", u"возникну"}, {"3s", u"возникнет"}, {"pm", u"возник"}}});
+  EXPECT_EQ(U8(arise[10]) + " " + U8(arise[11]) + " " + U8(arise[14]) + " " + U8(arise[15]),
+            "возник возникла возникнув возникший");
+  auto freeze = RusVerbForms(u"мёрзнуть", {false, {{"1s", u"мёрзну"}, {"3s", u"мёрзнет"}, {"pm", u"мёрз"}}});
+  EXPECT_EQ(U8(freeze[10]) + " " + U8(freeze[15]), "мёрз мёрзнувший");
+  EXPECT_EQ(U8(RusVerbForms(u"крикнуть", {true, {}})[14]), "крикнув");
   EXPECT_THROW(RusVerbForms(u"мочь", {}), std::invalid_argument);
   EXPECT_EQ(U8(RusPresentParticiple(u"читать", {})), "читающий");
   EXPECT_EQ(Join(RusVerbForms(u"лаять", {}), 3, 6), "лаю лаешь лает");
@@ -175,7 +183,7 @@ TEST(RussianNouns, GivenPluralKeepsTheSpellingRules) {
 TEST(RussianAdjectives, OnlyQualitativeAdjectivesHaveDegrees) {
   for (auto w : {u"деревянный", u"серебряный", u"первый", u"второй", u"третий", u"четвёртый", u"двадцатый",
                  u"сотый", u"летний", u"вчерашний", u"русский", u"городской", u"бывший", u"следующий",
-                 u"дневной", u"ночной", u"родной"})
+                 u"дневной", u"ночной", u"родной", u"годовой", u"ледяной", u"ежедневный"})
     EXPECT_TRUE(RusLooksRelative(w)) << U8(w);
   for (auto w : {u"новый", u"красивый", u"постоянный", u"пьяный", u"синий", u"древний", u"плоский",
                  u"высокий", u"большой", u"хороший", u"тёплый", u"смешной", u"больной", u"дурной"})

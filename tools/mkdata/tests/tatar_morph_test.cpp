@@ -260,7 +260,8 @@ TEST(TatarLoans, BackHarmonyAndPlainVowelPossessives) {
   for (auto [code, form] : taxiForms) EXPECT_EQ(U8(taxi[code]), form) << "такси code " << code;
   for (auto [word, dat, px3] : {std::tuple{u"кофе", "кофега", "кофесы"}, std::tuple{u"шоссе", "шоссега", "шоссесы"},
                                 std::tuple{u"пианино", "пианинога", "пианиносы"},
-                                std::tuple{u"фамилия", "фамилиягә", "фамилиясе"}}) {
+                                std::tuple{u"фамилия", "фамилиягә", "фамилиясе"},
+                                std::tuple{u"идея", "идеягә", "идеясе"}, std::tuple{u"печенье", "печеньегә", "печеньесе"}}) {
     auto f = TatNounForms(word, loan);
     EXPECT_EQ(U8(f[3]), dat);
     EXPECT_EQ(U8(f[19]), px3);
