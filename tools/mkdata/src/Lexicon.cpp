@@ -138,7 +138,10 @@ std::vector<std::u16string> SplitCommas(const std::u16string& s) {
 
 // The Tatar flag groups a lemma of several words takes from the entry of
 // its last word when it says nothing of that group itself: "җавап бир"
-// conjugates like "бир" (t:ir), "яңа ел" declines like "ел" (t:back).
+// conjugates like "бир" (t:ir), "яңа ел" declines like "ел" (t:back). A
+// further meaning of a one-word lemma likewise inflects like the first entry
+// of that word that has Tatar flags (кайт "вернуться" t:ir, кайт
+// "возвратиться" with no flag: both кайтыр).
 void InheritLastWordFlags(std::vector<TEntry>& list) {
   static const std::vector<std::vector<std::string>> Groups = {
       {"t:back", "t:front"}, {"t:ar", "t:ir"}, {"t:novoice"}, {"t:syncope"}, {"t:T"}, {"t:loan"}};
@@ -158,9 +161,8 @@ void InheritLastWordFlags(std::vector<TEntry>& list) {
     }
   for (auto& e : list) {
     size_t sp = e.Tat.rfind(u' ');
-    if (sp == std::u16string::npos) continue;
-    auto it = single.find(e.Tat.substr(sp + 1));
-    if (it == single.end()) continue;
+    auto it = single.find(sp == std::u16string::npos ? e.Tat : e.Tat.substr(sp + 1));
+    if (it == single.end() || it->second == &e) continue;
     const TEntry& last = *it->second;
     for (auto& group : Groups) {
       bool own = false;

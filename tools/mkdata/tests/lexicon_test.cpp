@@ -152,7 +152,9 @@ TEST_F(LexiconFolder, MultiWordLemmasTakeTheirLastWordsFlags) {
         "ит\tделать\n"
         "ярдәм ит\tпомогать\n"
         "йөр\tходить\tt:ir t:pres=йөри 1s=хожу 3s=ходит\n"
-        "күчеп йөр\tкочевать\n");
+        "күчеп йөр\tкочевать\n"
+        "кайт\tвозвратиться\t< p 1s=возвращу 3s=возвратит\n"
+        "кайт\tвернуться\tt:ir p\n");
   Write("nouns.tsv",
         "ел\tгод\tt:back\n"
         "яңа ел\tНовый год\t>\n"
@@ -168,6 +170,9 @@ TEST_F(LexiconFolder, MultiWordLemmasTakeTheirLastWordsFlags) {
   EXPECT_EQ(form(TatVerbList(Find(lx.Verbs, u"җавап бир")), 65), "җавап бирер");
   EXPECT_EQ(form(TatVerbList(Find(lx.Verbs, u"ярдәм ит")), 65), "ярдәм итәр");
   EXPECT_EQ(form(TatVerbList(Find(lx.Verbs, u"күчеп йөр")), 17), "күчеп йөри");
+  // every meaning of one Tatar verb conjugates alike, whichever carries the flag
+  for (auto& e : lx.Verbs)
+    if (e.Tat == u"кайт") EXPECT_EQ(form(TatVerbList(e), 5), "кайтырга") << U8(e.Rus);
   EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"яңа ел")), 3), "яңа елга");
   // a noun spelt as its Russian word is a loan: back harmony, -сы
   EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"такси")), 3), "таксига");
