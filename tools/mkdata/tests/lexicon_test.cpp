@@ -172,7 +172,9 @@ TEST_F(LexiconFolder, MultiWordLemmasTakeTheirLastWordsFlags) {
   EXPECT_EQ(form(TatVerbList(Find(lx.Verbs, u"күчеп йөр")), 17), "күчеп йөри");
   // every meaning of one Tatar verb conjugates alike, whichever carries the flag
   for (auto& e : lx.Verbs)
-    if (e.Tat == u"кайт") EXPECT_EQ(form(TatVerbList(e), 5), "кайтырга") << U8(e.Rus);
+    if (e.Tat == u"кайт") {
+      EXPECT_EQ(form(TatVerbList(e), 5), "кайтырга") << U8(e.Rus);
+    }
   EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"яңа ел")), 3), "яңа елга");
   // a noun spelt as its Russian word is a loan: back harmony, -сы
   EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"такси")), 3), "таксига");
