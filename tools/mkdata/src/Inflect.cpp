@@ -78,6 +78,7 @@ TTatFlags TatFlagsOf(const TEntry& e) {
   TTatFlags f;
   if (e.Flags.count("t:back")) f.Harmony = 1;
   if (e.Flags.count("t:front")) f.Harmony = -1;
+  f.Loan = e.Flags.count("t:loan") > 0;
   f.NoVoice = e.Flags.count("t:novoice") > 0;
   f.Syncope = e.Flags.count("t:syncope") > 0;
   f.Voiceless = e.Flags.count("t:T") > 0;
@@ -140,11 +141,21 @@ TRusNoun RusNounOf(const TEntry& e) {
   });
 }
 
+bool RusAdjIsQualitative(const TEntry& e) {
+  if (e.Flags.count("qual") || e.Flags.count("short")) return true;
+  for (const char* key : {"cmp", "sm", "sf", "sn", "sp"})
+    if (e.Values.count(key)) return true;
+  if (e.Flags.count("rel")) return false;
+  return !RusLooksRelative(e.Rus);
+}
+
 std::vector<std::u16string> RusAdjOf(const TEntry& e) {
   return Guard(e, [&] {
     TRusAdjInfo info;
     info.Short = e.Flags.count("short") > 0;
-    for (auto& [k, v] : e.Values) info.Forms[k] = v;
+    for (auto& [k, v] : e.Values)
+      if (k.rfind("t:", 0) != 0) info.Forms[k] = v;
+    info.Qualitative = RusAdjIsQualitative(e);
     auto v = RusAdjForms(e.Rus, info);
     NoYo(v);
     return v;

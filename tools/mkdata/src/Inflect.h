@@ -27,6 +27,11 @@ struct TRusNoun {
 };
 TRusNoun RusNounOf(const TEntry& e);
 
+// Whether a Russian adjective has degrees (comparative, short forms):
+// "qual", "short" or a given cmp=/sm=... say yes, "rel" says no, and
+// otherwise the form decides (RusLooksRelative).
+bool RusAdjIsQualitative(const TEntry& e);
+
 // Russian adjective forms, v numbering 1-33 (see RusAdjForms).
 std::vector<std::u16string> RusAdjOf(const TEntry& e);
 

@@ -37,14 +37,14 @@ std::string Trim(const std::string& s) {
 
 // Flags allowed per source file; "t:" flags are the Tatar side.
 const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree",
-                                         "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3"};
+                                         "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
-                                        "np", "gp", "dp", "ap", "ip", "pp"};
+                                        "np", "gp", "dp", "ap", "ip", "pp", "hom"};
 const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
 const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
-                                        "pf", "ger", "pap", "prp", "t:pres"};
-const std::set<std::string> AdjFlags = {"short", "t:back", "t:front", "t:novoice"};
-const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp"};
+                                        "pf", "ger", "pap", "prp", "t:pres", "hom"};
+const std::set<std::string> AdjFlags = {"short", "qual", "rel", "t:back", "t:front", "t:novoice"};
+const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp", "hom"};
 const std::set<std::string> NoFlags = {};
 // "direct": the word is also looked up whole, before any analysis, so that
 // an adverb such as иртәгә wins over the noun form it resembles.
@@ -72,6 +72,8 @@ void ParseOptions(TEntry& e, const std::u16string& cell, const std::set<std::str
       if (!keys.count(key)) Fail(e.Place, "unknown form key \"" + key + "\"");
       std::string value = tok.substr(eq + 1);
       if (value.empty()) Fail(e.Place, "empty value for \"" + key + "\"");
+      if (key == "hom" && (value.size() != 1 || value[0] < '2' || value[0] > '9'))
+        Fail(e.Place, "hom= takes a homonym number 2-9 (the first meaning has none)");
       e.Values[key] = zentrok::Utf8ToUtf16(value);
     } else {
       if (!flags.count(tok)) Fail(e.Place, "unknown flag \"" + tok + "\"");
@@ -109,7 +111,7 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
                           "); mark extra meanings with \"<\"");
     }
     if (uniqueRus && e.ToTat) {
-      auto [it, fresh] = seenRus.emplace(e.Rus, e.Place.Line);
+      auto [it, fresh] = seenRus.emplace(RusKey(e), e.Place.Line);
       if (!fresh)
         Fail(e.Place, "duplicate Russian entry (first at line " + std::to_string(it->second) +
                           "); mark extra meanings with \">\"");
@@ -134,7 +136,52 @@ std::vector<std::u16string> SplitCommas(const std::u16string& s) {
   return v;
 }
 
+// The Tatar flag groups a lemma of several words takes from the entry of
+// its last word when it says nothing of that group itself: "җавап бир"
+// conjugates like "бир" (t:ir), "яңа ел" declines like "ел" (t:back). A
+// further meaning of a one-word lemma likewise inflects like the first entry
+// of that word that has Tatar flags (кайт "вернуться" t:ir, кайт
+// "возвратиться" with no flag: both кайтыр).
+void InheritLastWordFlags(std::vector<TEntry>& list) {
+  static const std::vector<std::vector<std::string>> Groups = {
+      {"t:back", "t:front"}, {"t:ar", "t:ir"}, {"t:novoice"}, {"t:syncope"}, {"t:T"}, {"t:loan"}};
+  auto tatarSide = [](const TEntry& e) {
+    for (auto& f : e.Flags)
+      if (f.rfind("t:", 0) == 0) return true;
+    for (auto& [k, v] : e.Values)
+      if (k.rfind("t:", 0) == 0) return true;
+    return false;
+  };
+  std::map<std::u16string, const TEntry*> single;
+  for (auto& e : list)
+    if (e.Tat.find(u' ') == std::u16string::npos) {
+      auto [it, fresh] = single.emplace(e.Tat, &e);
+      // the first entry with Tatar flags speaks for the word
+      if (!fresh && !tatarSide(*it->second) && tatarSide(e)) it->second = &e;
+    }
+  for (auto& e : list) {
+    size_t sp = e.Tat.rfind(u' ');
+    auto it = single.find(sp == std::u16string::npos ? e.Tat : e.Tat.substr(sp + 1));
+    if (it == single.end() || it->second == &e) continue;
+    const TEntry& last = *it->second;
+    for (auto& group : Groups) {
+      bool own = false;
+      for (auto& f : group) own = own || e.Flags.count(f) > 0;
+      if (own) continue;
+      for (auto& f : group)
+        if (last.Flags.count(f)) e.Flags.insert(f);
+    }
+    if (!e.Values.count("t:pres"))
+      if (auto p = last.Values.find("t:pres"); p != last.Values.end()) e.Values.emplace("t:pres", p->second);
+  }
+}
+
 }  // namespace
+
+std::u16string RusKey(const TEntry& e) {
+  auto it = e.Values.find("hom");
+  return it == e.Values.end() ? e.Rus : e.Rus + u"#" + it->second;
+}
 
 std::vector<TSourceLine> ReadSource(const std::string& path, int minCells, int maxCells) {
   std::ifstream in(path, std::ios::binary);
@@ -259,21 +306,22 @@ TLexicon LoadLexicon(const std::string& folder) {
     lx.PinnedVerbs.push_back(std::move(e));
   }
   // an entry that says nothing about its Russian word borrows what another
-  // entry with the same Russian word says (a second Tatar synonym)
+  // entry with the same Russian word (and homonym number) says: a second
+  // Tatar synonym
   for (auto* list : {&lx.Nouns, &lx.Adjectives, &lx.Verbs}) {
     auto russianSide = [](const TEntry& e) {
       for (auto& f : e.Flags)
         if (f.rfind("t:", 0) != 0) return true;
       for (auto& [k, v] : e.Values)
-        if (k.rfind("t:", 0) != 0) return true;
+        if (k.rfind("t:", 0) != 0 && k != "hom") return true;
       return false;
     };
     std::map<std::u16string, const TEntry*> described;
     for (auto& e : *list)
-      if (russianSide(e)) described.emplace(e.Rus, &e);
+      if (russianSide(e)) described.emplace(RusKey(e), &e);
     for (auto& e : *list) {
       if (russianSide(e)) continue;
-      auto it = described.find(e.Rus);
+      auto it = described.find(RusKey(e));
       if (it == described.end()) continue;
       for (auto& f : it->second->Flags)
         if (f.rfind("t:", 0) != 0) e.Flags.insert(f);
@@ -286,13 +334,18 @@ TLexicon LoadLexicon(const std::string& folder) {
     bool own = v.Flags.count("p") > 0;
     for (auto& [k, val] : v.Values)
       if (k.rfind("t:", 0) != 0) own = true;
-    if (own) continue;
+    if (own) continue;  // also a homonym (hom=): pins name the first meaning
     for (auto& p : lx.PinnedVerbs)
       if (p.Rus == v.Rus) {
         for (auto& [k, val] : p.Values) v.Values.emplace(k, val);
         if (p.Flags.count("p")) v.Flags.insert("p");
       }
   }
+  for (auto& e : lx.Nouns)
+    if (zentrok::KeyCompare(e.Tat, e.Rus) == 0) e.Flags.insert("t:loan");
+  InheritLastWordFlags(lx.Nouns);
+  InheritLastWordFlags(lx.Adjectives);
+  InheritLastWordFlags(lx.Verbs);
   return lx;
 }
 

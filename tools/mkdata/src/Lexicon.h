@@ -89,6 +89,10 @@ struct TLexicon {
   std::vector<TEntry> PinnedVerbs;
 };
 
+// The Russian side's identity: the Russian word, and "#N" for a homonym
+// marked hom=N (болеть "to be ill" and болеть#2 "to hurt" conjugate apart).
+std::u16string RusKey(const TEntry& e);
+
 // Reads every source file of the folder and checks the entries.
 TLexicon LoadLexicon(const std::string& folder);
 

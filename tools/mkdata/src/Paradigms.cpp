@@ -28,6 +28,9 @@ TSplit SplitForms(const TFormList& forms) {
 int TParadigmSet::Number(const TEndingSet& endings) {
   auto it = FSets.find(endings);
   if (it != FSets.end()) return it->second;
+  if (FNext > FLimit)
+    throw TParadigmLimitError(FWhat + ": more than " + std::to_string(FLimit) +
+                              " paradigms, the most its table can number");
   int n = FNext++;
   FSets.emplace(endings, n);
   return n;
@@ -41,8 +44,13 @@ std::vector<std::pair<int, const TEndingSet*>> TParadigmSet::All() const {
 }
 
 void TEndingIndex::Add(int paradigm, const TEndingSet& endings, int shift) {
-  (void)shift;
+  const int maxParadigm = shift >= 16 ? 32767 : (1 << (16 - shift)) - 1;
+  if (paradigm < 0 || paradigm > maxParadigm)
+    throw TParadigmLimitError("paradigm " + std::to_string(paradigm) + " does not fit an ending table (at most " +
+                              std::to_string(maxParadigm) + ")");
   for (const auto& [code, ending] : endings) {
+    if (code < 0 || code >= (1 << shift))
+      throw TParadigmLimitError("form code " + std::to_string(code) + " does not fit an ending table");
     auto& row = FRows[ending];
     std::pair<int, int> e{code, paradigm};
     if (std::find(row.begin(), row.end(), e) == row.end()) row.push_back(e);

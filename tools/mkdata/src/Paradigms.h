@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,10 +25,19 @@ struct TSplit {
 // The stem is the longest common prefix of all non-empty forms.
 TSplit SplitForms(const TFormList& forms);
 
-// Numbers ending sets from First upward in order of first appearance.
+// A paradigm number or form code that does not fit the field a table keeps
+// it in.
+class TParadigmLimitError : public std::length_error {
+public:
+  using std::length_error::length_error;
+};
+
+// Numbers ending sets from First upward in order of first appearance, up to
+// Limit; one more raises TParadigmLimitError naming the set (What).
 class TParadigmSet {
 public:
-  explicit TParadigmSet(int first = 1) : FNext(first) {}
+  explicit TParadigmSet(std::string what = "paradigms", int limit = 32767, int first = 1)
+      : FWhat(std::move(what)), FLimit(limit), FNext(first) {}
   int Number(const TEndingSet& endings);
   int Count() const { return static_cast<int>(FSets.size()); }
   // (number, endings) in number order.
@@ -35,6 +45,8 @@ public:
 
 private:
   std::map<TEndingSet, int> FSets;
+  std::string FWhat;
+  int FLimit;
   int FNext;
 };
 
@@ -42,6 +54,9 @@ private:
 // then paradigm; used to build every ending table.
 class TEndingIndex {
 public:
+  // Shift 8 keeps paradigm x 256 + code in 16 bits (paradigm <= 255, code
+  // <= 255), shift 16 paradigm x 65536 + code (paradigm <= 32767, code <=
+  // 65535); anything larger raises TParadigmLimitError.
   void Add(int paradigm, const TEndingSet& endings, int shift);
   const std::map<std::u16string, std::vector<std::pair<int, int>>>& Rows() const { return FRows; }
   // The codes of one ending row, ordered.

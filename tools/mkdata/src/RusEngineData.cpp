@@ -32,7 +32,8 @@ std::u16string FoldYo(std::u16string s) {
 // One word class: Russian stems and endings, Tatar stems and endings.
 class TClassTables {
 public:
-  explicit TClassTables(std::string name) : FName(std::move(name)) {}
+  explicit TClassTables(std::string name)
+      : FName(std::move(name)), FRusSet(FName + " (Russian)"), FTatSet(FName + " (Tatar)") {}
 
   // Adds one lemma pair. Russian forms carry form ids, Tatar forms the
   // 0-based Tatar codes.
@@ -42,7 +43,6 @@ public:
     if (r.Endings.empty() || t.Endings.empty()) return;
     int rp = FRusSet.Number(r.Endings);
     int tp = FTatSet.Number(t.Endings);
-    if (rp > 32767 || tp > 32767) throw TLexiconError(FName + ": more than 32767 paradigms");
     FRusIdx.Add(rp, r.Endings, 16);
     if (FTatWritten.insert(tp).second)
       for (auto& [code, ending] : t.Endings) FCodes.AddRow({int32_t(tp * 65536 + code), ending});

@@ -108,7 +108,13 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
     }
   } else if (Last(L) == u'ь' && info.Gender == 2) {
     secondDecl = false;
-    std::u16string st = Cut(L, 1);
+    // a fleeting vowel drops everywhere but the nominative, accusative and
+    // instrumental singular (любовь -> любви, любовью); a given genitive
+    // singular also names the plural stem (лжи -> лжи, лжей), since the two
+    // are always alike in this declension
+    std::u16string st = info.Fleeting ? Cut(DropFleeting(L), 1) : Cut(L, 1);
+    auto gs = info.Forms.find("gs");
+    if (gs != info.Forms.end() && Last(gs->second) == u'и' && gs->second.size() >= 2) st = Cut(gs->second, 1);
     bool sib = Sibilant(Last(st));
     f = {L, st + u"и", st + u"и", L, L + u"ю", st + u"и",
          st + u"и", st + u"ей", st + (sib ? u"ам" : u"ям"), u"", st + (sib ? u"ами" : u"ями"),
@@ -149,24 +155,43 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
            st + u"ам", u"", st + u"ами", st + u"ах"};
     }
   }
-  // a given nominative plural brings its own oblique plural stem
-  static const char* Keys[12] = {"ns", "gs", "ds", "as", "is", "ps", "np", "gp", "dp", "ap", "ip", "pp"};
+  // a given nominative plural brings its own oblique plural stem; the
+  // endings keep the spelling rules after hushing sounds, ц and к/г/х
+  // (сторожа -> сторожей, долги -> долгов, учителя -> учителей)
   auto np = info.Forms.find("np");
-  if (np != info.Forms.end() && !info.Indeclinable && info.Gender == 1) {
+  // (feminine and neuter plurals keep the zero genitive unless they end in
+  // -ья or a soft -и: деревья -> деревьев, матери -> матерей)
+  if (np != info.Forms.end() && !info.Indeclinable && info.Gender != 4 && np->second.size() >= 2) {
     const std::u16string& v = np->second;
+    const bool masc = info.Gender == 1;
     std::u16string b = Cut(v, 1);
+    char16_t s = Last(b);
+    bool hard = Velar(s) || Sibilant(s) || s == u'ц';
+    std::u16string gp;
+    bool soft = false;
     if (EndsWith(v, u"ья")) {
-      f[7] = b + u"ев"; f[8] = b + u"ям"; f[10] = b + u"ями"; f[11] = b + u"ях";
-    } else if (Last(v) == u'я') {
-      f[7] = b + u"ей"; f[8] = b + u"ям"; f[10] = b + u"ями"; f[11] = b + u"ях";
-    } else if (Last(v) == u'а') {
-      f[7] = b + u"ов"; f[8] = b + u"ам"; f[10] = b + u"ами"; f[11] = b + u"ах";
-    } else if (Last(v) == u'и') {
-      bool soft = !Velar(Last(b)) && !Sibilant(Last(b));
-      f[7] = b + u"ей"; f[8] = b + (soft ? u"ям" : u"ам");
-      f[10] = b + (soft ? u"ями" : u"ами"); f[11] = b + (soft ? u"ях" : u"ах");
+      gp = b + u"ев";
+      soft = true;
+    } else if (Last(v) == u'я' && masc) {
+      gp = b + u"ей";
+      soft = true;
+    } else if (masc && (Last(v) == u'а' || Last(v) == u'ы' || (Last(v) == u'и' && hard))) {
+      gp = b + (Sibilant(s) ? u"ей" : (s == u'ц' && !end) ? u"ев" : u"ов");
+    } else if (Last(v) == u'и' && IsVowel(s)) {
+      gp = b + u"ев";  // музеи -> музеев
+      soft = true;
+    } else if (Last(v) == u'и' && !hard) {
+      gp = b + u"ей";
+      soft = true;
+    }
+    if (!gp.empty()) {
+      f[7] = gp;
+      f[8] = b + (soft ? u"ям" : u"ам");
+      f[10] = b + (soft ? u"ями" : u"ами");
+      f[11] = b + (soft ? u"ях" : u"ах");
     }
   }
+  static const char* Keys[12] = {"ns", "gs", "ds", "as", "is", "ps", "np", "gp", "dp", "ap", "ip", "pp"};
   for (int i = 0; i < 12; ++i)
     if (i != 3 && i != 9) f[i] = Get(info.Forms, Keys[i], f[i]);
   if (info.Gender == 4)
@@ -214,6 +239,7 @@ std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusA
   } else {
     cmp = st + u"ее";
   }
+  if (!info.Qualitative) return v;
   v[29] = Get(info.Forms, "cmp", cmp);
   // short forms: given, asked for, or made for a plain hard stem (красив,
   // нужен: a vowel goes between a consonant and the final н)
@@ -237,6 +263,33 @@ std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusA
     v[33] = Get(info.Forms, "sp", st + Y);
   }
   return v;
+}
+
+bool RusLooksRelative(const std::u16string& w) {
+  static const std::u16string_view Endings[] = {
+      u"первый", u"второй",  u"третий", u"четвёртый", u"четвертый", u"пятый",    u"шестой",
+      u"седьмой", u"восьмой", u"девятый", u"десятый",  u"цатый",     u"сороковой", u"сотый",
+      u"тысячный", u"миллионный", u"ский", u"цкий", u"ской", u"цкой", u"ний", u"вший", u"ющий", u"ущий"};
+  // qualitative despite their ending
+  for (std::u16string_view e : {u"плоский", u"броский", u"синий", u"древний", u"искренний", u"поздний", u"ранний"})
+    if (EndsWith(w, e)) return false;
+  for (auto e : Endings)
+    if (EndsWith(w, e)) return true;
+  // stressed -ной after a consonant: дневной, ночной, родной, основной (but
+  // смешной, больной, дурной have degrees)
+  if (EndsWith(w, u"овой") || EndsWith(w, u"евой") || EndsWith(w, u"яной") || w.starts_with(u"еже"))
+    return true;  // годовой, ледяной, шерстяной, ежедневный
+  if (EndsWith(w, u"ной") && w.size() > 4) {
+    char16_t c = w[w.size() - 4];
+    bool known = EndsWith(w, u"дурной") || EndsWith(w, u"чудной") || EndsWith(w, u"озорной");
+    if (!IsVowel(c) && c != u'ш' && c != u'ж' && c != u'л' && c != u'ь' && !known) return true;
+  }
+  for (std::u16string_view e : {u"янный", u"яный"})
+    if (EndsWith(w, e) && w.size() > e.size()) {
+      char16_t c = w[w.size() - e.size() - 1];
+      if (!IsVowel(c) && c != u'ь' && c != u'ъ') return true;
+    }
+  return false;
 }
 
 std::vector<std::u16string> RusParticipleDeclension(const std::u16string& masc) {
@@ -360,12 +413,17 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   if (info.Perfective) {
     std::u16string root = Last(pm) == u'л' ? Cut(pm, 1) : pm;
     ger = r ? root + (Last(pm) == u'л' ? u"вшись" : u"шись") : root + (Last(pm) == u'л' ? u"в" : u"ши");
+    // -нуть verbs that lose -ну- in the past keep it here: возникнув, достигнув
+    if (!r && Last(pm) != u'л' && EndsWith(b, u"нуть")) ger = Cut(b, 2) + u"в";
   } else {
     std::u16string g = GivingVerb(b) ? Cut(b, 2) : z;
     ger = Refl(g + (Sibilant(Last(g)) ? u"а" : u"я"), r);
   }
   v[14] = Get(o, "ger", ger);
   std::u16string pap = Last(pm) == u'л' ? Cut(pm, 1) + u"вший" : pm + u"ший";
+  // imperfective -нуть verbs that lose -ну- in the past keep it in the
+  // participle (мёрзнуть: мёрз, мёрзнувший); perfective ones do not (возникший)
+  if (!info.Perfective && Last(pm) != u'л' && EndsWith(b, u"нуть")) pap = Cut(b, 2) + u"вший";
   pap = Get(o, "pap", pap);
   std::u16string pst = Cut(pap, 2);
   v[15] = pap + (r ? u"ся" : u"");

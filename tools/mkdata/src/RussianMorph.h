@@ -31,14 +31,25 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
 int RusGuessGender(const std::u16string& lemma);
 
 struct TRusAdjInfo {
-  bool Short = false;  // generate short forms
-  TOverrides Forms;    // "cmp", "sm", "sf", "sn", "sp"
+  bool Qualitative = true;  // has degrees: comparative and short forms
+  bool Short = false;       // generate short forms even for a stem the rules would skip
+  TOverrides Forms;         // "cmp", "sm", "sf", "sn", "sp"
 };
 
 // Adjective forms by the v numbering of the adjective code table: 1-28
 // (nom, gen, dat, acc inanimate, acc animate, ins, prep; each m, f, n, pl)
-// and 29 comparative; 30-33 short m, f, n, pl (empty when not generated).
+// and 29 comparative; 30-33 short m, f, n, pl. A relative adjective
+// (деревянный, первый) has neither: 29-33 are empty.
 std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusAdjInfo& info);
+
+// True for an adjective whose form says it is relative, with no degrees:
+// ordinals (первый, двадцатый), -ский/-цкий/-ской, soft -ний (летний,
+// вечерний), stressed -ной after a consonant other than ш, ж, л (дневной,
+// родной), -овой/-евой/-яной (годовой, ледяной), еже- (ежедневный), material -янный/-яный after a consonant (деревянный,
+// серебряный), participles in -вший, -ющий, -ущий (бывший, следующий);
+// a few qualitative words with such endings (синий, древний, плоский) are
+// known exceptions.
+bool RusLooksRelative(const std::u16string& lemma);
 
 struct TRusVerbInfo {
   bool Perfective = false;

@@ -43,11 +43,8 @@ void SaveEndings(TOut& out, const std::string& name, const TEndingIndex& idx) {
   out.Save(name, w);
 }
 
-void CheckTatParadigms(const TParadigmSet& set, const char* what) {
-  if (set.Count() > 255)
-    throw TLexiconError(std::string(what) + ": more than 255 Tatar paradigms (" +
-                        std::to_string(set.Count()) + ")");
-}
+// The Tatar-to-Russian ending tables keep a paradigm in 8 bits.
+constexpr int TatLimit = 255;
 
 // The Russian endings of a code table, for the never-searched "flr" files.
 void SaveRusEndings(TOut& out, const std::string& name, const std::set<std::u16string>& endings) {
@@ -57,7 +54,7 @@ void SaveRusEndings(TOut& out, const std::string& name, const std::set<std::u16s
 }
 
 void BuildNouns(const TLexicon& lx, TOut& out) {
-  TParadigmSet tatSet, rusSet;
+  TParadigmSet tatSet("nouns (Tatar)", TatLimit), rusSet("nouns (Russian)");
   TEndingIndex tatIdx;
   TTextTableWriter stems, codes;
   std::set<std::u16string> rusEndings;
@@ -76,7 +73,6 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     TEndingSet key = r.Endings;
     key.emplace_back(0, rn.Animate ? u"anim" : u"inan");
     int rp = rusSet.Number(key);
-    if (rp > 32767) throw TLexiconError("nouns: more than 32767 Russian paradigms");
     stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + rn.Gender), e.Tat, e.Rus});
     if (written.insert(rp).second)
       for (auto& [code, ending] : r.Endings) {
@@ -84,7 +80,6 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
         rusEndings.insert(ending);
       }
   }
-  CheckTatParadigms(tatSet, "nouns");
   out.Report.Entries["noun"] = n;
   out.Report.Paradigms["tatengine noun (Tatar)"] = tatSet.Count();
   out.Report.Paradigms["tatengine noun (Russian)"] = rusSet.Count();
@@ -127,7 +122,7 @@ void BuildPronouns(const TLexicon& lx, TOut& out) {
 }
 
 void BuildAdjectives(const TLexicon& lx, TOut& out) {
-  TParadigmSet tatSet, rusSet;
+  TParadigmSet tatSet("adjectives (Tatar)", TatLimit), rusSet("adjectives (Russian)");
   TEndingIndex tatIdx;
   TTextTableWriter stems, rusStems, codes;
   std::set<std::u16string> rusEndings;
@@ -136,10 +131,14 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
   for (const auto& e : lx.Adjectives) {
     if (!e.ToRus) continue;
     ++n;
-    TSplit t = SplitForms(TatAdjList(e));
+    auto v = RusAdjOf(e);
+    TFormList tl = TatAdjList(e);
+    // a Russian adjective without degrees gives the Tatar -рак form nothing
+    // to become: that form is left out rather than rendered as a bare stem
+    if (v[29].empty()) std::erase_if(tl, [](const auto& f) { return f.first == 2; });
+    TSplit t = SplitForms(tl);
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
-    auto v = RusAdjOf(e);
     TFormList rl;
     for (int i = 1; i <= 29; ++i) rl.emplace_back(i, v[i]);
     TSplit r = SplitForms(rl);
@@ -152,7 +151,6 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
         rusEndings.insert(ending);
       }
   }
-  CheckTatParadigms(tatSet, "adjectives");
   out.Report.Entries["adjective"] = n;
   out.Report.Paradigms["tatengine adjective (Tatar)"] = tatSet.Count();
   out.Report.Paradigms["tatengine adjective (Russian)"] = rusSet.Count();
@@ -165,7 +163,7 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
 
 void BuildVerbs(const TLexicon& lx, TOut& out) {
   auto numbers = NumberVerbs(lx);
-  TParadigmSet tatSet, ganSet;
+  TParadigmSet tatSet("verbs (Tatar)", TatLimit), ganSet("participles (Tatar)", TatLimit);
   TEndingIndex tatIdx, ganIdx;
   TTextTableWriter stems, forms, ganStems;
   std::map<std::u16string, const TEntry*> rusVerbs;  // first entry that describes each verb
@@ -185,12 +183,13 @@ void BuildVerbs(const TLexicon& lx, TOut& out) {
     TSplit t = SplitForms(vl);
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
-    int num = numbers.at(e.Rus);
+    const std::u16string key = RusKey(e);
+    int num = numbers.at(key);
     stems.AddRow({t.Stem, Num(tp), e.Rus, Num(num), e.Tat});
     // a pinned line without options leaves the conjugation to the verb entry
-    auto it = rusVerbs.find(e.Rus);
+    auto it = rusVerbs.find(key);
     if (it == rusVerbs.end() || (it->second->Values.empty() && it->second->Flags.empty()))
-      rusVerbs[e.Rus] = &e;
+      rusVerbs[key] = &e;
 
     auto rv = RusVerbOf(e);
     auto part = RusParticipleDeclension(rv[15]);
@@ -200,14 +199,12 @@ void BuildVerbs(const TLexicon& lx, TOut& out) {
     ganStems.AddRow({g.Stem, Num(gp), rv[10], part[7], part[11], part[3], part[7], part[11],
                      part[23], part[27], part[4], part[8], part[12], part[28], e.Tat});
   }
-  for (auto& [rus, entry] : rusVerbs) {
+  for (auto& [key, entry] : rusVerbs) {
     auto v = RusVerbOf(*entry);
-    TRow row{Num(numbers.at(rus)), rus, entry->Flags.count("p") ? u"p" : u"i"};
+    TRow row{Num(numbers.at(key)), entry->Rus, entry->Flags.count("p") ? u"p" : u"i"};
     for (int k = 1; k <= 18; ++k) row.push_back(v[k]);
     forms.AddRow(std::move(row));
   }
-  CheckTatParadigms(tatSet, "verbs");
-  CheckTatParadigms(ganSet, "participles");
   out.Report.Entries["verb"] = n;
   out.Report.Entries["Russian verb (plr10)"] = (int)rusVerbs.size();
   out.Report.Paradigms["tatengine verb (Tatar)"] = tatSet.Count();
@@ -239,7 +236,7 @@ void BuildWholeWords(const std::vector<TEntry>& entries, TOut& out, const char* 
 // Numerals: the word and its case forms (алтыда, алтыдан, алтыга ...), all
 // rendered by the numeral's Russian text.
 void BuildNumerals(const TLexicon& lx, TOut& out) {
-  TParadigmSet set;
+  TParadigmSet set("numerals (Tatar)", TatLimit);
   TEndingIndex idx;
   TTextTableWriter stems;
   int n = 0;
@@ -258,7 +255,6 @@ void BuildNumerals(const TLexicon& lx, TOut& out) {
     idx.Add(p, t.Endings, 8);
     stems.AddRow({t.Stem, Num(p), e.Rus, u"0", e.Tat});
   }
-  CheckTatParadigms(set, "numerals");
   out.Report.Entries["numeral"] = n;
   SaveEndings(out, "flt05.pack", idx);
   out.Save("itfst05.pack", stems);
@@ -300,7 +296,7 @@ std::map<std::u16string, int> NumberVerbs(const TLexicon& lx) {
   }
   std::set<std::u16string> rest;
   for (auto& e : lx.Verbs)
-    if (!numbers.count(e.Rus)) rest.insert(e.Rus);
+    if (!numbers.count(RusKey(e))) rest.insert(RusKey(e));
   int next = 10000;
   for (auto& r : rest) numbers[r] = next++;
   return numbers;

@@ -10,6 +10,38 @@ const std::u16string VoicelessLetters = u"птк шсчцфхһщ";
 
 bool In(char16_t c, const std::u16string& set) { return set.find(c) != std::u16string::npos; }
 bool IsVowel(char16_t c) { return In(c, AllVowels); }
+bool EndsWith(const std::u16string& s, std::u16string_view e) {
+  return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
+}
+
+int Syllables(const std::u16string& s) {
+  int n = 0;
+  for (char16_t c : s)
+    if (IsVowel(c)) ++n;
+  return n;
+}
+
+// The last word of a lemma: after the last blank or hyphen (ата-ана -> ана),
+// or the whole lemma when that part has no vowel.
+std::u16string LastWord(const std::u16string& lemma) {
+  size_t p = lemma.find_last_of(u" -");
+  if (p == std::u16string::npos || p + 1 >= lemma.size()) return lemma;
+  std::u16string w = lemma.substr(p + 1);
+  return Syllables(w) > 0 ? w : lemma;
+}
+
+// Runs a generator on the last blank-separated word of a lemma and puts the
+// words before it, unchanged, in front of every form.
+template <class F>
+std::vector<std::u16string> OnLastWord(const std::u16string& lemma, F generate) {
+  size_t sp = lemma.rfind(u' ');
+  if (sp == std::u16string::npos || sp == 0 || sp + 1 >= lemma.size()) return generate(lemma);
+  std::vector<std::u16string> forms = generate(lemma.substr(sp + 1));
+  const std::u16string head = lemma.substr(0, sp + 1);
+  for (auto& f : forms)
+    if (!f.empty()) f = head + f;
+  return forms;
+}
 
 // The letter that decides the next suffix's consonant: the last one, looking
 // through a final ь/ъ.
@@ -83,8 +115,17 @@ char16_t Resolve(char16_t ph, bool back) {
 
 }  // namespace
 
-bool TatIsBack(const std::u16string& word, const TTatFlags& flags) {
+bool TatIsBack(const std::u16string& lemma, const TTatFlags& flags) {
   if (flags.Harmony != 0) return flags.Harmony > 0;
+  const std::u16string word = LastWord(lemma);
+  if (flags.Loan) {
+    // loans take back suffixes whatever their last vowel (такси, кофе,
+    // билет), except those ending in й + vowel after и/е or a soft sign
+    // (фамилия, идея, здание, печенье) and those in a soft sign (роль)
+    for (std::u16string_view e : {u"ия", u"ея", u"ие", u"ье"})
+      if (EndsWith(word, e)) return false;
+    return !(word.size() >= 2 && word.back() == u'ь' && !IsVowel(word[word.size() - 2]));
+  }
   // a final ь after a consonant marks a front word (шигырь, яшь, сәгать)
   if (word.size() >= 2 && word.back() == u'ь' && !IsVowel(word[word.size() - 2])) return false;
   for (size_t i = word.size(); i > 0; --i) {
@@ -169,16 +210,17 @@ struct TNounBuilder {
   }
 };
 
+// у/ү and ю end a stem like consonants: суы, аюы, сөюе.
 bool EndsInVowelForPossessive(const std::u16string& w) {
   if (w.empty()) return false;
   char16_t c = w.back();
-  return IsVowel(c) && c != u'у' && c != u'ү';
+  return IsVowel(c) && c != u'у' && c != u'ү' && c != u'ю';
 }
 
 // Possessive stems 1sg, 2sg, 3, 1pl, 2pl.
 std::array<std::u16string, 5> Possessives(const std::u16string& w, bool back, const TTatFlags& f) {
   std::array<std::u16string, 5> p;
-  if (!w.empty() && w.back() == u'и') {
+  if (!w.empty() && w.back() == u'и' && !f.Loan) {
     p = {w + (back ? u"ым" : u"ем"), w + (back ? u"ың" : u"ең"), w + (back ? u"сы" : u"се"),
          w + (back ? u"ыбыз" : u"ебез"), w + (back ? u"ыгыз" : u"егез")};
   } else if (EndsInVowelForPossessive(w)) {
@@ -193,7 +235,9 @@ std::array<std::u16string, 5> Possessives(const std::u16string& w, bool back, co
 
 }  // namespace
 
-std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTatFlags& flags) {
+namespace {
+
+std::vector<std::u16string> NounForms(const std::u16string& lemma, const TTatFlags& flags) {
   TNounBuilder b{TatIsBack(lemma, flags), flags, std::vector<std::u16string>(NounCodes + 1)};
   const bool back = b.Back;
   TTatFlags sound;  // only the sound class carries over to consonant-initial suffixes
@@ -237,17 +281,24 @@ std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTat
   return b.Out;
 }
 
-namespace {
+}  // namespace
 
-bool VowelFinal(const std::u16string& s) {
-  return !s.empty() && IsVowel(s.back()) && s.back() != u'у' && s.back() != u'ү';
+std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTatFlags& flags) {
+  return OnLastWord(lemma, [&](const std::u16string& w) { return NounForms(w, flags); });
 }
 
-int Syllables(const std::u16string& s) {
-  int n = 0;
-  for (char16_t c : s)
-    if (IsVowel(c)) ++n;
-  return n;
+namespace {
+
+// у/ү and ю ([йу]) end a verb stem like consonants: ту -> туа, туып;
+// ю -> юа, юып, юарга.
+bool VowelFinal(const std::u16string& s) {
+  return !s.empty() && IsVowel(s.back()) && s.back() != u'у' && s.back() != u'ү' && s.back() != u'ю';
+}
+
+// A vowel stem whose final е is [йе] after a vowel (бие): before a suffix
+// vowel the й fuses with it (бию, биячәк).
+bool YotFinal(const std::u16string& s) {
+  return s.size() >= 2 && s.back() == u'е' && IsVowel(s[s.size() - 2]);
 }
 
 // The present / -а converb stem: укы -> укый, эшлә -> эшли, яз -> яза.
@@ -273,15 +324,14 @@ std::u16string AoristStem(const std::u16string& s, bool back, const TTatFlags& f
 }
 
 std::u16string VerbalNoun(const std::u16string& s, bool back, const TTatFlags& f) {
+  if (YotFinal(s)) return s.substr(0, s.size() - 1) + u"ю";
   if (!s.empty() && (s.back() == u'ы' || s.back() == u'е'))
     return s.substr(0, s.size() - 1) + (back ? u"у" : u"ү");
   if (VowelFinal(s) && s.back() != u'и') return s + (back ? u"у" : u"ү");
   return TatAppend(s, u"U", back, f);
 }
 
-}  // namespace
-
-std::vector<std::u16string> TatVerbForms(const std::u16string& s, const TTatFlags& f) {
+std::vector<std::u16string> VerbForms(const std::u16string& s, const TTatFlags& f) {
   const bool back = TatIsBack(s, f);
   std::vector<std::u16string> o(VerbCodes + 1);
   auto A = [&](const std::u16string& w, const std::u16string& t) { return TatAppend(w, t, back); };
@@ -295,7 +345,7 @@ std::vector<std::u16string> TatVerbForms(const std::u16string& s, const TTatFlag
   o[1] = VerbalNoun(s, back, f);
   o[2] = s;
   o[3] = neg;
-  o[4] = A(neg, u"у");
+  o[4] = A(neg, u"U");
   const std::u16string aor = AoristStem(s, back, f);
   o[5] = A(aor, u"GA");
   o[6] = A(neg, u"скA");
@@ -311,8 +361,9 @@ std::vector<std::u16string> TatVerbForms(const std::u16string& s, const TTatFlag
   const std::u16string negPast = A(neg, u"дI");
   const std::u16string gan = A(s, u"GAн");
   const std::u16string negGan = A(neg, u"гAн");
-  const std::u16string fut =
-      VowelFinal(s) && s.back() != u'и' ? A(s, u"ячAк") : TatAppend(s, u"AчAк", back, f);
+  const std::u16string fut = YotFinal(s)                            ? A(s.substr(0, s.size() - 1), u"ячAк")
+                             : VowelFinal(s) && s.back() != u'и' ? A(s, u"ячAк")
+                                                                 : TatAppend(s, u"AчAк", back, f);
   const std::u16string negFut = A(neg, u"ячAк");
   const std::u16string negAor = A(neg, u"с");
   for (int p = 0; p < 6; ++p) {
@@ -337,7 +388,7 @@ std::vector<std::u16string> TatVerbForms(const std::u16string& s, const TTatFlag
   o[79] = A(s, u"GAч");
   o[80] = A(neg, u"гAч");
   o[81] = A(o[1], u"чI");
-  o[82] = A(neg, u"учI");
+  o[82] = A(neg, u"UчI");
   o[83] = A(gan, u"дA");
   o[84] = A(negGan, u"дA");
   const std::u16string cond = A(s, u"сA");
@@ -371,23 +422,38 @@ std::vector<std::u16string> TatVerbForms(const std::u16string& s, const TTatFlag
   return o;
 }
 
-std::vector<std::u16string> TatParticipleForms(const std::u16string& s, const TTatFlags& f) {
-  const bool back = TatIsBack(s, f);
-  TTatFlags gf;
-  gf.Harmony = back ? 1 : -1;
-  std::u16string gan = TatAppend(s, u"GAн", back, f);
-  auto noun = TatNounForms(gan, gf);
-  noun.resize(ParticipleCodes + 1);
-  return noun;
+}  // namespace
+
+std::vector<std::u16string> TatVerbForms(const std::u16string& stem, const TTatFlags& flags) {
+  return OnLastWord(stem, [&](const std::u16string& w) {
+    TTatFlags f = flags;
+    // an irregular present given for the whole lemma names its last word's
+    if (size_t sp = f.Present.rfind(u' '); sp != std::u16string::npos) f.Present.erase(0, sp + 1);
+    return VerbForms(w, f);
+  });
+}
+
+std::vector<std::u16string> TatParticipleForms(const std::u16string& lemma, const TTatFlags& flags) {
+  return OnLastWord(lemma, [&](const std::u16string& s) {
+    const bool back = TatIsBack(s, flags);
+    TTatFlags gf;
+    gf.Harmony = back ? 1 : -1;
+    const std::u16string gan = TatAppend(s, u"GAн", back, flags);
+    auto noun = NounForms(gan, gf);
+    noun.resize(ParticipleCodes + 1);
+    return noun;
+  });
 }
 
 std::vector<std::u16string> TatAdjForms(const std::u16string& lemma, const TTatFlags& flags) {
-  const bool back = TatIsBack(lemma, flags);
-  std::vector<std::u16string> o(4);
-  o[1] = lemma;
-  o[2] = TatAppend(lemma, u"рAк", back);
-  o[3] = TatAppend(lemma, u"LAр", back);
-  return o;
+  return OnLastWord(lemma, [&](const std::u16string& w) {
+    const bool back = TatIsBack(w, flags);
+    std::vector<std::u16string> o(4);
+    o[1] = w;
+    o[2] = TatAppend(w, u"рAк", back);
+    o[3] = TatAppend(w, u"LAр", back);
+    return o;
+  });
 }
 
 }  // namespace mkdata

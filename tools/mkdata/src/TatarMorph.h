@@ -2,6 +2,11 @@
 // by the sound it follows, and the stem alternations (к/г, п/б, й + vowel,
 // у/ү -> в, dropped ь). Every generator returns the forms indexed by the
 // form codes of data/CONVENTIONS.md (index 0 unused).
+//
+// A lemma of several words (ярдәм ит, аш бүлмәсе) inflects its last word
+// only: harmony, stem class and alternations are that word's, and the
+// words before it stand unchanged in every form. Harmony of a hyphenated
+// compound (ата-ана) follows its last part.
 #pragma once
 
 #include <array>
@@ -16,11 +21,13 @@ struct TTatFlags {
   bool Syncope = false;    // the last stem vowel drops before a vowel (халык -> халкы)
   bool Voiceless = false;  // final voiced consonant counts as voiceless (клуб -> клубка)
   bool Px3 = false;        // the lemma already ends in a 3rd-person possessive (ишегалды)
+  bool Loan = false;       // Russian loan: back unless it ends in -ия/-ея/-ие/-ье/-ь; final -и is a plain
+                           // vowel (такси -> таксисы, таксим), not the native [ий] (әти -> әтием)
   int Aorist = 0;          // consonant verb stems: 0 by syllables, 1 -ар, 2 -ыр
   std::u16string Present;  // irregular present/-а converb stem (йөр -> йөри)
 };
 
-// True when the word takes back-vowel suffixes.
+// True when the word takes back-vowel suffixes; decided on the last word.
 bool TatIsBack(const std::u16string& word, const TTatFlags& flags);
 
 // Appends a suffix template to a word. Placeholders: A а/ә, I ы/е, U у/ү

@@ -56,6 +56,8 @@ void DumpRussian(const mkdata::TLexicon& lx) {
     Row("adjective", e.Rus, "accs,masc,sing,anim", v[17]);
     Row("adjective", e.Rus, "accs,plur,anim", v[20]);
     Row("comparative", e.Rus, "COMP", v[29]);
+    // whether the adjective has degrees at all, against the dictionary's Qual mark
+    Row("degree", e.Rus, "Qual", RusAdjIsQualitative(e) ? u"yes" : u"no");
   }
   for (auto& e : lx.Verbs) {
     if (!seen.insert(u"v" + e.Rus).second) continue;

@@ -12,7 +12,7 @@ const Az = require('az');
 const [dumpPath, dictDir, minRateArg] = process.argv.slice(2);
 const minRate = minRateArg ? Number(minRateArg) : 0.9;
 const fold = (s) => s.replace(/ё/g, 'е').toLowerCase();
-const posOf = { noun: ['NOUN'], adjective: ['ADJF'], comparative: ['ADJF'], verb: ['INFN'],
+const posOf = { noun: ['NOUN'], adjective: ['ADJF'], comparative: ['ADJF'], degree: ['ADJF'], verb: ['INFN'],
                 gerund: ['INFN'], participle: ['INFN'] };
 
 Az.Morph.init(dictDir, (err) => {
@@ -33,6 +33,15 @@ Az.Morph.init(dictDir, (err) => {
     const s = stats[cls] || (stats[cls] = { lemmas: new Set(), forms: 0, agree: 0, unknown: new Set() });
     if (!parses.length) { s.unknown.add(lemma); continue; }
     s.lemmas.add(lemma);
+    if (cls === 'degree') {
+      // "yes" when the adjective has comparative and short forms; the
+      // dictionary marks such adjectives Qual
+      const qual = parses.some((p) => p.normalize().tag.Qual) ? 'yes' : 'no';
+      s.forms++;
+      if (form === qual) s.agree++;
+      else misses.push(`${cls}\t${lemma}\t${tags}\tours: ${form}\taz: ${qual}`);
+      continue;
+    }
     const want = tags.split(',');
     if (want.includes('impr')) want.push('excl');  // the imperative addressed to the hearer
     const candidates = new Set();

@@ -4,8 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
+#include "DataBuilder.h"
+#include "Inflect.h"
 #include "Lexicon.h"
+#include "zentrok/MyTables3.h"
+#include "zentrok/Utf.h"
+#include "zentrok_test_utf8.h"
 
 using namespace mkdata;
 namespace fs = std::filesystem;
@@ -87,6 +93,134 @@ TEST_F(LexiconFolder, ClosedListsAreChecked) {
 TEST_F(LexiconFolder, MissingFileIsReported) {
   fs::remove(Dir / "verbs.tsv");
   EXPECT_NE(ErrorOf().find("verbs.tsv: cannot open"), std::string::npos);
+}
+
+namespace {
+
+const TEntry& Find(const std::vector<TEntry>& list, const std::u16string& tat) {
+  for (auto& e : list)
+    if (e.Tat == tat) return e;
+  throw std::runtime_error("no entry " + U8(tat));
+}
+
+}  // namespace
+
+TEST_F(LexiconFolder, HomonymsKeepTheirOwnConjugation) {
+  // болеть "to be ill" (болеет) and болеть "to hurt" (болит): two verbs
+  Write("verbs.tsv",
+        "авыр\tболеть\n"
+        "авырт\tболеть\thom=2 1s=болю 3s=болит\n"
+        "сызла\tболеть\thom=2 >\n");
+  ASSERT_EQ(ErrorOf(), "");
+  TLexicon lx = LoadLexicon(Dir.string());
+  const TEntry& ill = Find(lx.Verbs, u"авыр");
+  const TEntry& hurt = Find(lx.Verbs, u"авырт");
+  const TEntry& ache = Find(lx.Verbs, u"сызла");
+  EXPECT_EQ(U8(RusVerbOf(ill)[5]), "болеет");
+  EXPECT_EQ(U8(RusVerbOf(ill)[9]), "болеют");
+  EXPECT_EQ(U8(RusVerbOf(hurt)[5]), "болит");
+  EXPECT_EQ(U8(RusVerbOf(ache)[9]), "болят");  // a synonym borrows from its own homonym
+  auto numbers = NumberVerbs(lx);
+  EXPECT_NE(numbers.at(RusKey(ill)), numbers.at(RusKey(hurt)));
+  EXPECT_EQ(numbers.at(RusKey(hurt)), numbers.at(RusKey(ache)));
+
+  // each homonym gets its own row of Russian forms, both named болеть
+  fs::path out = Dir / "out";
+  fs::create_directories(out);
+  TBuildReport report;
+  BuildTatEngineData(lx, out.string(), report);
+  zentrok::TTable plr(zentrok::Utf8ToUtf16((out / "plr10.pack").string()));
+  ASSERT_EQ(plr.RowCount(), 2);
+  std::set<std::string> thirdPersons;
+  for (int r = 0; r < plr.RowCount(); ++r) {
+    EXPECT_EQ(U8(plr.GetCell(r, 1)), "болеть");
+    thirdPersons.insert(U8(plr.GetCell(r, 7)));  // selector 5, present 3sg
+  }
+  EXPECT_EQ(thirdPersons, (std::set<std::string>{"болеет", "болит"}));
+
+  Write("verbs.tsv", "авыр\tболеть\thom=1\n");
+  EXPECT_NE(ErrorOf().find("verbs.tsv:1: hom= takes a homonym number 2-9"), std::string::npos);
+  // the duplicate check tells homonyms apart, and still finds true duplicates
+  Write("verbs.tsv", "авыр\tболеть\nавырт\tболеть\thom=2 3s=болит 1s=болю\nсызла\tболеть\thom=2\n");
+  EXPECT_NE(ErrorOf().find("verbs.tsv:3: duplicate Russian entry"), std::string::npos);
+}
+
+TEST_F(LexiconFolder, MultiWordLemmasTakeTheirLastWordsFlags) {
+  Write("verbs.tsv",
+        "бир\tдавать\tt:ir 1s=даю 3s=даёт\n"
+        "җавап бир\tотвечать\n"
+        "ит\tделать\n"
+        "ярдәм ит\tпомогать\n"
+        "йөр\tходить\tt:ir t:pres=йөри 1s=хожу 3s=ходит\n"
+        "күчеп йөр\tкочевать\n"
+        "кайт\tвозвратиться\t< p 1s=возвращу 3s=возвратит\n"
+        "кайт\tвернуться\tt:ir p\n");
+  Write("nouns.tsv",
+        "ел\tгод\tt:back\n"
+        "яңа ел\tНовый год\t>\n"
+        "такси\tтакси\tn indecl\n"
+        "фамилия\tфамилия\n");
+  ASSERT_EQ(ErrorOf(), "");
+  TLexicon lx = LoadLexicon(Dir.string());
+  auto form = [](const TFormList& l, int code) {
+    for (auto& [c, f] : l)
+      if (c == code) return U8(f);
+    return std::string();
+  };
+  EXPECT_EQ(form(TatVerbList(Find(lx.Verbs, u"җавап бир")), 65), "җавап бирер");
+  EXPECT_EQ(form(TatVerbList(Find(lx.Verbs, u"ярдәм ит")), 65), "ярдәм итәр");
+  EXPECT_EQ(form(TatVerbList(Find(lx.Verbs, u"күчеп йөр")), 17), "күчеп йөри");
+  // every meaning of one Tatar verb conjugates alike, whichever carries the flag
+  for (auto& e : lx.Verbs)
+    if (e.Tat == u"кайт") {
+      EXPECT_EQ(form(TatVerbList(e), 5), "кайтырга") << U8(e.Rus);
+    }
+  EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"яңа ел")), 3), "яңа елга");
+  // a noun spelt as its Russian word is a loan: back harmony, -сы
+  EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"такси")), 3), "таксига");
+  EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"такси")), 19), "таксисы");
+  EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"фамилия")), 19), "фамилиясе");
+}
+
+TEST_F(LexiconFolder, OnlyQualitativeAdjectivesGetDegrees) {
+  Write("adjectives.tsv",
+        "агач\tдеревянный\n"
+        "беренче\tпервый\n"
+        "тимер\tжелезный\trel\n"
+        "матур\tкрасивый\n"
+        "зәңгәр\tсиний\tcmp=синее\n"
+        "кече\tмаленький\tcmp=меньше\n"
+        "җәйге\tлетний\tqual\n");
+  ASSERT_EQ(ErrorOf(), "");
+  TLexicon lx = LoadLexicon(Dir.string());
+  for (auto tat : {u"агач", u"беренче", u"тимер"}) {
+    auto v = RusAdjOf(Find(lx.Adjectives, tat));
+    EXPECT_EQ(U8(v[29]), "") << U8(tat);
+    EXPECT_EQ(U8(v[30]), "") << U8(tat);
+  }
+  EXPECT_EQ(U8(RusAdjOf(Find(lx.Adjectives, u"матур"))[29]), "красивее");
+  EXPECT_EQ(U8(RusAdjOf(Find(lx.Adjectives, u"матур"))[30]), "красив");
+  EXPECT_EQ(U8(RusAdjOf(Find(lx.Adjectives, u"зәңгәр"))[29]), "синее");
+  EXPECT_EQ(U8(RusAdjOf(Find(lx.Adjectives, u"кече"))[29]), "меньше");
+  EXPECT_EQ(U8(RusAdjOf(Find(lx.Adjectives, u"җәйге"))[29]), "летнее");
+
+  // the Tatar -рак form of a relative adjective is not put in the tables
+  fs::path out = Dir / "out";
+  fs::create_directories(out);
+  TBuildReport report;
+  BuildTatEngineData(lx, out.string(), report);
+  zentrok::TTable stems(zentrok::Utf8ToUtf16((out / "itfst01.pack").string()));
+  zentrok::TTable endings(zentrok::Utf8ToUtf16((out / "flt01.pack").string()));
+  auto paradigmOf = [&](const std::u16string& stem) {
+    int r;
+    return stems.Find(stem, r) ? stems.GetInt(r, 1) : -1;
+  };
+  int e;
+  ASSERT_TRUE(endings.Find(u"рак", e));
+  std::set<int> withComparative;
+  for (int c = 1; c < endings.RowLength(e); ++c) withComparative.insert((endings.GetInt(e, c) & 0xFFFF) >> 8);
+  EXPECT_FALSE(withComparative.count(paradigmOf(u"агач")));
+  EXPECT_TRUE(withComparative.count(paradigmOf(u"матур")));
 }
 
 TEST(ProjectLexicon, LoadsWithoutErrors) {

@@ -20,7 +20,7 @@ TEST(Paradigms, StemIsTheCommonPrefixAndEmptyFormsAreSkipped) {
 }
 
 TEST(Paradigms, EqualEndingSetsShareANumber) {
-  TParadigmSet set(1);
+  TParadigmSet set;
   TSplit a = SplitForms({{1, u"стол"}, {2, u"стола"}});
   TSplit b = SplitForms({{1, u"дом"}, {2, u"дома"}});
   TSplit c = SplitForms({{1, u"окно"}, {2, u"окна"}});
@@ -42,4 +42,24 @@ TEST(Paradigms, EndingRowsListCodesByFormThenParadigm) {
   EXPECT_EQ(codes[1], 1 * 256 + 3);
   EXPECT_EQ(codes[2], 2 * 256 + 3);
   EXPECT_EQ(TEndingIndex::Codes(rows.at(u"а"), 16)[2], (2 << 16) | 3);
+}
+
+TEST(Paradigms, NumbersPastATableFieldFailLoudly) {
+  // the Tatar-to-Russian tables keep a paradigm in 8 bits: number 256 must
+  // not wrap to 0
+  TParadigmSet set("verbs (Tatar)", 255);
+  for (int i = 1; i <= 255; ++i) EXPECT_EQ(set.Number({{1, std::u16string(i, u'а')}}), i);
+  EXPECT_EQ(set.Number({{1, u"а"}}), 1);  // a known set still gets its number
+  try {
+    set.Number({{1, u"б"}});
+    FAIL() << "paradigm 256 was numbered";
+  } catch (const TParadigmLimitError& e) {
+    EXPECT_NE(std::string(e.what()).find("verbs (Tatar): more than 255"), std::string::npos) << e.what();
+  }
+  TEndingIndex idx;
+  EXPECT_THROW(idx.Add(256, {{1, u""}}, 8), TParadigmLimitError);
+  EXPECT_THROW(idx.Add(1, {{256, u""}}, 8), TParadigmLimitError);
+  EXPECT_THROW(idx.Add(32768, {{1, u""}}, 16), TParadigmLimitError);
+  EXPECT_NO_THROW(idx.Add(255, {{255, u""}}, 8));
+  EXPECT_NO_THROW(idx.Add(32767, {{105, u""}}, 16));
 }

@@ -139,9 +139,74 @@ TEST(RussianVerbs, ConjugationsAndAlternations) {
   EXPECT_EQ(v(u"нести", false, {{"1s", u"несу"}, {"3s", u"несёт"}, {"pm", u"нёс"}, {"pap", u"нёсший"}}),
             "нести неси несу несёшь несёт несите несём несёте несут нёс несла несло несли неся "
             "нёсший нёсшая нёсшее нёсшие");
+  // -нуть verbs whose past drops -ну-: the gerund and (imperfective) the
+  // participle keep it
+  auto arise = RusVerbForms(u"возникнуть", {true, {{"1s", u"возникну"}, {"3s", u"возникнет"}, {"pm", u"возник"}}});
+  EXPECT_EQ(U8(arise[10]) + " " + U8(arise[11]) + " " + U8(arise[14]) + " " + U8(arise[15]),
+            "возник возникла возникнув возникший");
+  auto freeze = RusVerbForms(u"мёрзнуть", {false, {{"1s", u"мёрзну"}, {"3s", u"мёрзнет"}, {"pm", u"мёрз"}}});
+  EXPECT_EQ(U8(freeze[10]) + " " + U8(freeze[15]), "мёрз мёрзнувший");
+  EXPECT_EQ(U8(RusVerbForms(u"крикнуть", {true, {}})[14]), "крикнув");
   EXPECT_THROW(RusVerbForms(u"мочь", {}), std::invalid_argument);
   EXPECT_EQ(U8(RusPresentParticiple(u"читать", {})), "читающий");
   EXPECT_EQ(Join(RusVerbForms(u"лаять", {}), 3, 6), "лаю лаешь лает");
   EXPECT_EQ(U8(RusPresentParticiple(u"учиться", {})), "учащийся");
   EXPECT_EQ(Join(RusParticipleDeclension(u"читавший"), 1, 5), "читавший читавшая читавшее читавшие");
+}
+
+TEST(RussianNouns, GivenPluralKeepsTheSpellingRules) {
+  // the oblique plural built on a given nominative plural: -ей after hushing
+  // sounds, -ов after к/г/х, -ев after unstressed ц, soft endings after -я/-ья
+  EXPECT_EQ(Noun(u"сторож", 1, true, false, false, {{"np", u"сторожа"}}),
+            "сторож сторожа сторожу сторожа сторожем стороже "
+            "сторожа сторожей сторожам сторожей сторожами сторожах");
+  EXPECT_EQ(Noun(u"долг", 1, false, false, true, {{"np", u"долги"}}),
+            "долг долга долгу долг долгом долге долги долгов долгам долги долгами долгах");
+  EXPECT_EQ(Noun(u"месяц", 1, false, false, false, {{"np", u"месяцы"}}),
+            "месяц месяца месяцу месяц месяцем месяце месяцы месяцев месяцам месяцы месяцами месяцах");
+  EXPECT_EQ(Noun(u"учитель", 1, true, false, false, {{"np", u"учителя"}}),
+            "учитель учителя учителю учителя учителем учителе "
+            "учителя учителей учителям учителей учителями учителях");
+  EXPECT_EQ(Noun(u"брат", 1, true, false, false, {{"np", u"братья"}}),
+            "брат брата брату брата братом брате братья братьев братьям братьев братьями братьях");
+  EXPECT_EQ(Noun(u"музей", 1, false, false, false, {{"np", u"музеи"}}),
+            "музей музея музею музей музеем музее музеи музеев музеям музеи музеями музеях");
+  // neuter and feminine: -ья and soft -и bring their stem, other plurals
+  // keep the zero genitive of the rules
+  EXPECT_EQ(Noun(u"дерево", 3, false, false, false, {{"np", u"деревья"}}),
+            "дерево дерева дереву дерево деревом дереве "
+            "деревья деревьев деревьям деревья деревьями деревьях");
+  EXPECT_EQ(Noun(u"беда", 2, false, false, false, {{"np", u"беды"}}),
+            "беда беды беде беду бедой беде беды бед бедам беды бедами бедах");
+}
+
+TEST(RussianAdjectives, OnlyQualitativeAdjectivesHaveDegrees) {
+  for (auto w : {u"деревянный", u"серебряный", u"первый", u"второй", u"третий", u"четвёртый", u"двадцатый",
+                 u"сотый", u"летний", u"вчерашний", u"русский", u"городской", u"бывший", u"следующий",
+                 u"дневной", u"ночной", u"родной", u"годовой", u"ледяной", u"ежедневный"})
+    EXPECT_TRUE(RusLooksRelative(w)) << U8(w);
+  for (auto w : {u"новый", u"красивый", u"постоянный", u"пьяный", u"синий", u"древний", u"плоский",
+                 u"высокий", u"большой", u"хороший", u"тёплый", u"смешной", u"больной", u"дурной"})
+    EXPECT_FALSE(RusLooksRelative(w)) << U8(w);
+  TRusAdjInfo rel;
+  rel.Qualitative = false;
+  auto wooden = RusAdjForms(u"деревянный", rel);
+  EXPECT_EQ(U8(wooden[5]), "деревянного");
+  for (int v = 29; v <= 33; ++v) EXPECT_EQ(U8(wooden[v]), "") << v;
+  auto first = RusAdjForms(u"первый", rel);
+  EXPECT_EQ(U8(first[29]), "");
+  EXPECT_EQ(U8(first[30]), "");
+  auto pretty = RusAdjForms(u"красивый", {});
+  EXPECT_EQ(Join(pretty, 29, 34), "красивее красив красива красиво красивы");
+}
+
+TEST(RussianNouns, FeminineSoftSignWithFleetingVowel) {
+  EXPECT_EQ(Noun(u"любовь", 2, false, true),
+            "любовь любви любви любовь любовью любви любви любвей любвям любви любвями любвях");
+  EXPECT_EQ(Noun(u"церковь", 2, false, true),
+            "церковь церкви церкви церковь церковью церкви церкви церквей церквям церкви церквями церквях");
+  // a given genitive singular carries the plural along
+  EXPECT_EQ(Noun(u"ложь", 2, false, false, false, {{"gs", u"лжи"}, {"ps", u"лжи"}, {"ds", u"лжи"}}),
+            "ложь лжи лжи ложь ложью лжи лжи лжей лжам лжи лжами лжах");
+  EXPECT_EQ(Noun(u"ночь", 2), "ночь ночи ночи ночь ночью ночи ночи ночей ночам ночи ночами ночах");
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "GrammarTables.h"
 #include "TatarMorph.h"
@@ -156,4 +157,120 @@ TEST(TatarAdjectives, ComparativeAndPlural) {
   EXPECT_EQ(U8(z[3]), "зурлар");
   EXPECT_EQ(U8(TatAdjForms(u"кечкенә", {})[2]), "кечкенәрәк");
   EXPECT_EQ(U8(TatAdjForms(u"яшь", {})[3]), "яшьләр");
+}
+
+namespace {
+
+// Every form of a multi-word lemma is the fixed words plus the same form of
+// its last word alone.
+void ExpectLastWordParadigm(const std::vector<std::u16string>& whole, const std::u16string& head,
+                            const std::vector<std::u16string>& last) {
+  ASSERT_EQ(whole.size(), last.size());
+  for (size_t c = 1; c < whole.size(); ++c)
+    EXPECT_EQ(U8(whole[c]), last[c].empty() ? "" : U8(head + last[c])) << "code " << c;
+}
+
+}  // namespace
+
+TEST(TatarMultiWord, TheLastWordDecidesStemClassAndHarmony) {
+  // three syllables in all, but ит is a one-syllable -ар stem: итәр, итәргә
+  auto help = TatVerbForms(u"ярдәм ит", {});
+  ExpectLastWordParadigm(help, u"ярдәм ", TatVerbForms(u"ит", {}));
+  EXPECT_EQ(U8(help[5]), "ярдәм итәргә");
+  EXPECT_EQ(U8(help[65]), "ярдәм итәр");
+  EXPECT_EQ(U8(help[69]), "ярдәм итмәм");
+  EXPECT_EQ(U8(TatVerbForms(u"кабул ит", {})[63]), "кабул итәрмен");
+  // back first word, front last word and the reverse
+  ExpectLastWordParadigm(TatVerbForms(u"уйлап тап", {}), u"уйлап ", TatVerbForms(u"тап", {}));
+  EXPECT_EQ(U8(TatVerbForms(u"уйлап тап", {})[17]), "уйлап таба");
+  TTatFlags ir;
+  ir.Aorist = 2;
+  ExpectLastWordParadigm(TatVerbForms(u"җавап бир", ir), u"җавап ", TatVerbForms(u"бир", ir));
+  // an irregular present given whole still names the last word's stem
+  TTatFlags walk;
+  walk.Present = u"килеп йөри";
+  EXPECT_EQ(U8(TatVerbForms(u"килеп йөр", walk)[17]), "килеп йөри");
+
+  // nouns: юл is back although тимер before it is front
+  auto rail = TatNounForms(u"тимер юл", {});
+  ExpectLastWordParadigm(rail, u"тимер ", TatNounForms(u"юл", {}));
+  EXPECT_EQ(U8(rail[3]), "тимер юлга");
+  EXPECT_EQ(U8(rail[19]), "тимер юлы");
+  TTatFlags px3;
+  px3.Px3 = true;
+  auto kitchen = TatNounForms(u"аш бүлмәсе", px3);
+  EXPECT_EQ(U8(kitchen[6]), "аш бүлмәсендә");
+  // hyphenated compounds take the harmony of their last part
+  EXPECT_TRUE(TatIsBack(u"әти-бала", {}));
+  EXPECT_FALSE(TatIsBack(u"ата-әни", {}));
+  EXPECT_EQ(U8(TatNounForms(u"ата-әни", {})[3]), "ата-әнигә");
+  // adjectives and participles follow the same rule
+  EXPECT_EQ(U8(TatAdjForms(u"ачык зәңгәр", {})[2]), "ачык зәңгәррәк");
+  EXPECT_EQ(U8(TatParticipleForms(u"ярдәм ит", {})[3]), "ярдәм иткәнгә");
+}
+
+TEST(TatarStems, YuAndYotFinalStems) {
+  // ю "wash": ю = [йу] ends the stem like a consonant
+  auto wash = TatVerbForms(u"ю", {});
+  const std::pair<int, const char*> washForms[] = {
+      {1, "юу"},       {4, "юмау"},       {5, "юарга"},    {6, "юмаска"},    {11, "юыгыз"},
+      {15, "юам"},     {17, "юа"},        {21, "юмыйм"},   {27, "юдым"},     {39, "юганмын"},
+      {51, "юачакмын"}, {57, "юмаячакмын"}, {63, "юармын"}, {65, "юар"},      {69, "юмам"},
+      {75, "юып"},     {76, "юмыйча"},    {79, "югач"},    {81, "юучы"},     {104, "юасы"}};
+  for (auto [code, form] : washForms) EXPECT_EQ(U8(wash[code]), form) << "ю code " << code;
+  // бие "dance": the final е is [йе]; й fuses with a suffix vowel
+  auto dance = TatVerbForms(u"бие", {});
+  const std::pair<int, const char*> danceForms[] = {
+      {1, "бию"},    {4, "биемәү"},     {5, "биергә"},  {11, "биегез"}, {15, "биим"},
+      {17, "бии"},   {27, "биедем"},    {41, "биегән"}, {51, "биячәкмен"}, {53, "биячәк"},
+      {57, "биемәячәкмен"}, {65, "биер"}, {75, "биеп"},  {81, "биюче"},  {95, "биим"}};
+  for (auto [code, form] : danceForms) EXPECT_EQ(U8(dance[code]), form) << "бие code " << code;
+  // nouns in -ю take possessives like a consonant stem: аюы, сөюе
+  auto bear = TatNounForms(u"аю", {});
+  EXPECT_EQ(U8(bear[7]), "аюым");
+  EXPECT_EQ(U8(bear[19]), "аюы");
+  EXPECT_EQ(U8(bear[21]), "аюына");
+  EXPECT_EQ(U8(bear[3]), "аюга");
+  EXPECT_EQ(U8(bear[87]), "аюлар");
+  EXPECT_EQ(U8(bear[54]), "аюлары");
+  auto love = TatNounForms(u"сөю", {});
+  EXPECT_EQ(U8(love[19]), "сөюе");
+  EXPECT_EQ(U8(love[25]), "сөюебез");
+  EXPECT_EQ(U8(love[3]), "сөюгә");
+}
+
+TEST(TatarStems, NegativeVerbalNounFollowsHarmony) {
+  for (auto [stem, noun, agent] : {std::tuple{u"бир", "бирмәү", "бирмәүче"},
+                                   std::tuple{u"эшлә", "эшләмәү", "эшләмәүче"},
+                                   std::tuple{u"укы", "укымау", "укымаучы"}}) {
+    auto v = TatVerbForms(stem, {});
+    EXPECT_EQ(U8(v[4]), noun);
+    EXPECT_EQ(U8(v[82]), agent);
+  }
+}
+
+TEST(TatarLoans, BackHarmonyAndPlainVowelPossessives) {
+  TTatFlags loan;
+  loan.Loan = true;
+  auto taxi = TatNounForms(u"такси", loan);
+  const std::pair<int, const char*> taxiForms[] = {
+      {2, "таксиның"}, {3, "таксига"}, {6, "таксида"}, {7, "таксим"}, {13, "таксиң"},
+      {19, "таксисы"}, {21, "таксисына"}, {25, "таксибыз"}, {31, "таксигыз"}, {87, "таксилар"},
+      {54, "таксилары"}, {72, "таксисыз"}};
+  for (auto [code, form] : taxiForms) EXPECT_EQ(U8(taxi[code]), form) << "такси code " << code;
+  for (auto [word, dat, px3] : {std::tuple{u"кофе", "кофега", "кофесы"}, std::tuple{u"шоссе", "шоссега", "шоссесы"},
+                                std::tuple{u"пианино", "пианинога", "пианиносы"},
+                                std::tuple{u"фамилия", "фамилиягә", "фамилиясе"},
+                                std::tuple{u"идея", "идеягә", "идеясе"}, std::tuple{u"печенье", "печеньегә", "печеньесе"}}) {
+    auto f = TatNounForms(word, loan);
+    EXPECT_EQ(U8(f[3]), dat);
+    EXPECT_EQ(U8(f[19]), px3);
+  }
+  // a native -и noun keeps its [ий]: әтием, әтисе
+  auto father = TatNounForms(u"әти", {});
+  EXPECT_EQ(U8(father[7]), "әтием");
+  EXPECT_EQ(U8(father[19]), "әтисе");
+  // an explicit harmony flag still wins over the loan rule
+  loan.Harmony = -1;
+  EXPECT_EQ(U8(TatNounForms(u"такси", loan)[3]), "таксигә");
 }
