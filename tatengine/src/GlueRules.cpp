@@ -122,7 +122,10 @@ void TSP_tat::ApplyGlues() {
         }
         break;
       case 9:
-        if (i < LastWord && HasReading(next, 0x108, n)) {
+        // "that" only before a noun in the nominative; before any other form
+        // (ул авылга китте) it is the pronoun "he".
+        if (i < LastWord && HasReading(next, 0x108, n) &&
+            NounRule(Kits[next].Readings[n].Tat.EndingCode).Case <= 2) {
           Rus(i).WordClass = wcAdjective;
           Keep(next, n);
           Rus(i).GlueMode = 0;

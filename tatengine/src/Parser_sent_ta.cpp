@@ -122,12 +122,17 @@ void TSP_tat::ApplyRules() {
   MovePrepositions();
   MoveGlues();
   SwapPossessives();
+  ExistentialClauses();
+  NameDemonstratives();
   AgreeLinkVerbs();
   AgreeNumerals();
   GovernCases();
+  MarkObjects();
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();
+  GovernByNumerals();
+  AddPossessors();
 
   Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

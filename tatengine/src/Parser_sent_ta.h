@@ -66,6 +66,15 @@ protected:
   void AgreeModifiers();
   void AgreeVerbs();
   void AgreeFollowers();
+  void ExistentialClauses();
+  void MarkObjects();
+  void NameDemonstratives();
+  void GovernByNumerals();
+  void AddPossessors();
+  // The subject of the verb in slot verb among slots from..verb-1: a
+  // personal pronoun in the nominative, else the first nominative noun;
+  // -1 when there is none.
+  int SubjectOf(int from, int verb);
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }

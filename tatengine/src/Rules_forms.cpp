@@ -1,0 +1,233 @@
+// Sentence rules that shape Russian forms the Tatar words do not carry by
+// themselves: "бар/юк" clauses, the case a numeral governs, the possessive
+// pronoun behind a possessive ending, the accusative of an unmarked object
+// and "это" as a subject.
+#include "Common_ta.h"
+#include "Parser_sent_ta.h"
+#include "RusForms.h"
+#include "TextUtil.h"
+#include "Transler.h"
+
+namespace tatengine {
+namespace {
+
+// Person (1, 2, 3, 4, 5, 6 = 3pl) of a genitive personal pronoun, or 0.
+int GenitivePronounPerson(std::u16string_view source) {
+  const std::u16string low = Lowered(source);
+  if (low == u"минем") return 1;
+  if (low == u"синең") return 2;
+  if (low == u"аның") return 3;
+  if (low == u"безнең") return 4;
+  if (low == u"сезнең") return 5;
+  if (low == u"аларның") return 6;
+  return 0;
+}
+
+std::u16string_view HaveForm(int person) {
+  static constexpr std::u16string_view forms[6] = {u"у меня", u"у тебя", u"у него",
+                                                   u"у нас",  u"у вас",  u"у них"};
+  return person >= 1 && person <= 6 ? forms[person - 1] : std::u16string_view();
+}
+
+bool IsExistential(std::u16string_view source, bool& negative) {
+  std::u16string low = Lowered(source);
+  if (low.size() > 2 && (low.ends_with(u"мы") || low.ends_with(u"ме"))) low.resize(low.size() - 2);
+  negative = low == u"юк";
+  return low == u"бар" || negative;
+}
+
+// A fixed Russian text in a slot of its own that no generator rewrites.
+TTransKit FixedKit(std::u16string_view text) {
+  TTransKit kit;
+  kit.Kind = kkTranslated;
+  kit.HyphenPart = -1;
+  TTransUnit reading;
+  reading.Tat.WordClass = wcUnchanged03;
+  reading.Rus.WordClass = wcUnchanged03;
+  reading.Rus.FoundClass = wcUnchanged03;
+  reading.Rus.StemRow = -1;
+  reading.Rus.RusText.assign(text);
+  kit.Readings.push_back(std::move(reading));
+  return kit;
+}
+
+}  // namespace
+
+int TSP_tat::SubjectOf(int from, int verb) {
+  int first = -1;
+  for (int j = from; j < verb; ++j) {
+    const int c = Class(j);
+    const int caseNo = Rus(j).Case;
+    if (!(c & 0x148)) continue;
+    if ((c & 0x108) && caseNo != 1 && caseNo != 2) continue;
+    if ((c & wcUnchanged07) && caseNo != 1) continue;
+    // A personal pronoun is the subject wherever it stands.
+    if (c == wcSubNoun) return j;
+    // A determiner before its noun leaves the choice to the noun.
+    if ((c & wcUnchanged07) && (Class(j + 1) & 0x109) && Rus(j + 1).Case <= 2) continue;
+    if (first < 0) first = j;
+  }
+  return first;
+}
+
+void TSP_tat::ExistentialClauses() {
+  const int last = LastWord;
+  bool negative = false;
+  if (last <= FirstWord || !IsExistential(Tat(last).Source, negative)) return;
+  if (Class(last) & 0x108) return;  // a noun "бар" is no predicate
+  // The thing that exists: the nearest nominative noun before the predicate.
+  int noun = -1;
+  for (int j = last - 1; j >= FirstWord; --j) {
+    if (Kits[j].Kind != kkTranslated) break;
+    if ((Class(j) & 0x108) && (Rus(j).Case == 1 || Rus(j).Case == 2)) {
+      noun = j;
+      break;
+    }
+    if (!(Class(j) & (wcAdjective | wcNumeral | wcAdverb | wcUnchanged07))) break;
+  }
+  if (noun < 0) return;
+  int start = noun;
+  while (start - 1 >= FirstWord && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
+         Kits[start - 1].Kind == kkTranslated && GenitivePronounPerson(Tat(start - 1).Source) == 0)
+    --start;
+  // A possessor, named or in the ending, becomes "у меня" before the thing.
+  int possessor = 0;
+  int owner = -1;
+  if (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated) {
+    possessor = GenitivePronounPerson(Tat(start - 1).Source);
+    if (possessor != 0) owner = start - 1;
+  }
+  if (owner >= 0) {
+    TFormRus& rus = Rus(owner);
+    rus.WordClass = wcUnchanged03;
+    rus.RusText.assign(HaveForm(possessor));
+  } else if (Class(noun) == wcNoun && Rus(noun).Possessor != 0) {
+    const int person = Rus(noun).Possessor == 3 ? 0 : Rus(noun).Possessor;
+    if (person != 0) {
+      Kits.insert(Kits.begin() + start, FixedKit(HaveForm(person)));
+      ++LastWord;
+      ++start;
+      ++noun;
+      owner = start - 1;
+    }
+  }
+  if (owner >= 0 && Class(noun) == wcNoun) Rus(noun).Possessor = 0;
+  if (negative) {
+    // "нет" takes the genitive.
+    Rus(noun).Case = 3;
+    Rus(noun).Agreed = 1;
+  }
+  // Russian puts "есть/нет" before the thing that exists.
+  Move(LastWord, start);
+}
+
+void TSP_tat::MarkObjects() {
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    const int subject = SubjectOf(b, v);
+    // The unmarked object: a bare noun right before the verb (its
+    // modifiers and adverbs may stand between), after the subject.
+    int o = v - 1;
+    while (o > subject && (Class(o) & wcAdverb)) --o;
+    if (subject >= 0 && o > subject && Class(o) == wcNoun && Kits[o].Kind == kkTranslated &&
+        (Tat(o).EndingCode == 1 || Tat(o).EndingCode == 87) && Rus(o).Case <= 2) {
+      Rus(o).Case = 7;
+      Rus(o).Agreed = 1;
+    }
+    b = v + 1;
+  }
+}
+
+void TSP_tat::NameDemonstratives() {
+  // "Бу яңа мәктәп." is "Это новая школа.": a sentence without a verb that
+  // starts with "бу" and ends with a noun names what "бу" is.
+  const int f = FirstWord;
+  if (LastWord - f < 2 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
+  for (int k = f; k <= LastWord; ++k)
+    if (Class(k) == wcVerb) return;
+  if (!(Class(LastWord) & 0x108)) return;
+  TFormRus& rus = Rus(f);
+  rus.WordClass = wcUnchanged03;
+  rus.RusText = u"это";
+}
+
+void TSP_tat::GovernByNumerals() {
+  for (int i = FirstWord; i < LastWord; ++i) {
+    if (Class(i) != wcNumeral || Kits[i].Kind != kkTranslated) continue;
+    int n = i + 1;
+    while (n <= LastWord && Class(n) == wcAdjective) ++n;
+    if (n > LastWord || Class(n) != wcNoun || Rus(n).Case == 0) continue;
+    TFormRus& noun = Rus(n);
+    const int x = CaseMap(noun.Case, noun.Number);
+    const int caseNo = (x + 1) / 2;
+    const bool animate = noun.Variant == 1;
+    const std::u16string numeral = Rus(i).RusText;
+    const bool paucal = IsPaucal(numeral);
+    // The nominative, and the accusative of things (and of people after five
+    // and more), govern the genitive: два брата, пять книг; the oblique cases
+    // put the noun in the plural of its own case: двум братьям.
+    const bool governs = caseNo == 1 || (caseNo == 4 && (!animate || !paucal));
+    Rus(i).RusText = NumeralForm(numeral, caseNo, noun.Gender, animate);
+    if (governs) {
+      noun.Case = 3;
+      noun.Number = paucal ? 1 : 2;
+      if (!paucal) {
+        // The counted form of "люди" is "человек" (пять человек).
+        TTransUnit& reading = Kits[n].Readings[0];
+        Translator->Dictionary().Generate(reading);
+        if (reading.Rus.RusText.ends_with(u"людей")) {
+          reading.Rus.RusText.replace(reading.Rus.RusText.size() - 5, 5, u"человек");
+          reading.Rus.WordClass = wcUnchanged03;
+        }
+      }
+    } else {
+      noun.Number = 2;
+    }
+    // Adjectives between: plural genitive (два больших дома), but the
+    // nominative plural with a feminine noun (две большие книги).
+    for (int k = i + 1; k < n; ++k) {
+      TFormRus& adj = Rus(k);
+      adj.Number = 2;
+      adj.Case = governs ? (paucal && noun.Gender == 2 ? 1 : 3) : noun.Case;
+      adj.Variant = 0;
+    }
+  }
+}
+
+void TSP_tat::AddPossessors() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    if (Class(i) != wcNoun || Kits[i].Kind != kkTranslated) continue;
+    TFormRus& noun = Rus(i);
+    // The run of modifiers before the noun; a genitive pronoun among them
+    // names the possessor itself.
+    int start = i;
+    int named = -1;
+    while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated &&
+           (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07))) {
+      if (Class(start - 1) == wcUnchanged07 && GenitivePronounPerson(Tat(start - 1).Source) != 0)
+        named = start - 1;
+      --start;
+    }
+    const int x = CaseMap(noun.Case, noun.Number);
+    const bool animate = noun.Variant == 1;
+    if (named >= 0) {
+      const int person = GenitivePronounPerson(Tat(named).Source);
+      const std::u16string_view form = PossessiveForm(person, x, noun.Gender, animate);
+      if (!form.empty()) {
+        Rus(named).WordClass = wcUnchanged03;
+        Rus(named).RusText.assign(form);
+      }
+      continue;
+    }
+    const std::u16string_view form = PossessiveForm(noun.Possessor, x, noun.Gender, animate);
+    if (form.empty()) continue;
+    Kits.insert(Kits.begin() + start, FixedKit(form));
+    ++LastWord;
+    ++i;
+  }
+}
+
+}  // namespace tatengine
