@@ -124,8 +124,12 @@ void TSP_tat::ApplyGlues() {
       case 9:
         // "that" only before a noun in the nominative; before any other form
         // (ул авылга китте) it is the pronoun "he".
+        // A noun that ends a sentence is what "he" is (Ул укытучы. Ул
+        // укытучы түгел.).
         if (i < LastWord && HasReading(next, 0x108, n) &&
-            NounRule(Kits[next].Readings[n].Tat.EndingCode).Case <= 2) {
+            NounRule(Kits[next].Readings[n].Tat.EndingCode).Case <= 2 &&
+            !(next == LastWord && next + 1 < SlotCount()) &&
+            !(next + 1 == LastWord && Lowered(Tat(LastWord).Source) == u"түгел")) {
           Rus(i).WordClass = wcAdjective;
           Keep(next, n);
           Rus(i).GlueMode = 0;

@@ -71,10 +71,17 @@ protected:
   void NameDemonstratives();
   void GovernByNumerals();
   void AddPossessors();
+  void NegateWithTugel();
+  void FrontQuestionWords();
+  void MoveVerbs();
   // The subject of the verb in slot verb among slots from..verb-1: a
   // personal pronoun in the nominative, else the first nominative noun;
   // -1 when there is none.
   int SubjectOf(int from, int verb);
+  // The noun in the slot is "час" (hour).
+  bool IsHourNoun(int slot);
+  // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).
+  void FitShortPrepositions();
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }

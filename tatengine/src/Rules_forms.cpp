@@ -127,7 +127,10 @@ void TSP_tat::MarkObjects() {
     int v = b;
     while (v <= LastWord && Class(v) != wcVerb) ++v;
     if (v > LastWord) break;
-    const int subject = SubjectOf(b, v);
+    int from = b;
+    for (int k = b; k < v; ++k)
+      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    const int subject = SubjectOf(from, v);
     // The unmarked object: a bare noun right before the verb (its
     // modifiers and adverbs may stand between), after the subject.
     int o = v - 1;
@@ -144,11 +147,15 @@ void TSP_tat::MarkObjects() {
 void TSP_tat::NameDemonstratives() {
   // "Бу яңа мәктәп." is "Это новая школа.": a sentence without a verb that
   // starts with "бу" and ends with a noun names what "бу" is.
+  // Without any noun (Бу бик кыйммәт) "бу" is "это" as well.
   const int f = FirstWord;
-  if (LastWord - f < 2 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
-  for (int k = f; k <= LastWord; ++k)
+  if (LastWord - f < 1 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
+  bool noun = false;
+  for (int k = f + 1; k <= LastWord; ++k) {
     if (Class(k) == wcVerb) return;
-  if (!(Class(LastWord) & 0x108)) return;
+    noun = noun || (Class(k) & 0x108);
+  }
+  if (noun && (LastWord - f < 2 || !(Class(LastWord) & 0x108))) return;
   TFormRus& rus = Rus(f);
   rus.WordClass = wcUnchanged03;
   rus.RusText = u"это";
@@ -162,8 +169,13 @@ void TSP_tat::GovernByNumerals() {
     if (n > LastWord || Class(n) != wcNoun || Rus(n).Case == 0) continue;
     TFormRus& noun = Rus(n);
     const int x = CaseMap(noun.Case, noun.Number);
-    const int caseNo = (x + 1) / 2;
+    int caseNo = (x + 1) / 2;
     const bool animate = noun.Variant == 1;
+    if (caseNo == 6 && IsHourNoun(n)) {
+      // Clock time: "в восемь часов", the accusative.
+      noun.Case = 7;
+      caseNo = 4;
+    }
     const std::u16string numeral = Rus(i).RusText;
     const bool paucal = IsPaucal(numeral);
     // The nominative, and the accusative of things (and of people after five
@@ -197,6 +209,16 @@ void TSP_tat::GovernByNumerals() {
   }
 }
 
+bool TSP_tat::IsHourNoun(int slot) {
+  if (Kits[slot].Readings.empty()) return false;
+  TTransUnit reading = Kits[slot].Readings[0];
+  reading.Rus.Case = 1;
+  reading.Rus.Number = 1;
+  reading.Rus.Prefix.clear();
+  Translator->Dictionary().Generate(reading);
+  return reading.Rus.RusText == u"час";
+}
+
 void TSP_tat::AddPossessors() {
   for (int i = FirstWord; i <= LastWord; ++i) {
     if (Class(i) != wcNoun || Kits[i].Kind != kkTranslated) continue;
@@ -227,6 +249,86 @@ void TSP_tat::AddPossessors() {
     Kits.insert(Kits.begin() + start, FixedKit(form));
     ++LastWord;
     ++i;
+  }
+}
+
+}  // namespace tatengine
+
+namespace tatengine {
+namespace {
+
+bool IsQuestionWord(std::u16string_view source) {
+  static constexpr std::u16string_view words[] = {u"кайда", u"кайчан", u"кая",  u"кайдан",
+                                                  u"нигә",  u"ничек",  u"ничә", u"кем",
+                                                  u"нәрсә", u"нишләп", u"ни өчен"};
+  const std::u16string low = Lowered(source);
+  for (std::u16string_view w : words)
+    if (low == w) return true;
+  return false;
+}
+
+// Finite forms: present, past and future in every person.
+bool IsFiniteVerbEnding(int code) { return code >= 15 && code <= 74; }
+
+}  // namespace
+
+void TSP_tat::NegateWithTugel() {
+  // "түгел" follows what it negates; Russian "не" goes before it.
+  for (int i = FirstWord + 1; i <= LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated || Lowered(Tat(i).Source) != u"түгел") continue;
+    if (Kits[i - 1].Kind != kkTranslated) continue;
+    Move(i, i - 1);
+  }
+}
+
+void TSP_tat::FrontQuestionWords() {
+  const int last = SlotCount() - 1;
+  if (last < 0 || Kits[last].Kind != kkSeparator || Kits[last].Text.find(u'?') == std::u16string::npos)
+    return;
+  for (int i = FirstWord + 1; i <= LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated || !IsQuestionWord(Tat(i).Source)) continue;
+    if (Class(i - 1) == wcPostposition) return;  // "с кем" stays where it is
+    // Only from within the first clause: the words before it are words.
+    for (int k = FirstWord; k < i; ++k)
+      if (Kits[k].Kind != kkTranslated) return;
+    Move(i, FirstWord);
+    return;
+  }
+}
+
+void TSP_tat::MoveVerbs() {
+  // Tatar puts the finite verb last; Russian after the subject and the
+  // adverbs that follow it (Я сегодня не иду на работу).
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    const bool clauseEnd = v == LastWord || Kits[v + 1].Kind == kkSeparator;
+    // A chain of verbs (пить хочу): the last one is the finite verb.
+    int w = v;
+    while (w < LastWord && Class(w + 1) == wcVerb) ++w;
+    const bool chainEnd = w == LastWord || Kits[w + 1].Kind == kkSeparator;
+    if (!(clauseEnd || chainEnd) || !IsFiniteVerbEnding(Tat(w).EndingCode)) {
+      b = w + 1;
+      continue;
+    }
+    // The clause starts after the last punctuation before the verb.
+    int from = b;
+    for (int k = b; k < v; ++k)
+      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    const int subject = SubjectOf(from, v);
+    if (subject < 0) {
+      b = w + 1;
+      continue;
+    }
+    int t = subject + 1;
+    // The subject's possessor in the genitive goes with it (дом моего друга).
+    while (t < v && Class(t) == wcNoun && (Rus(t).Case == 3 || Rus(t).Case == 4)) ++t;
+    while (t < v && (Class(t) & (wcAdverb | wcUnchanged03)) && Tat(t).WordClass != wcPostposition)
+      ++t;
+    if (t < v) Move(w, t);
+    b = w + 1;
   }
 }
 

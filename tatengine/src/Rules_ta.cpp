@@ -322,7 +322,8 @@ void TSP_tat::MovePrepositions() {
     int j = Kits[i - 1].HyphenPart == 2 ? i - 2 : i - 1;
     if (j > 0 && Rus(j - 1).WordClass == wcGlue) --j;
     // Before the adjectives, numerals and determiners of the noun.
-    while (j > 0 && (Class(j - 1) & 0x51) && Tat(j - 1).WordClass != wcGlue) {
+    while (j > 0 && ((Class(j - 1) & 0x11) ||
+                     (Class(j - 1) == wcUnchanged07 && Tat(j - 1).WordClass != wcGlue))) {
       if (Rus(j - 1).Case == 14) break;
       --j;
     }

@@ -80,8 +80,9 @@ std::u16string NumeralWord(u16string_view word, int caseNo, int gender, bool ani
   // пятьдесят .. восемьдесят: both halves decline (пятидесяти, пятьюдесятью).
   if (EndsWith(w, u"ьдесят")) {
     std::u16string head = w.substr(0, w.size() - 6);
+    if (caseNo == 5) return head + u"ьюдесятью";
     if (head == u"восем") head = u"восьм";
-    return caseNo == 5 ? head + u"ьюдесятью" : head + u"идесяти";
+    return head + u"идесяти";
   }
   // пять .. двадцать, тридцать: genitive/dative/prepositional -и, instrumental -ью.
   if (EndsWith(w, u"ь")) {

@@ -117,7 +117,12 @@ std::u16string TVerb::FormText(const TFormRus& rus, int selector) const {
   const int row = FindNumber(VerbForms, rus.StemRow);
   if (row < 0) return {};
   std::u16string text = rus.Prefix;
-  text += CellAt(VerbForms, row, selector + 2);
+  const std::u16string_view form = CellAt(VerbForms, row, selector + 2);
+  // The future of "быть" is "будет" alone, not "будет быть".
+  if (form == u"быть" && text.ends_with(u" ") && text.find(u"буд") != std::u16string::npos)
+    text.pop_back();
+  else
+    text += form;
   text += rus.Suffix;
   return text;
 }

@@ -59,7 +59,7 @@ TLexicon StandardLexicon() {
   // Nouns: Tatar paradigm 1.
   const std::pair<const char16_t*, int> nounEndings[] = {
       {u"", 1},  {u"ның", 2}, {u"га", 3}, {u"ны", 4},  {u"дан", 5},
-      {u"да", 6}, {u"дә", 6}, {u"ы", 7},  {u"лар", 87}, {u"лары", 42}, {u"лардан", 40}};
+      {u"да", 6}, {u"дә", 6}, {u"ы", 19}, {u"лар", 87}, {u"лары", 54}, {u"лардан", 40}};
   for (auto [e, code] : nounEndings) lx.Add("flt04.pack", {e, C(1, code)});
   lx.Add("flt04.pack", {u"ларның", C(1, 37)});
   // Two fitting code columns: the leftmost (accusative, no prefix) wins.

@@ -1,0 +1,146 @@
+// Rules that build Russian forms the Tatar words do not carry themselves:
+// possessive pronouns, prepositions by noun, numeral government, plural and
+// future verb forms, "бар/юк" clauses, word order.
+#include "EngineFixture.h"
+#include "tatengine.h"
+#include "zentrok/Utf.h"
+
+namespace tatfix {
+namespace {
+
+std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
+std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
+
+// Russian noun endings by case-and-number code 1-12; animate paradigms carry
+// their keys with variant 1.
+void Paradigm(TLexicon& lx, int paradigm, bool animate, std::vector<std::u16string> endings) {
+  for (int x = 1; x <= 12; ++x)
+    lx.Add("cds04.pack", {N(paradigm * 65536L + (animate ? 256 : 0) + x), endings[x - 1]});
+}
+
+TLexicon FormsLexicon() {
+  TLexicon lx = StandardLexicon();
+  const std::pair<const char16_t*, int> endings[] = {
+      {u"ым", 7},   {u"ымның", 8}, {u"ыма", 9},  {u"ымда", 12}, {u"ыбыз", 25},
+      {u"ыбызда", 30}, {u"ларым", 42}, {u"ларда", 41}, {u"гә", 3}, {u"дән", 5}, {u"нан", 5},
+      {u"мә", 9},   {u"мнең", 8}};
+  for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
+  Paradigm(lx, 10, true, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"", u"ой", u"ами", u"е", u"ах"});
+  Paradigm(lx, 11, false, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"ы", u"ей", u"ами", u"е", u"ах"});
+  Paradigm(lx, 12, true,
+           {u"человек", u"люди", u"человека", u"людей", u"человеку", u"людям", u"человека",
+            u"людей", u"человеком", u"людьми", u"человеке", u"людях"});
+  lx.Add("itfst04.pack", {u"әни", u"1", u"мам", N(10 * 65536L + 2)});
+  // Flag 1 in the second byte: a place that takes на/с.
+  lx.Add("itfst04.pack", {u"урам", u"1", u"улиц", N(11 * 65536L + 256 + 2)});
+  lx.Add("itfst04.pack", {u"кеше", u"1", u"", N(12 * 65536L + 1)});
+
+  // A perfective verb and the future endings.
+  lx.Add("flt10.pack", {u"әчәк", C(53)});
+  lx.Add("flt10.pack", {u"мәячәк", C(59)});
+  lx.Add("itfst10.pack", {u"кил", u"1", u"прийти", N(1010)});
+  lx.Add("plr10.pack", {N(1010), u"прийти", u"p", u"прийти", u"приди", u"приду", u"придёшь",
+                        u"придёт", u"придите", u"придём", u"придёте", u"придут", u"пришёл",
+                        u"пришла", u"пришло", u"пришли", u"придя", u"пришедший", u"пришедшая",
+                        u"пришедшее", u"пришедшие"});
+
+  lx.Add("itfst05.pack", {u"биш", u"1", u"пять"});
+  lx.Add("itfst02.pack", {u"кайда", u"1", u"где"});
+  lx.Add("itfst03.pack", {u"түгел", u"не"});
+  lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
+  lx.Add("itfst08.pack", {u"юк", u"нет"});
+  return lx;
+}
+
+class FormsTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { Dir = LoadLexicon(FormsLexicon()); }
+  static void TearDownTestSuite() { UseStandardLexicon(); }
+  void SetUp() override {
+    LoadTransler((Dir + "/").c_str());
+    ParserInit();
+  }
+  static std::string Dir;
+};
+std::string FormsTest::Dir;
+
+TEST_F(FormsTest, PossessiveEndingsBecomeAgreeingPronouns) {
+  EXPECT_EQ(Translate(u"китапым"), u"Моя книга");
+  EXPECT_EQ(Translate(u"китапымда"), u"В моей книге");
+  EXPECT_EQ(Translate(u"әнимә"), u"Моей маме");
+  EXPECT_EQ(Translate(u"өйыбызда"), u"В нашем доме");
+  EXPECT_EQ(Translate(u"кызларым"), u"Мои девочки");
+  // The third person is not spelled out: the owner is named elsewhere.
+  EXPECT_EQ(Translate(u"китапы"), u"Книга");
+  // A named possessor declines instead of being doubled.
+  EXPECT_EQ(Translate(u"минем китапым"), u"Моя книга");
+  EXPECT_EQ(Translate(u"минем өйдә"), u"В моём доме");
+  EXPECT_EQ(Translate(u"минем зур өйдә"), u"В моём большом доме");
+}
+
+TEST_F(FormsTest, GenitivePossessorFollowsItsNoun) {
+  EXPECT_EQ(Translate(u"әнимнең китапы"), u"Книга моей мамы");
+  EXPECT_EQ(Translate(u"кызның китапы зур."), u"Книга девочки большая.");
+}
+
+TEST_F(FormsTest, PlaceCasesTakeThePrepositionOfTheNoun) {
+  EXPECT_EQ(Translate(u"урамда"), u"На улице");
+  EXPECT_EQ(Translate(u"урамнан"), u"С улицы");
+  EXPECT_EQ(Translate(u"урамга"), u"На улицу");
+  EXPECT_EQ(Translate(u"өйдә"), u"В доме");
+  EXPECT_EQ(Translate(u"өйдан"), u"Из дома");
+  // People: the dative without a preposition, у and от.
+  EXPECT_EQ(Translate(u"әнигә"), u"Маме");
+  EXPECT_EQ(Translate(u"әнидә"), u"У мамы");
+  EXPECT_EQ(Translate(u"әнидән"), u"От мамы");
+}
+
+TEST_F(FormsTest, NumeralsGovernTheNoun) {
+  EXPECT_EQ(Translate(u"ике китап"), u"Две книги");
+  EXPECT_EQ(Translate(u"ике өй"), u"Два дома");
+  EXPECT_EQ(Translate(u"өч өй"), u"Три дома");
+  EXPECT_EQ(Translate(u"биш китап"), u"Пять книг");
+  EXPECT_EQ(Translate(u"биш кеше"), u"Пять человек");
+  EXPECT_EQ(Translate(u"ике зур өй"), u"Два больших дома");
+  EXPECT_EQ(Translate(u"ике зур китап"), u"Две большие книги");
+  // Oblique cases: the numeral declines, the noun is plural.
+  EXPECT_EQ(Translate(u"ике китапда"), u"В двух книгах");
+  EXPECT_EQ(Translate(u"биш өйдә"), u"В пяти домах");
+  EXPECT_EQ(Translate(u"ике әнигә"), u"Двум мамам");
+}
+
+TEST_F(FormsTest, VerbsAgreeWithAPluralSubject) {
+  EXPECT_EQ(Translate(u"кыз укый."), u"Девочка читает.");
+  EXPECT_EQ(Translate(u"кызлар укый."), u"Девочки читают.");
+  EXPECT_EQ(Translate(u"ике кыз укый."), u"Две девочки читают.");
+  EXPECT_EQ(Translate(u"кызлар беләчәк."), u"Девочки будут знать.");
+}
+
+TEST_F(FormsTest, PerfectiveFutureIsThePresentForm) {
+  EXPECT_EQ(Translate(u"кыз киләчәк."), u"Девочка придёт.");
+  EXPECT_EQ(Translate(u"кызлар килмәячәк."), u"Девочки не придут.");
+  EXPECT_EQ(Translate(u"кыз беләчәк."), u"Девочка будет знать.");
+}
+
+TEST_F(FormsTest, ExistenceAndPossession) {
+  EXPECT_EQ(Translate(u"минем китапым бар."), u"У меня есть книга.");
+  EXPECT_EQ(Translate(u"китапым бар."), u"У меня есть книга.");
+  EXPECT_EQ(Translate(u"минем китапым юк."), u"У меня нет книги.");
+  EXPECT_EQ(Translate(u"өйдә зур китап бар."), u"В доме есть большая книга.");
+  EXPECT_EQ(Translate(u"өйдә китап юк."), u"В доме нет книги.");
+}
+
+TEST_F(FormsTest, SubjectObjectAndWordOrder) {
+  // The unmarked object takes the accusative; the verb follows the subject.
+  EXPECT_EQ(Translate(u"кыз китап укый."), u"Девочка читает книгу.");
+  EXPECT_EQ(Translate(u"кыз өйдә укый."), u"Девочка читает в доме.");
+  // Adverbs right after the subject stay before the verb.
+  EXPECT_EQ(Translate(u"кыз тиз китап укыды."), u"Девочка быстро читала книгу.");
+  // The predicate adjective agrees across a degree adverb.
+  EXPECT_EQ(Translate(u"кыз бик матур."), u"Девочка очень красивая.");
+  EXPECT_EQ(Translate(u"кыз укучы түгел."), u"Девочка не ученик.");
+  EXPECT_EQ(Translate(u"кыз кайда укый?"), u"Где девочка читает?");
+}
+
+}  // namespace
+}  // namespace tatfix
