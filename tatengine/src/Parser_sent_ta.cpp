@@ -132,6 +132,7 @@ void TSP_tat::ApplyRules() {
   AgreeVerbs();
   AgreeFollowers();
   GovernByNumerals();
+  MotionTargets();
   MoveVerbs();
   NegateWithTugel();
   FrontQuestionWords();

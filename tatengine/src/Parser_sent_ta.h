@@ -78,6 +78,11 @@ protected:
   // personal pronoun in the nominative, else the first nominative noun;
   // -1 when there is none.
   int SubjectOf(int from, int verb);
+  void MotionTargets();
+  // An accusative personal pronoun (мине, аны).
+  bool IsPronounObject(int slot);
+  // A verb whose Russian infinitive is a verb of motion (идти, прийти).
+  bool IsMotionVerb(int slot);
   // The noun in the slot is "час" (hour).
   bool IsHourNoun(int slot);
   // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).

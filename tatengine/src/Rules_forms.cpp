@@ -29,6 +29,16 @@ std::u16string_view HaveForm(int person) {
   return person >= 1 && person <= 6 ? forms[person - 1] : std::u16string_view();
 }
 
+bool IsDativeNounCode(int code) {
+  switch (code) {
+    case 3: case 9: case 15: case 21: case 27: case 33:
+    case 38: case 44: case 50: case 56: case 62: case 68:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool IsExistential(std::u16string_view source, bool& negative) {
   std::u16string low = Lowered(source);
   if (low.size() > 2 && (low.ends_with(u"мы") || low.ends_with(u"ме"))) low.resize(low.size() - 2);
@@ -36,15 +46,16 @@ bool IsExistential(std::u16string_view source, bool& negative) {
   return low == u"бар" || negative;
 }
 
-// A fixed Russian text in a slot of its own that no generator rewrites.
-TTransKit FixedKit(std::u16string_view text) {
+// A fixed Russian text in a slot of its own that no generator rewrites:
+// a word (wcUnchanged03) or a preposition (wcPostposition).
+TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03) {
   TTransKit kit;
   kit.Kind = kkTranslated;
   kit.HyphenPart = -1;
   TTransUnit reading;
-  reading.Tat.WordClass = wcUnchanged03;
-  reading.Rus.WordClass = wcUnchanged03;
-  reading.Rus.FoundClass = wcUnchanged03;
+  reading.Tat.WordClass = wordClass;
+  reading.Rus.WordClass = wordClass;
+  reading.Rus.FoundClass = wordClass;
   reading.Rus.StemRow = -1;
   reading.Rus.RusText.assign(text);
   kit.Readings.push_back(std::move(reading));
@@ -148,14 +159,29 @@ void TSP_tat::NameDemonstratives() {
   // "Бу яңа мәктәп." is "Это новая школа.": a sentence without a verb that
   // starts with "бу" and ends with a noun names what "бу" is.
   // Without any noun (Бу бик кыйммәт) "бу" is "это" as well.
+  // "бу" before anything it cannot modify (Бу мин. Бу кем?) is "это" too.
+  for (int k = FirstWord; k <= LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Lowered(Tat(k).Source) != u"бу" || !(Class(k) & wcUnchanged07))
+      continue;
+    const bool modifies = k < LastWord && Kits[k + 1].Kind == kkTranslated &&
+                          (Class(k + 1) & (wcAdjective | wcNumeral | wcNoun | wcUnchanged07 | wcAdverb));
+    if (!modifies) {
+      Rus(k).WordClass = wcUnchanged03;
+      Rus(k).RusText = u"это";
+    }
+  }
   const int f = FirstWord;
-  if (LastWord - f < 1 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
+  int last = LastWord;
+  if (last > f + 1 && Lowered(Tat(last).Source) == u"түгел") --last;
+  if (last - f < 1 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
   bool noun = false;
   for (int k = f + 1; k <= LastWord; ++k) {
     if (Class(k) == wcVerb) return;
     noun = noun || (Class(k) & 0x108);
   }
-  if (noun && (LastWord - f < 2 || !(Class(LastWord) & 0x108))) return;
+  // "Бу кыз укучы" is "Эта девочка ...": of two nouns the first is its own.
+  if (noun && (last - f < 2 || !(Class(last) & 0x108) || ((Class(f + 1) & 0x108) && last == f + 2)))
+    return;
   TFormRus& rus = Rus(f);
   rus.WordClass = wcUnchanged03;
   rus.RusText = u"это";
@@ -206,6 +232,62 @@ void TSP_tat::GovernByNumerals() {
       adj.Case = governs ? (paucal && noun.Gender == 2 ? 1 : 3) : noun.Case;
       adj.Variant = 0;
     }
+  }
+}
+
+bool TSP_tat::IsPronounObject(int slot) {
+  if (Class(slot) != wcSubNoun) return false;
+  const std::u16string low = Lowered(Tat(slot).Source);
+  return low.ends_with(u"не") || low.ends_with(u"ны");
+}
+
+bool TSP_tat::IsMotionVerb(int slot) {
+  if (Class(slot) != wcVerb || Kits[slot].Readings.empty()) return false;
+  TFormRus rus = Rus(slot);
+  rus.Case = 1;
+  rus.Prefix.clear();
+  rus.Suffix.clear();
+  const std::u16string infinitive = Translator->Dictionary().Verb.PlainForm(rus);
+  static constexpr std::u16string_view verbs[] = {
+      u"идти",   u"ходить",   u"ехать",    u"ездить",   u"прийти",   u"приходить", u"приехать",
+      u"приезжать", u"пойти", u"поехать",  u"вернуться", u"возвращаться", u"бежать", u"бегать",
+      u"подойти", u"подходить", u"зайти",  u"заходить", u"лететь",   u"прилететь"};
+  for (std::u16string_view v : verbs)
+    if (infinitive == v) return true;
+  return false;
+}
+
+void TSP_tat::MotionTargets() {
+  // A person in the dative after a verb of motion is where one goes: к маме.
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    int w = v;
+    while (w < LastWord && Class(w + 1) == wcVerb) ++w;
+    bool motion = false;
+    for (int k = v; k <= w; ++k) motion = motion || IsMotionVerb(k);
+    if (motion) {
+      for (int k = b; k < v; ++k) {
+        const int c = Class(k);
+        if (!(c & 0x108) || Kits[k].Kind != kkTranslated) continue;
+        const TFormRus& rus = Rus(k);
+        if ((rus.Case != 5 && rus.Case != 6) || !rus.Prefix.empty()) continue;
+        if (c == wcNoun && rus.Variant != 1) continue;
+        if (c == wcNoun && !IsDativeNounCode(Tat(k).EndingCode)) continue;
+        int start = k;
+        while (start - 1 >= b && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
+               Kits[start - 1].Kind == kkTranslated)
+          --start;
+        Kits.insert(Kits.begin() + start, FixedKit(u"к", wcPostposition));
+        ++LastWord;
+        ++k;
+        ++v;
+        ++w;
+      }
+    }
+    b = w + 1;
   }
 }
 
@@ -273,11 +355,17 @@ bool IsFiniteVerbEnding(int code) { return code >= 15 && code <= 74; }
 }  // namespace
 
 void TSP_tat::NegateWithTugel() {
-  // "түгел" follows what it negates; Russian "не" goes before it.
+  // "түгел" follows what it negates; Russian "не" goes before it and its
+  // modifiers (не моя книга).
   for (int i = FirstWord + 1; i <= LastWord; ++i) {
     if (Kits[i].Kind != kkTranslated || Lowered(Tat(i).Source) != u"түгел") continue;
     if (Kits[i - 1].Kind != kkTranslated) continue;
-    Move(i, i - 1);
+    int j = i - 1;
+    if (Class(j) & 0x108)
+      while (j - 1 > FirstWord && Kits[j - 1].Kind == kkTranslated &&
+             (Class(j - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+        --j;
+    Move(i, j);
   }
 }
 
@@ -325,7 +413,9 @@ void TSP_tat::MoveVerbs() {
     int t = subject + 1;
     // The subject's possessor in the genitive goes with it (дом моего друга).
     while (t < v && Class(t) == wcNoun && (Rus(t).Case == 3 || Rus(t).Case == 4)) ++t;
-    while (t < v && (Class(t) & (wcAdverb | wcUnchanged03)) && Tat(t).WordClass != wcPostposition)
+    // Adverbs and pronoun objects (Я тебя люблю) stay before the verb.
+    while (t < v && (((Class(t) & (wcAdverb | wcUnchanged03)) && Tat(t).WordClass != wcPostposition) ||
+                     IsPronounObject(t)))
       ++t;
     if (t < v) Move(w, t);
     b = w + 1;

@@ -465,6 +465,7 @@ void TSP_tat::AgreeFollowers() {
       // Glue words, degree adverbs and a possessor in the genitive may
       // stand between (әнием бик матур, дом моего друга большой).
       if ((c & 0x108) && (Rus(k).Case == 3 || Rus(k).Case == 4)) continue;
+      if (c == wcUnchanged03 && Rus(k).RusText == u"и") continue;  // светлая и большая
       if (!(c & 0xC003)) break;
       if (c != wcAdjective || Rus(k).Agreed) continue;
       if (Rus(k).Case == 14) break;

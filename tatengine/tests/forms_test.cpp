@@ -44,6 +44,12 @@ TLexicon FormsLexicon() {
                         u"пришла", u"пришло", u"пришли", u"придя", u"пришедший", u"пришедшая",
                         u"пришедшее", u"пришедшие"});
 
+  // A personal pronoun: "мине" (меня).
+  lx.Add("flt09.pack", {u"не", C(10)});
+  lx.Add("itfst09.pack", {u"ми", u"1", u"мен", N(0x300 + 1)});
+  lx.Add("cds09.pack", {N(0x300 + 7), u"я"});
+  lx.Add("itfst07.pack", {u"бу", u"этот", u"эта", u"это", u"1", u"1"});
+
   lx.Add("itfst05.pack", {u"биш", u"1", u"пять"});
   lx.Add("itfst02.pack", {u"кайда", u"1", u"где"});
   lx.Add("itfst03.pack", {u"түгел", u"не"});
@@ -140,6 +146,25 @@ TEST_F(FormsTest, SubjectObjectAndWordOrder) {
   EXPECT_EQ(Translate(u"кыз бик матур."), u"Девочка очень красивая.");
   EXPECT_EQ(Translate(u"кыз укучы түгел."), u"Девочка не ученик.");
   EXPECT_EQ(Translate(u"кыз кайда укый?"), u"Где девочка читает?");
+  // A pronoun object stays before the verb.
+  EXPECT_EQ(Translate(u"кыз мине укый."), u"Девочка меня читает.");
+  // A comma ends the clause: no subject is looked for before it.
+  EXPECT_EQ(Translate(u"Кыз сөйгән, китап укый."), u"Девочка любящий, книга читает.");
+}
+
+TEST_F(FormsTest, PredicatesAndDemonstratives) {
+  EXPECT_EQ(Translate(u"кыз матур һәм зур."), u"Девочка красивая и большая.");
+  EXPECT_EQ(Translate(u"кыз зур өй түгел."), u"Девочка не большой дом.");
+  EXPECT_EQ(Translate(u"бу зур өй."), u"Это большой дом.");
+  EXPECT_EQ(Translate(u"бу кыз зур."), u"Эта девочка большая.");
+  EXPECT_EQ(Translate(u"бу кыз укучы."), u"Эта девочка ученик.");
+}
+
+TEST_F(FormsTest, PeopleAreReachedWithK) {
+  EXPECT_EQ(Translate(u"кыз әнигә киләчәк."), u"Девочка придёт к маме.");
+  // Not after other verbs, and not for places.
+  EXPECT_EQ(Translate(u"кыз әнигә китап укый."), u"Девочка читает маме книгу.");
+  EXPECT_EQ(Translate(u"кыз урамга киләчәк."), u"Девочка придёт на улицу.");
 }
 
 }  // namespace
