@@ -79,6 +79,7 @@ protected:
   // -1 when there is none.
   int SubjectOf(int from, int verb);
   void MotionTargets();
+  bool HasVerb();
   // An accusative personal pronoun (мине, аны).
   bool IsPronounObject(int slot);
   // A verb whose Russian infinitive is a verb of motion (идти, прийти).

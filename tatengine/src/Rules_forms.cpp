@@ -291,6 +291,12 @@ void TSP_tat::MotionTargets() {
   }
 }
 
+bool TSP_tat::HasVerb() {
+  for (int k = FirstWord; k <= LastWord; ++k)
+    if (Class(k) == wcVerb) return true;
+  return false;
+}
+
 bool TSP_tat::IsHourNoun(int slot) {
   if (Kits[slot].Readings.empty()) return false;
   TTransUnit reading = Kits[slot].Readings[0];
@@ -326,6 +332,9 @@ void TSP_tat::AddPossessors() {
       }
       continue;
     }
+    // "Әнием китте" is "Мама ушла": one's own family opening a sentence
+    // goes without "моя".
+    if (noun.Possessor == 1 && animate && x <= 2 && start == FirstWord && HasVerb()) continue;
     const std::u16string_view form = PossessiveForm(noun.Possessor, x, noun.Gender, animate);
     if (form.empty()) continue;
     Kits.insert(Kits.begin() + start, FixedKit(form));

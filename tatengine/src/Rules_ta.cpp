@@ -159,6 +159,17 @@ void TSP_tat::ResolveLastWord() {
     Keep(l, noun);
     return;
   }
+  // After a noun in the nominative a bare stem that is also an adjective is
+  // the predicate (Математика авыр: is hard), not an order.
+  int adjective;
+  int p = l - 1;
+  while (p > FirstWord && SingleReading(p, wcAdverb)) --p;  // кыз бик матур
+  if (p >= FirstWord && Kits[l].Readings[index].Tat.EndingCode == 2 &&
+      HasReading(l, wcAdjective, adjective) && SingleReading(p, wcNoun) &&
+      (Tat(p).EndingCode == 1 || Tat(p).EndingCode == 87)) {
+    Keep(l, adjective);
+    return;
+  }
   Keep(l, index);
 }
 

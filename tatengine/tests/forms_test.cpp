@@ -23,7 +23,7 @@ TLexicon FormsLexicon() {
   const std::pair<const char16_t*, int> endings[] = {
       {u"ым", 7},   {u"ымның", 8}, {u"ыма", 9},  {u"ымда", 12}, {u"ыбыз", 25},
       {u"ыбызда", 30}, {u"ларым", 42}, {u"ларда", 41}, {u"гә", 3}, {u"дән", 5}, {u"нан", 5},
-      {u"мә", 9},   {u"мнең", 8}};
+      {u"мә", 9},   {u"мнең", 8}, {u"м", 7}};
   for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
   Paradigm(lx, 10, true, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"", u"ой", u"ами", u"е", u"ах"});
   Paradigm(lx, 11, false, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"ы", u"ей", u"ами", u"е", u"ах"});
@@ -39,6 +39,9 @@ TLexicon FormsLexicon() {
   lx.Add("flt10.pack", {u"әчәк", C(53)});
   lx.Add("flt10.pack", {u"мәячәк", C(59)});
   lx.Add("itfst10.pack", {u"кил", u"1", u"прийти", N(1010)});
+  // "матур" is also a verb stem here: bare, it reads as an order.
+  lx.Add("flt10.pack", {u"", C(2)});
+  lx.Add("itfst10.pack", {u"матур", u"1", u"читать", N(1001)});
   lx.Add("plr10.pack", {N(1010), u"прийти", u"p", u"прийти", u"приди", u"приду", u"придёшь",
                         u"придёт", u"придите", u"придём", u"придёте", u"придут", u"пришёл",
                         u"пришла", u"пришло", u"пришли", u"придя", u"пришедший", u"пришедшая",
@@ -78,6 +81,10 @@ TEST_F(FormsTest, PossessiveEndingsBecomeAgreeingPronouns) {
   EXPECT_EQ(Translate(u"кызларым"), u"Мои девочки");
   // The third person is not spelled out: the owner is named elsewhere.
   EXPECT_EQ(Translate(u"китапы"), u"Книга");
+  // One's own family opening a sentence with a verb goes without "моя".
+  EXPECT_EQ(Translate(u"әним укыды."), u"Мама читала.");
+  EXPECT_EQ(Translate(u"әним."), u"Моя мама.");
+  EXPECT_EQ(Translate(u"кыз әнимә укыды."), u"Девочка читала моей маме.");
   // A named possessor declines instead of being doubled.
   EXPECT_EQ(Translate(u"минем китапым"), u"Моя книга");
   EXPECT_EQ(Translate(u"минем өйдә"), u"В моём доме");
@@ -153,6 +160,9 @@ TEST_F(FormsTest, SubjectObjectAndWordOrder) {
 }
 
 TEST_F(FormsTest, PredicatesAndDemonstratives) {
+  // After a nominative noun the bare stem is the predicate, not an order.
+  EXPECT_EQ(Translate(u"кыз матур."), u"Девочка красивая.");
+  EXPECT_EQ(Translate(u"китапны матур."), u"Книгу читай.");
   EXPECT_EQ(Translate(u"кыз матур һәм зур."), u"Девочка красивая и большая.");
   EXPECT_EQ(Translate(u"кыз зур өй түгел."), u"Девочка не большой дом.");
   EXPECT_EQ(Translate(u"бу зур өй."), u"Это большой дом.");
