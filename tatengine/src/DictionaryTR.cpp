@@ -36,6 +36,15 @@ bool TDictionaryTR::Lookup(std::u16string_view text, std::u16string_view next, b
 
   if (Direct.Analyse(text, tat, rus)) {
     Append(kit, tat, rus, Direct.Translate(rus));
+    // A whole word that is also a noun form (өйдә: "дома" or "в доме")
+    // keeps the noun reading; the rules choose by the neighbours.
+    TFormTat nounTat;
+    TFormRus nounRus;
+    if (text.find(u' ') == std::u16string_view::npos && Noun.Analyse(text, nounTat, nounRus)) {
+      std::u16string t = Noun.Translate(nounRus);
+      LowerInPlace(t);
+      Append(kit, nounTat, nounRus, std::move(t));
+    }
     return true;
   }
   if (Unchanging.Analyse(text, tat, rus)) {

@@ -106,6 +106,7 @@ void TSP_tat::ApplyRules() {
   // Whatever slot ends up first is capitalised below.
   Kits[FirstWord].Capital = 0;
 
+  ResolveDirectWords();
   PreferParticles();
   ResolveFirstWord();
   ResolvePostpositionPairs();

@@ -44,6 +44,7 @@ public:
 
 protected:
   // The sentence rules, in the order ApplyRules runs them.
+  void ResolveDirectWords();
   void PreferParticles();
   void ResolveFirstWord();
   void ResolvePostpositionPairs();

@@ -75,7 +75,10 @@ int TSP_tat::SubjectOf(int from, int verb) {
     // A personal pronoun is the subject wherever it stands.
     if (c == wcSubNoun) return j;
     // A determiner before its noun leaves the choice to the noun.
-    if ((c & wcUnchanged07) && (Class(j + 1) & 0x109) && Rus(j + 1).Case <= 2) continue;
+    // ("ул" before another case form is the pronoun "он": ул авылга китте.)
+    if ((c & wcUnchanged07) && (Class(j + 1) & 0x109) &&
+        (Tat(j).WordClass != wcGlue || Rus(j + 1).Case <= 2))
+      continue;
     if (first < 0) first = j;
   }
   return first;
@@ -384,11 +387,12 @@ void TSP_tat::FrontQuestionWords() {
     return;
   for (int i = FirstWord + 1; i <= LastWord; ++i) {
     if (Kits[i].Kind != kkTranslated || !IsQuestionWord(Tat(i).Source)) continue;
-    if (Class(i - 1) == wcPostposition) return;  // "с кем" stays where it is
+    // A preposition before it goes along (С кем ты ходил?).
+    const int from = Class(i - 1) == wcPostposition ? i - 1 : i;
     // Only from within the first clause: the words before it are words.
-    for (int k = FirstWord; k < i; ++k)
+    for (int k = FirstWord; k < from; ++k)
       if (Kits[k].Kind != kkTranslated) return;
-    Move(i, FirstWord);
+    for (int k = from; k <= i; ++k) Move(k, FirstWord + (k - from));
     return;
   }
 }

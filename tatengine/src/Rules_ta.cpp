@@ -104,6 +104,22 @@ int FindClass(const TTransKit& kit, int wordClass) {
 
 // ---- 1-6: choosing readings ------------------------------------------------
 
+void TSP_tat::ResolveDirectWords() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    const int direct = FindClass(Kits[i], wcDirect);
+    const int noun = FindClass(Kits[i], wcNoun);
+    if (direct < 0 || noun < 0) continue;
+    // After a modifier the word is its noun (зур өйдә: в большом доме);
+    // otherwise the whole-word translation stands (өйдә: дома).
+    int owner = -1;
+    const bool genitive = i > FirstWord && HasReading(i - 1, 0x108, owner) &&
+                          NounRule(Kits[i - 1].Readings[owner].Tat.EndingCode).Case == 3;
+    const bool modified = i > FirstWord && Kits[i - 1].Kind == kkTranslated &&
+                          (HasReading(i - 1, wcAdjective | wcNumeral | wcUnchanged07) || genitive);
+    Keep(i, modified ? noun : direct);
+  }
+}
+
 void TSP_tat::PreferParticles() {
   for (int i = FirstWord; i <= LastWord; ++i) {
     int index;

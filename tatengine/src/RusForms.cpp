@@ -37,6 +37,29 @@ constexpr TPossessive Vash = {{{u"ваш", u"ваша", u"ваше", u"ваши"
                                {u"вашим", u"вашей", u"вашим", u"вашими"},
                                {u"вашем", u"вашей", u"вашем", u"ваших"}}};
 
+constexpr TPossessive Etot = {{{u"этот", u"эта", u"это", u"эти"},
+                               {u"этого", u"этой", u"этого", u"этих"},
+                               {u"этому", u"этой", u"этому", u"этим"},
+                               {u"этот", u"эту", u"это", u"эти"},
+                               {u"этим", u"этой", u"этим", u"этими"},
+                               {u"этом", u"этой", u"этом", u"этих"}}};
+constexpr TPossessive Tot = {{{u"тот", u"та", u"то", u"те"},
+                              {u"того", u"той", u"того", u"тех"},
+                              {u"тому", u"той", u"тому", u"тем"},
+                              {u"тот", u"ту", u"то", u"те"},
+                              {u"тем", u"той", u"тем", u"теми"},
+                              {u"том", u"той", u"том", u"тех"}}};
+
+u16string_view TableForm(const TPossessive& table, int x, int gender, bool animate) {
+  if (x < 1 || x > 12) return {};
+  int row = (x - 1) / 2;
+  const bool plural = x % 2 == 0 || gender == 4;
+  const int column = plural ? 3 : (gender >= 1 && gender <= 3 ? gender - 1 : 0);
+  // The animate accusative is the genitive, except in the feminine singular.
+  if (row == 3 && animate && (plural || column != 1)) row = 1;
+  return table[row][column];
+}
+
 // Oblique forms (genitive, dative, instrumental, prepositional) of the
 // numerals that do not follow the "-ь" pattern.
 struct TNumeralRow {
@@ -113,13 +136,13 @@ std::u16string_view PossessiveForm(int person, int x, int gender, bool animate) 
     case 5: table = &Vash; break;
     default: return {};
   }
-  if (x < 1 || x > 12) return {};
-  int row = (x - 1) / 2;
-  const bool plural = x % 2 == 0 || gender == 4;
-  const int column = plural ? 3 : (gender >= 1 && gender <= 3 ? gender - 1 : 0);
-  // The animate accusative is the genitive, except in the feminine singular.
-  if (row == 3 && animate && (plural || column != 1)) row = 1;
-  return (*table)[row][column];
+  return TableForm(*table, x, gender, animate);
+}
+
+std::u16string_view DemonstrativeForm(std::u16string_view masculine, int x, int gender, bool animate) {
+  if (masculine == u"этот") return TableForm(Etot, x, gender, animate);
+  if (masculine == u"тот") return TableForm(Tot, x, gender, animate);
+  return {};
 }
 
 bool IsPaucal(std::u16string_view numeral) {

@@ -19,6 +19,11 @@ int PossessorOf(int nounCode);
 // when animate). Person 3 and anything out of range give "".
 std::u16string_view PossessiveForm(int person, int x, int gender, bool animate);
 
+// "этот" and "тот" (given by their masculine nominative) in case-and-number
+// code x (1-12) for a noun of the given gender and animacy; "" for any other
+// word or a code out of range.
+std::u16string_view DemonstrativeForm(std::u16string_view masculine, int x, int gender, bool animate);
+
 // Whether a Russian cardinal governs the genitive singular in the
 // nominative ("два", "три", "четыре", "оба", also as the last word of
 // "двадцать два").

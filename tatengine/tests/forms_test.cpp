@@ -170,6 +170,19 @@ TEST_F(FormsTest, PredicatesAndDemonstratives) {
   EXPECT_EQ(Translate(u"бу кыз укучы."), u"Эта девочка ученик.");
 }
 
+TEST_F(FormsTest, DemonstrativesDecline) {
+  EXPECT_EQ(Translate(u"бу өйдә"), u"В этом доме");
+  EXPECT_EQ(Translate(u"бу кызлар укый."), u"Эти девочки читают.");
+  EXPECT_EQ(Translate(u"бу китапны"), u"Эту книгу");
+}
+
+TEST_F(FormsTest, WholeWordOrNounByTheNeighbours) {
+  // "тау" is stored whole as "Гора" and is also a noun.
+  EXPECT_EQ(Translate(u"тау"), u"Гора");
+  EXPECT_EQ(Translate(u"зур тау"), u"Большая гора");
+  EXPECT_EQ(Translate(u"кызның тау"), u"Девочки гора");
+}
+
 TEST_F(FormsTest, PeopleAreReachedWithK) {
   EXPECT_EQ(Translate(u"кыз әнигә киләчәк."), u"Девочка придёт к маме.");
   // Not after other verbs, and not for places.
