@@ -75,10 +75,8 @@ int TSP_tat::SubjectOf(int from, int verb) {
     // A personal pronoun is the subject wherever it stands.
     if (c == wcSubNoun) return j;
     // A determiner before its noun leaves the choice to the noun.
-    // ("ул" before another case form is the pronoun "он": ул авылга китте.)
-    if ((c & wcUnchanged07) && (Class(j + 1) & 0x109) &&
-        (Tat(j).WordClass != wcGlue || Rus(j + 1).Case <= 2))
-      continue;
+    // ("ул" read as the pronoun "он" is a subject: Ул хат язды.)
+    if ((c & wcUnchanged07) && (Class(j + 1) & 0x109) && Tat(j).WordClass != wcGlue) continue;
     if (first < 0) first = j;
   }
   return first;

@@ -446,6 +446,7 @@ void TSP_tat::AgreeModifiers() {
       if (!(c & 0xC041)) break;
       if (!(c & 0x41)) continue;
       if (Rus(k).Case == 14) break;
+      if (c == wcUnchanged07 && Tat(k).WordClass == wcGlue) break;  // "ул" read as "он"
       Agree(k, i, afCase | afGender | afVariant | afNumber);
     }
   }

@@ -153,6 +153,9 @@ TEST_F(FormsTest, SubjectObjectAndWordOrder) {
   EXPECT_EQ(Translate(u"кыз бик матур."), u"Девочка очень красивая.");
   EXPECT_EQ(Translate(u"кыз укучы түгел."), u"Девочка не ученик.");
   EXPECT_EQ(Translate(u"кыз кайда укый?"), u"Где девочка читает?");
+  // "ул" + bare noun + verb opening a sentence: "he" and an object.
+  EXPECT_EQ(Translate(u"ул китап укый."), u"Он читает книгу.");
+  EXPECT_EQ(Translate(u"ул китап зур."), u"Эта книга большая.");
   // A pronoun object stays before the verb.
   EXPECT_EQ(Translate(u"кыз мине укый."), u"Девочка меня читает.");
   // A comma ends the clause: no subject is looked for before it.
