@@ -79,6 +79,8 @@ protected:
   // personal pronoun in the nominative, else the first nominative noun;
   // -1 when there is none.
   int SubjectOf(int from, int verb);
+  // A finite verb in the 1st or 2nd person (барам, барасыз).
+  bool IsSpeakerVerb(int verb);
   void MotionTargets();
   bool HasVerb();
   // An accusative personal pronoun (мине, аны).

@@ -64,12 +64,22 @@ TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03) {
 
 }  // namespace
 
+bool TSP_tat::IsSpeakerVerb(int verb) {
+  const int code = Tat(verb).EndingCode;
+  if (Class(verb) != wcVerb || code < 15 || code > 74) return false;
+  const int person = (code - 15) % 6;  // 1sg, 2sg, 3sg, 1pl, 2pl, 3pl
+  return person != 2 && person != 5;
+}
+
 int TSP_tat::SubjectOf(int from, int verb) {
   int first = -1;
+  // A verb in the 1st or 2nd person has a pronoun for its subject or none.
+  const bool speaker = IsSpeakerVerb(verb);
   for (int j = from; j < verb; ++j) {
     const int c = Class(j);
     const int caseNo = Rus(j).Case;
     if (!(c & 0x148)) continue;
+    if (speaker && c != wcSubNoun) continue;
     if ((c & 0x108) && caseNo != 1 && caseNo != 2) continue;
     if ((c & wcUnchanged07) && caseNo != 1) continue;
     // A personal pronoun is the subject wherever it stands.
@@ -147,7 +157,8 @@ void TSP_tat::MarkObjects() {
     // modifiers and adverbs may stand between), after the subject.
     int o = v - 1;
     while (o > subject && (Class(o) & wcAdverb)) --o;
-    if (subject >= 0 && o > subject && Class(o) == wcNoun && Kits[o].Kind == kkTranslated &&
+    if ((subject >= 0 || IsSpeakerVerb(v)) && o > subject && o >= from && Class(o) == wcNoun &&
+        Kits[o].Kind == kkTranslated &&
         (Tat(o).EndingCode == 1 || Tat(o).EndingCode == 87) && Rus(o).Case <= 2) {
       Rus(o).Case = 7;
       Rus(o).Agreed = 1;
@@ -418,6 +429,18 @@ void TSP_tat::MoveVerbs() {
       if (Kits[k].Kind == kkSeparator) from = k + 1;
     const int subject = SubjectOf(from, v);
     if (subject < 0) {
+      // No subject word (завтра яңа эш башлыйбыз): the verb goes before its
+      // object in the accusative.
+      int o = v - 1;
+      while (o > from && (Class(o) & wcAdverb)) --o;
+      if (IsSpeakerVerb(v) && o >= from && Class(o) == wcNoun && Rus(o).Case == 7 &&
+          NounRule(Tat(o).EndingCode).Prefix.empty()) {
+        int start = o;
+        while (start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
+               (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+          --start;
+        Move(w, start);
+      }
       b = w + 1;
       continue;
     }
@@ -428,7 +451,17 @@ void TSP_tat::MoveVerbs() {
     while (t < v && (((Class(t) & (wcAdverb | wcUnchanged03)) && Tat(t).WordClass != wcPostposition) ||
                      IsPronounObject(t)))
       ++t;
-    if (t < v) Move(w, t);
+    if (t < v) {
+      Move(w, t);
+    } else if (t == subject + 1 && subject > from && Class(subject) == wcNoun) {
+      // After a place or a time the verb comes before a noun subject:
+      // В лесу растут грибы.
+      int start = subject;
+      while (start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
+             (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+        --start;
+      if (start > from) Move(w, start);
+    }
     b = w + 1;
   }
 }

@@ -38,6 +38,7 @@ TLexicon FormsLexicon() {
   // A perfective verb and the future endings.
   lx.Add("flt10.pack", {u"әчәк", C(53)});
   lx.Add("flt10.pack", {u"мәячәк", C(59)});
+  lx.Add("flt10.pack", {u"йбыз", C(18)});
   lx.Add("itfst10.pack", {u"кил", u"1", u"прийти", N(1010)});
   // "матур" is also a verb stem here: bare, it reads as an order.
   lx.Add("flt10.pack", {u"", C(2)});
@@ -156,6 +157,13 @@ TEST_F(FormsTest, SubjectObjectAndWordOrder) {
   // "ул" + bare noun + verb opening a sentence: "he" and an object.
   EXPECT_EQ(Translate(u"ул китап укый."), u"Он читает книгу.");
   EXPECT_EQ(Translate(u"ул китап зур."), u"Эта книга большая.");
+  // After a place the verb comes before a noun subject.
+  EXPECT_EQ(Translate(u"өйдә кыз укый."), u"В доме читает девочка.");
+  EXPECT_EQ(Translate(u"өйдә зур кыз укый."), u"В доме читает большая девочка.");
+  // A verb of the 1st or 2nd person has no noun subject: the noun is its
+  // object, and the verb goes before it.
+  EXPECT_EQ(Translate(u"китап укыйбыз."), u"Читаем книгу.");
+  EXPECT_EQ(Translate(u"өйдә тиз китап укыйбыз."), u"В доме быстро читаем книгу.");
   // A pronoun object stays before the verb.
   EXPECT_EQ(Translate(u"кыз мине укый."), u"Девочка меня читает.");
   // A comma ends the clause: no subject is looked for before it.
