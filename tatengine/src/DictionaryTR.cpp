@@ -38,12 +38,19 @@ bool TDictionaryTR::Lookup(std::u16string_view text, std::u16string_view next, b
     Append(kit, tat, rus, Direct.Translate(rus));
     // A whole word that is also a noun form (өйдә: "дома" or "в доме")
     // keeps the noun reading; the rules choose by the neighbours.
-    TFormTat nounTat;
-    TFormRus nounRus;
-    if (text.find(u' ') == std::u16string_view::npos && Noun.Analyse(text, nounTat, nounRus)) {
-      std::u16string t = Noun.Translate(nounRus);
-      LowerInPlace(t);
-      Append(kit, nounTat, nounRus, std::move(t));
+    // The same for an adjective (бүтән: "больше" or "другой").
+    TFormTat otherTat;
+    TFormRus otherRus;
+    if (text.find(u' ') == std::u16string_view::npos) {
+      if (Noun.Analyse(text, otherTat, otherRus)) {
+        std::u16string t = Noun.Translate(otherRus);
+        LowerInPlace(t);
+        Append(kit, otherTat, otherRus, std::move(t));
+      } else if (Adj.Analyse(text, otherTat, otherRus)) {
+        std::u16string t = Adj.Translate(otherRus);
+        LowerInPlace(t);
+        Append(kit, otherTat, otherRus, std::move(t));
+      }
     }
     return true;
   }

@@ -29,6 +29,12 @@ std::u16string_view HaveForm(int person) {
   return person >= 1 && person <= 6 ? forms[person - 1] : std::u16string_view();
 }
 
+// The imperative: 2sg, 2pl and their negatives.
+bool IsImperativeEnding(int code) { return code == 2 || code == 3 || code == 11 || code == 12; }
+
+// Finite forms: present, past and future in every person, and the imperative.
+bool IsFiniteVerbEnding(int code) { return (code >= 15 && code <= 74) || IsImperativeEnding(code); }
+
 bool IsDativeNounCode(int code) {
   switch (code) {
     case 3: case 9: case 15: case 21: case 27: case 33:
@@ -66,7 +72,9 @@ TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03) {
 
 bool TSP_tat::IsSpeakerVerb(int verb) {
   const int code = Tat(verb).EndingCode;
-  if (Class(verb) != wcVerb || code < 15 || code > 74) return false;
+  if (Class(verb) != wcVerb) return false;
+  if (IsImperativeEnding(code)) return true;
+  if (code < 15 || code > 74) return false;
   const int person = (code - 15) % 6;  // 1sg, 2sg, 3sg, 1pl, 2pl, 3pl
   return person != 2 && person != 5;
 }
@@ -139,7 +147,15 @@ void TSP_tat::ExistentialClauses() {
     Rus(noun).Case = 3;
     Rus(noun).Agreed = 1;
   }
-  // Russian puts "есть/нет" before the thing that exists.
+  // A count needs no "есть" (У меня два брата); otherwise Russian puts
+  // "есть/нет" before the thing that exists.
+  bool counted = false;
+  for (int k = start; k < noun; ++k) counted = counted || Class(k) == wcNumeral;
+  if (counted && !negative) {
+    Kits.erase(Kits.begin() + LastWord);
+    --LastWord;
+    return;
+  }
   Move(LastWord, start);
 }
 
@@ -370,8 +386,6 @@ bool IsQuestionWord(std::u16string_view source) {
   return false;
 }
 
-// Finite forms: present, past and future in every person.
-bool IsFiniteVerbEnding(int code) { return code >= 15 && code <= 74; }
 
 }  // namespace
 
@@ -448,7 +462,10 @@ void TSP_tat::MoveVerbs() {
     // The subject's possessor in the genitive goes with it (дом моего друга).
     while (t < v && Class(t) == wcNoun && (Rus(t).Case == 3 || Rus(t).Case == 4)) ++t;
     // Adverbs and pronoun objects (Я тебя люблю) stay before the verb.
-    while (t < v && (((Class(t) & (wcAdverb | wcUnchanged03)) && Tat(t).WordClass != wcPostposition) ||
+    // Before a negated verb whole-word adverbs stay too (больше не, ничего не).
+    const int before = wcAdverb | wcUnchanged03 |
+                       (IsNegativeVerbEnding(Tat(w).EndingCode) ? wcDirect : 0);
+    while (t < v && (((Class(t) & before) && Tat(t).WordClass != wcPostposition) ||
                      IsPronounObject(t)))
       ++t;
     if (t < v) {

@@ -108,6 +108,12 @@ void TSP_tat::ResolveDirectWords() {
   for (int i = FirstWord; i <= LastWord; ++i) {
     const int direct = FindClass(Kits[i], wcDirect);
     const int noun = FindClass(Kits[i], wcNoun);
+    const int adjective = FindClass(Kits[i], wcAdjective);
+    if (direct >= 0 && adjective >= 0) {
+      // Before a noun the word is its adjective (бүтән китап: другая книга).
+      Keep(i, i < LastWord && HasReading(i + 1, wcNoun) ? adjective : direct);
+      continue;
+    }
     if (direct < 0 || noun < 0) continue;
     // After a modifier the word is its noun (зур өйдә: в большом доме);
     // otherwise the whole-word translation stands (өйдә: дома).

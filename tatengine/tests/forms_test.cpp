@@ -55,6 +55,9 @@ TLexicon FormsLexicon() {
   lx.Add("itfst07.pack", {u"бу", u"этот", u"эта", u"это", u"1", u"1"});
 
   lx.Add("itfst05.pack", {u"биш", u"1", u"пять"});
+  // "бүтән": "больше" as a whole word, "другой" as an adjective.
+  lx.Add("itfst11.pack", {u"бүтән", u"больше"});
+  lx.Add("itfst01.pack", {u"бүтән", u"1", u"друг", u"2"});
   lx.Add("itfst02.pack", {u"кайда", u"1", u"где"});
   lx.Add("itfst03.pack", {u"түгел", u"не"});
   lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
@@ -142,6 +145,8 @@ TEST_F(FormsTest, ExistenceAndPossession) {
   EXPECT_EQ(Translate(u"минем китапым юк."), u"У меня нет книги.");
   EXPECT_EQ(Translate(u"өйдә зур китап бар."), u"В доме есть большая книга.");
   EXPECT_EQ(Translate(u"өйдә китап юк."), u"В доме нет книги.");
+  // A count needs no "есть".
+  EXPECT_EQ(Translate(u"өйдә ике китап бар."), u"В доме две книги.");
 }
 
 TEST_F(FormsTest, SubjectObjectAndWordOrder) {
@@ -173,12 +178,18 @@ TEST_F(FormsTest, SubjectObjectAndWordOrder) {
 TEST_F(FormsTest, PredicatesAndDemonstratives) {
   // After a nominative noun the bare stem is the predicate, not an order.
   EXPECT_EQ(Translate(u"кыз матур."), u"Девочка красивая.");
-  EXPECT_EQ(Translate(u"китапны матур."), u"Книгу читай.");
+  EXPECT_EQ(Translate(u"китапны матур."), u"Читай книгу.");
   EXPECT_EQ(Translate(u"кыз матур һәм зур."), u"Девочка красивая и большая.");
   EXPECT_EQ(Translate(u"кыз зур өй түгел."), u"Девочка не большой дом.");
   EXPECT_EQ(Translate(u"бу зур өй."), u"Это большой дом.");
   EXPECT_EQ(Translate(u"бу кыз зур."), u"Эта девочка большая.");
   EXPECT_EQ(Translate(u"бу кыз укучы."), u"Эта девочка ученик.");
+}
+
+TEST_F(FormsTest, OtherOrMore) {
+  EXPECT_EQ(Translate(u"бүтән китап"), u"Другая книга");
+  EXPECT_EQ(Translate(u"бүтән китапны укы."), u"Читай другую книгу.");
+  EXPECT_EQ(Translate(u"кыз бүтән укымады."), u"Девочка больше не читала.");
 }
 
 TEST_F(FormsTest, DemonstrativesDecline) {
