@@ -40,13 +40,20 @@ bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) cons
   rus.Suffix.clear();
   rus.Number = IsPluralEnding(split.Code) ? 2 : 1;
   rus.Possessor = static_cast<uint8_t>(PossessorOf(split.Code));
-  AdjustPlaceCase(rus, (info & 0x100) != 0);
+  AdjustPlaceCase(rus, split.Code, (info & 0x100) != 0);
   return true;
 }
 
-void TNoun::AdjustPlaceCase(TFormRus& rus, bool onSurface) {
+void TNoun::AdjustPlaceCase(TFormRus& rus, int code, bool onSurface) {
   const bool animate = rus.Variant == 1;
   const bool plural = rus.Case % 2 == 0;
+  // A possessed dative (өемә) is a direction like the bare one (өйгә) unless
+  // it names a person.
+  if (!animate && rus.Prefix.empty() && (rus.Case == 5 || rus.Case == 6) && IsDativeEnding(code)) {
+    rus.Case = plural ? 8 : 7;
+    rus.Prefix = onSurface ? u"на " : u"в ";
+    return;
+  }
   if (rus.Prefix == u"в " && (rus.Case == 7 || rus.Case == 8)) {
     // Dative: "to a person" is the Russian dative, "to a place" в/на + accusative.
     if (animate) {

@@ -29,7 +29,7 @@ public:
   // a person takes the dative, у + genitive and от (дала маме, у мамы, от
   // мамы); a noun marked in the lexicon as a surface or event takes на and с
   // (на работу, на работе, с работы); other nouns keep в and из.
-  static void AdjustPlaceCase(TFormRus& rus, bool onSurface);
+  static void AdjustPlaceCase(TFormRus& rus, int code, bool onSurface);
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;

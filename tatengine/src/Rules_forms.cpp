@@ -35,16 +35,6 @@ bool IsImperativeEnding(int code) { return code == 2 || code == 3 || code == 11 
 // Finite forms: present, past and future in every person, and the imperative.
 bool IsFiniteVerbEnding(int code) { return (code >= 15 && code <= 74) || IsImperativeEnding(code); }
 
-bool IsDativeNounCode(int code) {
-  switch (code) {
-    case 3: case 9: case 15: case 21: case 27: case 33:
-    case 38: case 44: case 50: case 56: case 62: case 68:
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool IsExistential(std::u16string_view source, bool& negative) {
   std::u16string low = Lowered(source);
   if (low.size() > 2 && (low.ends_with(u"мы") || low.ends_with(u"ме"))) low.resize(low.size() - 2);
@@ -303,7 +293,7 @@ void TSP_tat::MotionTargets() {
         const TFormRus& rus = Rus(k);
         if ((rus.Case != 5 && rus.Case != 6) || !rus.Prefix.empty()) continue;
         if (c == wcNoun && rus.Variant != 1) continue;
-        if (c == wcNoun && !IsDativeNounCode(Tat(k).EndingCode)) continue;
+        if (c == wcNoun && !IsDativeEnding(Tat(k).EndingCode)) continue;
         int start = k;
         while (start - 1 >= b && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
                Kits[start - 1].Kind == kkTranslated)
@@ -379,7 +369,7 @@ namespace {
 bool IsQuestionWord(std::u16string_view source) {
   static constexpr std::u16string_view words[] = {u"кайда", u"кайчан", u"кая",  u"кайдан",
                                                   u"нигә",  u"ничек",  u"ничә", u"кем",
-                                                  u"нәрсә", u"нишләп", u"ни өчен"};
+                                                  u"нәрсә", u"нишләп", u"ни өчен", u"кем белән"};
   const std::u16string low = Lowered(source);
   for (std::u16string_view w : words)
     if (low == w) return true;

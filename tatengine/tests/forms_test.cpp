@@ -81,6 +81,9 @@ TEST_F(FormsTest, PossessiveEndingsBecomeAgreeingPronouns) {
   EXPECT_EQ(Translate(u"китапым"), u"Моя книга");
   EXPECT_EQ(Translate(u"китапымда"), u"В моей книге");
   EXPECT_EQ(Translate(u"әнимә"), u"Моей маме");
+  // A possessed dative of a thing is a direction, of a person the dative.
+  EXPECT_EQ(Translate(u"өйыма"), u"В мой дом");
+  EXPECT_EQ(Translate(u"урамыма"), u"На мою улицу");
   EXPECT_EQ(Translate(u"өйыбызда"), u"В нашем доме");
   EXPECT_EQ(Translate(u"кызларым"), u"Мои девочки");
   // The third person is not spelled out: the owner is named elsewhere.
