@@ -233,6 +233,16 @@ bool IsAblativeEnding(int code) {
   }
 }
 
+bool IsDativeEnding(int code) {
+  switch (code) {
+    case 3: case 9: case 15: case 21: case 27: case 33:
+    case 38: case 44: case 50: case 56: case 62: case 68:
+      return true;
+    default:
+      return false;
+  }
+}
+
 int CaseMap(int caseNo, int number) {
   static constexpr uint8_t singular[20] = {1, 1, 3, 3, 5, 5, 7, 7, 9, 9,
                                            11, 11, 1, 3, 1, 3, 5, 7, 5, 7};

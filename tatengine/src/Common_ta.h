@@ -31,6 +31,7 @@ bool IsBareNounEnding(int code);      // noun without a possessive ending
 bool IsPossessedEnding(int code);     // noun with a possessive ending
 bool IsNegativeVerbEnding(int code);  // negative verb form codes
 bool IsAblativeEnding(int code);      // noun form codes of the ablative
+bool IsDativeEnding(int code);        // noun form codes of the dative
 
 // Russian case-and-number code 1-12 for a case 1-20 and number 1-2. A case
 // below 1 reads as 1 and above 20 as 20; a number other than 2 is singular.

@@ -36,6 +36,22 @@ bool TDictionaryTR::Lookup(std::u16string_view text, std::u16string_view next, b
 
   if (Direct.Analyse(text, tat, rus)) {
     Append(kit, tat, rus, Direct.Translate(rus));
+    // A whole word that is also a noun form (өйдә: "дома" or "в доме")
+    // keeps the noun reading; the rules choose by the neighbours.
+    // The same for an adjective (бүтән: "больше" or "другой").
+    TFormTat otherTat;
+    TFormRus otherRus;
+    if (text.find(u' ') == std::u16string_view::npos) {
+      if (Noun.Analyse(text, otherTat, otherRus)) {
+        std::u16string t = Noun.Translate(otherRus);
+        LowerInPlace(t);
+        Append(kit, otherTat, otherRus, std::move(t));
+      } else if (Adj.Analyse(text, otherTat, otherRus)) {
+        std::u16string t = Adj.Translate(otherRus);
+        LowerInPlace(t);
+        Append(kit, otherTat, otherRus, std::move(t));
+      }
+    }
     return true;
   }
   if (Unchanging.Analyse(text, tat, rus)) {

@@ -122,7 +122,18 @@ void TSP_tat::ApplyGlues() {
         }
         break;
       case 9:
-        if (i < LastWord && HasReading(next, 0x108, n)) {
+        // "that" only before a noun in the nominative; before any other form
+        // (ул авылга китте) it is the pronoun "he".
+        // A noun that ends a sentence is what "he" is (Ул укытучы. Ул
+        // укытучы түгел.).
+        // Opening a sentence "ул" + bare noun + verb is "he" with an object
+        // (Ул хат язды: он написал письмо).
+        if (i < LastWord && HasReading(next, 0x108, n) &&
+            NounRule(Kits[next].Readings[n].Tat.EndingCode).Case <= 2 &&
+            !(next == LastWord && next + 1 < SlotCount()) &&
+            !(next + 1 == LastWord && Lowered(Tat(LastWord).Source) == u"түгел") &&
+            !(i == FirstWord && next + 1 == LastWord && Kits[next].Readings[n].Tat.EndingCode == 1 &&
+              HasReading(LastWord, wcVerb) && !HasReading(LastWord, 0x109))) {
           Rus(i).WordClass = wcAdjective;
           Keep(next, n);
           Rus(i).GlueMode = 0;

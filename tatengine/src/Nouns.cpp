@@ -1,6 +1,7 @@
 #include "Nouns.h"
 
 #include "Common_ta.h"
+#include "RusForms.h"
 #include "SplitWord.h"
 #include "TextUtil.h"
 
@@ -38,7 +39,44 @@ bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) cons
   rus.Prefix.assign(rule.Prefix);
   rus.Suffix.clear();
   rus.Number = IsPluralEnding(split.Code) ? 2 : 1;
+  rus.Possessor = static_cast<uint8_t>(PossessorOf(split.Code));
+  AdjustPlaceCase(rus, split.Code, (info & 0x100) != 0);
   return true;
+}
+
+void TNoun::AdjustPlaceCase(TFormRus& rus, int code, bool onSurface) {
+  const bool animate = rus.Variant == 1;
+  const bool plural = rus.Case % 2 == 0;
+  // A possessed dative (өемә) is a direction like the bare one (өйгә) unless
+  // it names a person.
+  if (!animate && rus.Prefix.empty() && (rus.Case == 5 || rus.Case == 6) && IsDativeEnding(code)) {
+    rus.Case = plural ? 8 : 7;
+    rus.Prefix = onSurface ? u"на " : u"в ";
+    return;
+  }
+  if (rus.Prefix == u"в " && (rus.Case == 7 || rus.Case == 8)) {
+    // Dative: "to a person" is the Russian dative, "to a place" в/на + accusative.
+    if (animate) {
+      rus.Case = plural ? 6 : 5;
+      rus.Prefix.clear();
+    } else if (onSurface) {
+      rus.Prefix = u"на ";
+    }
+  } else if (rus.Prefix == u"в " && (rus.Case == 11 || rus.Case == 12)) {
+    // Locative: "at a person's" is у + genitive.
+    if (animate) {
+      rus.Case = plural ? 4 : 3;
+      rus.Prefix = u"у ";
+    } else if (onSurface) {
+      rus.Prefix = u"на ";
+    }
+  } else if (rus.Prefix == u"из ") {
+    // Ablative: "from a person" is от, "off a surface" с.
+    if (animate)
+      rus.Prefix = u"от ";
+    else if (onSurface)
+      rus.Prefix = u"с ";
+  }
 }
 
 std::u16string TNoun::Generate(TFormRus& rus) const {

@@ -11,7 +11,8 @@
 
 namespace tatengine {
 
-// Stem table column 3: Russian paradigm * 65536 + gender in the low byte.
+// Stem table column 3: Russian paradigm * 65536 + flags * 256 + gender (flag
+// 1: the noun takes на/с in the place cases).
 // Code table: key "paradigm*65536 + variant*256 + case-and-number", column 1
 // the Russian ending.
 class TNoun {
@@ -24,6 +25,11 @@ public:
   // returns Prefix + Russian stem + ending. Case 0 returns RusText.
   std::u16string Generate(TFormRus& rus) const;
   static void SetDefault(TFormRus& rus);
+  // Fits the preposition of a dative, locative or ablative form to the noun:
+  // a person takes the dative, у + genitive and от (дала маме, у мамы, от
+  // мамы); a noun marked in the lexicon as a surface or event takes на and с
+  // (на работу, на работе, с работы); other nouns keep в and из.
+  static void AdjustPlaceCase(TFormRus& rus, int code, bool onSurface);
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;

@@ -106,6 +106,7 @@ void TSP_tat::ApplyRules() {
   // Whatever slot ends up first is capitalised below.
   Kits[FirstWord].Capital = 0;
 
+  ResolveDirectWords();
   PreferParticles();
   ResolveFirstWord();
   ResolvePostpositionPairs();
@@ -122,12 +123,21 @@ void TSP_tat::ApplyRules() {
   MovePrepositions();
   MoveGlues();
   SwapPossessives();
+  ExistentialClauses();
+  NameDemonstratives();
   AgreeLinkVerbs();
   AgreeNumerals();
   GovernCases();
+  MarkObjects();
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();
+  GovernByNumerals();
+  MotionTargets();
+  MoveVerbs();
+  NegateWithTugel();
+  FrontQuestionWords();
+  AddPossessors();
 
   Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();
@@ -139,6 +149,39 @@ void TSP_tat::ApplyRules() {
       kit.Text = reading.Rus.RusText;
     }
     if (kit.Capital) UpperFirst(kit.Text);
+  }
+  FitShortPrepositions();
+}
+
+namespace {
+
+bool IsRusConsonant(char16_t c) {
+  return std::u16string_view(u"бвгджзйклмнпрстфхцчшщ").find(ToLowerChar(c)) != std::u16string_view::npos;
+}
+
+}  // namespace
+
+void TSP_tat::FitShortPrepositions() {
+  for (int k = FirstWord; k < LastWord && k + 1 < SlotCount(); ++k) {
+    TTransKit& kit = Kits[k];
+    const TTransKit& next = Kits[k + 1];
+    if (kit.Kind != kkTranslated || next.Kind == kkSeparator || next.Text.size() < 2) continue;
+    const std::u16string low = Lowered(kit.Text);
+    const char16_t a = ToLowerChar(next.Text[0]);
+    const char16_t b = next.Text[1];
+    const std::u16string nextLow = Lowered(next.Text);
+    bool longer = false;
+    if (low == u"в")
+      longer = ((a == u'в' || a == u'ф') && IsRusConsonant(b)) || nextLow == u"мне" ||
+               nextLow.starts_with(u"вс");
+    else if (low == u"с")
+      longer = ((a == u'с' || a == u'з' || a == u'ш' || a == u'ж') && IsRusConsonant(b)) ||
+               nextLow == u"мной" || nextLow.starts_with(u"вс");
+    else if (low == u"к")
+      longer = nextLow == u"мне" || nextLow.starts_with(u"вс");
+    if (!longer) continue;
+    kit.Text += u'о';
+    for (TTransUnit& reading : kit.Readings) reading.Rus.RusText += u'о';
   }
 }
 

@@ -44,6 +44,7 @@ public:
 
 protected:
   // The sentence rules, in the order ApplyRules runs them.
+  void ResolveDirectWords();
   void PreferParticles();
   void ResolveFirstWord();
   void ResolvePostpositionPairs();
@@ -66,6 +67,30 @@ protected:
   void AgreeModifiers();
   void AgreeVerbs();
   void AgreeFollowers();
+  void ExistentialClauses();
+  void MarkObjects();
+  void NameDemonstratives();
+  void GovernByNumerals();
+  void AddPossessors();
+  void NegateWithTugel();
+  void FrontQuestionWords();
+  void MoveVerbs();
+  // The subject of the verb in slot verb among slots from..verb-1: a
+  // personal pronoun in the nominative, else the first nominative noun;
+  // -1 when there is none.
+  int SubjectOf(int from, int verb);
+  // A finite verb in the 1st or 2nd person (барам, барасыз).
+  bool IsSpeakerVerb(int verb);
+  void MotionTargets();
+  bool HasVerb();
+  // An accusative personal pronoun (мине, аны).
+  bool IsPronounObject(int slot);
+  // A verb whose Russian infinitive is a verb of motion (идти, прийти).
+  bool IsMotionVerb(int slot);
+  // The noun in the slot is "час" (hour).
+  bool IsHourNoun(int slot);
+  // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).
+  void FitShortPrepositions();
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }

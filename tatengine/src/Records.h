@@ -55,6 +55,7 @@ struct TFormRus {
   uint8_t GlueFlag = 0;
   uint8_t GlueMode = 0;
   uint8_t Agreed = 0;      // a rule already assigned this reading's agreement
+  uint8_t Possessor = 0;   // nouns: person of the Tatar possessive ending (1-5), 0 none
   std::u16string RusText;
   std::u16string Prefix;
   std::u16string Suffix;

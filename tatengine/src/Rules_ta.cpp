@@ -5,6 +5,7 @@
 
 #include "Common_ta.h"
 #include "Parser_sent_ta.h"
+#include "RusForms.h"
 #include "Transler.h"
 
 namespace tatengine {
@@ -103,6 +104,28 @@ int FindClass(const TTransKit& kit, int wordClass) {
 
 // ---- 1-6: choosing readings ------------------------------------------------
 
+void TSP_tat::ResolveDirectWords() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    const int direct = FindClass(Kits[i], wcDirect);
+    const int noun = FindClass(Kits[i], wcNoun);
+    const int adjective = FindClass(Kits[i], wcAdjective);
+    if (direct >= 0 && adjective >= 0) {
+      // Before a noun the word is its adjective (бүтән китап: другая книга).
+      Keep(i, i < LastWord && HasReading(i + 1, wcNoun) ? adjective : direct);
+      continue;
+    }
+    if (direct < 0 || noun < 0) continue;
+    // After a modifier the word is its noun (зур өйдә: в большом доме);
+    // otherwise the whole-word translation stands (өйдә: дома).
+    int owner = -1;
+    const bool genitive = i > FirstWord && HasReading(i - 1, 0x108, owner) &&
+                          NounRule(Kits[i - 1].Readings[owner].Tat.EndingCode).Case == 3;
+    const bool modified = i > FirstWord && Kits[i - 1].Kind == kkTranslated &&
+                          (HasReading(i - 1, wcAdjective | wcNumeral | wcUnchanged07) || genitive);
+    Keep(i, modified ? noun : direct);
+  }
+}
+
 void TSP_tat::PreferParticles() {
   for (int i = FirstWord; i <= LastWord; ++i) {
     int index;
@@ -122,6 +145,9 @@ void TSP_tat::ResolveFirstWord() {
   int index;
   if (kit.HyphenPart == 1 && f < LastWord && Kits[f + 1].Readings.size() == 1 &&
       HasReading(f, Kits[f + 1].Readings[0].Rus.WordClass, index)) {
+    Keep(f, index);
+  } else if (f < LastWord && HasReading(f, wcNumeral, index) && HasReading(f + 1, wcNoun)) {
+    // A count before a noun (йөз сум: a hundred roubles, not "face").
     Keep(f, index);
   } else if (HasReading(f, 0x108, index) || HasReading(f, 3, index)) {
     Keep(f, index);
@@ -145,8 +171,28 @@ void TSP_tat::ResolvePostpositionPairs() {
 void TSP_tat::ResolveLastWord() {
   const int l = LastWord;
   if (Kits[l].Kind == kkUnknown) SetDefault(l, wcVerb);
-  int index;
-  if (HasReading(l, wcVerb, index)) Keep(l, index);
+  int index, noun;
+  if (!HasReading(l, wcVerb, index)) return;
+  // After a numeral or an adjective the last word is their noun (өч алма:
+  // three apples, not "three, do not take").
+  if (l > FirstWord && HasReading(l, wcNoun, noun) &&
+      (SingleReading(l - 1, wcNumeral | wcAdjective) ||
+       (HasReading(l - 1, wcNumeral | wcAdjective) && !HasReading(l - 1, wcVerb)))) {
+    Keep(l, noun);
+    return;
+  }
+  // After a noun in the nominative a bare stem that is also an adjective is
+  // the predicate (Математика авыр: is hard), not an order.
+  int adjective;
+  int p = l - 1;
+  while (p > FirstWord && SingleReading(p, wcAdverb)) --p;  // кыз бик матур
+  if (p >= FirstWord && Kits[l].Readings[index].Tat.EndingCode == 2 &&
+      HasReading(l, wcAdjective, adjective) && SingleReading(p, wcNoun) &&
+      (Tat(p).EndingCode == 1 || Tat(p).EndingCode == 87)) {
+    Keep(l, adjective);
+    return;
+  }
+  Keep(l, index);
 }
 
 void TSP_tat::PruneReadings() {
@@ -258,10 +304,9 @@ void TSP_tat::SplitPrepositions() {
       continue;
     }
     if (Rus(i).Prefix.empty()) continue;
-    const TFormRus& first = Rus(i);
-    std::u16string text(NounRule(Tat(i).EndingCode).Prefix);
-    if (text.empty()) text = first.Prefix;  // a prefix that no ending code explains
-    if (!text.empty()) text.pop_back();
+    // The noun's own prefix: the analyser fitted it to the noun (на, у, от).
+    std::u16string text(Rus(i).Prefix);
+    if (!text.empty() && text.back() == u' ') text.pop_back();
     TTransKit prep;
     prep.Kind = kkTranslated;
     prep.Capital = 0;  // capitalised only if it ends up first
@@ -309,7 +354,9 @@ void TSP_tat::MovePrepositions() {
     }
     int j = Kits[i - 1].HyphenPart == 2 ? i - 2 : i - 1;
     if (j > 0 && Rus(j - 1).WordClass == wcGlue) --j;
-    while (j > 0 && (Class(j - 1) & 0x11)) {
+    // Before the adjectives, numerals and determiners of the noun.
+    while (j > 0 && ((Class(j - 1) & 0x11) ||
+                     (Class(j - 1) == wcUnchanged07 && Tat(j - 1).WordClass != wcGlue))) {
       if (Rus(j - 1).Case == 14) break;
       --j;
     }
@@ -331,13 +378,26 @@ void TSP_tat::MoveGlues() {
 
 void TSP_tat::SwapPossessives() {
   for (int i = FirstWord; i <= LastWord - 1; ++i) {
-    if (Tat(i).WordClass != wcNoun || !IsBareNounEnding(Tat(i).EndingCode)) continue;
-    if (Rus(i + 1).WordClass != wcNoun || !IsPossessedEnding(Tat(i + 1).EndingCode)) continue;
-    std::swap(Kits[i], Kits[i + 1]);
-    Rus(i).Case = 1;
+    if (Tat(i).WordClass != wcNoun || Kits[i].Kind != kkTranslated) continue;
+    const int code = Tat(i).EndingCode;
+    // The possessor: a bare noun (укучы китабы) or any genitive form
+    // (әниемнең китабы); the possessed noun may have a preposition split
+    // off before it (укучы китабында).
+    const bool genitive = NounRule(code).Case == 3 || NounRule(code).Case == 4;
+    if (!IsBareNounEnding(code) && !(genitive && NounRule(code).Prefix.empty())) continue;
+    int h = i + 1;
+    if (Class(h) == wcPostposition && h < LastWord && Rus(h).StemRow == 0 &&
+        Tat(h).StemRow == 0 && Class(h + 1) == wcNoun)
+      ++h;
+    if (Rus(h).WordClass != wcNoun || !IsPossessedEnding(Tat(h).EndingCode)) continue;
+    if (PossessorOf(Tat(h).EndingCode) != 3) continue;
+    // The possessed noun keeps its own case; the possessor follows it in
+    // the genitive.
+    Rus(h).Agreed = 1;
+    Rus(i).Case = 3;
     Rus(i).Agreed = 1;
-    Rus(i + 1).Case = 3;
-    Rus(i + 1).Agreed = 1;
+    Move(i, h);
+    i = h;
   }
 }
 
@@ -352,8 +412,12 @@ void TSP_tat::AgreeNumerals() {
   for (int i = 0; i + 1 < SlotCount(); ++i) {
     if (Class(i) != wcNumeral) continue;
     const uint8_t number = Rus(i).Number;
-    for (TTransUnit& reading : Kits[i + 1].Readings)
-      if (reading.Rus.WordClass & 0x109) reading.Rus.Number = number;
+    // The counted noun may have adjectives before it (ике зур өй).
+    int n = i + 1;
+    while (n + 1 < SlotCount() && SingleReading(n, wcAdjective) && HasReading(n + 1, 0x108)) ++n;
+    for (int k = i + 1; k <= n; ++k)
+      for (TTransUnit& reading : Kits[k].Readings)
+        if (reading.Rus.WordClass & 0x109) reading.Rus.Number = number;
   }
 }
 
@@ -388,6 +452,7 @@ void TSP_tat::AgreeModifiers() {
       if (!(c & 0xC041)) break;
       if (!(c & 0x41)) continue;
       if (Rus(k).Case == 14) break;
+      if (c == wcUnchanged07 && Tat(k).WordClass == wcGlue) break;  // "ул" read as "он"
       Agree(k, i, afCase | afGender | afVariant | afNumber);
     }
   }
@@ -399,19 +464,18 @@ void TSP_tat::AgreeVerbs() {
     int i = b;
     while (i <= LastWord && Class(i) != wcVerb) ++i;
     if (i > LastWord) break;
-    int subject = -1;
-    for (int j = i - 1; j >= b; --j) {
-      const int c = Class(j);
-      const int caseNo = Rus(j).Case;
-      if (!(c & 0x148)) continue;
-      if ((c & 0x108) && caseNo != 1 && caseNo != 2) continue;
-      if ((c & wcUnchanged07) && caseNo != 1) continue;
-      subject = j;
-      break;
-    }
+    const int subject = SubjectOf(b, i);
     if (subject >= 0) {
       Agree(i, subject, afGender | afNumber);
       SubjectForm = Rus(subject);
+      TFormRus& verb = Rus(i);
+      // A Tatar 3rd-person verb stays singular after a plural subject
+      // (балалар йоклый); the Russian one does not (дети спят).
+      if (verb.Number == 2 && Tat(i).EndingCode != 0) {
+        if (verb.Case == 5) verb.Case = 9;
+        const size_t at = verb.Prefix.find(u"будет ");
+        if (at != std::u16string::npos) verb.Prefix.replace(at, 6, u"будут ");
+      }
     } else {
       Rus(i).Gender = SubjectForm.Gender;
       Rus(i).Number = SubjectForm.Number;
@@ -427,9 +491,16 @@ void TSP_tat::AgreeVerbs() {
 void TSP_tat::AgreeFollowers() {
   for (int n = LastWord; n >= FirstWord; --n) {
     if (!(Class(n) & 0x108)) continue;
+    // A possessor after its noun (дом моего друга) is not what the
+    // predicate describes.
+    if ((Rus(n).Case == 3 || Rus(n).Case == 4) && n > FirstWord && Class(n - 1) == wcNoun) continue;
     for (int k = n + 1; k <= LastWord; ++k) {
       const int c = Class(k);
-      if (!(c & 0xC001)) break;
+      // Glue words, degree adverbs and a possessor in the genitive may
+      // stand between (әнием бик матур, дом моего друга большой).
+      if ((c & 0x108) && (Rus(k).Case == 3 || Rus(k).Case == 4)) continue;
+      if (c == wcUnchanged03 && Rus(k).RusText == u"и") continue;  // светлая и большая
+      if (!(c & 0xC003)) break;
       if (c != wcAdjective || Rus(k).Agreed) continue;
       if (Rus(k).Case == 14) break;
       Agree(k, n, afCase | afGender | afVariant | afNumber);

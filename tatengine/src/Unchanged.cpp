@@ -1,5 +1,7 @@
 #include "Unchanged.h"
 
+#include "Common_ta.h"
+#include "RusForms.h"
 #include "SplitWord.h"
 #include "TextUtil.h"
 
@@ -49,8 +51,14 @@ std::u16string TUnchanged::Translate(TFormRus& rus) const {
 }
 
 std::u16string TUnchanged::Generate(TFormRus& rus) const {
-  if (rus.Gender == 0 || rus.Gender > 3) rus.Gender = 1;
   if (rus.StemRow < 0) return {};
+  // "этот" and "тот" agree in case and number too (в этом доме, эти книги).
+  if (rus.Agreed && rus.Case != 0) {
+    const std::u16string_view form = DemonstrativeForm(
+        CellAt(List07, rus.StemRow, 1), CaseMap(rus.Case, rus.Number), rus.Gender, rus.Variant == 1);
+    if (!form.empty()) return std::u16string(form);
+  }
+  if (rus.Gender == 0 || rus.Gender > 3) rus.Gender = 1;
   return std::u16string(CellAt(List07, rus.StemRow, rus.Gender));
 }
 

@@ -31,6 +31,13 @@ bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) 
     rus.Prefix.assign(rule.Prefix);
   }
   rus.StemRow = IntAt(Stems, split.Row, 3);
+  // The future of a perfective verb is its present form (приду, not "буду
+  // прийти"); only imperfective verbs take "буду" + infinitive.
+  if (c >= 51 && c <= 74 && IsPerfective(rus.StemRow)) {
+    static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
+    rus.Case = present[(c - 51) % 6];
+    rus.Prefix.assign(IsNegativeVerbEnding(c) ? u"не " : u"");
+  }
   rus.WordClass = wcVerb;
   rus.Gender = 1;
   rus.Variant = 0;
@@ -101,11 +108,21 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
   return true;
 }
 
+bool TVerb::IsPerfective(int verbNumber) const {
+  const int row = FindNumber(VerbForms, verbNumber);
+  return row >= 0 && CellAt(VerbForms, row, 2) == u"p";
+}
+
 std::u16string TVerb::FormText(const TFormRus& rus, int selector) const {
   const int row = FindNumber(VerbForms, rus.StemRow);
   if (row < 0) return {};
   std::u16string text = rus.Prefix;
-  text += CellAt(VerbForms, row, selector + 2);
+  const std::u16string_view form = CellAt(VerbForms, row, selector + 2);
+  // The future of "быть" is "будет" alone, not "будет быть".
+  if (form == u"быть" && text.ends_with(u" ") && text.find(u"буд") != std::u16string::npos)
+    text.pop_back();
+  else
+    text += form;
   text += rus.Suffix;
   return text;
 }

@@ -30,6 +30,8 @@ public:
   // The form for Case itself, without the gender choice.
   std::u16string PlainForm(const TFormRus& rus) const;
   static void SetDefault(TFormRus& rus);
+  // Whether the Russian verb with this number is perfective (column 2 "p").
+  bool IsPerfective(int verbNumber) const;
   // The Tatar stem (column 0) of a stem row.
   std::u16string_view TatarStem(int row) const;
 

@@ -59,7 +59,7 @@ TLexicon StandardLexicon() {
   // Nouns: Tatar paradigm 1.
   const std::pair<const char16_t*, int> nounEndings[] = {
       {u"", 1},  {u"ның", 2}, {u"га", 3}, {u"ны", 4},  {u"дан", 5},
-      {u"да", 6}, {u"дә", 6}, {u"ы", 7},  {u"лар", 87}, {u"лары", 42}, {u"лардан", 40}};
+      {u"да", 6}, {u"дә", 6}, {u"ы", 19}, {u"лар", 87}, {u"лары", 54}, {u"лардан", 40}};
   for (auto [e, code] : nounEndings) lx.Add("flt04.pack", {e, C(1, code)});
   lx.Add("flt04.pack", {u"ларның", C(1, 37)});
   // Two fitting code columns: the leftmost (accusative, no prefix) wins.
@@ -114,7 +114,7 @@ TLexicon StandardLexicon() {
 
   // Verbs: Tatar paradigm 1.
   const std::pair<const char16_t*, int> verbEndings[] = {
-      {u"ды", 27},  {u"ты", 27},  {u"мады", 33}, {u"а", 17},   {u"й", 17},   {u"ма", 23},
+      {u"ды", 29},  {u"ты", 29},  {u"мады", 35}, {u"а", 17},   {u"й", 17},   {u"ма", 23},
       {u"рга", 5},  {u"ып", 75}, {u"п", 75},  {u"ган", 41},  {u"йсы", 105}, {u"ячак", 99}, {u"са", 7},
       {u"сам", 9},  {u"мас", 16}};
   for (auto [e, code] : verbEndings) lx.Add("flt10.pack", {e, C(1, code)});

@@ -36,7 +36,7 @@ TEST_F(RuleTest, PostpositionGovernsItsNounAndMovesBeforeIt) {
 
 TEST_F(RuleTest, PrefixBecomesAPrepositionBeforeTheAdjectives) {
   EXPECT_EQ(Translate(u"зур өйдә"), u"В большом доме");
-  EXPECT_EQ(Translate(u"Кыз зур өйдә укый."), u"Девочка в большом доме читает.");
+  EXPECT_EQ(Translate(u"Кыз зур өйдә укый."), u"Девочка читает в большом доме.");
   // A non-agreeing adjective keeps the preposition after it.
   EXPECT_EQ(Translate(u"кызылрак өйдә"), u"Краснее в доме");
   // Sentence-start capital does not travel with the moved word.

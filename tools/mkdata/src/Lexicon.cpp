@@ -36,7 +36,7 @@ std::string Trim(const std::string& s) {
 }
 
 // Flags allowed per source file; "t:" flags are the Tatar side.
-const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree",
+const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na",
                                          "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
                                         "np", "gp", "dp", "ap", "ip", "pp", "hom"};

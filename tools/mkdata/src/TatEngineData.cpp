@@ -73,7 +73,10 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     TEndingSet key = r.Endings;
     key.emplace_back(0, rn.Animate ? u"anim" : u"inan");
     int rp = rusSet.Number(key);
-    stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + rn.Gender), e.Tat, e.Rus});
+    if (rp > 32767) throw TLexiconError("nouns: more than 32767 Russian paradigms");
+    // Bit 8: the place cases take "на"/"с" (на работе, с работы) instead of "в"/"из".
+    const long long placeFlag = e.Flags.count("na") ? 256 : 0;
+    stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + placeFlag + rn.Gender), e.Tat, e.Rus});
     if (written.insert(rp).second)
       for (auto& [code, ending] : r.Endings) {
         codes.AddRow({Num((long long)rp * 65536 + (rn.Animate ? 256 : 0) + code), ending});

@@ -1,0 +1,476 @@
+// Sentence rules that shape Russian forms the Tatar words do not carry by
+// themselves: "бар/юк" clauses, the case a numeral governs, the possessive
+// pronoun behind a possessive ending, the accusative of an unmarked object
+// and "это" as a subject.
+#include "Common_ta.h"
+#include "Parser_sent_ta.h"
+#include "RusForms.h"
+#include "TextUtil.h"
+#include "Transler.h"
+
+namespace tatengine {
+namespace {
+
+// Person (1, 2, 3, 4, 5, 6 = 3pl) of a genitive personal pronoun, or 0.
+int GenitivePronounPerson(std::u16string_view source) {
+  const std::u16string low = Lowered(source);
+  if (low == u"минем") return 1;
+  if (low == u"синең") return 2;
+  if (low == u"аның") return 3;
+  if (low == u"безнең") return 4;
+  if (low == u"сезнең") return 5;
+  if (low == u"аларның") return 6;
+  return 0;
+}
+
+std::u16string_view HaveForm(int person) {
+  static constexpr std::u16string_view forms[6] = {u"у меня", u"у тебя", u"у него",
+                                                   u"у нас",  u"у вас",  u"у них"};
+  return person >= 1 && person <= 6 ? forms[person - 1] : std::u16string_view();
+}
+
+// The imperative: 2sg, 2pl and their negatives.
+bool IsImperativeEnding(int code) { return code == 2 || code == 3 || code == 11 || code == 12; }
+
+// Finite forms: present, past and future in every person, and the imperative.
+bool IsFiniteVerbEnding(int code) { return (code >= 15 && code <= 74) || IsImperativeEnding(code); }
+
+bool IsExistential(std::u16string_view source, bool& negative) {
+  std::u16string low = Lowered(source);
+  if (low.size() > 2 && (low.ends_with(u"мы") || low.ends_with(u"ме"))) low.resize(low.size() - 2);
+  negative = low == u"юк";
+  return low == u"бар" || negative;
+}
+
+// A fixed Russian text in a slot of its own that no generator rewrites:
+// a word (wcUnchanged03) or a preposition (wcPostposition).
+TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03) {
+  TTransKit kit;
+  kit.Kind = kkTranslated;
+  kit.HyphenPart = -1;
+  TTransUnit reading;
+  reading.Tat.WordClass = wordClass;
+  reading.Rus.WordClass = wordClass;
+  reading.Rus.FoundClass = wordClass;
+  reading.Rus.StemRow = -1;
+  reading.Rus.RusText.assign(text);
+  kit.Readings.push_back(std::move(reading));
+  return kit;
+}
+
+}  // namespace
+
+bool TSP_tat::IsSpeakerVerb(int verb) {
+  const int code = Tat(verb).EndingCode;
+  if (Class(verb) != wcVerb) return false;
+  if (IsImperativeEnding(code)) return true;
+  if (code < 15 || code > 74) return false;
+  const int person = (code - 15) % 6;  // 1sg, 2sg, 3sg, 1pl, 2pl, 3pl
+  return person != 2 && person != 5;
+}
+
+int TSP_tat::SubjectOf(int from, int verb) {
+  int first = -1;
+  // A verb in the 1st or 2nd person has a pronoun for its subject or none.
+  const bool speaker = IsSpeakerVerb(verb);
+  for (int j = from; j < verb; ++j) {
+    const int c = Class(j);
+    const int caseNo = Rus(j).Case;
+    if (!(c & 0x148)) continue;
+    if (speaker && c != wcSubNoun) continue;
+    if ((c & 0x108) && caseNo != 1 && caseNo != 2) continue;
+    if ((c & wcUnchanged07) && caseNo != 1) continue;
+    // A personal pronoun is the subject wherever it stands.
+    if (c == wcSubNoun) return j;
+    // A determiner before its noun leaves the choice to the noun.
+    // ("ул" read as the pronoun "он" is a subject: Ул хат язды.)
+    if ((c & wcUnchanged07) && (Class(j + 1) & 0x109) && Tat(j).WordClass != wcGlue) continue;
+    if (first < 0) first = j;
+  }
+  return first;
+}
+
+void TSP_tat::ExistentialClauses() {
+  const int last = LastWord;
+  bool negative = false;
+  if (last <= FirstWord || !IsExistential(Tat(last).Source, negative)) return;
+  if (Class(last) & 0x108) return;  // a noun "бар" is no predicate
+  // The thing that exists: the nearest nominative noun before the predicate.
+  int noun = -1;
+  for (int j = last - 1; j >= FirstWord; --j) {
+    if (Kits[j].Kind != kkTranslated) break;
+    if ((Class(j) & 0x108) && (Rus(j).Case == 1 || Rus(j).Case == 2)) {
+      noun = j;
+      break;
+    }
+    if (!(Class(j) & (wcAdjective | wcNumeral | wcAdverb | wcUnchanged07))) break;
+  }
+  if (noun < 0) return;
+  int start = noun;
+  while (start - 1 >= FirstWord && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
+         Kits[start - 1].Kind == kkTranslated && GenitivePronounPerson(Tat(start - 1).Source) == 0)
+    --start;
+  // A possessor, named or in the ending, becomes "у меня" before the thing.
+  int possessor = 0;
+  int owner = -1;
+  if (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated) {
+    possessor = GenitivePronounPerson(Tat(start - 1).Source);
+    if (possessor != 0) owner = start - 1;
+  }
+  if (owner >= 0) {
+    TFormRus& rus = Rus(owner);
+    rus.WordClass = wcUnchanged03;
+    rus.RusText.assign(HaveForm(possessor));
+  } else if (Class(noun) == wcNoun && Rus(noun).Possessor != 0) {
+    const int person = Rus(noun).Possessor == 3 ? 0 : Rus(noun).Possessor;
+    if (person != 0) {
+      Kits.insert(Kits.begin() + start, FixedKit(HaveForm(person)));
+      ++LastWord;
+      ++start;
+      ++noun;
+      owner = start - 1;
+    }
+  }
+  if (owner >= 0 && Class(noun) == wcNoun) Rus(noun).Possessor = 0;
+  if (negative) {
+    // "нет" takes the genitive.
+    Rus(noun).Case = 3;
+    Rus(noun).Agreed = 1;
+  }
+  // A count needs no "есть" (У меня два брата); otherwise Russian puts
+  // "есть/нет" before the thing that exists.
+  bool counted = false;
+  for (int k = start; k < noun; ++k) counted = counted || Class(k) == wcNumeral;
+  if (counted && !negative) {
+    Kits.erase(Kits.begin() + LastWord);
+    --LastWord;
+    return;
+  }
+  Move(LastWord, start);
+}
+
+void TSP_tat::MarkObjects() {
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    int from = b;
+    for (int k = b; k < v; ++k)
+      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    const int subject = SubjectOf(from, v);
+    // The unmarked object: a bare noun right before the verb (its
+    // modifiers and adverbs may stand between), after the subject.
+    int o = v - 1;
+    while (o > subject && (Class(o) & wcAdverb)) --o;
+    if ((subject >= 0 || IsSpeakerVerb(v)) && o > subject && o >= from && Class(o) == wcNoun &&
+        Kits[o].Kind == kkTranslated &&
+        (Tat(o).EndingCode == 1 || Tat(o).EndingCode == 87) && Rus(o).Case <= 2) {
+      Rus(o).Case = 7;
+      Rus(o).Agreed = 1;
+    }
+    b = v + 1;
+  }
+}
+
+void TSP_tat::NameDemonstratives() {
+  // "Бу яңа мәктәп." is "Это новая школа.": a sentence without a verb that
+  // starts with "бу" and ends with a noun names what "бу" is.
+  // Without any noun (Бу бик кыйммәт) "бу" is "это" as well.
+  // "бу" before anything it cannot modify (Бу мин. Бу кем?) is "это" too.
+  for (int k = FirstWord; k <= LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Lowered(Tat(k).Source) != u"бу" || !(Class(k) & wcUnchanged07))
+      continue;
+    const bool modifies = k < LastWord && Kits[k + 1].Kind == kkTranslated &&
+                          (Class(k + 1) & (wcAdjective | wcNumeral | wcNoun | wcUnchanged07 | wcAdverb));
+    if (!modifies) {
+      Rus(k).WordClass = wcUnchanged03;
+      Rus(k).RusText = u"это";
+    }
+  }
+  const int f = FirstWord;
+  int last = LastWord;
+  if (last > f + 1 && Lowered(Tat(last).Source) == u"түгел") --last;
+  if (last - f < 1 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
+  bool noun = false;
+  for (int k = f + 1; k <= LastWord; ++k) {
+    if (Class(k) == wcVerb) return;
+    noun = noun || (Class(k) & 0x108);
+  }
+  // "Бу кыз укучы" is "Эта девочка ...": of two nouns the first is its own.
+  if (noun && (last - f < 2 || !(Class(last) & 0x108) || ((Class(f + 1) & 0x108) && last == f + 2)))
+    return;
+  TFormRus& rus = Rus(f);
+  rus.WordClass = wcUnchanged03;
+  rus.RusText = u"это";
+}
+
+void TSP_tat::GovernByNumerals() {
+  for (int i = FirstWord; i < LastWord; ++i) {
+    if (Class(i) != wcNumeral || Kits[i].Kind != kkTranslated) continue;
+    int n = i + 1;
+    while (n <= LastWord && Class(n) == wcAdjective) ++n;
+    if (n > LastWord || Class(n) != wcNoun || Rus(n).Case == 0) continue;
+    TFormRus& noun = Rus(n);
+    const int x = CaseMap(noun.Case, noun.Number);
+    int caseNo = (x + 1) / 2;
+    const bool animate = noun.Variant == 1;
+    if (caseNo == 6 && IsHourNoun(n)) {
+      // Clock time: "в восемь часов", the accusative.
+      noun.Case = 7;
+      caseNo = 4;
+    }
+    const std::u16string numeral = Rus(i).RusText;
+    const bool paucal = IsPaucal(numeral);
+    // The nominative, and the accusative of things (and of people after five
+    // and more), govern the genitive: два брата, пять книг; the oblique cases
+    // put the noun in the plural of its own case: двум братьям.
+    const bool governs = caseNo == 1 || (caseNo == 4 && (!animate || !paucal));
+    Rus(i).RusText = NumeralForm(numeral, caseNo, noun.Gender, animate);
+    if (governs) {
+      noun.Case = 3;
+      noun.Number = paucal ? 1 : 2;
+      if (!paucal) {
+        // The counted form of "люди" is "человек" (пять человек).
+        TTransUnit& reading = Kits[n].Readings[0];
+        Translator->Dictionary().Generate(reading);
+        if (reading.Rus.RusText.ends_with(u"людей")) {
+          reading.Rus.RusText.replace(reading.Rus.RusText.size() - 5, 5, u"человек");
+          reading.Rus.WordClass = wcUnchanged03;
+        }
+      }
+    } else {
+      noun.Number = 2;
+    }
+    // Adjectives between: plural genitive (два больших дома), but the
+    // nominative plural with a feminine noun (две большие книги).
+    for (int k = i + 1; k < n; ++k) {
+      TFormRus& adj = Rus(k);
+      adj.Number = 2;
+      adj.Case = governs ? (paucal && noun.Gender == 2 ? 1 : 3) : noun.Case;
+      adj.Variant = 0;
+    }
+  }
+}
+
+bool TSP_tat::IsPronounObject(int slot) {
+  if (Class(slot) != wcSubNoun) return false;
+  const std::u16string low = Lowered(Tat(slot).Source);
+  return low.ends_with(u"не") || low.ends_with(u"ны");
+}
+
+bool TSP_tat::IsMotionVerb(int slot) {
+  if (Class(slot) != wcVerb || Kits[slot].Readings.empty()) return false;
+  TFormRus rus = Rus(slot);
+  rus.Case = 1;
+  rus.Prefix.clear();
+  rus.Suffix.clear();
+  const std::u16string infinitive = Translator->Dictionary().Verb.PlainForm(rus);
+  static constexpr std::u16string_view verbs[] = {
+      u"идти",   u"ходить",   u"ехать",    u"ездить",   u"прийти",   u"приходить", u"приехать",
+      u"приезжать", u"пойти", u"поехать",  u"вернуться", u"возвращаться", u"бежать", u"бегать",
+      u"подойти", u"подходить", u"зайти",  u"заходить", u"лететь",   u"прилететь"};
+  for (std::u16string_view v : verbs)
+    if (infinitive == v) return true;
+  return false;
+}
+
+void TSP_tat::MotionTargets() {
+  // A person in the dative after a verb of motion is where one goes: к маме.
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    int w = v;
+    while (w < LastWord && Class(w + 1) == wcVerb) ++w;
+    bool motion = false;
+    for (int k = v; k <= w; ++k) motion = motion || IsMotionVerb(k);
+    if (motion) {
+      for (int k = b; k < v; ++k) {
+        const int c = Class(k);
+        if (!(c & 0x108) || Kits[k].Kind != kkTranslated) continue;
+        const TFormRus& rus = Rus(k);
+        if ((rus.Case != 5 && rus.Case != 6) || !rus.Prefix.empty()) continue;
+        if (c == wcNoun && rus.Variant != 1) continue;
+        if (c == wcNoun && !IsDativeEnding(Tat(k).EndingCode)) continue;
+        int start = k;
+        while (start - 1 >= b && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
+               Kits[start - 1].Kind == kkTranslated)
+          --start;
+        Kits.insert(Kits.begin() + start, FixedKit(u"к", wcPostposition));
+        ++LastWord;
+        ++k;
+        ++v;
+        ++w;
+      }
+    }
+    b = w + 1;
+  }
+}
+
+bool TSP_tat::HasVerb() {
+  for (int k = FirstWord; k <= LastWord; ++k)
+    if (Class(k) == wcVerb) return true;
+  return false;
+}
+
+bool TSP_tat::IsHourNoun(int slot) {
+  if (Kits[slot].Readings.empty()) return false;
+  TTransUnit reading = Kits[slot].Readings[0];
+  reading.Rus.Case = 1;
+  reading.Rus.Number = 1;
+  reading.Rus.Prefix.clear();
+  Translator->Dictionary().Generate(reading);
+  return reading.Rus.RusText == u"час";
+}
+
+void TSP_tat::AddPossessors() {
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    if (Class(i) != wcNoun || Kits[i].Kind != kkTranslated) continue;
+    TFormRus& noun = Rus(i);
+    // The run of modifiers before the noun; a genitive pronoun among them
+    // names the possessor itself.
+    int start = i;
+    int named = -1;
+    while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated &&
+           (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07))) {
+      if (Class(start - 1) == wcUnchanged07 && GenitivePronounPerson(Tat(start - 1).Source) != 0)
+        named = start - 1;
+      --start;
+    }
+    const int x = CaseMap(noun.Case, noun.Number);
+    const bool animate = noun.Variant == 1;
+    if (named >= 0) {
+      const int person = GenitivePronounPerson(Tat(named).Source);
+      const std::u16string_view form = PossessiveForm(person, x, noun.Gender, animate);
+      if (!form.empty()) {
+        Rus(named).WordClass = wcUnchanged03;
+        Rus(named).RusText.assign(form);
+      }
+      continue;
+    }
+    // "Әнием китте" is "Мама ушла": one's own family opening a sentence
+    // goes without "моя".
+    if (noun.Possessor == 1 && animate && x <= 2 && start == FirstWord && HasVerb()) continue;
+    const std::u16string_view form = PossessiveForm(noun.Possessor, x, noun.Gender, animate);
+    if (form.empty()) continue;
+    Kits.insert(Kits.begin() + start, FixedKit(form));
+    ++LastWord;
+    ++i;
+  }
+}
+
+}  // namespace tatengine
+
+namespace tatengine {
+namespace {
+
+bool IsQuestionWord(std::u16string_view source) {
+  static constexpr std::u16string_view words[] = {u"кайда", u"кайчан", u"кая",  u"кайдан",
+                                                  u"нигә",  u"ничек",  u"ничә", u"кем",
+                                                  u"нәрсә", u"нишләп", u"ни өчен", u"кем белән"};
+  const std::u16string low = Lowered(source);
+  for (std::u16string_view w : words)
+    if (low == w) return true;
+  return false;
+}
+
+
+}  // namespace
+
+void TSP_tat::NegateWithTugel() {
+  // "түгел" follows what it negates; Russian "не" goes before it and its
+  // modifiers (не моя книга).
+  for (int i = FirstWord + 1; i <= LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated || Lowered(Tat(i).Source) != u"түгел") continue;
+    if (Kits[i - 1].Kind != kkTranslated) continue;
+    int j = i - 1;
+    if (Class(j) & 0x108)
+      while (j - 1 > FirstWord && Kits[j - 1].Kind == kkTranslated &&
+             (Class(j - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+        --j;
+    Move(i, j);
+  }
+}
+
+void TSP_tat::FrontQuestionWords() {
+  const int last = SlotCount() - 1;
+  if (last < 0 || Kits[last].Kind != kkSeparator || Kits[last].Text.find(u'?') == std::u16string::npos)
+    return;
+  for (int i = FirstWord + 1; i <= LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated || !IsQuestionWord(Tat(i).Source)) continue;
+    // A preposition before it goes along (С кем ты ходил?).
+    const int from = Class(i - 1) == wcPostposition ? i - 1 : i;
+    // Only from within the first clause: the words before it are words.
+    for (int k = FirstWord; k < from; ++k)
+      if (Kits[k].Kind != kkTranslated) return;
+    for (int k = from; k <= i; ++k) Move(k, FirstWord + (k - from));
+    return;
+  }
+}
+
+void TSP_tat::MoveVerbs() {
+  // Tatar puts the finite verb last; Russian after the subject and the
+  // adverbs that follow it (Я сегодня не иду на работу).
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    const bool clauseEnd = v == LastWord || Kits[v + 1].Kind == kkSeparator;
+    // A chain of verbs (пить хочу): the last one is the finite verb.
+    int w = v;
+    while (w < LastWord && Class(w + 1) == wcVerb) ++w;
+    const bool chainEnd = w == LastWord || Kits[w + 1].Kind == kkSeparator;
+    if (!(clauseEnd || chainEnd) || !IsFiniteVerbEnding(Tat(w).EndingCode)) {
+      b = w + 1;
+      continue;
+    }
+    // The clause starts after the last punctuation before the verb.
+    int from = b;
+    for (int k = b; k < v; ++k)
+      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    const int subject = SubjectOf(from, v);
+    if (subject < 0) {
+      // No subject word (завтра яңа эш башлыйбыз): the verb goes before its
+      // object in the accusative.
+      int o = v - 1;
+      while (o > from && (Class(o) & wcAdverb)) --o;
+      if (IsSpeakerVerb(v) && o >= from && Class(o) == wcNoun && Rus(o).Case == 7 &&
+          NounRule(Tat(o).EndingCode).Prefix.empty()) {
+        int start = o;
+        while (start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
+               (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+          --start;
+        Move(w, start);
+      }
+      b = w + 1;
+      continue;
+    }
+    int t = subject + 1;
+    // The subject's possessor in the genitive goes with it (дом моего друга).
+    while (t < v && Class(t) == wcNoun && (Rus(t).Case == 3 || Rus(t).Case == 4)) ++t;
+    // Adverbs and pronoun objects (Я тебя люблю) stay before the verb.
+    // Before a negated verb whole-word adverbs stay too (больше не, ничего не).
+    const int before = wcAdverb | wcUnchanged03 |
+                       (IsNegativeVerbEnding(Tat(w).EndingCode) ? wcDirect : 0);
+    while (t < v && (((Class(t) & before) && Tat(t).WordClass != wcPostposition) ||
+                     IsPronounObject(t)))
+      ++t;
+    if (t < v) {
+      Move(w, t);
+    } else if (t == subject + 1 && subject > from && Class(subject) == wcNoun) {
+      // After a place or a time the verb comes before a noun subject:
+      // В лесу растут грибы.
+      int start = subject;
+      while (start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
+             (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+        --start;
+      if (start > from) Move(w, start);
+    }
+    b = w + 1;
+  }
+}
+
+}  // namespace tatengine

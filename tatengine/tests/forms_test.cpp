@@ -1,0 +1,219 @@
+// Rules that build Russian forms the Tatar words do not carry themselves:
+// possessive pronouns, prepositions by noun, numeral government, plural and
+// future verb forms, "бар/юк" clauses, word order.
+#include "EngineFixture.h"
+#include "tatengine.h"
+#include "zentrok/Utf.h"
+
+namespace tatfix {
+namespace {
+
+std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
+std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
+
+// Russian noun endings by case-and-number code 1-12; animate paradigms carry
+// their keys with variant 1.
+void Paradigm(TLexicon& lx, int paradigm, bool animate, std::vector<std::u16string> endings) {
+  for (int x = 1; x <= 12; ++x)
+    lx.Add("cds04.pack", {N(paradigm * 65536L + (animate ? 256 : 0) + x), endings[x - 1]});
+}
+
+TLexicon FormsLexicon() {
+  TLexicon lx = StandardLexicon();
+  const std::pair<const char16_t*, int> endings[] = {
+      {u"ым", 7},   {u"ымның", 8}, {u"ыма", 9},  {u"ымда", 12}, {u"ыбыз", 25},
+      {u"ыбызда", 30}, {u"ларым", 42}, {u"ларда", 41}, {u"гә", 3}, {u"дән", 5}, {u"нан", 5},
+      {u"мә", 9},   {u"мнең", 8}, {u"м", 7}};
+  for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
+  Paradigm(lx, 10, true, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"", u"ой", u"ами", u"е", u"ах"});
+  Paradigm(lx, 11, false, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"ы", u"ей", u"ами", u"е", u"ах"});
+  Paradigm(lx, 12, true,
+           {u"человек", u"люди", u"человека", u"людей", u"человеку", u"людям", u"человека",
+            u"людей", u"человеком", u"людьми", u"человеке", u"людях"});
+  lx.Add("itfst04.pack", {u"әни", u"1", u"мам", N(10 * 65536L + 2)});
+  // Flag 1 in the second byte: a place that takes на/с.
+  lx.Add("itfst04.pack", {u"урам", u"1", u"улиц", N(11 * 65536L + 256 + 2)});
+  lx.Add("itfst04.pack", {u"кеше", u"1", u"", N(12 * 65536L + 1)});
+
+  // A perfective verb and the future endings.
+  lx.Add("flt10.pack", {u"әчәк", C(53)});
+  lx.Add("flt10.pack", {u"мәячәк", C(59)});
+  lx.Add("flt10.pack", {u"йбыз", C(18)});
+  lx.Add("itfst10.pack", {u"кил", u"1", u"прийти", N(1010)});
+  // "матур" is also a verb stem here: bare, it reads as an order.
+  lx.Add("flt10.pack", {u"", C(2)});
+  lx.Add("itfst10.pack", {u"матур", u"1", u"читать", N(1001)});
+  lx.Add("plr10.pack", {N(1010), u"прийти", u"p", u"прийти", u"приди", u"приду", u"придёшь",
+                        u"придёт", u"придите", u"придём", u"придёте", u"придут", u"пришёл",
+                        u"пришла", u"пришло", u"пришли", u"придя", u"пришедший", u"пришедшая",
+                        u"пришедшее", u"пришедшие"});
+
+  // A personal pronoun: "мине" (меня).
+  lx.Add("flt09.pack", {u"не", C(10)});
+  lx.Add("itfst09.pack", {u"ми", u"1", u"мен", N(0x300 + 1)});
+  lx.Add("cds09.pack", {N(0x300 + 7), u"я"});
+  lx.Add("itfst07.pack", {u"бу", u"этот", u"эта", u"это", u"1", u"1"});
+
+  lx.Add("itfst05.pack", {u"биш", u"1", u"пять"});
+  // "бүтән": "больше" as a whole word, "другой" as an adjective.
+  lx.Add("itfst11.pack", {u"бүтән", u"больше"});
+  lx.Add("itfst01.pack", {u"бүтән", u"1", u"друг", u"2"});
+  lx.Add("itfst02.pack", {u"кайда", u"1", u"где"});
+  lx.Add("itfst03.pack", {u"түгел", u"не"});
+  lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
+  lx.Add("itfst08.pack", {u"юк", u"нет"});
+  return lx;
+}
+
+class FormsTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { Dir = LoadLexicon(FormsLexicon()); }
+  static void TearDownTestSuite() { UseStandardLexicon(); }
+  void SetUp() override {
+    LoadTransler((Dir + "/").c_str());
+    ParserInit();
+  }
+  static std::string Dir;
+};
+std::string FormsTest::Dir;
+
+TEST_F(FormsTest, PossessiveEndingsBecomeAgreeingPronouns) {
+  EXPECT_EQ(Translate(u"китапым"), u"Моя книга");
+  EXPECT_EQ(Translate(u"китапымда"), u"В моей книге");
+  EXPECT_EQ(Translate(u"әнимә"), u"Моей маме");
+  // A possessed dative of a thing is a direction, of a person the dative.
+  EXPECT_EQ(Translate(u"өйыма"), u"В мой дом");
+  EXPECT_EQ(Translate(u"урамыма"), u"На мою улицу");
+  EXPECT_EQ(Translate(u"өйыбызда"), u"В нашем доме");
+  EXPECT_EQ(Translate(u"кызларым"), u"Мои девочки");
+  // The third person is not spelled out: the owner is named elsewhere.
+  EXPECT_EQ(Translate(u"китапы"), u"Книга");
+  // One's own family opening a sentence with a verb goes without "моя".
+  EXPECT_EQ(Translate(u"әним укыды."), u"Мама читала.");
+  EXPECT_EQ(Translate(u"әним."), u"Моя мама.");
+  EXPECT_EQ(Translate(u"кыз әнимә укыды."), u"Девочка читала моей маме.");
+  // A named possessor declines instead of being doubled.
+  EXPECT_EQ(Translate(u"минем китапым"), u"Моя книга");
+  EXPECT_EQ(Translate(u"минем өйдә"), u"В моём доме");
+  EXPECT_EQ(Translate(u"минем зур өйдә"), u"В моём большом доме");
+}
+
+TEST_F(FormsTest, GenitivePossessorFollowsItsNoun) {
+  EXPECT_EQ(Translate(u"әнимнең китапы"), u"Книга моей мамы");
+  EXPECT_EQ(Translate(u"кызның китапы зур."), u"Книга девочки большая.");
+}
+
+TEST_F(FormsTest, PlaceCasesTakeThePrepositionOfTheNoun) {
+  EXPECT_EQ(Translate(u"урамда"), u"На улице");
+  EXPECT_EQ(Translate(u"урамнан"), u"С улицы");
+  EXPECT_EQ(Translate(u"урамга"), u"На улицу");
+  EXPECT_EQ(Translate(u"өйдә"), u"В доме");
+  EXPECT_EQ(Translate(u"өйдан"), u"Из дома");
+  // People: the dative without a preposition, у and от.
+  EXPECT_EQ(Translate(u"әнигә"), u"Маме");
+  EXPECT_EQ(Translate(u"әнидә"), u"У мамы");
+  EXPECT_EQ(Translate(u"әнидән"), u"От мамы");
+}
+
+TEST_F(FormsTest, NumeralsGovernTheNoun) {
+  EXPECT_EQ(Translate(u"ике китап"), u"Две книги");
+  EXPECT_EQ(Translate(u"ике өй"), u"Два дома");
+  EXPECT_EQ(Translate(u"өч өй"), u"Три дома");
+  EXPECT_EQ(Translate(u"биш китап"), u"Пять книг");
+  EXPECT_EQ(Translate(u"биш кеше"), u"Пять человек");
+  EXPECT_EQ(Translate(u"ике зур өй"), u"Два больших дома");
+  EXPECT_EQ(Translate(u"ике зур китап"), u"Две большие книги");
+  // Oblique cases: the numeral declines, the noun is plural.
+  EXPECT_EQ(Translate(u"ике китапда"), u"В двух книгах");
+  EXPECT_EQ(Translate(u"биш өйдә"), u"В пяти домах");
+  EXPECT_EQ(Translate(u"ике әнигә"), u"Двум мамам");
+}
+
+TEST_F(FormsTest, VerbsAgreeWithAPluralSubject) {
+  EXPECT_EQ(Translate(u"кыз укый."), u"Девочка читает.");
+  EXPECT_EQ(Translate(u"кызлар укый."), u"Девочки читают.");
+  EXPECT_EQ(Translate(u"ике кыз укый."), u"Две девочки читают.");
+  EXPECT_EQ(Translate(u"кызлар беләчәк."), u"Девочки будут знать.");
+}
+
+TEST_F(FormsTest, PerfectiveFutureIsThePresentForm) {
+  EXPECT_EQ(Translate(u"кыз киләчәк."), u"Девочка придёт.");
+  EXPECT_EQ(Translate(u"кызлар килмәячәк."), u"Девочки не придут.");
+  EXPECT_EQ(Translate(u"кыз беләчәк."), u"Девочка будет знать.");
+}
+
+TEST_F(FormsTest, ExistenceAndPossession) {
+  EXPECT_EQ(Translate(u"минем китапым бар."), u"У меня есть книга.");
+  EXPECT_EQ(Translate(u"китапым бар."), u"У меня есть книга.");
+  EXPECT_EQ(Translate(u"минем китапым юк."), u"У меня нет книги.");
+  EXPECT_EQ(Translate(u"өйдә зур китап бар."), u"В доме есть большая книга.");
+  EXPECT_EQ(Translate(u"өйдә китап юк."), u"В доме нет книги.");
+  // A count needs no "есть".
+  EXPECT_EQ(Translate(u"өйдә ике китап бар."), u"В доме две книги.");
+}
+
+TEST_F(FormsTest, SubjectObjectAndWordOrder) {
+  // The unmarked object takes the accusative; the verb follows the subject.
+  EXPECT_EQ(Translate(u"кыз китап укый."), u"Девочка читает книгу.");
+  EXPECT_EQ(Translate(u"кыз өйдә укый."), u"Девочка читает в доме.");
+  // Adverbs right after the subject stay before the verb.
+  EXPECT_EQ(Translate(u"кыз тиз китап укыды."), u"Девочка быстро читала книгу.");
+  // The predicate adjective agrees across a degree adverb.
+  EXPECT_EQ(Translate(u"кыз бик матур."), u"Девочка очень красивая.");
+  EXPECT_EQ(Translate(u"кыз укучы түгел."), u"Девочка не ученик.");
+  EXPECT_EQ(Translate(u"кыз кайда укый?"), u"Где девочка читает?");
+  // "ул" + bare noun + verb opening a sentence: "he" and an object.
+  EXPECT_EQ(Translate(u"ул китап укый."), u"Он читает книгу.");
+  EXPECT_EQ(Translate(u"ул китап зур."), u"Эта книга большая.");
+  // After a place the verb comes before a noun subject.
+  EXPECT_EQ(Translate(u"өйдә кыз укый."), u"В доме читает девочка.");
+  EXPECT_EQ(Translate(u"өйдә зур кыз укый."), u"В доме читает большая девочка.");
+  // A verb of the 1st or 2nd person has no noun subject: the noun is its
+  // object, and the verb goes before it.
+  EXPECT_EQ(Translate(u"китап укыйбыз."), u"Читаем книгу.");
+  EXPECT_EQ(Translate(u"өйдә тиз китап укыйбыз."), u"В доме быстро читаем книгу.");
+  // A pronoun object stays before the verb.
+  EXPECT_EQ(Translate(u"кыз мине укый."), u"Девочка меня читает.");
+  // A comma ends the clause: no subject is looked for before it.
+  EXPECT_EQ(Translate(u"Кыз сөйгән, китап укый."), u"Девочка любящий, книга читает.");
+}
+
+TEST_F(FormsTest, PredicatesAndDemonstratives) {
+  // After a nominative noun the bare stem is the predicate, not an order.
+  EXPECT_EQ(Translate(u"кыз матур."), u"Девочка красивая.");
+  EXPECT_EQ(Translate(u"китапны матур."), u"Читай книгу.");
+  EXPECT_EQ(Translate(u"кыз матур һәм зур."), u"Девочка красивая и большая.");
+  EXPECT_EQ(Translate(u"кыз зур өй түгел."), u"Девочка не большой дом.");
+  EXPECT_EQ(Translate(u"бу зур өй."), u"Это большой дом.");
+  EXPECT_EQ(Translate(u"бу кыз зур."), u"Эта девочка большая.");
+  EXPECT_EQ(Translate(u"бу кыз укучы."), u"Эта девочка ученик.");
+}
+
+TEST_F(FormsTest, OtherOrMore) {
+  EXPECT_EQ(Translate(u"бүтән китап"), u"Другая книга");
+  EXPECT_EQ(Translate(u"бүтән китапны укы."), u"Читай другую книгу.");
+  EXPECT_EQ(Translate(u"кыз бүтән укымады."), u"Девочка больше не читала.");
+}
+
+TEST_F(FormsTest, DemonstrativesDecline) {
+  EXPECT_EQ(Translate(u"бу өйдә"), u"В этом доме");
+  EXPECT_EQ(Translate(u"бу кызлар укый."), u"Эти девочки читают.");
+  EXPECT_EQ(Translate(u"бу китапны"), u"Эту книгу");
+}
+
+TEST_F(FormsTest, WholeWordOrNounByTheNeighbours) {
+  // "тау" is stored whole as "Гора" and is also a noun.
+  EXPECT_EQ(Translate(u"тау"), u"Гора");
+  EXPECT_EQ(Translate(u"зур тау"), u"Большая гора");
+  EXPECT_EQ(Translate(u"кызның тау"), u"Девочки гора");
+}
+
+TEST_F(FormsTest, PeopleAreReachedWithK) {
+  EXPECT_EQ(Translate(u"кыз әнигә киләчәк."), u"Девочка придёт к маме.");
+  // Not after other verbs, and not for places.
+  EXPECT_EQ(Translate(u"кыз әнигә китап укый."), u"Девочка читает маме книгу.");
+  EXPECT_EQ(Translate(u"кыз урамга киләчәк."), u"Девочка придёт на улицу.");
+}
+
+}  // namespace
+}  // namespace tatfix
