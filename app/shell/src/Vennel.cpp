@@ -211,7 +211,8 @@ TVennel::TVennel(const QString& programFolder, const TEngineBinding& engines,
 }
 
 TVennel::~TVennel() {
-  if (TranslationTarget == &FMemo2Target) TranslationTarget = nullptr;
+  if (TranslationTarget == &FMemo2Target || TranslationTarget == FPopupTarget.get())
+    TranslationTarget = nullptr;
 }
 
 void TVennel::BuildPanes() {
@@ -462,6 +463,7 @@ void TVennel::RefreshCaptions() {
   FSB1->SetPanelText(0, LineCountText(FMemo1->Lines().GetCount(), Lang()));
   if (FRunState != rsRunning)
     FSB2->SetPanelText(0, LineCountText(FMemo2->Lines().GetCount(), Lang()));
+  PopupRefreshCaptions();
 }
 
 void TVennel::SetDirection(uint8_t d) {
@@ -725,6 +727,7 @@ void TVennel::ApplyPaneRatio() {
 void TVennel::ShowMode(int32_t m) {
   Settings.StartMode = m;
   if (m == 0) {
+    PopupHide();
     showNormal();
     raise();
     activateWindow();
@@ -804,6 +807,7 @@ void TVennel::closeEvent(QCloseEvent* event) {
   Settings.MainHeight = height();
   Settings.MainWidth = width();
   if (FRealExit || !TrayPresent) {
+    PopupHide();
     Settings.MainWindow = 0;
     try {
       SaveSettings();

@@ -18,6 +18,7 @@
 #include <string>
 
 class QClipboard;
+class QMimeData;
 
 namespace zentrok {
 
@@ -66,6 +67,23 @@ public:
   std::function<void(TMSServers& sender)> OnText;
   std::u16string Text;
   uint8_t LastApp = appNone;
+  // How long the selection must stay unchanged before it is reported, in
+  // milliseconds. Long enough for a mouse drag to finish, short enough to
+  // feel immediate.
+  int SettleMs = 400;
+
+private:
+  // The selection changed: (re)starts the settle timer while connected.
+  void SelectionChanged();
+  // The selection has settled: reports it when it is foreign, not empty,
+  // new, and the popup (when there is one) is on screen.
+  void SelectionSettled();
+  // The selection's text; raises ESilentAbort when no program owns it.
+  std::u16string ReadSelection(const QMimeData** data = nullptr);
+
+  QClipboard* FClipboard = nullptr;
+  QTimer FSettle;
+  bool FConnected = false;
 };
 
 }  // namespace zentrok

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <QWidget>
+
+class QAction;
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -46,8 +48,24 @@ public:
   TGroupBoxW* GroupBoxW2() const { return FGroupBoxW2; }
   TPopupMenuW* PPM() const { return FPPM; }
   TMSServers& Servers() { return *FServers; }
+  // A context menu item by name: "ppmUndo", "ppmCopy", "ppmPaste",
+  // "ppmCut", "ppmDelete", "ppmClear", "ppmSelectAll".
+  QAction* Item(const char* name) const;
+  // Enables the context menu items for the pane's state (done whenever
+  // the menu opens).
+  void UpdateMenuItems();
+
+  // The smallest popup size.
+  static constexpr int MinWidth = 400;
+  static constexpr int MinHeight = 100;
 
 private:
+  friend class TPopupHost;
+  // Puts the host at the stored place and size, clamped onto the screen
+  // that holds it and never below the smallest size.
+  void PlaceHost();
+  QAction* AddItem(const char* name, const char* caption, std::function<void()> action);
+
   QWidget* FHost = nullptr;
   TGroupBoxW* FGroupBoxW2 = nullptr;
   TRichEditW* FMemo1 = nullptr;

@@ -43,6 +43,8 @@ class TPopupMenuW;
 class TRichEditW;
 class TStatusBarW;
 class TStopWatch;
+class TMSServers;
+class TWForm;
 
 // What a file dialog shows and what the user chose in it.
 struct TFileDialogState {
@@ -96,6 +98,17 @@ public:
   void SetCapturedText(const std::u16string& text) { FCapturedText = text; }
   // A start command from a later copy or the own start number.
   void HandleStartCommand(uint8_t application, int32_t action);
+
+  // The office popup: its pane receives the translations of captured
+  // text. The window refreshes its captions with its own and hides it in
+  // ShowMode(0) and at a real exit. Not owned; nullptr detaches it.
+  void SetOfficePopup(TWForm* form);
+  TWForm* OfficePopup() const { return FOfficePopup; }
+  // The popup's text handler: translates sender's text into the popup
+  // pane, which is TranslationTarget for that run only. During a run it
+  // stops the run; a stopped popup run is then repeated with the newest
+  // text.
+  void TranslateCaptured(TMSServers& sender);
 
   // Show the help window (not modal) and the about window (modal); the
   // menu items are disabled while these are unset.
@@ -232,6 +245,14 @@ private:
   bool FMemo2Quiet = false;
   bool FSizing = false;
   std::u16string FCapturedText;
+
+  // The office popup (VennelPopup.cpp).
+  void PopupRefreshCaptions();
+  void PopupHide();
+  TWForm* FOfficePopup = nullptr;
+  std::unique_ptr<TPaneTarget> FPopupTarget;
+  bool FPopupRunning = false;
+  bool FPopupAgain = false;
 };
 
 }  // namespace zentrok
