@@ -44,6 +44,7 @@ void TVennel::TranslateInPopup(uint8_t application) {
 
 bool TVennel::TakeOfficeText(uint8_t application) {
   if (!FOfficePopup || !FOfficePopup->CaptureAndShow(application, false)) return false;
+  PrepareForContent();
   FMemo1->SetText(FOfficePopup->CapturedText());
   FMemo2->clear();
   raise();
@@ -54,6 +55,7 @@ bool TVennel::TakeOfficeText(uint8_t application) {
 bool TVennel::PasteOfficeContent(uint8_t application) {
   const bool pasted = FOfficePopup && FOfficePopup->CopyContent(application);
   if (pasted) {
+    PrepareForContent();
     FMemo1->clear();
     FMemo1->PasteFromClipboard();
     FMemo1->SetSelStart(0);
@@ -66,6 +68,13 @@ bool TVennel::PasteOfficeContent(uint8_t application) {
   raise();
   activateWindow();
   return pasted;
+}
+
+// A window that has never been shown empties its panes when it first
+// shows: that happens now, before content arrives (a program started with
+// a start number that takes text begins hidden).
+void TVennel::PrepareForContent() {
+  if (!FActivated) FirstActivation();
 }
 
 void TVennel::HotKeyPressed(int id) {

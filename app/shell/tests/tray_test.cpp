@@ -186,6 +186,30 @@ TEST_F(TrayTest, StartCommandsTakeTranslateAndPasteTheSelection) {
   EXPECT_EQ(Settings.StartMode, 0);
 }
 
+TEST_F(TrayTest, AWindowNotYetShownKeepsTheTextItTakes) {
+  // As a program started with 1 or 5: the window begins hidden.
+  popup->SetTextHandler(nullptr);
+  window->SetOfficePopup(nullptr);
+  window = std::make_unique<TVennel>(QString::fromStdString(testenv::ProgramDir), LinkedEngines(),
+                                     TScreenSize{1920, 1080});
+  window->SetOfficePopup(popup.get());
+  Settings.StartMode = 1;
+  Select(kTatar);
+  window->HandleStartCommand(TMSServers::appWord, 2);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(Settings.StartMode, 0);
+  Pump(100);
+  EXPECT_EQ(Source(), kTatar);
+
+  window = std::make_unique<TVennel>(QString::fromStdString(testenv::ProgramDir), LinkedEngines(),
+                                     TScreenSize{1920, 1080});
+  window->SetOfficePopup(popup.get());
+  window->HandleStartCommand(TMSServers::appWord, 3);
+  EXPECT_TRUE(window->isVisible());
+  Pump(100);
+  EXPECT_EQ(Source(), kTatar);
+}
+
 TEST_F(TrayTest, CommandsWithoutASelectionOwnerEndSilently) {
   Select(kTatar);
   Unselect();

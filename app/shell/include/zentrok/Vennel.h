@@ -192,6 +192,7 @@ private:
   QAction* AddItem(TPopupMenuW* menu, const char* name, const char* caption,
                    const QKeySequence& shortcut, std::function<void()> handler);
   void FirstActivation();
+  void PrepareForContent();
   void RefreshCaptions();
   void Memo1Changed();
   void Memo2Changed();
