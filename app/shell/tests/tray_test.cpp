@@ -54,6 +54,22 @@ bool Have(const char* program) {
   return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
 }
 
+// The key code of keysym (in its first shift level) on connection c.
+xcb_keycode_t KeyCodeOf(xcb_connection_t* c, uint32_t keysym) {
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  auto* map = xcb_get_keyboard_mapping_reply(
+      c, xcb_get_keyboard_mapping(c, setup->min_keycode,
+                                  static_cast<uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
+      nullptr);
+  if (!map) return 0;
+  const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
+  xcb_keycode_t code = 0;
+  for (int k = 0; !code && k <= setup->max_keycode - setup->min_keycode; ++k)
+    if (syms[k * map->keysyms_per_keycode] == keysym) code = static_cast<xcb_keycode_t>(setup->min_keycode + k);
+  std::free(map);
+  return code;
+}
+
 // Points the instance socket at a private folder for the test's duration.
 class RuntimeDir {
 public:
@@ -252,17 +268,7 @@ TEST_F(TrayTest, CtrlInsertAnywhereTranslatesTheSelectionInThePopup) {
   xcb_connection_t* other = xcb_connect(nullptr, nullptr);
   ASSERT_FALSE(xcb_connection_has_error(other));
   xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
-  const xcb_setup_t* setup = xcb_get_setup(other);
-  auto* map = xcb_get_keyboard_mapping_reply(
-      other, xcb_get_keyboard_mapping(other, setup->min_keycode,
-                                      static_cast<uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
-      nullptr);
-  ASSERT_NE(map, nullptr);
-  const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
-  xcb_keycode_t f4 = 0;
-  for (int k = 0; !f4 && k <= setup->max_keycode - setup->min_keycode; ++k)
-    if (syms[k * map->keysyms_per_keycode] == ksF4) f4 = static_cast<xcb_keycode_t>(setup->min_keycode + k);
-  std::free(map);
+  xcb_keycode_t f4 = KeyCodeOf(other, ksF4);
   ASSERT_NE(f4, 0);
   EXPECT_EQ(xcb_request_check(other, xcb_grab_key_checked(other, 1, root, hkAlt, f4, XCB_GRAB_MODE_ASYNC,
                                                          XCB_GRAB_MODE_ASYNC)),
@@ -326,6 +332,30 @@ TEST_F(TrayTest, TrayMenuItemsAndTheirCommands) {
   item("TrayPopupMenu_exit")->trigger();
   EXPECT_EQ(exits, 1);
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TrayTest, AHotKeyHeldElsewhereOrAnUnreadableSelectionIsReported) {
+  // Another X client holds Ctrl+Insert before the tray is set up.
+  xcb_connection_t* other = xcb_connect(nullptr, nullptr);
+  ASSERT_FALSE(xcb_connection_has_error(other));
+  xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
+  xcb_keycode_t insert = KeyCodeOf(other, ksInsert);
+  ASSERT_NE(insert, 0);
+  ASSERT_EQ(xcb_request_check(other, xcb_grab_key_checked(other, 1, root, hkControl, insert,
+                                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
+            nullptr);
+  MakeTray(false);
+  xcb_disconnect(other);
+  EXPECT_FALSE(tray->HotKeyPresent());
+  EXPECT_EQ(window->SB2()->GetPanelText(2), CapVariant(PlatformNotice(false, true), 0));
+
+  tray.reset();
+  window->SB2()->SetPanelText(2, u"");
+  tray = std::make_unique<TTrayModule>(*window, popup.get());
+  tray->TrayAvailable = [] { return false; };
+  tray->SelectionAvailable = [] { return false; };
+  tray->SetUp();
+  EXPECT_EQ(window->SB2()->GetPanelText(2), CapVariant(PlatformNotice(false, false), 0));
 }
 
 TEST(TrayNotice, SaysWhatIsMissingAndTheRouteThatWorks) {
