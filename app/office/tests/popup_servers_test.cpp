@@ -98,6 +98,7 @@ TEST_F(ServersTest, OwnSelectionIsNeverCaptured) {
 }
 
 TEST_F(ServersTest, FollowingReportsASettledNewSelectionOnceUntilDisconnected) {
+  servers->SettleMs = 400;
   TForeignSelection first(QStringLiteral("беренче"));
   ASSERT_TRUE(servers->CaptureSelection(TMSServers::appWord, false));
 
@@ -105,23 +106,23 @@ TEST_F(ServersTest, FollowingReportsASettledNewSelectionOnceUntilDisconnected) {
   std::vector<std::unique_ptr<TForeignSelection>> drag;
   for (const char* text : {"и", "икенче", "икенче сүз"}) {
     drag.push_back(std::make_unique<TForeignSelection>(QString::fromUtf8(text), false));
-    QTest::qWait(40);
+    QTest::qWait(20);
   }
   ASSERT_TRUE(WaitForSelection(QStringLiteral("икенче сүз")));
-  QTest::qWait(600);
+  QTest::qWait(900);
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0], U("икенче сүз"));
   EXPECT_EQ(servers->Text, U("икенче сүз"));
 
   // The same text selected again is not translated again.
   TForeignSelection same(QStringLiteral("икенче сүз"));
-  QTest::qWait(500);
+  QTest::qWait(800);
   EXPECT_EQ(reports.size(), 1u);
 
   // After DisconnectAll changes are not followed.
   servers->DisconnectAll();
   TForeignSelection later(QStringLiteral("өченче"));
-  QTest::qWait(500);
+  QTest::qWait(800);
   EXPECT_EQ(reports.size(), 1u);
 }
 

@@ -7,7 +7,9 @@
 // connected (after a capture), every change of the selection is reported
 // through OnText once it has settled, so that dragging a selection does
 // not translate each intermediate state. A selection owned by this program
-// itself (text selected in its own panes) is never captured.
+// itself (text selected in its own panes) is never captured: it reads as
+// an empty selection. Changes are reported only while the owning popup is
+// on screen (always, without a popup), and only when the text is new.
 #pragma once
 
 #include <QObject>
@@ -51,8 +53,9 @@ public:
   bool CaptureSelection(uint8_t app, bool notify);
 
   // Puts the selection's text on the clipboard (for pasting into the
-  // source pane); for app 1 the clipboard keeps rich content when the
-  // selection offers it. False (clipboard unchanged) for an empty text.
+  // source pane); for app 1 the clipboard keeps rich content (HTML, RTF)
+  // when the selection offers it. False (clipboard unchanged) for an empty
+  // text or an app outside 1..3; no selection owner raises ESilentAbort.
   bool CopyContent(uint8_t app);
 
   // Stops following; LastApp := none, Text := empty.

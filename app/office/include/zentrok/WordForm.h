@@ -34,7 +34,9 @@ public:
   // when show is set and the text is not empty, shows the host at its
   // place and calls the text handler. ESilentAbort passes through.
   bool CaptureAndShow(uint8_t app, bool show);
-  // Hides the form and the host and disconnects (HideForm).
+  // Hides the form and the host and disconnects (HideForm); the place
+  // and size are written to the settings file. Esc and the close box do
+  // the same.
   void HidePopup();
   // Group box caption and menu captions from the settings' direction and
   // interface language.
