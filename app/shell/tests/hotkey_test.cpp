@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -26,15 +28,54 @@ void Key(const char* combo) {
   QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(combo)});
 }
 
-// Runs the event loop for ms milliseconds.
-void Pump(int ms) {
+// Runs the event loop until done() or ms milliseconds have passed.
+bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
   QElapsedTimer t;
   t.start();
-  while (t.elapsed() < ms) {
+  while (!done()) {
+    if (t.elapsed() > ms) return false;
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(10);
+    QThread::msleep(5);
   }
+  return true;
 }
+
+// The key code of keysym (first shift level) on connection c; 0 if none.
+xcb_keycode_t KeyCodeOf(xcb_connection_t* c, uint32_t keysym) {
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  auto* map = xcb_get_keyboard_mapping_reply(
+      c, xcb_get_keyboard_mapping(c, setup->min_keycode,
+                                  static_cast<uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
+      nullptr);
+  if (!map) return 0;
+  const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
+  xcb_keycode_t code = 0;
+  for (int k = 0; !code && k <= setup->max_keycode - setup->min_keycode; ++k)
+    if (syms[k * map->keysyms_per_keycode] == keysym) code = static_cast<xcb_keycode_t>(setup->min_keycode + k);
+  std::free(map);
+  return code;
+}
+
+// Another X client, to hold or try key combinations on the root window.
+class OtherClient {
+public:
+  OtherClient() : FC(xcb_connect(nullptr, nullptr)) {}
+  ~OtherClient() { xcb_disconnect(FC); }
+  bool Ok() const { return !xcb_connection_has_error(FC); }
+  // True when the grab was granted.
+  bool Grab(uint16_t modifiers, uint32_t keysym) {
+    xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(FC)).data->root;
+    xcb_keycode_t code = KeyCodeOf(FC, keysym);
+    if (!code) return false;
+    xcb_generic_error_t* e = xcb_request_check(
+        FC, xcb_grab_key_checked(FC, 1, root, modifiers, code, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    std::free(e);
+    return e == nullptr;
+  }
+
+private:
+  xcb_connection_t* FC;
+};
 
 class HotKeyTest : public ::testing::Test {
 protected:
@@ -52,79 +93,57 @@ TEST_F(HotKeyTest, CtrlInsertReachesTheHandlerWithAnyLockKeyState) {
   EXPECT_TRUE(keys.Registered(kTranslate));
   // A second registration under the same identifier is refused.
   EXPECT_FALSE(keys.Register(kTranslate, hkControl, ksInsert));
+  // A second key marks the end of each round: key events arrive in order.
+  constexpr int kMark = 9;
+  ASSERT_TRUE(keys.Register(kMark, hkControl, ksF4));
+  auto round = [&](std::initializer_list<const char*> combos) {
+    got.clear();
+    for (const char* c : combos) Key(c);
+    Key("ctrl+F4");
+    EXPECT_TRUE(WaitFor([&] { return !got.empty() && got.back() == kMark; }));
+    got.pop_back();
+    return got;
+  };
 
-  Key("ctrl+Insert");
-  Pump(300);
-  EXPECT_EQ(got, std::vector<int>{kTranslate});
-
+  EXPECT_EQ(round({"ctrl+Insert"}), std::vector<int>{kTranslate});
   // Insert alone and other modifiers are not the hot key.
-  Key("Insert");
-  Key("shift+Insert");
-  Key("ctrl+alt+Insert");
-  Pump(300);
-  EXPECT_EQ(got.size(), 1u);
-
-  Key("Num_Lock");
-  Key("ctrl+Insert");
-  Key("Num_Lock");
-  Key("Caps_Lock");
-  Key("ctrl+Insert");
-  Key("Caps_Lock");
-  Pump(300);
-  EXPECT_EQ(got, (std::vector<int>{kTranslate, kTranslate, kTranslate}));
+  EXPECT_EQ(round({"Insert", "shift+Insert", "ctrl+alt+Insert"}), std::vector<int>{});
+  EXPECT_EQ(round({"Num_Lock", "ctrl+Insert", "Num_Lock", "Caps_Lock", "ctrl+Insert", "Caps_Lock"}),
+            (std::vector<int>{kTranslate, kTranslate}));
 
   keys.Unregister(kTranslate);
   EXPECT_FALSE(keys.Registered(kTranslate));
-  Key("ctrl+Insert");
-  Pump(300);
-  EXPECT_EQ(got.size(), 3u);
+  EXPECT_EQ(round({"ctrl+Insert"}), std::vector<int>{});
 }
 
 TEST_F(HotKeyTest, CombinationHeldByAnotherClientIsRefused) {
-  // Another X client takes Alt+F4 on the root window first.
-  xcb_connection_t* other = xcb_connect(nullptr, nullptr);
-  ASSERT_FALSE(xcb_connection_has_error(other));
-  xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
-  THotKeys probe;
-  ASSERT_TRUE(probe.Register(1, hkAlt, ksF4));  // learn that the key exists
-  probe.Unregister(1);
-
-  const xcb_setup_t* setup = xcb_get_setup(other);
-  auto* map = xcb_get_keyboard_mapping_reply(
-      other, xcb_get_keyboard_mapping(other, setup->min_keycode,
-                                      static_cast<uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
-      nullptr);
-  ASSERT_NE(map, nullptr);
-  const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
-  int per = map->keysyms_per_keycode;
-  xcb_keycode_t f4 = 0;
-  for (int k = 0; !f4 && k <= setup->max_keycode - setup->min_keycode; ++k)
-    if (syms[k * per] == ksF4) f4 = static_cast<xcb_keycode_t>(setup->min_keycode + k);
-  std::free(map);
-  ASSERT_NE(f4, 0);
-  xcb_void_cookie_t c = xcb_grab_key_checked(other, 1, root, hkAlt, f4, XCB_GRAB_MODE_ASYNC,
-                                             XCB_GRAB_MODE_ASYNC);
-  ASSERT_EQ(xcb_request_check(other, c), nullptr);
-
   THotKeys keys;
-  EXPECT_FALSE(keys.Register(255, hkAlt, ksF4));
-  EXPECT_FALSE(keys.Registered(255));
-  // Another key is still free.
-  EXPECT_TRUE(keys.Register(kTranslate, hkControl, ksInsert));
-
-  xcb_disconnect(other);
-  Pump(100);
-  EXPECT_TRUE(keys.Register(255, hkAlt, ksF4));
+  {
+    OtherClient other;
+    ASSERT_TRUE(other.Ok());
+    ASSERT_TRUE(other.Grab(hkAlt, ksF4));
+    EXPECT_FALSE(keys.Register(255, hkAlt, ksF4));
+    EXPECT_FALSE(keys.Registered(255));
+    // Another key is still free.
+    EXPECT_TRUE(keys.Register(kTranslate, hkControl, ksInsert));
+  }
+  // Once the other client has gone the key can be taken.
+  EXPECT_TRUE(WaitFor([&] { return keys.Register(255, hkAlt, ksF4); }));
 }
 
-TEST_F(HotKeyTest, ReleasedWhenDestroyed) {
-  {
-    THotKeys keys;
-    ASSERT_TRUE(keys.Register(kTranslate, hkControl, ksInsert));
-  }
-  // A second owner can take the key at once.
-  THotKeys again;
-  EXPECT_TRUE(again.Register(kTranslate, hkControl, ksInsert));
+TEST_F(HotKeyTest, ReleasedWhenUnregisteredOrDestroyed) {
+  OtherClient other;
+  ASSERT_TRUE(other.Ok());
+  auto keys = std::make_unique<THotKeys>();
+  ASSERT_TRUE(keys->Register(kTranslate, hkControl, ksInsert));
+  ASSERT_TRUE(keys->Register(1, hkAlt, ksF4));
+  EXPECT_FALSE(other.Grab(hkControl, ksInsert));
+  EXPECT_FALSE(other.Grab(hkAlt, ksF4));
+  keys->Unregister(1);
+  EXPECT_TRUE(other.Grab(hkAlt, ksF4));
+  EXPECT_FALSE(other.Grab(hkControl, ksInsert));
+  keys.reset();
+  EXPECT_TRUE(other.Grab(hkControl, ksInsert));
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ wait_until 60 shown '^Zentrok$' || fail "the main window did not appear"
 
 printf 'Мин китап укыйм.' | xclip -quiet -selection primary -i 2>/dev/null &
 sel=$!
-sleep 0.3
+owned() { xclip -o -selection primary >/dev/null 2>&1; }
+wait_until 10 owned || fail "xclip did not take the selection"
 xdotool key ctrl+Insert
 wait_until 15 shown '^Lunaret$' || fail "Ctrl+Insert did not open the popup"
 wait_until 5 hidden '^Zentrok$' || fail "the main window stayed after Ctrl+Insert"

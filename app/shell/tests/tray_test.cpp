@@ -70,6 +70,19 @@ xcb_keycode_t KeyCodeOf(xcb_connection_t* c, uint32_t keysym) {
   return code;
 }
 
+// True while some X client owns the primary selection.
+bool PrimaryOwned() {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  bool owned = false;
+  if (!xcb_connection_has_error(c)) {
+    auto* r = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, XCB_ATOM_PRIMARY), nullptr);
+    owned = r && r->owner != XCB_NONE;
+    std::free(r);
+  }
+  xcb_disconnect(c);
+  return owned;
+}
+
 // Points the instance socket at a private folder for the test's duration.
 class RuntimeDir {
 public:
@@ -126,14 +139,14 @@ protected:
     ASSERT_TRUE(selectionOwner->waitForStarted(5000));
     selectionOwner->write(text.toUtf8());
     selectionOwner->closeWriteChannel();
-    Pump(300);
+    ASSERT_TRUE(WaitFor([] { return PrimaryOwned(); }, 10000)) << "xclip did not take the selection";
   }
   // Nobody owns the selection any more.
   void Unselect() {
     selectionOwner->kill();
     selectionOwner->waitForFinished(2000);
     selectionOwner.reset();
-    Pump(200);
+    ASSERT_TRUE(WaitFor([] { return !PrimaryOwned(); }, 10000));
   }
   void MakeTray(bool available) {
     tray = std::make_unique<TTrayModule>(*window, popup.get());
