@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <cstdlib>
+#include <cstring>
 
 #include "zentrok/WordForm.h"
 
@@ -15,23 +16,57 @@ namespace zentrok {
 
 namespace {
 
+#if ZENTROK_HAVE_XCB
+enum TXOwner { xoNoX = -1, xoNone = 0, xoSelf = 1, xoOther = 2 };
+
+// Who owns the X selection named (PRIMARY, CLIPBOARD) right now, by the
+// X server's word rather than Qt's belief.
+TXOwner XSelectionOwner(const char* name) {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (!x11) return xoNoX;
+  xcb_connection_t* c = x11->connection();
+  xcb_atom_t atom = XCB_ATOM_PRIMARY;
+  if (std::strcmp(name, "PRIMARY") != 0) {
+    xcb_intern_atom_reply_t* a = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    if (!a) return xoNoX;
+    atom = a->atom;
+    std::free(a);
+  }
+  xcb_get_selection_owner_reply_t* reply =
+      xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom), nullptr);
+  if (!reply) return xoNoX;
+  xcb_window_t owner = reply->owner;
+  std::free(reply);
+  if (owner == XCB_NONE) return xoNone;
+  // Windows of this connection carry its resource id base.
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  return (owner & ~setup->resource_id_mask) == setup->resource_id_base ? xoSelf : xoOther;
+}
+#endif
+
 // True when some X client (this program included) owns the primary
 // selection. Without an X connection the selection's offered formats tell.
 bool SelectionOwned(QClipboard* clipboard) {
 #if ZENTROK_HAVE_XCB
-  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-    xcb_connection_t* c = x11->connection();
-    xcb_get_selection_owner_reply_t* reply =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, XCB_ATOM_PRIMARY), nullptr);
-    bool owned = reply && reply->owner != XCB_NONE;
-    std::free(reply);
-    if (owned) return true;
-  }
+  if (XSelectionOwner("PRIMARY") > 0) return true;
 #endif
   // Qt may still hold the formats of an owner whose end it has not yet
   // heard of; those are read as an empty selection, not as no owner.
   const QMimeData* data = clipboard->mimeData(QClipboard::Selection);
   return data && !data->formats().isEmpty();
+}
+
+// True unless the X server says that another program (or nobody) holds the
+// clipboard Qt was just asked to take: the server refuses an owner whose
+// time stamp is older than the clipboard's last change.
+bool ClipboardTaken() {
+#if ZENTROK_HAVE_XCB
+  TXOwner owner = XSelectionOwner("CLIPBOARD");
+  return owner == xoSelf || owner == xoNoX;
+#else
+  return true;
+#endif
 }
 
 // Formats that carry the formatting of a selection, in the order a rich
@@ -119,7 +154,7 @@ bool TMSServers::CopyContent(uint8_t app) {
   }
   out->setText(QString::fromStdU16String(Text));
   FClipboard->setMimeData(out, QClipboard::Clipboard);
-  return true;
+  return ClipboardTaken();
 }
 
 void TMSServers::DisconnectAll() {
