@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <QtEndian>
 
 namespace zentrok {
@@ -78,7 +79,12 @@ void TSingleInstance::AcceptConnections() {
         QByteArray bytes = socket->read(kCommandBytes);
         int32_t application = qFromLittleEndian<qint32>(bytes.constData());
         int32_t action = qFromLittleEndian<qint32>(bytes.constData() + 4);
-        if (OnStartCommand) OnStartCommand(static_cast<uint8_t>(application & 0xFF), action);
+        // The handler pumps events (captures, translations), during which
+        // the finished socket is deleted: it runs from the event loop once
+        // the socket has been read, in the order the commands came.
+        QTimer::singleShot(0, this, [this, application, action] {
+          if (OnStartCommand) OnStartCommand(static_cast<uint8_t>(application & 0xFF), action);
+        });
       }
     });
   }

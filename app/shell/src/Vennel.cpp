@@ -745,14 +745,6 @@ void TVennel::ShowMode(int32_t m) {
   }
 }
 
-void TVennel::HandleStartCommand(uint8_t application, int32_t action) {
-  if (application != 0 && OnOfficeCommand) {
-    OnOfficeCommand(application, action);
-    return;
-  }
-  if (action == 1 || action == 2 || action == 3) ShowMode(0);
-}
-
 void TVennel::Exit() {
   FRealExit = true;
   close();
@@ -832,6 +824,7 @@ void TVennel::closeEvent(QCloseEvent* event) {
       ShowError(QString::fromUtf8(e.what()));
     }
     event->accept();
+    if (OnExit) OnExit();
     return;
   }
   event->ignore();

@@ -13,7 +13,9 @@
 #include "zentrok/ShellSettings.h"
 #include "zentrok/SingleInstance.h"
 #include "zentrok/StartUp.h"
+#include "zentrok/TrayModule.h"
 #include "zentrok/Vennel.h"
+#include "zentrok/WordForm.h"
 
 using namespace zentrok;
 
@@ -81,12 +83,27 @@ int main(int argc, char** argv) {
     };
   vennel.SetDocumentForms(showHelp, showAbout);
 
+  // The office popup, then the tray and the hot keys. The program lives
+  // on in the tray with no window shown: it ends when the main window
+  // accepts a real close, not when its last window goes away.
+  TWForm popup;
+  vennel.SetOfficePopup(&popup);
+  TTrayModule tray(vennel, &popup);
+  tray.SetUp();
+  QApplication::setQuitOnLastWindowClosed(false);
+  vennel.OnExit = [&tray] {
+    tray.RemoveTrayIcon();
+    QCoreApplication::quit();
+  };
+  popup.SetTextHandler([&vennel](TMSServers& sender) { vennel.TranslateCaptured(sender); });
+
   instance.OnStartCommand = [&vennel](uint8_t application, int32_t action) {
     // One line per command received, for whoever watches the program's output.
     std::fprintf(stderr, "zentrok: start command %d %d\n", application, action);
     vennel.HandleStartCommand(application, action);
   };
   if (Settings.StartMode != 1) vennel.show();
+  // The own start number runs once the event loop does.
   if (StartCommandToSelf(n)) {
     TStartCommand c = StartCommandOf(n);
     QTimer::singleShot(0, &vennel, [&vennel, c] { vennel.HandleStartCommand(c.Application, c.Action); });

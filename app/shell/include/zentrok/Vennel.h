@@ -116,13 +116,40 @@ public:
   // While true the close box only hides the window (a tray icon exists).
   bool TrayPresent = false;
 
+  // ---- Office commands, hot keys and the tray menu ----
+  // Start commands (HandleStartCommand): action 1 translates the
+  // selection of the application in the popup, 2 takes it into the source
+  // pane, 3 pastes its content with formatting; 2 and 3 then show the
+  // window (with application 0 they only show it). Where no selection
+  // can be captured a command ends without a message.
+
+  // Tray mode; the popup captures the selection and translates it. The
+  // window hides when that worked, else it shows.
+  void TranslateInPopup(uint8_t application);
+  // Captures the selection of application without translating; when that
+  // worked the source pane holds it, the translation pane is cleared and
+  // the window comes to the front.
+  bool TakeOfficeText(uint8_t application);
+  // The content of application with its formatting into the source pane
+  // (through the clipboard), caret at the start, translation pane cleared;
+  // the window is shown in every case.
+  bool PasteOfficeContent(uint8_t application);
+  // Hot key 207 (translate the selection in the popup) or 255 (exit).
+  void HotKeyPressed(int id);
+  // The tray menu's "Главное окно": the window comes back as it was.
+  void TrayPopupMenu_GeneralClick();
+  // The tray menu's "Выход".
+  void TrayPopupMenu_exitClick() { Exit(); }
+  // A one-time notice (multi-language caption, UTF-8 caret notation) in
+  // the window's status bar.
+  void ShowNotice(const char* caption);
+  // Called when the window accepts a close that ends the program.
+  std::function<void()> OnExit;
+
   // Replaceable user interaction.
   std::function<bool(TFileDialogState& dialog, bool save)> ExecFileDialog;
   std::function<void(const QString& text, const QString& caption)> ShowMessage;
   std::function<bool(QFont& font, TColor& color, bool basic)> ExecFontDialog;
-  // Office start commands (application, action) once office support is
-  // present; without it such commands only show the window.
-  std::function<void(uint8_t application, int32_t action)> OnOfficeCommand;
 
   // Components.
   TRichEditW* Memo1() const { return FMemo1; }
@@ -165,6 +192,7 @@ private:
   QAction* AddItem(TPopupMenuW* menu, const char* name, const char* caption,
                    const QKeySequence& shortcut, std::function<void()> handler);
   void FirstActivation();
+  void PrepareForContent();
   void RefreshCaptions();
   void Memo1Changed();
   void Memo2Changed();
