@@ -1,6 +1,6 @@
 #include "zentrok/PaneTarget.h"
 
-#include "zentrok/ShellSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/RichEditW.h"
 
 namespace zentrok {

@@ -142,8 +142,9 @@ TVennel::TVennel(const QString& programFolder, const TEngineBinding& engines,
   };
 
   // In tray mode the window goes away as soon as the program loses the focus.
+  // Without a tray icon it stays: nothing would bring it back but a new start.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (Settings.StartMode == 1 && state != Qt::ApplicationActive) hide();
+    if (Settings.StartMode == 1 && TrayPresent && state != Qt::ApplicationActive) hide();
   });
 
   BuildPanes();

@@ -10,7 +10,7 @@
 #include "HelpForm.h"
 #include "zentrok/EngineLoad.h"
 #include "zentrok/LinkedEngines.h"
-#include "zentrok/ShellSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/SingleInstance.h"
 #include "zentrok/StartUp.h"
 #include "zentrok/TrayModule.h"

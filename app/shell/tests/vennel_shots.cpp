@@ -8,7 +8,7 @@
 #include "zentrok/EngineLoad.h"
 #include "zentrok/LinkedEngines.h"
 #include "zentrok/RichEditW.h"
-#include "zentrok/ShellSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/StartUp.h"
 #include "zentrok/Vennel.h"
 

@@ -10,7 +10,7 @@
 
 #include "vennel_test_env.h"
 #include "zentrok/EngineLoad.h"
-#include "zentrok/ShellSettings.h"
+#include "zentrok/GlobalSettings2.h"
 
 namespace zentrok::testenv {
 std::string ProgramDir;

@@ -23,7 +23,7 @@
 #include <optional>
 #include <string>
 
-#include "zentrok/ShellSettings.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/ColorW.h"
 #include "zentrok/PaneTarget.h"
 #include "zentrok/Translator2.h"

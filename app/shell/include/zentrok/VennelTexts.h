@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "zentrok/Duration.h"  // RemainingMs
-#include "zentrok/ShellSettings.h"
+#include "zentrok/GlobalSettings2.h"
 
 namespace zentrok {
 
