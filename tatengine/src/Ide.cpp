@@ -75,7 +75,9 @@ bool TIde::Analyse(std::u16string_view text, std::u16string_view next, bool& use
         rus = std::move(mRus);
         usedNext = true;
         tat.EndingCode = static_cast<uint8_t>(c2);
-        std::u16string prefix(VerbRuleCap(c2));
+        // The sentence's own capital is put on when the text is composed;
+        // mid-sentence the prefix is lowercase (Я не намеревался).
+        std::u16string prefix = Lowered(VerbRuleCap(c2));
         prefix += IntentForm(VerbRule(c2).Case);
         rus.Prefix = std::move(prefix);
         rus.Case = 1;

@@ -95,6 +95,7 @@ void TSP_tat::BuildKits() {
 
 void TSP_tat::ApplyRules() {
   FirstWord = LastWord = -1;
+  StartCapital = true;
   for (int k = 0; k < SlotCount(); ++k) {
     if (Kits[k].Kind == kkSeparator) continue;
     if (FirstWord < 0) FirstWord = k;
@@ -104,6 +105,7 @@ void TSP_tat::ApplyRules() {
   // The capital of the sentence's first word marks the sentence start, not
   // the word: it must not travel with the word when rules reorder slots.
   // Whatever slot ends up first is capitalised below.
+  StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
   ResolveDirectWords();
@@ -124,6 +126,7 @@ void TSP_tat::ApplyRules() {
   MoveGlues();
   SwapPossessives();
   ExistentialClauses();
+  AgeClauses();
   NameDemonstratives();
   AgreeLinkVerbs();
   AgreeNumerals();
@@ -133,13 +136,14 @@ void TSP_tat::ApplyRules() {
   AgreeVerbs();
   AgreeFollowers();
   GovernByNumerals();
+  GovernByQuantities();
   MotionTargets();
   MoveVerbs();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();
 
-  Kits[0].Capital = 1;
+  if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();
   for (int k = FirstWord; k <= LastWord && k < SlotCount(); ++k) {
     TTransKit& kit = Kits[k];
@@ -227,7 +231,7 @@ void TSP_tat::ComposeText() {
     }
     if (kit.Kind == kkTranslated && kit.Capital) UpperFirst(kit.Text);
   }
-  if (!Kits.empty()) UpperFirst(Kits[0].Text);
+  if (!Kits.empty() && StartCapital) UpperFirst(Kits[0].Text);
 }
 
 void TSP_tat::Emit() {

@@ -39,6 +39,9 @@ public:
   const TTransler* Translator = nullptr;
   int FirstWord = -1;
   int LastWord = -1;
+  // Whether the sentence's first word was written with a capital; the
+  // translation starts with one only then (a lowercase phrase stays lowercase).
+  bool StartCapital = true;
   // The form of the last subject found; carried from sentence to sentence.
   TFormRus SubjectForm;
 
@@ -68,9 +71,14 @@ protected:
   void AgreeVerbs();
   void AgreeFollowers();
   void ExistentialClauses();
+  // Age: "Мин алты яшьтә" / "Аңа ун яшь" is "Мне шесть лет".
+  void AgeClauses();
   void MarkObjects();
   void NameDemonstratives();
   void GovernByNumerals();
+  // Quantity words (күп, берничә) govern the genitive plural.
+  void GovernByQuantities();
+  bool IsQuantitySubject(int quantity, int verb);
   void AddPossessors();
   void NegateWithTugel();
   void FrontQuestionWords();

@@ -58,7 +58,147 @@ TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03) {
   return kit;
 }
 
+// "год", "года" or "лет" after a Russian cardinal (as stored, nominative).
+std::u16string_view YearsAfter(std::u16string_view numeral) {
+  if (numeral == u"один" || numeral.ends_with(u" один")) return u"год";
+  return IsPaucal(numeral) ? u"года" : u"лет";
+}
+
+// The Russian quantity word for a Tatar one that counts a noun, or "".
+std::u16string_view QuantityWord(std::u16string_view source) {
+  const std::u16string low = Lowered(source);
+  if (low == u"күп") return u"много";
+  if (low == u"берничә") return u"несколько";
+  if (low == u"аз") return u"мало";
+  if (low == u"ничә") return u"сколько";
+  return {};
+}
+
+// The dative of a nominative personal pronoun, or "".
+std::u16string_view DativePronoun(std::u16string_view source) {
+  const std::u16string low = Lowered(source);
+  if (low == u"мин") return u"мне";
+  if (low == u"син") return u"тебе";
+  if (low == u"ул") return u"ему";
+  if (low == u"без") return u"нам";
+  if (low == u"сез") return u"вам";
+  if (low == u"алар") return u"им";
+  return {};
+}
+
 }  // namespace
+
+void TSP_tat::AgeClauses() {
+  for (int k = FirstWord; k <= LastWord; ++k) {
+    if (Kits[k].Kind == kkSeparator) continue;
+    // An unknown word keeps its source text in the slot.
+    std::u16string low = Lowered(Kits[k].Kind == kkUnknown ? std::u16string_view(Kits[k].Text)
+                                                           : std::u16string_view(Tat(k).Source));
+    // "ничә яшь" may come as one phrase slot.
+    const bool asked = low.starts_with(u"ничә ");
+    if (asked) low.erase(0, 5);
+    if (low.ends_with(u"ме") && low.size() > 4) low.resize(low.size() - 2);
+    const bool located = low == u"яшьтә";  // Мин алты яшьтә: the owner is the subject
+    if (low != u"яшь" && !located) continue;
+    std::u16string text;
+    if (asked) {
+      text = u"сколько лет";
+    } else if (k > FirstWord && Kits[k - 1].Kind == kkTranslated && Class(k - 1) == wcNumeral) {
+      text.assign(YearsAfter(Rus(k - 1).RusText));
+    } else if (k > FirstWord && Kits[k - 1].Kind == kkTranslated && Lowered(Tat(k - 1).Source) == u"бер") {
+      text = u"год";  // егерме бер яшь: двадцать один год
+    } else if (k > FirstWord && Kits[k - 1].Kind == kkTranslated &&
+               Lowered(Tat(k - 1).Source) == u"ничә") {
+      text = u"лет";
+    } else {
+      continue;
+    }
+    const uint8_t capital = Kits[k].Capital;
+    std::u16string source = Kits[k].Kind == kkUnknown ? Kits[k].Text : Tat(k).Source;
+    Kits[k] = FixedKit(text);
+    Kits[k].Capital = capital;
+    Tat(k).Source = std::move(source);
+    if (!located) continue;
+    // The one whose age it is goes to the dative: мне, моему брату.
+    for (int j = k - 1; j >= FirstWord && Kits[j].Kind == kkTranslated; --j) {
+      const int c = Class(j);
+      if (c == wcSubNoun && Rus(j).Case <= 2) {
+        const std::u16string_view dative = DativePronoun(Tat(j).Source);
+        if (!dative.empty()) {
+          Rus(j).WordClass = wcUnchanged03;
+          Rus(j).RusText.assign(dative);
+        }
+        break;
+      }
+      if (c == wcNoun && Rus(j).Case <= 2) {
+        Rus(j).Case = 5;
+        Rus(j).Agreed = 1;
+        break;
+      }
+    }
+  }
+}
+
+void TSP_tat::GovernByQuantities() {
+  // "күп", "берничә", "аз", "ничә" before a noun: много, несколько, мало,
+  // сколько with the genitive plural (много книг, несколько дней).
+  for (int i = FirstWord; i < LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated) continue;
+    const std::u16string_view word = QuantityWord(Tat(i).Source);
+    if (word.empty()) continue;
+    int n = i + 1;
+    while (n <= LastWord && Kits[n].Kind == kkTranslated && Class(n) == wcAdjective) ++n;
+    if (n > LastWord || Kits[n].Kind != kkTranslated || Class(n) != wcNoun) continue;
+    TFormRus& noun = Rus(n);
+    // The nominative, or the unmarked object (Case 7 from the bare form).
+    const bool bare = noun.Case <= 2 || (noun.Case == 7 && NounRule(Tat(n).EndingCode).Prefix.empty() &&
+                                         (Tat(n).EndingCode == 1 || Tat(n).EndingCode == 87));
+    if (!bare) continue;
+    // A numeral slot: the verb goes before it as before a count (Я читал
+    // много книг).
+    Rus(i).WordClass = wcNumeral;
+    Rus(i).RusText.assign(word);
+    noun.Case = 3;
+    noun.Number = 2;
+    noun.Agreed = 1;
+    if (word != u"много" && word != u"мало") {
+      // Counted people are "человек" (несколько человек).
+      TTransUnit& reading = Kits[n].Readings[0];
+      Translator->Dictionary().Generate(reading);
+      if (reading.Rus.RusText.ends_with(u"людей")) {
+        reading.Rus.RusText.replace(reading.Rus.RusText.size() - 5, 5, u"человек");
+        reading.Rus.WordClass = wcUnchanged03;
+      }
+    }
+    for (int k = i + 1; k < n; ++k) {
+      Rus(k).Number = 2;
+      Rus(k).Case = 3;
+      Rus(k).Variant = 0;
+      Rus(k).Agreed = 1;
+    }
+    // A quantity as the subject takes a neuter singular verb (Пришло много
+    // людей) unless the clause has a subject of its own.
+    for (int v = n + 1; v <= LastWord && Kits[v].Kind != kkSeparator; ++v) {
+      if (Class(v) != wcVerb) continue;
+      bool subject = false;
+      for (int k = FirstWord; k < v; ++k) {
+        if (k == n || Kits[k].Kind != kkTranslated) continue;
+        const int c = Class(k);
+        subject = subject || (c == wcSubNoun && Rus(k).Case <= 2) || (c == wcNoun && Rus(k).Case <= 2);
+      }
+      if (!subject && IsQuantitySubject(i, v)) {
+        Rus(v).Number = 1;
+        Rus(v).Gender = 3;
+      }
+      break;
+    }
+  }
+}
+
+bool TSP_tat::IsQuantitySubject(int quantity, int verb) {
+  // Only a 3rd-person verb can have the quantity for its subject.
+  return !IsSpeakerVerb(verb) && quantity < verb;
+}
 
 bool TSP_tat::IsSpeakerVerb(int verb) {
   const int code = Tat(verb).EndingCode;
@@ -105,7 +245,17 @@ void TSP_tat::ExistentialClauses() {
     }
     if (!(Class(j) & (wcAdjective | wcNumeral | wcAdverb | wcUnchanged07))) break;
   }
-  if (noun < 0) return;
+  if (noun < 0) {
+    // "Беркем дә юк", "Бернәрсә дә юк": никого нет, ничего нет.
+    const int j = last - 1;
+    if (!negative || Kits[j].Kind != kkTranslated) return;
+    TFormRus& rus = Rus(j);
+    if (rus.RusText == u"никто") rus.RusText = u"никого";
+    else if (rus.RusText == u"ничто") rus.RusText = u"ничего";
+    else return;
+    rus.WordClass = wcUnchanged03;
+    return;
+  }
   int start = noun;
   while (start - 1 >= FirstWord && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
          Kits[start - 1].Kind == kkTranslated && GenitivePronounPerson(Tat(start - 1).Source) == 0)
@@ -141,6 +291,10 @@ void TSP_tat::ExistentialClauses() {
   // "есть/нет" before the thing that exists.
   bool counted = false;
   for (int k = start; k < noun; ++k) counted = counted || Class(k) == wcNumeral;
+  // "Ничә китап бар?" asks a count: Сколько книг?
+  if (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated &&
+      Lowered(Tat(start - 1).Source) == u"ничә")
+    counted = true;
   if (counted && !negative) {
     Kits.erase(Kits.begin() + LastWord);
     --LastWord;
@@ -373,7 +527,7 @@ bool IsQuestionWord(std::u16string_view source) {
   const std::u16string low = Lowered(source);
   for (std::u16string_view w : words)
     if (low == w) return true;
-  return false;
+  return low.starts_with(u"ничә ");  // ничә яшь, ничә сәгать
 }
 
 

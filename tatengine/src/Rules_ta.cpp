@@ -477,8 +477,15 @@ void TSP_tat::AgreeVerbs() {
         if (at != std::u16string::npos) verb.Prefix.replace(at, 6, u"будут ");
       }
     } else {
-      Rus(i).Gender = SubjectForm.Gender;
-      Rus(i).Number = SubjectForm.Number;
+      // "никто", "кто" as the subject take a masculine singular verb
+      // (Никто не пришёл); otherwise the last subject carries on.
+      bool who = false;
+      for (int k = b; k < i; ++k) {
+        const std::u16string& text = Rus(k).RusText;
+        who = who || (Kits[k].Kind == kkTranslated && (text == u"никто" || text == u"кто"));
+      }
+      Rus(i).Gender = who ? 1 : SubjectForm.Gender;
+      Rus(i).Number = who ? 1 : SubjectForm.Number;
       Rus(i).Agreed = 1;
     }
     b = i + 1;

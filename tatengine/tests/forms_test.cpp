@@ -78,141 +78,141 @@ protected:
 std::string FormsTest::Dir;
 
 TEST_F(FormsTest, PossessiveEndingsBecomeAgreeingPronouns) {
-  EXPECT_EQ(Translate(u"китапым"), u"Моя книга");
-  EXPECT_EQ(Translate(u"китапымда"), u"В моей книге");
-  EXPECT_EQ(Translate(u"әнимә"), u"Моей маме");
+  EXPECT_EQ(Translate(u"китапым"), u"моя книга");
+  EXPECT_EQ(Translate(u"китапымда"), u"в моей книге");
+  EXPECT_EQ(Translate(u"әнимә"), u"моей маме");
   // A possessed dative of a thing is a direction, of a person the dative.
-  EXPECT_EQ(Translate(u"өйыма"), u"В мой дом");
-  EXPECT_EQ(Translate(u"урамыма"), u"На мою улицу");
-  EXPECT_EQ(Translate(u"өйыбызда"), u"В нашем доме");
-  EXPECT_EQ(Translate(u"кызларым"), u"Мои девочки");
+  EXPECT_EQ(Translate(u"өйыма"), u"в мой дом");
+  EXPECT_EQ(Translate(u"урамыма"), u"на мою улицу");
+  EXPECT_EQ(Translate(u"өйыбызда"), u"в нашем доме");
+  EXPECT_EQ(Translate(u"кызларым"), u"мои девочки");
   // The third person is not spelled out: the owner is named elsewhere.
-  EXPECT_EQ(Translate(u"китапы"), u"Книга");
+  EXPECT_EQ(Translate(u"китапы"), u"книга");
   // One's own family opening a sentence with a verb goes without "моя".
-  EXPECT_EQ(Translate(u"әним укыды."), u"Мама читала.");
-  EXPECT_EQ(Translate(u"әним."), u"Моя мама.");
-  EXPECT_EQ(Translate(u"кыз әнимә укыды."), u"Девочка читала моей маме.");
+  EXPECT_EQ(Translate(u"әним укыды."), u"мама читала.");
+  EXPECT_EQ(Translate(u"әним."), u"моя мама.");
+  EXPECT_EQ(Translate(u"кыз әнимә укыды."), u"девочка читала моей маме.");
   // A named possessor declines instead of being doubled.
-  EXPECT_EQ(Translate(u"минем китапым"), u"Моя книга");
-  EXPECT_EQ(Translate(u"минем өйдә"), u"В моём доме");
-  EXPECT_EQ(Translate(u"минем зур өйдә"), u"В моём большом доме");
+  EXPECT_EQ(Translate(u"минем китапым"), u"моя книга");
+  EXPECT_EQ(Translate(u"минем өйдә"), u"в моём доме");
+  EXPECT_EQ(Translate(u"минем зур өйдә"), u"в моём большом доме");
 }
 
 TEST_F(FormsTest, GenitivePossessorFollowsItsNoun) {
-  EXPECT_EQ(Translate(u"әнимнең китапы"), u"Книга моей мамы");
-  EXPECT_EQ(Translate(u"кызның китапы зур."), u"Книга девочки большая.");
+  EXPECT_EQ(Translate(u"әнимнең китапы"), u"книга моей мамы");
+  EXPECT_EQ(Translate(u"кызның китапы зур."), u"книга девочки большая.");
 }
 
 TEST_F(FormsTest, PlaceCasesTakeThePrepositionOfTheNoun) {
-  EXPECT_EQ(Translate(u"урамда"), u"На улице");
-  EXPECT_EQ(Translate(u"урамнан"), u"С улицы");
-  EXPECT_EQ(Translate(u"урамга"), u"На улицу");
-  EXPECT_EQ(Translate(u"өйдә"), u"В доме");
-  EXPECT_EQ(Translate(u"өйдан"), u"Из дома");
+  EXPECT_EQ(Translate(u"урамда"), u"на улице");
+  EXPECT_EQ(Translate(u"урамнан"), u"с улицы");
+  EXPECT_EQ(Translate(u"урамга"), u"на улицу");
+  EXPECT_EQ(Translate(u"өйдә"), u"в доме");
+  EXPECT_EQ(Translate(u"өйдан"), u"из дома");
   // People: the dative without a preposition, у and от.
-  EXPECT_EQ(Translate(u"әнигә"), u"Маме");
-  EXPECT_EQ(Translate(u"әнидә"), u"У мамы");
-  EXPECT_EQ(Translate(u"әнидән"), u"От мамы");
+  EXPECT_EQ(Translate(u"әнигә"), u"маме");
+  EXPECT_EQ(Translate(u"әнидә"), u"у мамы");
+  EXPECT_EQ(Translate(u"әнидән"), u"от мамы");
 }
 
 TEST_F(FormsTest, NumeralsGovernTheNoun) {
-  EXPECT_EQ(Translate(u"ике китап"), u"Две книги");
-  EXPECT_EQ(Translate(u"ике өй"), u"Два дома");
-  EXPECT_EQ(Translate(u"өч өй"), u"Три дома");
-  EXPECT_EQ(Translate(u"биш китап"), u"Пять книг");
-  EXPECT_EQ(Translate(u"биш кеше"), u"Пять человек");
-  EXPECT_EQ(Translate(u"ике зур өй"), u"Два больших дома");
-  EXPECT_EQ(Translate(u"ике зур китап"), u"Две большие книги");
+  EXPECT_EQ(Translate(u"ике китап"), u"две книги");
+  EXPECT_EQ(Translate(u"ике өй"), u"два дома");
+  EXPECT_EQ(Translate(u"өч өй"), u"три дома");
+  EXPECT_EQ(Translate(u"биш китап"), u"пять книг");
+  EXPECT_EQ(Translate(u"биш кеше"), u"пять человек");
+  EXPECT_EQ(Translate(u"ике зур өй"), u"два больших дома");
+  EXPECT_EQ(Translate(u"ике зур китап"), u"две большие книги");
   // Oblique cases: the numeral declines, the noun is plural.
-  EXPECT_EQ(Translate(u"ике китапда"), u"В двух книгах");
-  EXPECT_EQ(Translate(u"биш өйдә"), u"В пяти домах");
-  EXPECT_EQ(Translate(u"ике әнигә"), u"Двум мамам");
+  EXPECT_EQ(Translate(u"ике китапда"), u"в двух книгах");
+  EXPECT_EQ(Translate(u"биш өйдә"), u"в пяти домах");
+  EXPECT_EQ(Translate(u"ике әнигә"), u"двум мамам");
 }
 
 TEST_F(FormsTest, VerbsAgreeWithAPluralSubject) {
-  EXPECT_EQ(Translate(u"кыз укый."), u"Девочка читает.");
-  EXPECT_EQ(Translate(u"кызлар укый."), u"Девочки читают.");
-  EXPECT_EQ(Translate(u"ике кыз укый."), u"Две девочки читают.");
-  EXPECT_EQ(Translate(u"кызлар беләчәк."), u"Девочки будут знать.");
+  EXPECT_EQ(Translate(u"кыз укый."), u"девочка читает.");
+  EXPECT_EQ(Translate(u"кызлар укый."), u"девочки читают.");
+  EXPECT_EQ(Translate(u"ике кыз укый."), u"две девочки читают.");
+  EXPECT_EQ(Translate(u"кызлар беләчәк."), u"девочки будут знать.");
 }
 
 TEST_F(FormsTest, PerfectiveFutureIsThePresentForm) {
-  EXPECT_EQ(Translate(u"кыз киләчәк."), u"Девочка придёт.");
-  EXPECT_EQ(Translate(u"кызлар килмәячәк."), u"Девочки не придут.");
-  EXPECT_EQ(Translate(u"кыз беләчәк."), u"Девочка будет знать.");
+  EXPECT_EQ(Translate(u"кыз киләчәк."), u"девочка придёт.");
+  EXPECT_EQ(Translate(u"кызлар килмәячәк."), u"девочки не придут.");
+  EXPECT_EQ(Translate(u"кыз беләчәк."), u"девочка будет знать.");
 }
 
 TEST_F(FormsTest, ExistenceAndPossession) {
-  EXPECT_EQ(Translate(u"минем китапым бар."), u"У меня есть книга.");
-  EXPECT_EQ(Translate(u"китапым бар."), u"У меня есть книга.");
-  EXPECT_EQ(Translate(u"минем китапым юк."), u"У меня нет книги.");
-  EXPECT_EQ(Translate(u"өйдә зур китап бар."), u"В доме есть большая книга.");
-  EXPECT_EQ(Translate(u"өйдә китап юк."), u"В доме нет книги.");
+  EXPECT_EQ(Translate(u"минем китапым бар."), u"у меня есть книга.");
+  EXPECT_EQ(Translate(u"китапым бар."), u"у меня есть книга.");
+  EXPECT_EQ(Translate(u"минем китапым юк."), u"у меня нет книги.");
+  EXPECT_EQ(Translate(u"өйдә зур китап бар."), u"в доме есть большая книга.");
+  EXPECT_EQ(Translate(u"өйдә китап юк."), u"в доме нет книги.");
   // A count needs no "есть".
-  EXPECT_EQ(Translate(u"өйдә ике китап бар."), u"В доме две книги.");
+  EXPECT_EQ(Translate(u"өйдә ике китап бар."), u"в доме две книги.");
 }
 
 TEST_F(FormsTest, SubjectObjectAndWordOrder) {
   // The unmarked object takes the accusative; the verb follows the subject.
-  EXPECT_EQ(Translate(u"кыз китап укый."), u"Девочка читает книгу.");
-  EXPECT_EQ(Translate(u"кыз өйдә укый."), u"Девочка читает в доме.");
+  EXPECT_EQ(Translate(u"кыз китап укый."), u"девочка читает книгу.");
+  EXPECT_EQ(Translate(u"кыз өйдә укый."), u"девочка читает в доме.");
   // Adverbs right after the subject stay before the verb.
-  EXPECT_EQ(Translate(u"кыз тиз китап укыды."), u"Девочка быстро читала книгу.");
+  EXPECT_EQ(Translate(u"кыз тиз китап укыды."), u"девочка быстро читала книгу.");
   // The predicate adjective agrees across a degree adverb.
-  EXPECT_EQ(Translate(u"кыз бик матур."), u"Девочка очень красивая.");
-  EXPECT_EQ(Translate(u"кыз укучы түгел."), u"Девочка не ученик.");
-  EXPECT_EQ(Translate(u"кыз кайда укый?"), u"Где девочка читает?");
+  EXPECT_EQ(Translate(u"кыз бик матур."), u"девочка очень красивая.");
+  EXPECT_EQ(Translate(u"кыз укучы түгел."), u"девочка не ученик.");
+  EXPECT_EQ(Translate(u"кыз кайда укый?"), u"где девочка читает?");
   // "ул" + bare noun + verb opening a sentence: "he" and an object.
-  EXPECT_EQ(Translate(u"ул китап укый."), u"Он читает книгу.");
-  EXPECT_EQ(Translate(u"ул китап зур."), u"Эта книга большая.");
+  EXPECT_EQ(Translate(u"ул китап укый."), u"он читает книгу.");
+  EXPECT_EQ(Translate(u"ул китап зур."), u"эта книга большая.");
   // After a place the verb comes before a noun subject.
-  EXPECT_EQ(Translate(u"өйдә кыз укый."), u"В доме читает девочка.");
-  EXPECT_EQ(Translate(u"өйдә зур кыз укый."), u"В доме читает большая девочка.");
+  EXPECT_EQ(Translate(u"өйдә кыз укый."), u"в доме читает девочка.");
+  EXPECT_EQ(Translate(u"өйдә зур кыз укый."), u"в доме читает большая девочка.");
   // A verb of the 1st or 2nd person has no noun subject: the noun is its
   // object, and the verb goes before it.
-  EXPECT_EQ(Translate(u"китап укыйбыз."), u"Читаем книгу.");
-  EXPECT_EQ(Translate(u"өйдә тиз китап укыйбыз."), u"В доме быстро читаем книгу.");
+  EXPECT_EQ(Translate(u"китап укыйбыз."), u"читаем книгу.");
+  EXPECT_EQ(Translate(u"өйдә тиз китап укыйбыз."), u"в доме быстро читаем книгу.");
   // A pronoun object stays before the verb.
-  EXPECT_EQ(Translate(u"кыз мине укый."), u"Девочка меня читает.");
+  EXPECT_EQ(Translate(u"кыз мине укый."), u"девочка меня читает.");
   // A comma ends the clause: no subject is looked for before it.
   EXPECT_EQ(Translate(u"Кыз сөйгән, китап укый."), u"Девочка любящий, книга читает.");
 }
 
 TEST_F(FormsTest, PredicatesAndDemonstratives) {
   // After a nominative noun the bare stem is the predicate, not an order.
-  EXPECT_EQ(Translate(u"кыз матур."), u"Девочка красивая.");
-  EXPECT_EQ(Translate(u"китапны матур."), u"Читай книгу.");
-  EXPECT_EQ(Translate(u"кыз матур һәм зур."), u"Девочка красивая и большая.");
-  EXPECT_EQ(Translate(u"кыз зур өй түгел."), u"Девочка не большой дом.");
-  EXPECT_EQ(Translate(u"бу зур өй."), u"Это большой дом.");
-  EXPECT_EQ(Translate(u"бу кыз зур."), u"Эта девочка большая.");
-  EXPECT_EQ(Translate(u"бу кыз укучы."), u"Эта девочка ученик.");
+  EXPECT_EQ(Translate(u"кыз матур."), u"девочка красивая.");
+  EXPECT_EQ(Translate(u"китапны матур."), u"читай книгу.");
+  EXPECT_EQ(Translate(u"кыз матур һәм зур."), u"девочка красивая и большая.");
+  EXPECT_EQ(Translate(u"кыз зур өй түгел."), u"девочка не большой дом.");
+  EXPECT_EQ(Translate(u"бу зур өй."), u"это большой дом.");
+  EXPECT_EQ(Translate(u"бу кыз зур."), u"эта девочка большая.");
+  EXPECT_EQ(Translate(u"бу кыз укучы."), u"эта девочка ученик.");
 }
 
 TEST_F(FormsTest, OtherOrMore) {
-  EXPECT_EQ(Translate(u"бүтән китап"), u"Другая книга");
-  EXPECT_EQ(Translate(u"бүтән китапны укы."), u"Читай другую книгу.");
-  EXPECT_EQ(Translate(u"кыз бүтән укымады."), u"Девочка больше не читала.");
+  EXPECT_EQ(Translate(u"бүтән китап"), u"другая книга");
+  EXPECT_EQ(Translate(u"бүтән китапны укы."), u"читай другую книгу.");
+  EXPECT_EQ(Translate(u"кыз бүтән укымады."), u"девочка больше не читала.");
 }
 
 TEST_F(FormsTest, DemonstrativesDecline) {
-  EXPECT_EQ(Translate(u"бу өйдә"), u"В этом доме");
-  EXPECT_EQ(Translate(u"бу кызлар укый."), u"Эти девочки читают.");
-  EXPECT_EQ(Translate(u"бу китапны"), u"Эту книгу");
+  EXPECT_EQ(Translate(u"бу өйдә"), u"в этом доме");
+  EXPECT_EQ(Translate(u"бу кызлар укый."), u"эти девочки читают.");
+  EXPECT_EQ(Translate(u"бу китапны"), u"эту книгу");
 }
 
 TEST_F(FormsTest, WholeWordOrNounByTheNeighbours) {
   // "тау" is stored whole as "Гора" and is also a noun.
   EXPECT_EQ(Translate(u"тау"), u"Гора");
-  EXPECT_EQ(Translate(u"зур тау"), u"Большая гора");
-  EXPECT_EQ(Translate(u"кызның тау"), u"Девочки гора");
+  EXPECT_EQ(Translate(u"зур тау"), u"большая гора");
+  EXPECT_EQ(Translate(u"кызның тау"), u"девочки гора");
 }
 
 TEST_F(FormsTest, PeopleAreReachedWithK) {
-  EXPECT_EQ(Translate(u"кыз әнигә киләчәк."), u"Девочка придёт к маме.");
+  EXPECT_EQ(Translate(u"кыз әнигә киләчәк."), u"девочка придёт к маме.");
   // Not after other verbs, and not for places.
-  EXPECT_EQ(Translate(u"кыз әнигә китап укый."), u"Девочка читает маме книгу.");
-  EXPECT_EQ(Translate(u"кыз урамга киләчәк."), u"Девочка придёт на улицу.");
+  EXPECT_EQ(Translate(u"кыз әнигә китап укый."), u"девочка читает маме книгу.");
+  EXPECT_EQ(Translate(u"кыз урамга киләчәк."), u"девочка придёт на улицу.");
 }
 
 }  // namespace

@@ -24,56 +24,56 @@ TEST_F(RuleTest, UnknownWordsGetProvisionalClasses) {
   EXPECT_EQ(Translate(u"Укыды."), u"Читала.");
   // An unknown word after an adjective acts as a noun: the adjective agrees
   // with it and it is the verb's subject (masculine, not the remembered one).
-  EXPECT_EQ(Translate(u"зур хххх укыды."), u"Большой хххх читал.");
+  EXPECT_EQ(Translate(u"зур хххх укыды."), u"большой хххх читал.");
 }
 
 TEST_F(RuleTest, PostpositionGovernsItsNounAndMovesBeforeIt) {
-  EXPECT_EQ(Translate(u"китап белән"), u"С книгой");
-  EXPECT_EQ(Translate(u"зур китап белән"), u"С большой книгой");
+  EXPECT_EQ(Translate(u"китап белән"), u"с книгой");
+  EXPECT_EQ(Translate(u"зур китап белән"), u"с большой книгой");
   // The pair keeps the noun reading of an adjective/noun word.
-  EXPECT_EQ(Translate(u"китап яшь белән"), u"Книга с возрастом");
+  EXPECT_EQ(Translate(u"китап яшь белән"), u"книга с возрастом");
 }
 
 TEST_F(RuleTest, PrefixBecomesAPrepositionBeforeTheAdjectives) {
-  EXPECT_EQ(Translate(u"зур өйдә"), u"В большом доме");
+  EXPECT_EQ(Translate(u"зур өйдә"), u"в большом доме");
   EXPECT_EQ(Translate(u"Кыз зур өйдә укый."), u"Девочка читает в большом доме.");
   // A non-agreeing adjective keeps the preposition after it.
-  EXPECT_EQ(Translate(u"кызылрак өйдә"), u"Краснее в доме");
+  EXPECT_EQ(Translate(u"кызылрак өйдә"), u"краснее в доме");
   // Sentence-start capital does not travel with the moved word.
   EXPECT_EQ(Translate(u"Зур өйдә"), u"В большом доме");
 }
 
 TEST_F(RuleTest, VerbOrSubNoun) {
   // After a noun the sub-noun reading stays.
-  EXPECT_EQ(Translate(u"китап алды өй"), u"Книга перед дом");
+  EXPECT_EQ(Translate(u"китап алды өй"), u"книга перед дом");
   // After a verb the verb reading stays.
-  EXPECT_EQ(Translate(u"укыды алды китап"), u"Читал получал книга");
+  EXPECT_EQ(Translate(u"укыды алды китап"), u"читал получал книга");
   // Last in the sentence it is the verb.
-  EXPECT_EQ(Translate(u"китап алды"), u"Книга получала");
+  EXPECT_EQ(Translate(u"китап алды"), u"книга получала");
 }
 
 TEST_F(RuleTest, HyphenHalvesShareTheirClass) {
-  EXPECT_EQ(Translate(u"китап яшь-зур"), u"Книга молодая-большая");
+  EXPECT_EQ(Translate(u"китап яшь-зур"), u"книга молодая-большая");
 }
 
 TEST_F(RuleTest, ConjunctionBeforeAVerb) {
   EXPECT_EQ(Translate(u"Кыз һәм укымады."), u"Девочка ни не читала.");
   EXPECT_EQ(Translate(u"Кыз һәм укыды."), u"Девочка тоже читала.");
-  EXPECT_EQ(Translate(u"китап һәм өй"), u"Книга и дом");
+  EXPECT_EQ(Translate(u"китап һәм өй"), u"книга и дом");
 }
 
 TEST_F(RuleTest, PossessivePairIsSwapped) {
-  EXPECT_EQ(Translate(u"укучы китапы"), u"Книга ученика");
-  EXPECT_EQ(Translate(u"кызлар китапы"), u"Книга девочек");
+  EXPECT_EQ(Translate(u"укучы китапы"), u"книга ученика");
+  EXPECT_EQ(Translate(u"кызлар китапы"), u"книга девочек");
 }
 
 TEST_F(RuleTest, LinkVerbAgreesWithTheFollowingWord) {
-  EXPECT_EQ(Translate(u"укыган кыз"), u"Читавшая девочка");
-  EXPECT_EQ(Translate(u"укыган укучы"), u"Читавший ученик");
+  EXPECT_EQ(Translate(u"укыган кыз"), u"читавшая девочка");
+  EXPECT_EQ(Translate(u"укыган укучы"), u"читавший ученик");
 }
 
 TEST_F(RuleTest, AdjectivesAfterANounAgreeWithIt) {
-  EXPECT_EQ(Translate(u"кыз матур"), u"Девочка красивая");
+  EXPECT_EQ(Translate(u"кыз матур"), u"девочка красивая");
 }
 
 }  // namespace
