@@ -177,7 +177,7 @@ void TSP_tat::FitShortPrepositions() {
     bool longer = false;
     if (low == u"в")
       longer = ((a == u'в' || a == u'ф') && IsRusConsonant(b)) || nextLow == u"мне" ||
-               nextLow.starts_with(u"вс");
+               nextLow.starts_with(u"вс") || nextLow.starts_with(u"многи");
     else if (low == u"с")
       longer = ((a == u'с' || a == u'з' || a == u'ш' || a == u'ж') && IsRusConsonant(b)) ||
                nextLow == u"мной" || nextLow.starts_with(u"вс");

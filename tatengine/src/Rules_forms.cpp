@@ -74,6 +74,18 @@ std::u16string_view QuantityWord(std::u16string_view source) {
   return {};
 }
 
+// "много", "несколько", "сколько" in the genitive, dative, instrumental or
+// prepositional (2, 3, 5, 6); "" for other cases and words.
+std::u16string_view QuantityForm(std::u16string_view word, int caseNo) {
+  static constexpr std::u16string_view forms[3][4] = {
+      {u"многих", u"многим", u"многими", u"многих"},
+      {u"нескольких", u"нескольким", u"несколькими", u"нескольких"},
+      {u"скольких", u"скольким", u"сколькими", u"скольких"}};
+  const int row = word == u"много" ? 0 : word == u"несколько" ? 1 : word == u"сколько" ? 2 : -1;
+  const int column = caseNo == 2 ? 0 : caseNo == 3 ? 1 : caseNo == 5 ? 2 : caseNo == 6 ? 3 : -1;
+  return row < 0 || column < 0 ? std::u16string_view() : forms[row][column];
+}
+
 // The dative of a nominative personal pronoun, or "".
 std::u16string_view DativePronoun(std::u16string_view source) {
   const std::u16string low = Lowered(source);
@@ -122,14 +134,13 @@ void TSP_tat::AgeClauses() {
     // The one whose age it is goes to the dative: мне, моему брату.
     for (int j = k - 1; j >= FirstWord && Kits[j].Kind == kkTranslated; --j) {
       const int c = Class(j);
-      if (c == wcSubNoun && Rus(j).Case <= 2) {
-        const std::u16string_view dative = DativePronoun(Tat(j).Source);
-        if (!dative.empty()) {
-          Rus(j).WordClass = wcUnchanged03;
-          Rus(j).RusText.assign(dative);
-        }
+      const std::u16string_view dative = DativePronoun(Tat(j).Source);
+      if (!dative.empty() && Rus(j).Case <= 2) {
+        Rus(j).WordClass = wcUnchanged03;
+        Rus(j).RusText.assign(dative);
         break;
       }
+      if (c == wcSubNoun) break;
       if (c == wcNoun && Rus(j).Case <= 2) {
         Rus(j).Case = 5;
         Rus(j).Agreed = 1;
@@ -153,7 +164,24 @@ void TSP_tat::GovernByQuantities() {
     // The nominative, or the unmarked object (Case 7 from the bare form).
     const bool bare = noun.Case <= 2 || (noun.Case == 7 && NounRule(Tat(n).EndingCode).Prefix.empty() &&
                                          (Tat(n).EndingCode == 1 || Tat(n).EndingCode == 87));
-    if (!bare) continue;
+    Kits[i].Readings.resize(1);
+    if (!bare) {
+      // An oblique case declines the quantity, the noun goes plural: во
+      // многих домах, нескольким друзьям.
+      const int caseNo = (CaseMap(noun.Case, noun.Number) + 1) / 2;
+      const std::u16string_view form = QuantityForm(word, caseNo);
+      if (form.empty()) continue;
+      Rus(i).WordClass = wcNumeral;
+      Rus(i).RusText.assign(form);
+      noun.Number = 2;
+      noun.Agreed = 1;
+      for (int k = i + 1; k < n; ++k) {
+        Rus(k).Number = 2;
+        Rus(k).Case = noun.Case;
+        Rus(k).Agreed = 1;
+      }
+      continue;
+    }
     // A numeral slot: the verb goes before it as before a count (Я читал
     // много книг).
     Rus(i).WordClass = wcNumeral;
@@ -362,6 +390,7 @@ void TSP_tat::NameDemonstratives() {
 void TSP_tat::GovernByNumerals() {
   for (int i = FirstWord; i < LastWord; ++i) {
     if (Class(i) != wcNumeral || Kits[i].Kind != kkTranslated) continue;
+    if (!QuantityWord(Tat(i).Source).empty()) continue;  // GovernByQuantities
     int n = i + 1;
     while (n <= LastWord && Class(n) == wcAdjective) ++n;
     if (n > LastWord || Class(n) != wcNoun || Rus(n).Case == 0) continue;
@@ -556,10 +585,17 @@ void TSP_tat::FrontQuestionWords() {
     if (Kits[i].Kind != kkTranslated || !IsQuestionWord(Tat(i).Source)) continue;
     // A preposition before it goes along (С кем ты ходил?).
     const int from = Class(i - 1) == wcPostposition ? i - 1 : i;
+    // A counted noun goes along with "сколько" (Сколько дней вы жили?).
+    int to = i;
+    if (!QuantityWord(Tat(i).Source).empty()) {
+      while (to + 1 <= LastWord && Kits[to + 1].Kind == kkTranslated && Class(to + 1) == wcAdjective) ++to;
+      if (to + 1 <= LastWord && Kits[to + 1].Kind == kkTranslated && Class(to + 1) == wcNoun) ++to;
+      else to = i;
+    }
     // Only from within the first clause: the words before it are words.
     for (int k = FirstWord; k < from; ++k)
       if (Kits[k].Kind != kkTranslated) return;
-    for (int k = from; k <= i; ++k) Move(k, FirstWord + (k - from));
+    for (int k = from; k <= to; ++k) Move(k, FirstWord + (k - from));
     return;
   }
 }

@@ -62,6 +62,8 @@ TLexicon FormsLexicon() {
   lx.Add("itfst03.pack", {u"түгел", u"не"});
   lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
   lx.Add("itfst08.pack", {u"юк", u"нет"});
+  lx.Add("itfst11.pack", {u"беркем", u"никто"});
+  lx.Add("itfst02.pack", {u"ничә", u"1", u"сколько"});
   return lx;
 }
 
@@ -213,6 +215,37 @@ TEST_F(FormsTest, PeopleAreReachedWithK) {
   // Not after other verbs, and not for places.
   EXPECT_EQ(Translate(u"кыз әнигә китап укый."), u"девочка читает маме книгу.");
   EXPECT_EQ(Translate(u"кыз урамга киләчәк."), u"девочка придёт на улицу.");
+}
+
+TEST_F(FormsTest, AgeIsTheDativeAndACountOfYears) {
+  EXPECT_EQ(Translate(u"Мин биш яшьтә."), u"Мне пять лет.");
+  EXPECT_EQ(Translate(u"кыз ике яшьтә."), u"девочке два года.");
+  EXPECT_EQ(Translate(u"әнигә өч яшь."), u"маме три года.");
+  // A possessed owner keeps its possessive in the dative.
+  EXPECT_EQ(Translate(u"әним биш яшьтә."), u"моей маме пять лет.");
+  // Without a count "яшь" is left alone.
+  EXPECT_EQ(Translate(u"мин яшьтә."), u"я яшьтә.");
+}
+
+TEST_F(FormsTest, QuantityWordsTakeTheGenitivePlural) {
+  EXPECT_EQ(Translate(u"күп китап"), u"много книг");
+  EXPECT_EQ(Translate(u"күп зур өй"), u"много больших домов");
+  // The object after a quantity: the verb comes before the quantity.
+  EXPECT_EQ(Translate(u"кыз күп китап укыды."), u"девочка читала много книг.");
+  // A quantity as the subject: a neuter singular verb.
+  EXPECT_EQ(Translate(u"күп кыз укыды."), u"много девочек читало.");
+  // In an oblique case the quantity declines and the noun is plural.
+  EXPECT_EQ(Translate(u"күп өйдә"), u"во многих домах");
+  EXPECT_EQ(Translate(u"күп әнигә"), u"многим мамам");
+  // A question fronts "сколько" with its noun.
+  EXPECT_EQ(Translate(u"кыз ничә китап укыды?"), u"сколько книг девочка читала?");
+  EXPECT_EQ(Translate(u"Мин ничә яшьтә?"), u"Сколько мне лет?");
+}
+
+TEST_F(FormsTest, NobodyTakesASingularVerbAndTheGenitive) {
+  EXPECT_EQ(Translate(u"кызлар укый."), u"девочки читают.");
+  EXPECT_EQ(Translate(u"беркем укымады."), u"никто не читал.");
+  EXPECT_EQ(Translate(u"өйдә беркем юк."), u"в доме никого нет.");
 }
 
 }  // namespace
