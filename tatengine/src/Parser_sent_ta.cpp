@@ -132,6 +132,7 @@ void TSP_tat::ApplyRules() {
   AgreeNumerals();
   GovernCases();
   MarkObjects();
+  AskedPeople();
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();

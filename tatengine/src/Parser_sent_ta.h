@@ -90,6 +90,8 @@ protected:
   // A finite verb in the 1st or 2nd person (барам, барасыз).
   bool IsSpeakerVerb(int verb);
   void MotionTargets();
+  // The one asked is the accusative (спросил ребёнка), not "от ребёнка".
+  void AskedPeople();
   bool HasVerb();
   // An accusative personal pronoun (мине, аны).
   bool IsPronounObject(int slot);

@@ -458,6 +458,37 @@ bool TSP_tat::IsMotionVerb(int slot) {
   return false;
 }
 
+void TSP_tat::AskedPeople() {
+  // Tatar asks "from" someone (баладан сора), Russian asks someone: спросить
+  // ребёнка, the accusative without "от".
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    TFormRus rus = Rus(v);
+    rus.Case = 1;
+    rus.Prefix.clear();
+    rus.Suffix.clear();
+    const std::u16string infinitive = Translator->Dictionary().Verb.PlainForm(rus);
+    if (infinitive == u"спрашивать" || infinitive == u"спросить") {
+      for (int k = b; k < v; ++k) {
+        if (Class(k) != wcPostposition || Rus(k).RusText != u"от") continue;
+        int n = k + 1;
+        while (n < v && (Class(n) & (wcAdjective | wcNumeral | wcUnchanged07))) ++n;
+        if (n >= v || Class(n) != wcNoun || !IsAblativeEnding(Tat(n).EndingCode)) continue;
+        Rus(n).Case = 7;
+        Rus(n).Agreed = 1;
+        Kits.erase(Kits.begin() + k);
+        --LastWord;
+        --v;
+        --k;
+      }
+    }
+    b = v + 1;
+  }
+}
+
 void TSP_tat::MotionTargets() {
   // A person in the dative after a verb of motion is where one goes: к маме.
   int b = FirstWord;

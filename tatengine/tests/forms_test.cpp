@@ -64,6 +64,12 @@ TLexicon FormsLexicon() {
   lx.Add("itfst08.pack", {u"юк", u"нет"});
   lx.Add("itfst11.pack", {u"беркем", u"никто"});
   lx.Add("itfst02.pack", {u"ничә", u"1", u"сколько"});
+  lx.Add("itfst10.pack", {u"сора", u"1", u"спрашивать", N(1030)});
+  lx.Add("plr10.pack", {N(1030), u"спрашивать", u"i", u"спрашивать", u"спрашивай", u"спрашиваю",
+                        u"спрашиваешь", u"спрашивает", u"спрашивайте", u"спрашиваем", u"спрашиваете",
+                        u"спрашивают", u"спрашивал", u"спрашивала", u"спрашивало", u"спрашивали",
+                        u"спрашивая", u"спрашивавший", u"спрашивавшая", u"спрашивавшее",
+                        u"спрашивавшие"});
   return lx;
 }
 
@@ -240,6 +246,13 @@ TEST_F(FormsTest, QuantityWordsTakeTheGenitivePlural) {
   // A question fronts "сколько" with its noun.
   EXPECT_EQ(Translate(u"кыз ничә китап укыды?"), u"сколько книг девочка читала?");
   EXPECT_EQ(Translate(u"Мин ничә яшьтә?"), u"Сколько мне лет?");
+}
+
+TEST_F(FormsTest, TheOneAskedIsTheAccusative) {
+  EXPECT_EQ(Translate(u"кыз әнидән сорады."), u"девочка спрашивала маму.");
+  EXPECT_EQ(Translate(u"кыз ике әнидән сорады."), u"девочка спрашивала двух мам.");
+  // Other verbs keep "от".
+  EXPECT_EQ(Translate(u"кыз әнидән китап алды."), u"девочка получала от мамы книгу.");
 }
 
 TEST_F(FormsTest, NobodyTakesASingularVerbAndTheGenitive) {
