@@ -22,7 +22,9 @@ bool TIde::Analyse(std::u16string_view text, std::u16string_view next, bool& use
     const int n = AuxNumber(next);
     // Adjective + auxiliary: "был" + the adjective.
     if (n > 0 && FAdj->Analyse(text, tat, rus)) {
-      rus.Prefix = u"был ";
+      // идек, идегез, иделәр: a plural subject.
+      rus.Prefix = n >= 4 ? u"были " : u"был ";
+      if (n >= 4) rus.Number = 2;
       usedNext = true;
       return true;
     }

@@ -143,6 +143,7 @@ void TSP_tat::ApplyRules() {
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();
+  PastCopulas();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

@@ -92,6 +92,8 @@ protected:
   void MotionTargets();
   // The one asked is the accusative (спросил ребёнка), not "от ребёнка".
   void AskedPeople();
+  // "был" of an adjective with "иде" agrees and precedes its adverbs.
+  void PastCopulas();
   bool HasVerb();
   // An accusative personal pronoun (мине, аны).
   bool IsPronounObject(int slot);

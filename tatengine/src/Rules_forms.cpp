@@ -458,6 +458,38 @@ bool TSP_tat::IsMotionVerb(int slot) {
   return false;
 }
 
+void TSP_tat::PastCopulas() {
+  // An adjective with "иде" carries "был" in front; it agrees with the
+  // subject and goes before the degree adverbs: Еда была очень вкусная.
+  for (int a = FirstWord; a <= LastWord; ++a) {
+    if (Kits[a].Kind != kkTranslated || Class(a) != wcAdjective) continue;
+    TFormRus& adj = Rus(a);
+    if (adj.Prefix != u"был " && adj.Prefix != u"были ") continue;
+    const bool plural = adj.Prefix == u"были ";
+    std::u16string_view form = u"был";
+    if (plural) {
+      form = u"были";
+      adj.Number = 2;
+      adj.Agreed = 1;
+    } else if (adj.Agreed) {
+      form = adj.Number == 2 || adj.Gender == 4 ? u"были"
+             : adj.Gender == 2                  ? u"была"
+             : adj.Gender == 3                  ? u"было"
+                                                : u"был";
+    } else {
+      form = u"было";  // no subject: Вчера было холодно
+    }
+    adj.Prefix.clear();
+    int start = a;
+    while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated && Class(start - 1) == wcAdverb &&
+           start - 1 > FirstWord)
+      --start;
+    Kits.insert(Kits.begin() + start, FixedKit(form));
+    ++LastWord;
+    ++a;
+  }
+}
+
 void TSP_tat::AskedPeople() {
   // Tatar asks "from" someone (баладан сора), Russian asks someone: спросить
   // ребёнка, the accusative without "от".

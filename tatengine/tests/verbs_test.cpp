@@ -63,9 +63,14 @@ TEST_F(VerbTest, PastAuxiliaryPersonForms) {
 }
 
 TEST_F(VerbTest, AdjectiveWithPastAuxiliary) {
+  // "был" agrees with the person of the auxiliary (идек: we).
   const auto pieces = RunSentence(u"зур идек");
-  ASSERT_EQ(pieces.size(), 1u);
-  EXPECT_EQ(pieces[0].Text, u"был большой");
+  ASSERT_EQ(pieces.size(), 2u);
+  EXPECT_EQ(pieces[0].Text, u"были ");
+  EXPECT_EQ(pieces[1].Text, u"большие");
+  // It agrees with the subject and goes before a degree adverb.
+  EXPECT_EQ(Translate(u"Китап бик зур иде."), u"Книга была очень большая.");
+  EXPECT_EQ(Translate(u"Кызлар зур иде."), u"Девочки были большие.");
 }
 
 TEST_F(VerbTest, IdeAloneIsWas) {
