@@ -24,6 +24,17 @@ int TNoun::FindVariant(uint32_t paradigm, int caseNo) const {
 bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
   if (!SplitWord(Split, text, false, split)) return false;
+  // "баланың" splits longest as балан + ың (your калина), but the genitive
+  // бала + ның is what a stem ending in н with "your" nearly always hides.
+  if (split.Code == 13 && text.size() > 3) {
+    const std::u16string low = Lowered(text);
+    if (low.ends_with(u"ның") || low.ends_with(u"нең")) {
+      TSplitTables shorter = Split;
+      shorter.MaxStem = static_cast<int>(text.size()) - 3;
+      TSplit genitive;
+      if (SplitWord(shorter, text, false, genitive) && genitive.Code == 2) split = genitive;
+    }
+  }
   tat.WordClass = wcNoun;
   tat.EndingCode = static_cast<uint8_t>(split.Code);
   tat.StemRow = split.Row;

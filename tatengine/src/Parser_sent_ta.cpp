@@ -139,6 +139,7 @@ void TSP_tat::ApplyRules() {
   GovernByNumerals();
   GovernByQuantities();
   MotionTargets();
+  TimeAccusatives();
   MoveVerbs();
   NegateWithTugel();
   FrontQuestionWords();

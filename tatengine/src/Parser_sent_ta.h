@@ -94,6 +94,8 @@ protected:
   void AskedPeople();
   // "был" of an adjective with "иде" agrees and precedes its adverbs.
   void PastCopulas();
+  // A time noun in the accusative with a modifier: в первый день.
+  void TimeAccusatives();
   bool HasVerb();
   // An accusative personal pronoun (мине, аны).
   bool IsPronounObject(int slot);

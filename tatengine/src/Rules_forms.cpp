@@ -130,22 +130,39 @@ void TSP_tat::AgeClauses() {
     Kits[k] = FixedKit(text);
     Kits[k].Capital = capital;
     Tat(k).Source = std::move(source);
-    if (!located) continue;
-    // The one whose age it is goes to the dative: мне, моему брату.
-    for (int j = k - 1; j >= FirstWord && Kits[j].Kind == kkTranslated; --j) {
-      const int c = Class(j);
-      const std::u16string_view dative = DativePronoun(Tat(j).Source);
-      if (!dative.empty() && Rus(j).Case <= 2) {
-        Rus(j).WordClass = wcUnchanged03;
-        Rus(j).RusText.assign(dative);
-        break;
+    int owner = -1;
+    if (!located) {
+      // Сиңа ничә яшь: the owner is already in the dative before the count.
+      if (k > FirstWord && Kits[k - 1].Kind == kkTranslated && (Class(k - 1) & 0x108)) owner = k - 1;
+    } else {
+      // The one whose age it is goes to the dative: мне, моему брату.
+      for (int j = k - 1; j >= FirstWord && Kits[j].Kind == kkTranslated; --j) {
+        const int c = Class(j);
+        const std::u16string_view dative = DativePronoun(Tat(j).Source);
+        if (!dative.empty() && Rus(j).Case <= 2) {
+          Rus(j).WordClass = wcUnchanged03;
+          Rus(j).RusText.assign(dative);
+          owner = j;
+          break;
+        }
+        if (c == wcSubNoun) break;
+        if (c == wcNoun && Rus(j).Case <= 2) {
+          Rus(j).Case = 5;
+          Rus(j).Agreed = 1;
+          owner = j;
+          break;
+        }
       }
-      if (c == wcSubNoun) break;
-      if (c == wcNoun && Rus(j).Case <= 2) {
-        Rus(j).Case = 5;
-        Rus(j).Agreed = 1;
-        break;
-      }
+    }
+    // A question puts the owner between "сколько" and "лет": Сколько тебе лет?
+    if (asked && owner >= 0 && owner == k - 1) {
+      Rus(k).RusText = u"лет";
+      Tat(k).Source = u"яшь";  // no longer the question word
+      TTransKit how = FixedKit(u"сколько");
+      how.Readings[0].Tat.Source = u"ничә";
+      Kits.insert(Kits.begin() + owner, std::move(how));
+      ++LastWord;
+      ++k;
     }
   }
 }
@@ -487,6 +504,33 @@ void TSP_tat::PastCopulas() {
     Kits.insert(Kits.begin() + start, FixedKit(form));
     ++LastWord;
     ++a;
+  }
+}
+
+void TSP_tat::TimeAccusatives() {
+  // "беренче көнне", "бу елны": a time noun in the accusative with a modifier
+  // says when: в первый день, в этот год.
+  static constexpr std::u16string_view times[] = {u"день", u"неделя", u"год",  u"месяц",
+                                                  u"вечер", u"утро",  u"ночь", u"час"};
+  for (int n = FirstWord + 1; n <= LastWord; ++n) {
+    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Tat(n).EndingCode != 4) continue;
+    int start = n;
+    while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated &&
+           (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+      --start;
+    // "һәр көнне" is "каждый день" without a preposition.
+    if (start == n || Lowered(Tat(start).Source) == u"һәр") continue;
+    TTransUnit reading = Kits[n].Readings[0];
+    reading.Rus.Case = 1;
+    reading.Rus.Number = 1;
+    reading.Rus.Prefix.clear();
+    Translator->Dictionary().Generate(reading);
+    bool time = false;
+    for (std::u16string_view t : times) time = time || reading.Rus.RusText == t;
+    if (!time) continue;
+    Kits.insert(Kits.begin() + start, FixedKit(u"в", wcPostposition));
+    ++LastWord;
+    ++n;
   }
 }
 

@@ -63,6 +63,8 @@ TLexicon FormsLexicon() {
   lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
   lx.Add("itfst08.pack", {u"юк", u"нет"});
   lx.Add("itfst11.pack", {u"беркем", u"никто"});
+  lx.Add("flt04.pack", {u"ың", C(13)});
+  lx.Add("itfst04.pack", {u"сәгать", u"1", u"час", N(2 * 65536L + 1)});
   lx.Add("itfst02.pack", {u"ничә", u"1", u"сколько"});
   lx.Add("itfst10.pack", {u"сора", u"1", u"спрашивать", N(1030)});
   lx.Add("plr10.pack", {N(1030), u"спрашивать", u"i", u"спрашивать", u"спрашивай", u"спрашиваю",
@@ -246,6 +248,7 @@ TEST_F(FormsTest, QuantityWordsTakeTheGenitivePlural) {
   // A question fronts "сколько" with its noun.
   EXPECT_EQ(Translate(u"кыз ничә китап укыды?"), u"сколько книг девочка читала?");
   EXPECT_EQ(Translate(u"Мин ничә яшьтә?"), u"Сколько мне лет?");
+  EXPECT_EQ(Translate(u"Әнигә ничә яшь?"), u"Сколько маме лет?");
 }
 
 TEST_F(FormsTest, TheOneAskedIsTheAccusative) {
@@ -253,6 +256,20 @@ TEST_F(FormsTest, TheOneAskedIsTheAccusative) {
   EXPECT_EQ(Translate(u"кыз ике әнидән сорады."), u"девочка спрашивала двух мам.");
   // Other verbs keep "от".
   EXPECT_EQ(Translate(u"кыз әнидән китап алды."), u"девочка получала от мамы книгу.");
+}
+
+TEST_F(FormsTest, GenitiveBeatsALongerStemWithYour) {
+  // укучы + ның, not укучын + ың.
+  EXPECT_EQ(Translate(u"укучының китапы"), u"книга ученика");
+  EXPECT_EQ(Translate(u"китапың"), u"твоя книга");
+}
+
+TEST_F(FormsTest, ATimeInTheAccusativeSaysWhen) {
+  EXPECT_EQ(Translate(u"бу сәгатьне"), u"в этот час");
+  EXPECT_EQ(Translate(u"кыз бу сәгатьне укыды."), u"девочка читала в этот час.");
+  // Without a modifier, or for other nouns, the accusative is an object.
+  EXPECT_EQ(Translate(u"кыз сәгатьне укыды."), u"девочка читала час.");
+  EXPECT_EQ(Translate(u"кыз бу китапны укыды."), u"девочка читала эту книгу.");
 }
 
 TEST_F(FormsTest, NobodyTakesASingularVerbAndTheGenitive) {
