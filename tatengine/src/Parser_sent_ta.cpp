@@ -120,6 +120,7 @@ void TSP_tat::ApplyRules() {
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
   ChooseReadings();
+  HabitualAspect();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -133,6 +134,8 @@ void TSP_tat::ApplyRules() {
   GovernCases();
   MarkObjects();
   AskedPeople();
+  GovernObjects();
+  ServeAs();
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();
@@ -141,6 +144,7 @@ void TSP_tat::ApplyRules() {
   MotionTargets();
   TimeAccusatives();
   MoveVerbs();
+  InfinitiveComplements();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();

@@ -105,6 +105,15 @@ protected:
   bool IsHourNoun(int slot);
   // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).
   void FitShortPrepositions();
+  // Verb rules (VerbRules.cpp). Habitual words (еш, һәр көн) keep the
+  // imperfective where the form asks for the perfective.
+  void HabitualAspect();
+  // The object takes the case the Russian verb governs (испугался собаки).
+  void GovernObjects();
+  // Noun + "булып" is the instrumental (работает врачом).
+  void ServeAs();
+  // The governing verb before its infinitive (хочу спать).
+  void InfinitiveComplements();
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }

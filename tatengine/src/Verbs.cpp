@@ -3,9 +3,16 @@
 #include "Common_ta.h"
 #include "SplitWord.h"
 #include "TextUtil.h"
+#include "VerbAspect.h"
 
 namespace tatengine {
 namespace {
+
+// Auxiliaries after "-ып" that complete the action: чык (6), бетер (8), куй
+// (13), җибәр (14), бет (17), җит (18).
+bool IsCompletiveKind(int aux) {
+  return aux == 6 || aux == 8 || aux == 13 || aux == 14 || aux == 17 || aux == 18;
+}
 
 bool IsConstructionCode(int c) {
   return c == 5 || c == 16 || c == 17 || c == 75 || (c >= 99 && c <= 104);
@@ -17,6 +24,16 @@ TVerb::TVerb(const std::string& dataPath)
     : VerbForms(LoadTable(dataPath, "plr10.pack")),
       Endings(LoadTable(dataPath, "flt10.pack")),
       Stems(LoadTable(dataPath, "itfst10.pack")) {}
+
+void TVerb::PerfectiveFuture(int code, TFormRus& rus) const {
+  // The future of a perfective verb is its present form (приду, not "буду
+  // прийти"); only imperfective verbs take "буду" + infinitive.
+  if (code >= 51 && code <= 74 && IsPerfective(rus.StemRow)) {
+    static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
+    rus.Case = present[(code - 51) % 6];
+    rus.Prefix.assign(IsNegativeVerbEnding(code) ? u"не " : u"");
+  }
+}
 
 bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
@@ -30,14 +47,8 @@ bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) 
     rus.Case = rule.Case;
     rus.Prefix.assign(rule.Prefix);
   }
-  rus.StemRow = IntAt(Stems, split.Row, 3);
-  // The future of a perfective verb is its present form (приду, not "буду
-  // прийти"); only imperfective verbs take "буду" + infinitive.
-  if (c >= 51 && c <= 74 && IsPerfective(rus.StemRow)) {
-    static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
-    rus.Case = present[(c - 51) % 6];
-    rus.Prefix.assign(IsNegativeVerbEnding(c) ? u"не " : u"");
-  }
+  rus.StemRow = VerbForForm(split.Row, c);
+  PerfectiveFuture(c, rus);
   rus.WordClass = wcVerb;
   rus.Gender = 1;
   rus.Variant = 0;
@@ -62,7 +73,7 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
     bool haveSecond = false;
     if (aux == 0) {
       if (AnalyseWord(next, nTat, nRus)) {
-        const int number = IntAt(Stems, nTat.StemRow, 3);
+        const int number = VerbNumber(nTat.StemRow);
         if (IsAuxVerbId(number)) {
           aux = AuxKind(c, number);
           haveSecond = true;
@@ -74,7 +85,7 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
       if (IsNewStemKind(aux)) {
         // The auxiliary's meaning in the auxiliary's form, then the main verb.
         rus.Case = 1;
-        rus.StemRow = IntAt(Stems, mainRow, 3);
+        rus.StemRow = VerbNumber(mainRow);
         std::u16string first = Generate(rus);
         tat.EndingCode = nTat.EndingCode;
         tat.StemRow = nTat.StemRow;
@@ -82,10 +93,23 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
         rus.StemRow = AuxStem(aux);
         rus.Suffix = u" ";
         rus.Suffix += first;
+      } else if (IsCompletiveKind(aux) && PartnerNumber(mainRow) > 0 && haveSecond) {
+        // "укып бетердем", "язып куйдым": the auxiliary completes the action,
+        // which Russian says with the perfective verb alone (прочитал,
+        // записал), in the auxiliary's form.
+        const int entry = VerbNumber(mainRow);
+        const int partner = PartnerNumber(mainRow);
+        tat.EndingCode = nTat.EndingCode;
+        const TCasePrefix rule = VerbRule(nTat.EndingCode);
+        rus.Case = rule.Case;
+        rus.Prefix.assign(rule.Prefix);
+        rus.Suffix.clear();
+        rus.StemRow = IsPerfective(entry) ? entry : partner;
+        PerfectiveFuture(nTat.EndingCode, rus);
       } else {
         const TAffixes affixes = AuxAffixes(aux);
         tat.EndingCode = static_cast<uint8_t>(c);
-        rus.StemRow = IntAt(Stems, mainRow, 3);
+        rus.StemRow = VerbNumber(mainRow);
         // "надо" and "предстоит" take the infinitive.
         if (aux == 24 || aux == 25 || !haveSecond)
           rus.Case = 1;
@@ -150,5 +174,22 @@ void TVerb::SetDefault(TFormRus& rus) {
 }
 
 std::u16string_view TVerb::TatarStem(int row) const { return CellAt(Stems, row, 0); }
+
+int TVerb::VerbNumber(int row) const { return IntAt(Stems, row, 3) & 0xFFFF; }
+
+int TVerb::PartnerNumber(int row) const {
+  return static_cast<int>(static_cast<uint32_t>(IntAt(Stems, row, 3)) >> 16);
+}
+
+int TVerb::VerbForForm(int row, int code) const {
+  const int entry = VerbNumber(row);
+  return VerbOfAspect(entry, PartnerNumber(row), IsPerfective(entry), AspectOfForm(code));
+}
+
+std::u16string_view TVerb::Government(int row) const {
+  const std::u16string_view cell = CellAt(Stems, row, 2);
+  const size_t bar = cell.find(u'|');
+  return bar == std::u16string_view::npos ? std::u16string_view{} : cell.substr(bar + 1);
+}
 
 }  // namespace tatengine
