@@ -110,6 +110,7 @@ void TSP_tat::ApplyRules() {
 
   ResolveDirectWords();
   PreferParticles();
+  PreferImperatives();
   ResolveFirstWord();
   ResolvePostpositionPairs();
   ResolveLastWord();
@@ -145,6 +146,8 @@ void TSP_tat::ApplyRules() {
   TimeAccusatives();
   MoveVerbs();
   InfinitiveComplements();
+  VerbsBeforeObjects();
+  OptativesAfterAyda();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();

@@ -105,7 +105,14 @@ protected:
   bool IsHourNoun(int slot);
   // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).
   void FitShortPrepositions();
-  // Verb rules (VerbRules.cpp). Habitual words (еш, һәр көн) keep the
+  // Verb rules (VerbRules.cpp). An exclamation ending in an order keeps the
+  // verb reading (Языгыз!).
+  void PreferImperatives();
+  // "әйдәгез" + "-ыйк": the verb drops its own "давай".
+  void OptativesAfterAyda();
+  // Orders go first; a verb precedes the genitive it governs.
+  void VerbsBeforeObjects();
+  // Habitual words (еш, һәр көн) keep the
   // imperfective where the form asks for the perfective.
   void HabitualAspect();
   // The object takes the case the Russian verb governs (испугался собаки).

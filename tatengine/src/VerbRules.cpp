@@ -66,8 +66,41 @@ bool IsHabitualWord(std::u16string_view lowered) {
 }
 
 bool IsInfinitiveCode(int code) { return code == 5 || code == 6; }
+bool IsImperativeCode(int code) { return code == 2 || code == 3 || code == 11 || code == 12; }
+
+// Words that take an infinitive before them in Tatar and go before it in
+// Russian: барырга кирәк "надо идти", керергә ярамый "нельзя входить".
+bool IsModalWord(std::u16string_view lowered) {
+  return lowered == u"кирәк" || lowered == u"мөмкин" || lowered == u"ярамый" ||
+         lowered == u"тиеш" || lowered == u"кирәкми";
+}
+
+// "должен" agreeing with the subject's gender and number.
+std::u16string_view MustForm(const TFormRus& subject) {
+  if (subject.Number == 2 || subject.Gender == 4) return u"должны";
+  if (subject.Gender == 2) return u"должна";
+  if (subject.Gender == 3) return u"должно";
+  return u"должен";
+}
 
 }  // namespace
+
+void TSP_tat::PreferImperatives() {
+  // An exclamation whose last word reads as an order is the order:
+  // "Языгыз!" is "Напишите!", not the noun яз "spring" with "your".
+  if (LastWord < 0 || LastWord + 1 >= SlotCount()) return;
+  if (Kits[LastWord + 1].Text.find(u'!') == std::u16string::npos) return;
+  TTransKit& kit = Kits[LastWord];
+  if (kit.Kind != kkTranslated) return;
+  for (size_t r = 0; r < kit.Readings.size(); ++r) {
+    const TTransUnit& reading = kit.Readings[r];
+    if (reading.Rus.WordClass == wcVerb && reading.Tat.WordClass == wcVerb &&
+        IsImperativeCode(reading.Tat.EndingCode)) {
+      Keep(LastWord, static_cast<int>(r));
+      return;
+    }
+  }
+}
 
 void TSP_tat::HabitualAspect() {
   bool habitual = false;
@@ -169,6 +202,39 @@ void TSP_tat::ServeAs() {
     noun.Agreed = 1;
     Kits.erase(Kits.begin() + (k + 1));
     --LastWord;
+    // "Ул табиб булып": ул is the pronoun "он", not "тот" with the noun.
+    const int d = k - 1;
+    if (d >= FirstWord && Kits[d].Kind == kkTranslated && Class(d) == wcUnchanged07 &&
+        Lowered(Tat(d).Source) == u"ул") {
+      TTransKit fresh;
+      bool usedNext = false;
+      fresh.Kind = kkTranslated;
+      if (Translator->Dictionary().Lookup(Tat(d).Source, {}, usedNext, fresh))
+        for (size_t r = 0; r < fresh.Readings.size(); ++r)
+          if (fresh.Readings[r].Rus.WordClass == wcSubNoun) {
+            TTransUnit pronoun = fresh.Readings[r];
+            Kits[d].Readings.assign(1, pronoun);
+            break;
+          }
+    }
+  }
+}
+
+void TSP_tat::OptativesAfterAyda() {
+  // "Әйдәгез, чәй эчик!": әйдә already says "давай(те)"; the verb drops
+  // its own: Давайте выпьем чаю.
+  bool ayda = false;
+  for (int k = FirstWord; k <= LastWord; ++k) {
+    if (Kits[k].Kind == kkSeparator) continue;
+    const std::u16string low = Lowered(Tat(k).Source);
+    if (low == u"әйдә" || low == u"әйдәгез" || low == u"әйдәле") {
+      ayda = true;
+      continue;
+    }
+    if (!ayda || Class(k) != wcVerb || Tat(k).WordClass != wcVerb) continue;
+    TFormRus& verb = Rus(k);
+    if (Tat(k).EndingCode == 96 && verb.Prefix == u"давай ") verb.Prefix.clear();
+    if (Tat(k).EndingCode == 98 && verb.Prefix == u"давай не ") verb.Prefix = u"не ";
   }
 }
 
@@ -176,31 +242,107 @@ void TSP_tat::InfinitiveComplements() {
   // Tatar puts the infinitive before the verb it depends on (йокларга телим,
   // алырга онытма); Russian after it, with the infinitive's object after
   // both: хочу спать, не забудь взять зонт.
-  for (int f = FirstWord + 1; f <= LastWord; ++f) {
-    const int i = f - 1;
-    if (Kits[f].Kind != kkTranslated || Kits[i].Kind != kkTranslated) continue;
-    if (Class(f) != wcVerb || Class(i) != wcVerb) continue;
-    if (Tat(i).WordClass != wcVerb || !IsInfinitiveCode(Tat(i).EndingCode)) continue;
-    if (Tat(i).Source.find(u' ') != std::u16string::npos) continue;
-    if (Tat(f).WordClass != wcVerb || IsInfinitiveCode(Tat(f).EndingCode)) continue;
-    // The object group right before the infinitive: a noun or pronoun not in
-    // the nominative, with its modifiers and preposition.
-    int start = i;
-    while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated) {
-      const int c = Class(start - 1);
-      if (!(c & (wcNoun | wcSubNoun)) || Rus(start - 1).Case <= 2) break;
-      int g = start - 1;
-      while (g - 1 >= FirstWord && Kits[g - 1].Kind == kkTranslated &&
-             (Class(g - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) && Rus(g - 1).Case != 14)
-        --g;
-      if (g - 1 >= FirstWord && Kits[g - 1].Kind == kkTranslated && Class(g - 1) == wcPostposition)
-        --g;
-      start = g;
-      break;
+  for (int i = FirstWord; i < LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated || Class(i) != wcVerb || Tat(i).WordClass != wcVerb) continue;
+    if (!IsInfinitiveCode(Tat(i).EndingCode) || Tat(i).Source.find(u' ') != std::u16string::npos)
+      continue;
+    const int f = i + 1;
+    if (Kits[f].Kind != kkTranslated) continue;
+    const bool modal = IsModalWord(Lowered(Tat(f).Source));
+    const bool finite = Class(f) == wcVerb && Tat(f).WordClass == wcVerb &&
+                        !IsInfinitiveCode(Tat(f).EndingCode);
+    if (!modal && !finite) continue;
+    if (modal && Lowered(Tat(f).Source) == u"тиеш") {
+      // "барырга тиеш": должен, agreeing with the subject.
+      const int subject = SubjectOf(FirstWord, i);
+      TFormRus who = subject >= 0 ? Rus(subject) : SubjectForm;
+      if (subject >= 0 && Class(subject) == wcSubNoun) {
+        const std::u16string low = Lowered(Tat(subject).Source);
+        if (low == u"без" || low == u"сез" || low == u"алар") who.Number = 2;
+      }
+      TTransUnit& reading = Kits[f].Readings[0];
+      reading.Rus.WordClass = wcUnchanged03;
+      reading.Rus.FoundClass = wcUnchanged03;
+      reading.Rus.StemRow = -1;
+      reading.Rus.Prefix.clear();
+      reading.Rus.Suffix.clear();
+      reading.Rus.RusText.assign(MustForm(who));
+      Kits[f].Readings.resize(1);
     }
-    // The governing verb goes first, then the infinitive, then the object.
+    // The object group right before the infinitive: a noun or pronoun in an
+    // oblique case, or a bare noun where the verb's person shows it is no
+    // subject (чатыр алырга онытма), with its modifiers and preposition.
+    int start = i;
+    if (i - 1 >= FirstWord && Kits[i - 1].Kind == kkTranslated &&
+        (Class(i - 1) & (wcNoun | wcSubNoun))) {
+      const bool bare = Rus(i - 1).Case <= 2;
+      const bool object = !bare || (finite && Class(i - 1) == wcNoun && SubjectOf(FirstWord, i - 1) >= 0) ||
+                          (finite && Class(i - 1) == wcNoun &&
+                           (IsImperativeCode(Tat(f).EndingCode) || IsSpeakerVerb(f)));
+      if (object) {
+        if (bare && Class(i - 1) == wcNoun) {
+          Rus(i - 1).Case = static_cast<uint8_t>(Rus(i - 1).Number == 2 ? 8 : 7);
+          Rus(i - 1).Agreed = 1;
+        }
+        int g = i - 1;
+        while (g - 1 >= FirstWord && Kits[g - 1].Kind == kkTranslated &&
+               (Class(g - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) && Rus(g - 1).Case != 14)
+          --g;
+        if (g - 1 >= FirstWord && Kits[g - 1].Kind == kkTranslated && Class(g - 1) == wcPostposition)
+          --g;
+        start = g;
+      }
+    }
+    // The governing word goes first, then the infinitive, then the object.
     Move(f, start);
     Move(i + 1, start + 1);
+  }
+  // A finite verb that an earlier rule moved before the infinitive's object
+  // (думаем на море поехать) takes the infinitive right after it.
+  for (int i = FirstWord + 1; i <= LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated || Class(i) != wcVerb || Tat(i).WordClass != wcVerb) continue;
+    if (!IsInfinitiveCode(Tat(i).EndingCode)) continue;
+    if (i < LastWord && Kits[i + 1].Kind == kkTranslated) continue;  // not at the clause end
+    int k = i - 1;
+    while (k >= FirstWord && Kits[k].Kind == kkTranslated &&
+           (Class(k) & (wcNoun | wcSubNoun | wcAdjective | wcNumeral | wcUnchanged07 |
+                        wcPostposition)))
+      --k;
+    if (k < FirstWord || k == i - 1 || Kits[k].Kind != kkTranslated || Class(k) != wcVerb) continue;
+    if (IsInfinitiveCode(Tat(k).EndingCode)) continue;
+    Move(i, k + 1);
+  }
+}
+
+void TSP_tat::VerbsBeforeObjects() {
+  int b = FirstWord;
+  while (b <= LastWord) {
+    int v = b;
+    while (v <= LastWord && Class(v) != wcVerb) ++v;
+    if (v > LastWord) break;
+    int from = b;
+    for (int k = b; k < v; ++k)
+      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    const bool clauseEnd = v == LastWord || Kits[v + 1].Kind == kkSeparator;
+    const int code = Tat(v).WordClass == wcVerb ? Tat(v).EndingCode : 0;
+    if (clauseEnd && v > from && IsImperativeCode(code) && SubjectOf(from, v) < 0) {
+      // An order goes first: Смотри на меня! Приходи завтра!
+      Move(v, from);
+    } else if (clauseEnd && v > from && Tat(v).WordClass == wcVerb) {
+      // A governed genitive is no possessor of the subject: Мальчик
+      // испугался собаки.
+      const std::u16string_view gov = Translator->Dictionary().Verb.Government(Tat(v).StemRow);
+      const int n = v - 1;
+      if (gov.ends_with(u":gen") && (Class(n) & (wcNoun | wcSubNoun)) &&
+          (Rus(n).Case == 3 || Rus(n).Case == 4)) {
+        int g = n;
+        while (g - 1 >= from && Kits[g - 1].Kind == kkTranslated &&
+               (Class(g - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+          --g;
+        if (g > from && SubjectOf(from, g) >= 0) Move(v, g);
+      }
+    }
+    b = v + 1;
   }
 }
 

@@ -14,6 +14,24 @@ bool IsCompletiveKind(int aux) {
   return aux == 6 || aux == 8 || aux == 13 || aux == 14 || aux == 17 || aux == 18;
 }
 
+// Perfectives whose negated imperative warns (не забудь, не упади).
+bool IsMishapVerb(std::u16string_view infinitive) {
+  static constexpr std::u16string_view verbs[] = {u"забыть", u"опоздать", u"упасть", u"потерять",
+                                                  u"простудиться", u"уронить", u"разбить"};
+  for (std::u16string_view v : verbs)
+    if (infinitive == v) return true;
+  return false;
+}
+
+// Tatar verbs of going somewhere.
+bool IsMotionStem(std::u16string_view stem) {
+  static constexpr std::u16string_view stems[] = {u"кайт", u"кил", u"чык", u"кер", u"бар",
+                                                  u"йөгер", u"оч", u"төш", u"мен", u"күч"};
+  for (std::u16string_view s : stems)
+    if (stem == s) return true;
+  return false;
+}
+
 bool IsConstructionCode(int c) {
   return c == 5 || c == 16 || c == 17 || c == 75 || (c >= 99 && c <= 104);
 }
@@ -81,11 +99,16 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
       }
     }
     usedNext = aux > 0;
+    // "кайтып китте": going off after a motion is the motion itself, done
+    // (вернулся домой), not "начал вернуться".
+    const bool goneOff = aux == 7 && haveSecond && IsMotionStem(TatarStem(mainRow));
     if (usedNext) {
-      if (IsNewStemKind(aux)) {
-        // The auxiliary's meaning in the auxiliary's form, then the main verb.
+      if (IsNewStemKind(aux) && !goneOff) {
+        // The auxiliary's meaning in the auxiliary's form, then the main verb;
+        // "начать" and "начинать" take the imperfective (начал читать).
         rus.Case = 1;
         rus.StemRow = VerbNumber(mainRow);
+        if (aux == 4 || aux == 7 || aux == 12) rus.StemRow = VerbForForm(mainRow, 15);
         std::u16string first = Generate(rus);
         tat.EndingCode = nTat.EndingCode;
         tat.StemRow = nTat.StemRow;
@@ -93,7 +116,7 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
         rus.StemRow = AuxStem(aux);
         rus.Suffix = u" ";
         rus.Suffix += first;
-      } else if (IsCompletiveKind(aux) && PartnerNumber(mainRow) > 0 && haveSecond) {
+      } else if ((IsCompletiveKind(aux) && PartnerNumber(mainRow) > 0 && haveSecond) || goneOff) {
         // "укып бетердем", "язып куйдым": the auxiliary completes the action,
         // which Russian says with the perfective verb alone (прочитал,
         // записал), in the auxiliary's form.
@@ -104,7 +127,7 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
         rus.Case = rule.Case;
         rus.Prefix.assign(rule.Prefix);
         rus.Suffix.clear();
-        rus.StemRow = IsPerfective(entry) ? entry : partner;
+        rus.StemRow = IsPerfective(entry) || partner <= 0 ? entry : partner;
         PerfectiveFuture(nTat.EndingCode, rus);
       } else {
         const TAffixes affixes = AuxAffixes(aux);
@@ -183,7 +206,15 @@ int TVerb::PartnerNumber(int row) const {
 
 int TVerb::VerbForForm(int row, int code) const {
   const int entry = VerbNumber(row);
-  return VerbOfAspect(entry, PartnerNumber(row), IsPerfective(entry), AspectOfForm(code));
+  const int partner = PartnerNumber(row);
+  const int chosen = VerbOfAspect(entry, partner, IsPerfective(entry), AspectOfForm(code));
+  // A warning against a mishap keeps the perfective: не забудь, не опоздай.
+  if ((code == 3 || code == 12) && partner > 0) {
+    const int perfective = IsPerfective(entry) ? entry : partner;
+    const int r = FindNumber(VerbForms, perfective);
+    if (r >= 0 && IsMishapVerb(CellAt(VerbForms, r, 1))) return perfective;
+  }
+  return chosen;
 }
 
 std::u16string_view TVerb::Government(int row) const {
