@@ -148,6 +148,7 @@ void TSP_tat::ApplyRules() {
   InfinitiveComplements();
   VerbsBeforeObjects();
   OptativesAfterAyda();
+  SpeakerGender();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();

@@ -108,6 +108,8 @@ protected:
   // Verb rules (VerbRules.cpp). An exclamation ending in an order keeps the
   // verb reading (Языгыз!).
   void PreferImperatives();
+  // A past in the 1st or 2nd person singular is not neuter.
+  void SpeakerGender();
   // "әйдәгез" + "-ыйк": the verb drops its own "давай".
   void OptativesAfterAyda();
   // Orders go first; a verb precedes the genitive it governs.

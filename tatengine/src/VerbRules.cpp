@@ -220,6 +220,18 @@ void TSP_tat::ServeAs() {
   }
 }
 
+void TSP_tat::SpeakerGender() {
+  // "я", "ты" are never neuter: a past in the 1st or 2nd person singular
+  // that took a neuter subject from an earlier sentence is masculine.
+  for (int k = FirstWord; k <= LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Class(k) != wcVerb || Tat(k).WordClass != wcVerb) continue;
+    const int code = Tat(k).EndingCode;
+    const bool speaker = code == 27 || code == 28 || code == 33 || code == 34 || code == 39 ||
+                         code == 40 || code == 45 || code == 46;
+    if (speaker && Rus(k).Number != 2 && Rus(k).Gender == 3) Rus(k).Gender = 1;
+  }
+}
+
 void TSP_tat::OptativesAfterAyda() {
   // "Әйдәгез, чәй эчик!": әйдә already says "давай(те)"; the verb drops
   // its own: Давайте выпьем чаю.
@@ -315,6 +327,28 @@ void TSP_tat::InfinitiveComplements() {
 }
 
 void TSP_tat::VerbsBeforeObjects() {
+  // "Бәрәңге алырга кирәк": надо goes before what is needed, after the one
+  // who needs it: Мне надо купить картошку.
+  for (int v = FirstWord + 1; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb) continue;
+    if (!Rus(v).Prefix.starts_with(u"надо ")) continue;
+    if (v < LastWord && Kits[v + 1].Kind == kkTranslated) continue;
+    int from = FirstWord;
+    for (int k = FirstWord; k < v; ++k)
+      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    int to = from;
+    while (to < v && Kits[to].Kind == kkTranslated &&
+           ((Class(to) & wcAdverb) ||
+            ((Class(to) & (wcNoun | wcSubNoun)) && (Rus(to).Case == 5 || Rus(to).Case == 6))))
+      ++to;
+    if (to >= v) continue;
+    for (int k = to; k < v; ++k)
+      if (Kits[k].Kind == kkTranslated && Class(k) == wcNoun && Rus(k).Case <= 2) {
+        Rus(k).Case = static_cast<uint8_t>(Rus(k).Number == 2 ? 8 : 7);
+        Rus(k).Agreed = 1;
+      }
+    Move(v, to);
+  }
   int b = FirstWord;
   while (b <= LastWord) {
     int v = b;
@@ -325,7 +359,12 @@ void TSP_tat::VerbsBeforeObjects() {
       if (Kits[k].Kind == kkSeparator) from = k + 1;
     const bool clauseEnd = v == LastWord || Kits[v + 1].Kind == kkSeparator;
     const int code = Tat(v).WordClass == wcVerb ? Tat(v).EndingCode : 0;
-    if (clauseEnd && v > from && IsImperativeCode(code) && SubjectOf(from, v) < 0) {
+    const bool comma = v < LastWord && Kits[v + 1].Text.find(u',') != std::u16string::npos;
+    if (clauseEnd && comma && v > from && Rus(v).Case == 14 && Rus(v).Prefix.empty() &&
+        (code == 75 || code == 79)) {
+      // A gerund opens its clause: Вернувшись с работы, он отдохнул.
+      Move(v, from);
+    } else if (clauseEnd && v > from && IsImperativeCode(code) && SubjectOf(from, v) < 0) {
       // An order goes first: Смотри на меня! Приходи завтра!
       Move(v, from);
     } else if (clauseEnd && v > from && Tat(v).WordClass == wcVerb) {

@@ -8,10 +8,10 @@
 namespace tatengine {
 namespace {
 
-// Auxiliaries after "-ып" that complete the action: чык (6), бетер (8), куй
-// (13), җибәр (14), бет (17), җит (18).
+// Auxiliaries after "-ып" that complete the action: чык (6), бетер (8), кал
+// (9: куркып калды "испугался"), куй (13), җибәр (14), бет (17), җит (18).
 bool IsCompletiveKind(int aux) {
-  return aux == 6 || aux == 8 || aux == 13 || aux == 14 || aux == 17 || aux == 18;
+  return aux == 6 || aux == 8 || aux == 9 || aux == 13 || aux == 14 || aux == 17 || aux == 18;
 }
 
 // Perfectives whose negated imperative warns (не забудь, не упади).
@@ -25,7 +25,7 @@ bool IsMishapVerb(std::u16string_view infinitive) {
 
 // Tatar verbs of going somewhere.
 bool IsMotionStem(std::u16string_view stem) {
-  static constexpr std::u16string_view stems[] = {u"кайт", u"кил", u"чык", u"кер", u"бар",
+  static constexpr std::u16string_view stems[] = {u"кайт", u"кил", u"чык", u"кер", u"бар", u"кит",
                                                   u"йөгер", u"оч", u"төш", u"мен", u"күч"};
   for (std::u16string_view s : stems)
     if (stem == s) return true;
@@ -67,6 +67,11 @@ bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) 
   }
   rus.StemRow = VerbForForm(split.Row, c);
   PerfectiveFuture(c, rus);
+  // "кайткач": after the action, the perfective gerund (вернувшись).
+  if (c == 79 && PartnerNumber(split.Row) > 0 && IsPerfective(rus.StemRow)) {
+    rus.Case = 14;
+    rus.Prefix.clear();
+  }
   rus.WordClass = wcVerb;
   rus.Gender = 1;
   rus.Variant = 0;
@@ -207,7 +212,11 @@ int TVerb::PartnerNumber(int row) const {
 int TVerb::VerbForForm(int row, int code) const {
   const int entry = VerbNumber(row);
   const int partner = PartnerNumber(row);
-  const int chosen = VerbOfAspect(entry, partner, IsPerfective(entry), AspectOfForm(code));
+  TAspectWish wish = AspectOfForm(code);
+  // An order is to get something done (Напишите!, Закройте дверь!); to come,
+  // go or enter Russian invites with the imperfective (Приходи!, Заходите!).
+  if (code == 2 || code == 11) wish = IsMotionStem(TatarStem(row)) ? awImperfective : awPerfective;
+  const int chosen = VerbOfAspect(entry, partner, IsPerfective(entry), wish);
   // A warning against a mishap keeps the perfective: не забудь, не опоздай.
   if ((code == 3 || code == 12) && partner > 0) {
     const int perfective = IsPerfective(entry) ? entry : partner;
