@@ -59,7 +59,7 @@ bool IsHabitualWord(std::u16string_view lowered) {
   static constexpr std::u16string_view words[] = {
       u"еш",       u"гел",       u"һәрвакыт", u"һәрчак",  u"кайвакыт", u"кайчак",
       u"кайчакта", u"гадәттә",   u"саен",     u"һәр",     u"һаман",    u"даими",
-      u"элек",     u"еш-еш",     u"һәрвакытта", u"көн дә"};
+      u"элек",     u"еш-еш",     u"һәрвакытта", u"көн дә", u"көн саен"};
   for (std::u16string_view w : words)
     if (lowered == w) return true;
   return false;
@@ -161,7 +161,10 @@ void TSP_tat::GovernObjects() {
         if (Kits[n].Kind != kkTranslated || !(c & (wcNoun | wcSubNoun))) continue;
         if (TatarCaseOf(Tat(n).EndingCode) != tatCase) continue;
         TFormRus& noun = Rus(n);
-        noun.Case = static_cast<uint8_t>(rusCase + (noun.Number == 2 ? 1 : 0));
+        const int code = Tat(n).EndingCode;
+        const bool plural = noun.Number == 2 || (code >= 37 && code <= 71) || code == 87;
+        noun.Case = static_cast<uint8_t>(rusCase + (plural ? 1 : 0));
+        if (plural) noun.Number = 2;
         noun.Agreed = 1;
         noun.Prefix.clear();
         int start = n;
