@@ -7,7 +7,7 @@ namespace tatengine {
 
 enum TAspectWish {
   awEntry = 0,         // the entry's own verb (infinitive, imperative, converbs)
-  awImperfective = 1,  // ongoing or repeated: present, negated past
+  awImperfective = 1,  // ongoing or repeated: present, the -учы participle
   awPerfective = 2,    // completed or one-off: past, future, "давай"
 };
 

@@ -67,6 +67,8 @@ bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) 
   }
   rus.StemRow = VerbForForm(split.Row, c);
   PerfectiveFuture(c, rus);
+  // "давай" with an imperfective verb takes the infinitive: давай работать.
+  if (c == 96 && !IsPerfective(rus.StemRow)) rus.Case = 1;
   // "кайткач": after the action, the perfective gerund (вернувшись).
   if (c == 79 && PartnerNumber(split.Row) > 0 && IsPerfective(rus.StemRow)) {
     rus.Case = 14;

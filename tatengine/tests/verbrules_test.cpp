@@ -29,7 +29,7 @@ TLexicon VerbLexicon() {
   TLexicon lx = StandardLexicon();
   const std::pair<const char16_t*, int> endings[] = {
       {u"дым", 27}, {u"ачак", 53}, {u"", 2},     {u"ыгыз", 11}, {u"магыз", 12}, {u"ыйм", 15},
-      {u"и", 17},   {u"де", 29},   {u"те", 29},   {u"арга", 5}, {u"им", 15},  {u"ә", 17},    {u"кач", 79},   {u"макчы", 105}};
+      {u"и", 17},   {u"де", 29},   {u"те", 29},  {u"мәде", 35},   {u"арга", 5}, {u"им", 15},  {u"ә", 17},    {u"кач", 79},  {u"ыйк", 96},   {u"макчы", 105}};
   for (auto [e, code] : endings) lx.Add("flt10.pack", {e, C(code)});
   lx.Add("flt04.pack", {u"кә", C(3)});
   lx.Add("flt04.pack", {u"дән", C(5)});
@@ -107,6 +107,8 @@ TEST_F(VerbRulesTest, CompletedPastAndFutureTakeThePerfective) {
   // A perfective entry takes its imperfective partner in the present.
   EXPECT_EQ(Translate(u"укучы килә."), u"ученик приходит.");
   EXPECT_EQ(Translate(u"укучы килде."), u"ученик пришёл.");
+  // Negated, the past keeps the entry's verb: не писал, but не пришёл.
+  EXPECT_EQ(Translate(u"укучы килмәде."), u"ученик не пришёл.");
 }
 
 TEST_F(VerbRulesTest, RepeatedActionsKeepTheImperfective) {
@@ -119,6 +121,8 @@ TEST_F(VerbRulesTest, OrdersTakeThePerfectiveExceptComing) {
   EXPECT_EQ(Translate(u"Яз!"), u"Напиши!");
   EXPECT_EQ(Translate(u"Язмагыз!"), u"Не пишите!");
   EXPECT_EQ(Translate(u"Кил!"), u"Приходи!");
+  // "давай" with an imperfective verb takes its infinitive.
+  EXPECT_EQ(Translate(u"Языйк!"), u"Давай напишем!");
   // Without "!" a bare stem that is also a noun stays the noun.
   EXPECT_EQ(Translate(u"тау"), u"Гора");
 }
