@@ -117,6 +117,8 @@ protected:
   // Habitual words (еш, һәр көн) keep the
   // imperfective where the form asks for the perfective.
   void HabitualAspect();
+  // A posture verb after an -ып converb (сөйләшеп утырдык).
+  bool IsDoingWhile(int slot, int stemRow);
   // The object takes the case the Russian verb governs (испугался собаки).
   void GovernObjects();
   // Noun + "булып" is the instrumental (работает врачом).

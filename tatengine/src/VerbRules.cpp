@@ -102,13 +102,21 @@ void TSP_tat::PreferImperatives() {
   }
 }
 
+bool TSP_tat::IsDoingWhile(int slot, int stemRow) {
+  // "сөйләшеп утырдык": sitting, standing or lying while doing something is
+  // a state (сидели), not the change into it (сели).
+  if (slot <= FirstWord || Kits[slot - 1].Kind != kkTranslated) return false;
+  if (Tat(slot - 1).WordClass != wcVerb || Tat(slot - 1).EndingCode != 75) return false;
+  const std::u16string_view stem = Translator->Dictionary().Verb.TatarStem(stemRow);
+  return stem == u"утыр" || stem == u"тор" || stem == u"ят" || stem == u"йөр";
+}
+
 void TSP_tat::HabitualAspect() {
   bool habitual = false;
   for (int k = FirstWord; k <= LastWord; ++k)
     if (Kits[k].Kind != kkSeparator)
       for (const TTransUnit& reading : Kits[k].Readings)
         habitual = habitual || IsHabitualWord(Lowered(reading.Tat.Source));
-  if (!habitual) return;
   // Repeated actions keep the imperfective in the past and the future:
   // һәр көн килде "приходил каждый день", еш килер "будет часто приходить".
   const TVerb& verbs = Translator->Dictionary().Verb;
@@ -119,6 +127,7 @@ void TSP_tat::HabitualAspect() {
       if (reading.Tat.Source.find(u' ') != std::u16string::npos) continue;
       const int code = reading.Tat.EndingCode;
       if (AspectOfForm(code) != awPerfective || code == 96) continue;
+      if (!habitual && !IsDoingWhile(k, reading.Tat.StemRow)) continue;
       const int row = reading.Tat.StemRow;
       const int entry = verbs.VerbNumber(row);
       const int imperfective = VerbOfAspect(entry, verbs.PartnerNumber(row),
@@ -367,9 +376,13 @@ void TSP_tat::VerbsBeforeObjects() {
         (code == 75 || code == 79)) {
       // A gerund opens its clause: Вернувшись с работы, он отдохнул.
       Move(v, from);
-    } else if (clauseEnd && v > from && IsImperativeCode(code) && SubjectOf(from, v) < 0) {
-      // An order goes first: Смотри на меня! Приходи завтра!
-      Move(v, from);
+    } else if (clauseEnd && v > from && (IsImperativeCode(code) || (code >= 95 && code <= 98)) &&
+               SubjectOf(from, v) < 0) {
+      // An order or a proposal goes first, after the adverbs that open the
+      // clause: Смотри на меня! Потом давай пойдём в кино.
+      int to = from;
+      while (to < v && Kits[to].Kind == kkTranslated && Class(to) == wcAdverb) ++to;
+      if (to < v) Move(v, to);
     } else if (clauseEnd && v > from && Tat(v).WordClass == wcVerb) {
       // A governed genitive is no possessor of the subject: Мальчик
       // испугался собаки.

@@ -121,6 +121,13 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
         tat.StemRow = nTat.StemRow;
         rus = nRus;
         rus.StemRow = AuxStem(aux);
+        // "-а башлый" in the present is "начинает", not "начнёт".
+        if (aux == 4 && AspectOfForm(nTat.EndingCode) == awImperfective) {
+          const TCasePrefix rule = VerbRule(nTat.EndingCode);
+          rus.StemRow = 2180;
+          rus.Case = rule.Case;
+          rus.Prefix.assign(rule.Prefix);
+        }
         rus.Suffix = u" ";
         rus.Suffix += first;
       } else if ((IsCompletiveKind(aux) && PartnerNumber(mainRow) > 0 && haveSecond) || goneOff) {
