@@ -122,7 +122,8 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
         rus = nRus;
         rus.StemRow = AuxStem(aux);
         // "-а башлый" in the present is "начинает", not "начнёт".
-        if (aux == 4 && AspectOfForm(nTat.EndingCode) == awImperfective) {
+        if (aux == 4 && AspectOfForm(nTat.EndingCode) == awImperfective &&
+            FindNumber(VerbForms, 2180) >= 0) {
           const TCasePrefix rule = VerbRule(nTat.EndingCode);
           rus.StemRow = 2180;
           rus.Case = rule.Case;
