@@ -53,13 +53,15 @@ int RussianCaseByName(std::u16string_view name) {
   return 0;
 }
 
-// Words that make an action repeated or habitual: еш "often", гел
-// "always", көн саен "every day", һәр "every" (һәр көнне) ...
+// Words that make an action repeated, habitual or lasting: еш "often",
+// гел "always", көн саен "every day", һәр "every" (һәр көнне) ...
 bool IsHabitualWord(std::u16string_view lowered) {
   static constexpr std::u16string_view words[] = {
       u"еш",       u"гел",       u"һәрвакыт", u"һәрчак",  u"кайвакыт", u"кайчак",
       u"кайчакта", u"гадәттә",   u"саен",     u"һәр",     u"һаман",    u"даими",
-      u"элек",     u"еш-еш",     u"һәрвакытта", u"көн дә", u"көн саен"};
+      u"элек",     u"еш-еш",     u"һәрвакытта", u"көн дә", u"көн саен",
+      // lasting a while: көне буе "all day long", озак "for long"
+      u"буе", u"буена", u"озак"};
   for (std::u16string_view w : words)
     if (lowered == w) return true;
   return false;
