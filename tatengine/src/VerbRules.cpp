@@ -218,7 +218,7 @@ void TSP_tat::ServeAs() {
     --LastWord;
     // "Ул табиб булып": ул is the pronoun "он", not "тот" with the noun.
     const int d = k - 1;
-    if (d >= FirstWord && Kits[d].Kind == kkTranslated && Class(d) == wcUnchanged07 &&
+    if (d >= FirstWord && Kits[d].Kind == kkTranslated && Class(d) != wcSubNoun &&
         Lowered(Tat(d).Source) == u"ул") {
       TTransKit fresh;
       bool usedNext = false;
