@@ -119,6 +119,13 @@ void TSP_tat::HabitualAspect() {
     if (Kits[k].Kind != kkSeparator)
       for (const TTransUnit& reading : Kits[k].Readings)
         habitual = habitual || IsHabitualWord(Lowered(reading.Tat.Source));
+  // A number of days, years ... says how long: өч көн тордык "жили три дня".
+  for (int k = FirstWord; k < LastWord; ++k)
+    if (Kits[k].Kind == kkTranslated && Class(k) == wcNumeral && Kits[k + 1].Kind == kkTranslated) {
+      const std::u16string unit = Lowered(Tat(k + 1).Source);
+      habitual = habitual || unit == u"көн" || unit == u"ел" || unit == u"атна" || unit == u"ай" ||
+                 unit == u"сәгать" || unit == u"минут";
+    }
   // Repeated actions keep the imperfective in the past and the future:
   // һәр көн килде "приходил каждый день", еш килер "будет часто приходить".
   const TVerb& verbs = Translator->Dictionary().Verb;
