@@ -185,7 +185,9 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
   // every form but the nominative (ёж -> ежа, ежом)
   if (info.EndStress) {
     size_t yo = L.rfind(u'ё');
-    if (yo != std::u16string::npos)
+    bool stem = yo != std::u16string::npos;  // not the ending itself (ружьё -> ружьём)
+    for (size_t i = stem ? yo + 1 : L.size(); i < L.size(); ++i) stem = stem && !IsVowel(L[i]);
+    if (stem && yo + 1 < L.size())
       for (auto& form : f)
         if (form != L && yo < form.size() && form[yo] == u'ё') form[yo] = u'е';
   }

@@ -340,7 +340,6 @@ std::vector<std::u16string> PlainNounForms(const std::u16string& lemma, const TT
   return b.Out;
 }
 
-
 // A noun whose lemma ends in a 3rd-person possessive: the forms of its
 // stem, with the bare singular and plural taken from the 3rd person.
 std::vector<std::u16string> Px3NounForms(const std::u16string& word, const TTatFlags& flags) {

@@ -233,6 +233,8 @@ TEST(RussianNouns, FleetingVowelBeforeYotAndStemYo) {
   TRusNounInfo gun;
   gun.Gender = 3;
   EXPECT_EQ(Join(RusNounForms(u"ружьё", gun), 0, 6), "ружьё ружья ружью ружьё ружьём ружье");
+  gun.EndStress = true;
+  EXPECT_EQ(Join(RusNounForms(u"ружьё", gun), 0, 6), "ружьё ружья ружью ружьё ружьём ружье");
   EXPECT_EQ(Noun(u"огонь", 1, false, true, true),
             "огонь огня огню огонь огнём огне огни огней огням огни огнями огнях");
 }
