@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Inflect.h"
 #include "zentrok/KeyCollation.h"
 #include "zentrok/Utf.h"
 
@@ -39,7 +40,7 @@ std::string Trim(const std::string& s) {
 const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na",
                                          "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
-                                        "np", "gp", "dp", "ap", "ip", "pp", "hom"};
+                                        "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem"};
 const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
 const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
                                         "pf", "ger", "pap", "prp", "t:pres", "hom", "asp", "gov"};
@@ -164,7 +165,18 @@ void InheritLastWordFlags(std::vector<TEntry>& list) {
     }
   for (auto& e : list) {
     size_t sp = e.Tat.rfind(u' ');
-    auto it = single.find(sp == std::u16string::npos ? e.Tat : e.Tat.substr(sp + 1));
+    const std::u16string lastWord = sp == std::u16string::npos ? e.Tat : e.Tat.substr(sp + 1);
+    auto it = single.find(lastWord);
+    if (e.Flags.count("t:px3") && !e.Values.count("t:stem")) {
+      // the stem under a possessive is the one the lexicon knows as a word
+      // of its own (мал табибы: табиб, not табип), else the likeliest
+      for (auto& stem : TatPx3Stems(lastWord, TatFlagsOf(e)))
+        if (auto st = single.find(stem); st != single.end()) {
+          e.Values.emplace("t:stem", stem);
+          if (it == single.end()) it = st;
+          break;
+        }
+    }
     if (it == single.end() || it->second == &e) continue;
     const TEntry& last = *it->second;
     for (auto& group : Groups) {

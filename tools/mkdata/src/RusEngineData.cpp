@@ -37,7 +37,9 @@ public:
 
   // Adds one lemma pair. Russian forms carry form ids, Tatar forms the
   // 0-based Tatar codes.
-  void Add(const TFormList& rus, const TFormList& tat) {
+  void Add(const TFormList& rusForms, const TFormList& tat) {
+    TFormList rus = rusForms;
+    for (auto& f : rus) f.second = FoldYo(f.second);
     TSplit r = SplitForms(rus);
     TSplit t = SplitForms(tat);
     if (r.Endings.empty() || t.Endings.empty()) return;

@@ -63,7 +63,7 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
   for (const auto& e : lx.Nouns) {
     if (!e.ToRus) continue;
     ++n;
-    TSplit t = SplitForms(TatNounList(e));
+    TSplit t = SplitForms(TatNounAnalysisList(e));
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
     TRusNoun rn = RusNounOf(e);
