@@ -134,7 +134,9 @@ bool IsPredicateWord(const TTransKit& kit) {
   return IsWordSlot(kit) && !Head(kit)->HasPrep && In(kPredicates, kit.Source);
 }
 
-bool IsMainCandidate(const TTransKit& kit) { return IsFiniteVerb(kit) || IsPredicateWord(kit); }
+bool IsMainCandidate(const TTransKit& kit) {
+  return IsFiniteVerb(kit) || IsPredicateWord(kit) || (IsWordSlot(kit) && kit.Predicate);
+}
 
 // Whether the clause ends with a question mark.
 bool IsQuestion(const TTransKits& kits, const TClause& c) {
@@ -417,7 +419,7 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
       keepIf([](const TWordForm& w) { return w.Form == 1 || w.Form == 2; });
     if (f.Subject >= 0)
       keepIf([&f](const TWordForm& w) {
-        return w.Form >= 9 || w.Form - 3 == f.Subject;
+        return IsPastForm(w.Form) || PersonOfForm(w.Form) == f.Subject;
       });
     for (TWordForm& w : r)
       if (f.Subject >= 0) w.Person = static_cast<int8_t>(f.Subject);
@@ -439,7 +441,7 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     TTransUnits verbs;
     dict.Verb().AnalyseWord(kit.Source, verbs);
     for (TWordForm& v : verbs)
-      if (v.Form >= 9 && v.Form <= 12 && dict.Verb().TatarStem(v.Row) == kBeStem) {
+      if (IsPastForm(v.Form) && dict.Verb().TatarStem(v.Row) == kBeStem) {
         v.Person = static_cast<int8_t>(person);
         v.Negated = negated;
         kit.Readings = {v};
@@ -537,7 +539,7 @@ void Conditional(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
   for (TWordForm& w : kits[f.Main].Readings) {
     if (w.WordClass != wcVerb || w.Form < 3) continue;
     int person = f.Subject;
-    if (person < 0) person = w.Form <= 8 ? w.Form - 3 : (w.Form == 12 ? 5 : 2);
+    if (person < 0) person = PersonOfForm(w.Form) >= 0 ? PersonOfForm(w.Form) : (w.Form == 12 ? 5 : 2);
     const int code = kConditional[static_cast<size_t>(person)];
     w.CaseCode = static_cast<int16_t>(code + (w.Negated ? (person == 2 ? 1 : 5) : 0));
   }
@@ -558,7 +560,9 @@ void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   for (int i = c.First; i < c.Last; ++i) {
     TTransKit& kit = kits[i];
     if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || kit.CasePattern != 0) continue;
-    if (Head(kit)->Animate) continue;  // a person named as object is definite
+    // A person named as object is definite; a plural of people may be bare
+    // (кунаклар көтәбез).
+    if (Head(kit)->Animate && Head(kit)->Form < 6) continue;
     const int d = DeterminerBefore(kits, i, c);
     if (d >= 0 && HeadIs(kits[d], wcMod) &&
         In(kDemonstratives, LastWord(ModText(*Head(kits[d]), dict))))
@@ -581,6 +585,141 @@ void EatNotHave(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
     verbs[0].Negated = Head(kits[i])->Negated;
     kits[i].Readings = std::move(verbs);
   }
+}
+
+// "у меня болит голова" and the like are handled by Possession; these are
+// verbs whose Russian object case is not the one Tatar wants: a genitive
+// object of бояться is the ablative (эттән куркам), of ждать the
+// accusative (автобусны көтәм).
+struct TGovernment {
+  std::u16string_view TatarStem;
+  int16_t Singular, Plural;  // Tatar noun codes for a genitive object
+};
+constexpr TGovernment kGovernment[] = {{u"курык", 4, 39}, {u"көт", 3, 38}};
+
+void VerbGovernment(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int v = c.First; v < c.Last; ++v) {
+    if (!IsWordSlot(kits[v]) || !HeadIs(kits[v], wcVerb)) continue;
+    const std::u16string stem = dict.Verb().TatarLemma(Head(kits[v])->Row);
+    const TGovernment* g = nullptr;
+    for (const TGovernment& x : kGovernment)
+      if (x.TatarStem == stem) g = &x;
+    if (!g) continue;
+    for (int i = c.First; i < c.Last; ++i) {
+      if (i == v || !IsWordSlot(kits[i]) || !HeadIs(kits[i], wcNoun) || kits[i].Attribute)
+        continue;
+      ForNouns(kits[i], [&](TWordForm& r) {
+        if (!r.HasPrep && (r.Form == 1 || r.Form == 7) && r.Possessor < 0 && r.CaseCode < 0)
+          r.CaseCode = r.Form == 1 ? g->Singular : g->Plural;
+      });
+    }
+  }
+}
+
+// "идёт дождь", "шёл снег": rain and snow fall (яу), they do not walk.
+constexpr std::u16string_view kPrecipitation[] = {u"яңгыр", u"кар", u"боз"};
+constexpr std::u16string_view kFallStem = u"яу";
+
+int32_t RowOfTatarLemma(const TDB_standard& db, std::u16string_view lemma) {
+  for (int32_t r = 0; r < db.Stems().RowCount(); ++r)
+    if (db.TatarStem(r) == lemma.substr(0, db.TatarStem(r).size()) && db.TatarLemma(r) == lemma)
+      return r;
+  return -1;
+}
+
+void FallingWeather(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  bool weather = false;
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcNoun) && !Head(kits[i])->HasPrep &&
+        In(kPrecipitation, dict.Noun().TatarLemma(Head(kits[i])->Row)))
+      weather = true;
+  if (!weather) return;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcVerb)) continue;
+    if (dict.Verb().TatarLemma(Head(kits[i])->Row) != u"бар") continue;
+    const int32_t row = RowOfTatarLemma(dict.Verb(), kFallStem);
+    if (row < 0) return;
+    for (TWordForm& w : kits[i].Readings)
+      if (w.WordClass == wcVerb) w.Row = row;
+  }
+}
+
+// Nationality adjectives are nouns in Tatar and make an izafet with the
+// noun after them: татар теле, рус халкы (accusative татар телен).
+constexpr std::u16string_view kNations[] = {
+    u"татар", u"рус",  u"башкорт", u"чуваш", u"казах", u"үзбәк",  u"төрек",
+    u"инглиз", u"немец", u"француз", u"кытай", u"япон",  u"гарәп", u"мари", u"удмурт"};
+
+void NationIzafet(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int i = c.First; i + 1 < c.Last; ++i) {
+    if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcAdj)) continue;
+    if (!In(kNations, dict.Adj().TatarLemma(Head(kits[i])->Row))) continue;
+    if (!IsWordSlot(kits[i + 1]) || !HeadIs(kits[i + 1], wcNoun)) continue;
+    ForNouns(kits[i + 1], [](TWordForm& r) {
+      if (r.Possessor < 0) r.Possessor = 2;
+    });
+  }
+}
+
+// A whole phrase "хочу спать" (йоклыйсым килә): its person lives in the
+// phrase, so a pronoun subject is the genitive owner (минем йоклыйсым
+// килә), and "не" negates the verb: килми.
+void WantPhrase(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+                const TDictionaryRT& dict) {
+  if (f.Main < 0 || !kits[f.Main].Predicate) return;
+  TTransKit& kit = kits[f.Main];
+  std::u16string text = ModText(*Head(kit), dict);
+  constexpr std::u16string_view kWants = u" килә";
+  if (!text.ends_with(kWants)) return;
+  if (Head(kit)->Negated) {
+    text.replace(text.size() - 1, 1, u"ми");
+    SetFixedText(kit, std::move(text));
+    kit.Readings[0].Negated = 0;
+  }
+  for (int i = c.First; i < f.Main; ++i) {
+    if (!IsWordSlot(kits[i]) || Head(kits[i])->HasPrep) continue;
+    if (const TPronounForm* p = FindPronoun(kits[i].Source, 0)) {
+      SetFixedText(kits[i], std::u16string(TatarPronoun(p->Person, 1)));
+      break;
+    }
+  }
+}
+
+// "начал плакать", "стал работать": the infinitive takes the -а converb
+// before башла (елый башлады).
+constexpr std::u16string_view kBeginLemma = u"башла";
+
+void BeginToDo(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+               const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  int inf = f.Main + 1;
+  while (inf < c.Last && !IsWordSlot(kits[inf])) ++inf;
+  if (inf >= c.Last || !IsInfinitive(kits[inf])) return;
+  TTransKit& verb = kits[f.Main];
+  const std::u16string lemma = dict.Verb().TatarLemma(Head(verb)->Row);
+  if (lemma == kBeStem) {
+    const int32_t row = RowOfTatarLemma(dict.Verb(), kBeginLemma);
+    if (row < 0) return;
+    for (TWordForm& w : verb.Readings)
+      if (w.WordClass == wcVerb) w.Row = row;
+  } else if (lemma != kBeginLemma) {
+    return;
+  }
+  for (TWordForm& w : kits[inf].Readings)
+    if (w.WordClass == wcVerb) w.CaseCode = 16;  // the -а converb
+}
+
+// "давай(те) отдохнём": the 1pl verb after әйдә is the optative -ыйк.
+void LetUs(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  bool letUs = false;
+  for (int i = c.First; i < f.Main; ++i)
+    letUs = letUs || (IsWordSlot(kits[i]) &&
+                      (kits[i].Source == u"давай" || kits[i].Source == u"давайте"));
+  if (!letUs) return;
+  for (TWordForm& w : kits[f.Main].Readings)
+    if (w.WordClass == wcVerb && PersonOfForm(w.Form) == 3)
+      w.CaseCode = static_cast<int16_t>(w.Negated ? 97 : 95);
 }
 
 // The main verb, with the infinitives after it, goes to the end of the
@@ -614,6 +753,21 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
       infinitives.push_back(std::move(kits[i]));
     else
       others.push_back(std::move(kits[i]));
+  }
+  // An indefinite object, with the words that qualify it, stands right
+  // before the verb: Ул көн саен газета укый.
+  for (int o = static_cast<int>(others.size()) - 1; o >= 0; --o) {
+    const TTransKit& x = others[static_cast<size_t>(o)];
+    if (!IsWordSlot(x) || !HeadIs(x, wcNoun) || !Head(x)->Bare || Head(x)->HasPrep ||
+        (Head(x)->Form != 3 && Head(x)->Form != 9))
+      continue;
+    int from = o;
+    while (from > 0 && IsWordSlot(others[static_cast<size_t>(from - 1)]) &&
+           (HeadIs(others[static_cast<size_t>(from - 1)], kMaskAdjective) ||
+            IsNumeral(others[static_cast<size_t>(from - 1)], dict)))
+      --from;
+    std::rotate(others.begin() + from, others.begin() + o + 1, others.end());
+    break;
   }
   TTransKit verb = std::move(kits[main]);
   // A verb that opened the sentence loses the capital it had from there.
@@ -833,6 +987,11 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     previousSubject = facts.Subject;
     EatNotHave(kits, c, dict);
     FutureWithInfinitive(kits, c, facts, dict);
+    WantPhrase(kits, c, facts, dict);
+    BeginToDo(kits, c, facts, dict);
+    LetUs(kits, c, facts);
+    FallingWeather(kits, c, dict);
+    NationIzafet(kits, c, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
     CopulaPredicate(kits, c, dict);
@@ -841,8 +1000,141 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     When(kits, c, facts);
     ReportedThat(kits, c, facts);
     Attributes(kits, c);
+    VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
+  }
+}
+
+namespace {
+
+constexpr std::u16string_view kClauseJoiners[] = {u"и", u"а", u"но"};
+
+bool HasClass(const TTransKit& kit, uint16_t mask) {
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                     [mask](const TWordForm& w) { return (w.WordClass & mask) != 0; });
+}
+
+bool IsFiniteReading(const TWordForm& w) { return w.WordClass == wcVerb && w.Form >= 3; }
+
+bool HasFiniteReading(const TTransKit& kit) {
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(), IsFiniteReading);
+}
+
+// Whether a slot can only be an infinitive among verbs and has no noun
+// reading ("плакать").
+bool IsInfinitiveOnly(const TTransKit& kit) {
+  if (!IsWordSlot(kit) || HasClass(kit, wcNoun)) return false;
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                     [](const TWordForm& w) { return w.WordClass == wcVerb && w.Form == 0; });
+}
+
+// Tatar verbs of motion towards a place: в/на + accusative after them is
+// the dative (диңгезгә барырга), not the locative.
+constexpr std::u16string_view kMotionStems[] = {
+    u"бар", u"кил", u"кайт", u"кит", u"кер", u"чык", u"мен", u"төш", u"оч", u"йөгер",
+    u"күч", u"утыр", u"куй", u"сал", u"юнәл", u"җибәр", u"илт", u"китер", u"кара", u"яз",
+    u"җыел", u"кереш", u"ашык", u"кыл"};
+
+}  // namespace
+
+void MarkPredicatePhrases(TTransKits& kits, const TDictionaryRT& dict) {
+  TTransUnits verbs;
+  for (TTransKit& kit : kits) {
+    if (!IsWordSlot(kit) || Head(kit)->WordClass != wcMod) continue;
+    if (kit.Source.find(u' ') == std::u16string::npos) continue;
+    // "как тебя зовут" asks with a word of its own; in "меня зовут Алсу"
+    // the name is the predicate.
+    const std::u16string_view first = std::u16string_view(kit.Source).substr(0, kit.Source.find(u' '));
+    if (In(kQuestionWords, first) || kit.Source.find(u"зовут") != std::u16string::npos) continue;
+    std::u16string_view rest = kit.Source;
+    while (!rest.empty() && !kit.Predicate) {
+      const size_t space = rest.find(u' ');
+      const std::u16string_view word = rest.substr(0, space);
+      verbs.clear();
+      dict.Verb().AnalyseWord(word, verbs);
+      if (std::any_of(verbs.begin(), verbs.end(), IsFiniteReading)) kit.Predicate = 1;
+      rest = space == std::u16string_view::npos ? std::u16string_view() : rest.substr(space + 1);
+    }
+  }
+}
+
+void PreferVerbsInContext(TTransKits& kits) {
+  const int count = static_cast<int>(kits.size());
+  bool verbBefore = false;  // a finite verb earlier in the same stretch of words
+  for (int i = 0; i < count; ++i) {
+    TTransKit& kit = kits[i];
+    if (IsBoundary(kit)) {
+      verbBefore = false;
+      continue;
+    }
+    if (!IsWordSlot(kit)) continue;
+    const bool ambiguous = HasFiniteReading(kit) && HasClass(kit, kMaskNominal | wcVAdj) &&
+                           !Head(kit)->HasPrep;
+    if (ambiguous) {
+      int prev = i - 1;
+      while (prev >= 0 && kits[prev].IsWord == 1 && kits[prev].Readings.empty()) --prev;
+      int next = i + 1;
+      while (next < count && kits[next].IsWord == 1 && kits[next].Readings.empty()) ++next;
+      const bool prevWord = prev >= 0 && IsWordSlot(kits[prev]);
+      const bool pronounSubject = prevWord && !Head(kits[prev])->HasPrep &&
+                                  FindPronoun(kits[prev].Source, 0) != nullptr;
+      const bool afterJoiner =
+          prevWord && verbBefore && In(kClauseJoiners, kits[prev].Source);
+      const bool beforeInfinitive = next < count && IsInfinitiveOnly(kits[next]);
+      if (pronounSubject || afterJoiner || beforeInfinitive || Head(kit)->Negated)
+        std::erase_if(kit.Readings, [](const TWordForm& w) { return w.WordClass != wcVerb; });
+    }
+    if (HasFiniteReading(kit) && !HasClass(kit, kMaskNominal)) verbBefore = true;
+  }
+}
+
+void PreferDirection(TTransKits& kits, const TDictionaryRT& dict) {
+  const int count = static_cast<int>(kits.size());
+  const TDB_standard& nouns = dict.Noun();
+  int start = 0;
+  for (int end = 0; end <= count; ++end) {
+    if (end < count && !IsBoundary(kits[end])) continue;
+    // One stretch of words [start, end): is a verb of motion in it?
+    bool motion = false;
+    for (int i = start; i < end && !motion; ++i)
+      for (const TWordForm& w : kits[i].Readings)
+        if (w.WordClass == wcVerb && In(kMotionStems, dict.Verb().TatarLemma(w.Row))) motion = true;
+    for (int j = start; j < end && motion; ++j) {
+      TTransKit& kit = kits[j];
+      if (!IsWordSlot(kit) || !HasClass(kit, wcNoun)) continue;
+      int i = j;
+      while (i > start && !Head(kits[i])->HasPrep && IsWordSlot(kits[i - 1]) &&
+             (Head(kits[i - 1])->WordClass & (kMaskAdjective | wcMod)))
+        --i;
+      const TWordForm& p = *Head(kits[i]);
+      if (!p.HasPrep) continue;
+      bool place = false;
+      for (int32_t r = p.PrepFirst; r <= p.PrepLast; ++r) {
+        const std::u16string_view word = nouns.PrepositionWord(r);
+        place = place || word == u"в" || word == u"во" || word == u"на";
+      }
+      auto accusative = [](const TWordForm& w) {
+        return w.WordClass == wcNoun && (w.Form == 3 || w.Form == 9);
+      };
+      if (place && std::any_of(kit.Readings.begin(), kit.Readings.end(), accusative))
+        std::erase_if(kit.Readings, [&](const TWordForm& w) {
+          return w.WordClass == wcNoun && !accusative(w);
+        });
+    }
+    start = end + 1;
+  }
+}
+
+void DropBarePrepositional(TTransKits& kits) {
+  for (TTransKit& kit : kits) {
+    if (!IsWordSlot(kit) || Head(kit)->HasPrep) continue;
+    auto prepositional = [](const TWordForm& w) {
+      return w.WordClass == wcNoun && (w.Form == 5 || w.Form == 11);
+    };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                    [&](const TWordForm& w) { return !prepositional(w); }))
+      std::erase_if(kit.Readings, prepositional);
   }
 }
 
