@@ -499,11 +499,84 @@ void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
 // "..., что он придёт": что joining a reported clause has no Tatar word;
 // the clause reads as said (иртәгә килә).
 void ReportedThat(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
-  if (c.First == 0 || f.Main < 0 || !IsFiniteVerb(kits[f.Main]) || IsQuestion(kits, c)) return;
+  if (c.First == 0 || IsQuestion(kits, c)) return;
   int first = c.First;
   while (first < c.Last && !IsWordSlot(kits[first])) ++first;
-  if (first < c.Last && kits[first].Source == u"что" && first != f.Main)
-    kits[first].Readings.clear();
+  if (first >= c.Last || kits[first].Source != u"что" || first == f.Main) return;
+  // With no verb ("что ты прав") a subject right after что shows it is the
+  // conjunction, not the pronoun.
+  bool reported = f.Main >= 0 && IsFiniteVerb(kits[f.Main]);
+  if (!reported && first + 1 < c.Last && IsWordSlot(kits[first + 1])) {
+    const TTransKit& next = kits[first + 1];
+    reported = !Head(next)->HasPrep &&
+               (FindPronoun(next.Source, 0) != nullptr || next.Source == u"это" ||
+                (HeadIs(next, wcNoun) && (Head(next)->Form == 0 || Head(next)->Form == 6)));
+  }
+  if (reported) kits[first].Readings.clear();
+}
+
+// "книга, которую я читаю": the relative clause becomes a participle
+// phrase before its noun (мин укыган китап); который and the commas
+// around the clause have no word. A present verb with который as its
+// subject takes -учы (якында яшәүче кеше), any other -ган.
+bool IsComma(const TTransKit& kit) {
+  if (kit.IsWord == 1 || kit.Readings.empty()) return false;
+  const std::u16string& t = kit.Readings[0].Text;
+  return t.find_first_not_of(u" ") != std::u16string::npos &&
+         t.find_first_not_of(u", ") == std::u16string::npos;
+}
+
+bool OpensRelative(const TTransKits& kits, int i) {
+  return i >= 1 && IsWordSlot(kits[i]) && kits[i].Source.starts_with(u"котор") &&
+         IsComma(kits[i - 1]);
+}
+
+// Before the clause rules reorder anything: marks the noun each relative
+// clause qualifies.
+void MarkRelativeHeads(TTransKits& kits) {
+  for (int i = 2; i < static_cast<int>(kits.size()); ++i)
+    if (OpensRelative(kits, i) && IsWordSlot(kits[i - 2]) && HeadIs(kits[i - 2], wcNoun))
+      kits[i - 2].RelativeHead = 1;
+}
+
+void RelativeClauses(TTransKits& kits) {
+  const int count = static_cast<int>(kits.size());
+  for (int i = 2; i < count; ++i) {
+    if (!OpensRelative(kits, i)) continue;
+    // The head noun, which the verb of its own clause may have passed.
+    int head = i - 2;
+    while (head >= 0 && !IsBoundary(kits[head]) && !kits[head].RelativeHead) --head;
+    if (head < 0 || !kits[head].RelativeHead) continue;
+    kits[head].RelativeHead = 0;
+    int end = i + 1;
+    while (end < count && !IsBoundary(kits[end])) ++end;
+    int verb = -1;
+    for (int j = i + 1; j < end; ++j)
+      if (IsWordSlot(kits[j]) && HeadIs(kits[j], wcVerb)) verb = j;
+    if (verb < 0) continue;
+    const bool subject = !Head(kits[i])->HasPrep &&
+                         (kits[i].Source == u"который" || kits[i].Source == u"которая" ||
+                          kits[i].Source == u"которое" || kits[i].Source == u"которые");
+    for (TWordForm& w : kits[verb].Readings) {
+      if (w.WordClass != wcVerb) continue;
+      const bool present = IsPresentForm(w.Form);
+      if (subject && present)
+        w.CaseCode = static_cast<int16_t>(w.Negated ? 81 : 80);  // -учы
+      else
+        w.CaseCode = static_cast<int16_t>(w.Negated ? 44 : 40);  // -ган
+    }
+    kits[i].Readings.clear();
+    kits[i - 1].Readings.clear();
+    // A noun that a clause qualifies is definite: абый алган китапны.
+    ForNouns(kits[head], [](TWordForm& r) { r.Bare = 0; });
+    // The comma that closes the clause goes too when the sentence goes on.
+    if (end + 1 < count && IsComma(kits[end]) && IsWordSlot(kits[end + 1]))
+      kits[end].Readings.clear();
+    int noun = head;
+    while (noun > 0 && IsWordSlot(kits[noun - 1]) && HeadIs(kits[noun - 1], kMaskAdjective)) --noun;
+    std::rotate(kits.begin() + noun, kits.begin() + i + 1, kits.begin() + end);
+    i = end;
+  }
 }
 
 // A genitive attribute goes before its noun and the adjectives before
@@ -554,7 +627,12 @@ void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     const TWordForm& verb = *Head(kits[f.Main]);
     if (verb.Form <= 2 || verb.Negated) return;
     // What one loves is meant as a whole, hence definite: кышны яратам.
-    if (verb.WordClass == wcVerb && In(kWholeObjectVerbs, dict.Verb().TatarStem(verb.Row)))
+    // An object of an infinitive after it is the infinitive's own:
+    // китап укырга яратам.
+    bool infinitive = false;
+    for (int i = f.Main + 1; i < c.Last; ++i) infinitive = infinitive || IsInfinitive(kits[i]);
+    if (verb.WordClass == wcVerb && In(kWholeObjectVerbs, dict.Verb().TatarStem(verb.Row)) &&
+        !infinitive)
       return;
   }
   for (int i = c.First; i < c.Last; ++i) {
@@ -601,6 +679,15 @@ void VerbGovernment(TTransKits& kits, const TClause& c, const TDictionaryRT& dic
   for (int v = c.First; v < c.Last; ++v) {
     if (!IsWordSlot(kits[v]) || !HeadIs(kits[v], wcVerb)) continue;
     const std::u16string stem = dict.Verb().TatarLemma(Head(kits[v])->Row);
+    // "играть в футбол": the game is a bare object (футбол уйнарга).
+    if (stem == u"уйна")
+      for (int i = c.First; i < c.Last; ++i)
+        ForNouns(kits[i], [&](TWordForm& r) {
+          if (r.HasPrep && r.Form == 3 && dict.Noun().PrepositionWord(r.PrepFirst) == u"в") {
+            r.HasPrep = 0;
+            r.CaseCode = 0;
+          }
+        });
     const TGovernment* g = nullptr;
     for (const TGovernment& x : kGovernment)
       if (x.TatarStem == stem) g = &x;
@@ -976,6 +1063,7 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 }
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
+  MarkRelativeHeads(kits);
   int previousSubject = -1;
   for (const TClause& c : FindClauses(kits)) {
     Possession(kits, c, dict.Noun());
@@ -1004,6 +1092,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
   }
+  RelativeClauses(kits);
 }
 
 namespace {

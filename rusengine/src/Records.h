@@ -69,6 +69,9 @@ struct TTransKit {
   // A whole phrase that holds a finite verb ("хочу спать"): the predicate
   // of its clause, like a verb.
   uint8_t Predicate = 0;
+  // A noun that a relative clause after it ("книгу, которую ...")
+  // qualifies; the clause goes before it in Tatar.
+  uint8_t RelativeHead = 0;
   // Text emitted after the slot's own (a word the clause needs that no
   // Russian word stood for: бар in "у нас два сына").
   std::u16string Tail;
