@@ -486,8 +486,12 @@ void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
     return;
   TTransKit& verb = kits[f.Main];
   if (HeadIs(verb, wcVerb)) {
+    // A perfective future is an event after which the rest happens: -гач
+    // (кайткач); anything else -ганда.
     for (TWordForm& w : verb.Readings)
-      if (w.WordClass == wcVerb) w.CaseCode = static_cast<int16_t>(w.Negated ? 83 : 82);
+      if (w.WordClass == wcVerb)
+        w.CaseCode = static_cast<int16_t>(IsFutureForm(w.Form) ? (w.Negated ? 79 : 78)
+                                                               : (w.Negated ? 83 : 82));
   } else if (In(kPastBe, verb.Source) && HeadIs(verb, wcUnknown)) {
     SetFixedText(verb, u"чакта");
   } else {
@@ -672,8 +676,9 @@ void EatNotHave(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
 struct TGovernment {
   std::u16string_view TatarStem;
   int16_t Singular, Plural;  // Tatar noun codes for a genitive object
+  bool Animate;              // also an animate accusative ("боюсь собак")
 };
-constexpr TGovernment kGovernment[] = {{u"курык", 4, 39}, {u"көт", 3, 38}};
+constexpr TGovernment kGovernment[] = {{u"курык", 4, 39, true}, {u"көт", 3, 38, false}};
 
 void VerbGovernment(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
   for (int v = c.First; v < c.Last; ++v) {
@@ -696,8 +701,11 @@ void VerbGovernment(TTransKits& kits, const TClause& c, const TDictionaryRT& dic
       if (i == v || !IsWordSlot(kits[i]) || !HeadIs(kits[i], wcNoun) || kits[i].Attribute)
         continue;
       ForNouns(kits[i], [&](TWordForm& r) {
-        if (!r.HasPrep && (r.Form == 1 || r.Form == 7) && r.Possessor < 0 && r.CaseCode < 0)
-          r.CaseCode = r.Form == 1 ? g->Singular : g->Plural;
+        const bool genitive = r.Form == 1 || r.Form == 7;
+        const bool animate = g->Animate && r.Animate && (r.Form == 3 || r.Form == 9);
+        if (r.HasPrep || r.CaseCode >= 0 || !(genitive || animate)) return;
+        r.CaseCode = r.Form < 6 ? g->Singular : g->Plural;  // the possessive comes on top
+        r.Bare = 0;
       });
     }
   }
