@@ -780,6 +780,47 @@ void WantPhrase(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   }
 }
 
+// Place phrases Tatar says with a postposition: "рядом со школой" ->
+// мәктәп янында, "сесть за стол" -> өстәл янына утыру. A weekday after
+// "в" is a time, not a direction: "в субботу" -> шимбәдә.
+constexpr std::u16string_view kWeekdays[] = {u"дүшәмбе", u"сишәмбе", u"чәршәмбе",
+                                             u"пәнҗешәмбе", u"җомга", u"шимбә", u"якшәмбе"};
+
+void PlacePhrases(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  bool sit = false;
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcVerb) &&
+        dict.Verb().TatarLemma(Head(kits[i])->Row) == u"утыр")
+      sit = true;
+  for (int i = c.First; i < c.Last; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || !Head(kit)->HasPrep) continue;
+    const TWordForm& w = *Head(kit);
+    const std::u16string_view prep = nouns.PrepositionWord(w.PrepFirst);
+    int before = i - 1;
+    while (before >= c.First && IsWordSlot(kits[before]) && HeadIs(kits[before], kMaskAdjective))
+      --before;
+    const bool near = (prep == u"с" || prep == u"со") && (w.Form == 4 || w.Form == 10) &&
+                      before >= c.First && IsWordSlot(kits[before]) &&
+                      kits[before].Source == u"рядом";
+    const bool behind = sit && prep == u"за" && (w.Form == 3 || w.Form == 9);
+    if (near || behind) {
+      ForNouns(kit, [](TWordForm& r) {
+        r.HasPrep = 0;
+        r.Form = static_cast<uint16_t>(r.Form >= 6 ? 6 : 0);
+        r.Bare = 0;
+      });
+      kit.Tail = near ? u" янында" : u" янына";
+      if (near) kits[before].Readings.clear();
+      continue;
+    }
+    if ((prep == u"в" || prep == u"во") && w.Form == 3 &&
+        In(kWeekdays, nouns.TatarLemma(w.Row)))
+      ForNouns(kit, [](TWordForm& r) { r.CaseCode = 5; });
+  }
+}
+
 // "начал плакать", "стал работать": the infinitive takes the -а converb
 // before башла (елый башлады).
 constexpr std::u16string_view kBeginLemma = u"башла";
@@ -1088,6 +1129,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     LetUs(kits, c, facts);
     FallingWeather(kits, c, dict);
     NationIzafet(kits, c, dict);
+    PlacePhrases(kits, c, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
     CopulaPredicate(kits, c, dict);

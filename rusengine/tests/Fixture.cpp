@@ -263,7 +263,7 @@ TLexicon TLexicon::Context() {
   for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{{1, u"ык"}, {14, u"кам"}})
     x.Verb.Codes.push_back({K(12, code), e});
   for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
-           {40, u"ган"}, {80, u"учы"}, {95, u"йк"}})
+           {40, u"ган"}, {78, u"гач"}, {80, u"учы"}, {95, u"йк"}})
     x.Verb.Codes.push_back({K(2, code), e});
 
   // море (5): the accusative and the prepositional look alike; снег (6);
@@ -285,7 +285,7 @@ TLexicon TLexicon::Context() {
 
   const std::pair<const char16_t*, const char16_t*> words[] = {
       {u"хочу спать", u"йоклыйсым килә"}, {u"давай", u"әйдә"}, {u"которую", u"кайсы"},
-      {u"который", u"кайсы"}};
+      {u"который", u"кайсы"}, {u"рядом", u"якында"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
   return x;
 }

@@ -32,6 +32,9 @@ TEST_F(Context, PerfectivePresentIsTheFuture) {
   EXPECT_EQ(T(u"Брат прочитает"), u"Абый укыячак");
   // The imperfective present stays the present.
   EXPECT_EQ(T(u"Я читаю книгу"), u"Мин китап укыйм");
+  // когда with the future: the event after which the rest happens (-гач).
+  EXPECT_EQ(T(u"Когда я прочитаю книгу"), u"Мин китап укыгач");
+  EXPECT_EQ(T(u"Когда я читаю книгу"), u"Мин китап укыганда");
   // давай with a 1pl verb is the optative.
   EXPECT_EQ(T(u"Давай читаем"), u"Әйдә укыйк");
 }
@@ -51,6 +54,9 @@ TEST_F(Context, MotionToAPlaceIsTheDative) {
   // motion takes the accusative (dative), any other verb the locative.
   EXPECT_EQ(T(u"Я иду в море"), u"Мин диңгезгә барам");
   EXPECT_EQ(T(u"Я читаю в море"), u"Мин диңгездә укыйм");
+  // "рядом с" is the postposition янында on a bare noun.
+  EXPECT_EQ(T(u"Я читаю рядом с домом"), u"Мин йорт янында укыйм");
+  EXPECT_EQ(T(u"Я читаю с домом"), u"Мин йорт белән укыйм");
 }
 
 TEST_F(Context, GovernmentAndIdioms) {
