@@ -205,6 +205,7 @@ void ForNouns(TTransKit& kit, auto&& f) {
 struct TClauseFacts {
   int Subject = -1;  // person of a pronoun subject, -1 when none
   int Main = -1;     // the main verb or predicate slot, -1 when none
+  bool NounSubject = false;  // a noun stands before the verb as its subject
 };
 
 TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
@@ -221,7 +222,10 @@ TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
       f.Subject = p->Person;
       break;
     }
-    if (HeadIs(kits[i], wcNoun)) break;  // a noun subject: the verb's own person
+    if (HeadIs(kits[i], wcNoun)) {  // a noun subject: the verb's own person
+      f.NounSubject = true;
+      break;
+    }
   }
   return f;
 }
@@ -1118,8 +1122,17 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     Possession(kits, c, dict.Noun());
     PronounsAfterPrepositions(kits, c, dict.Noun());
     TClauseFacts facts = Inspect(kits, c);
-    // "мы пели и танцевали": the second verb has the first one's subject.
-    if (facts.Subject < 0 && IsWordSlot(kits[c.First]) && In(kJoiners, kits[c.First].Source))
+    // "мы пели и танцевали", "я встал, умылся": a clause with no subject
+    // of its own has the one before it, when its verb is joined by a
+    // conjunction or is a past (which has no person) of the same number.
+    const bool joined = IsWordSlot(kits[c.First]) && In(kJoiners, kits[c.First].Source);
+    bool samePast = false;
+    if (facts.Main >= 0 && HeadIs(kits[facts.Main], wcVerb) && previousSubject >= 0) {
+      const TWordForm& v = *Head(kits[facts.Main]);
+      samePast = IsPastForm(v.Form) && (v.Form == 12) == (previousSubject >= 3) &&
+                 dict.Verb().TatarLemma(v.Row) != kBeStem;
+    }
+    if (facts.Subject < 0 && !facts.NounSubject && (joined || samePast))
       facts.Subject = previousSubject;
     previousSubject = facts.Subject;
     EatNotHave(kits, c, dict);

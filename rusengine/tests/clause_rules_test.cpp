@@ -95,6 +95,11 @@ TEST_F(Clauses, VerbAgreesWithPronounSubject) {
   EXPECT_EQ(T(u"Братья читали"), u"Абыйлар укыдылар");
   // The second clause of "мы ... и ..." keeps the subject.
   EXPECT_EQ(T(u"Мы читали и читали"), u"Без укыдык һәм укыдык");
+  // So does a past after a comma, of the same number; a noun subject of
+  // its own keeps the verb's own person.
+  EXPECT_EQ(T(u"Мы читали, читали"), u"Без укыдык, укыдык");
+  EXPECT_EQ(T(u"Я читал, читали"), u"Мин укыдым, укыдылар");
+  EXPECT_EQ(T(u"Я читал и брат читал"), u"Мин укыдым һәм абый укыды");
 }
 
 TEST_F(Clauses, ConditionalAfterIf) {
