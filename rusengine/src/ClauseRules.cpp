@@ -483,10 +483,22 @@ void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
 
 // "когда" opening a statement clause: the verb takes -ганда and когда has
 // no word of its own; the copula "был" becomes чакта (кечкенә чакта).
-void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+// Verbs after which "когда" asks rather than says when: "скажи, когда ты
+// придёшь" -> әйт, син кайчан киләчәксең.
+constexpr std::u16string_view kAskingVerbs[] = {u"әйт", u"бел", u"сора", u"кара"};
+
+bool AfterAskingVerb(const TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  int i = c.First - 1;
+  while (i >= 0 && !IsWordSlot(kits[i])) --i;
+  return i >= 0 && HeadIs(kits[i], wcVerb) &&
+         In(kAskingVerbs, dict.Verb().TatarLemma(Head(kits[i])->Row));
+}
+
+void When(TTransKits& kits, const TClause& c, const TClauseFacts& f, const TDictionaryRT& dict) {
   int first = c.First;
   while (first < c.Last && !IsWordSlot(kits[first])) ++first;
-  if (first >= c.Last || kits[first].Source != u"когда" || IsQuestion(kits, c) || f.Main < 0)
+  if (first >= c.Last || kits[first].Source != u"когда" || IsQuestion(kits, c) || f.Main < 0 ||
+      AfterAskingVerb(kits, c, dict))
     return;
   TTransKit& verb = kits[f.Main];
   if (HeadIs(verb, wcVerb)) {
@@ -1148,7 +1160,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     CopulaPredicate(kits, c, dict);
     MainVerb(kits, c, facts, dict);
     Conditional(kits, c, facts);
-    When(kits, c, facts);
+    When(kits, c, facts, dict);
     ReportedThat(kits, c, facts);
     Attributes(kits, c);
     VerbGovernment(kits, c, dict);
