@@ -837,6 +837,29 @@ void PlacePhrases(TTransKits& kits, const TClause& c, const TDictionaryRT& dict)
   }
 }
 
+// One's own body parts carry the owner's possessive: "помой руки" ->
+// кулларыңны ю, "я мою руки" -> кулларымны юам.
+constexpr std::u16string_view kBodyParts[] = {u"кул", u"аяк",  u"баш",   u"бит", u"теш",
+                                              u"чәч", u"күз", u"колак", u"борын", u"авыз"};
+
+void BodyParts(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+               const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  const int form = Head(kits[f.Main])->Form;
+  int person = f.Subject;
+  if (person < 0 && (form == 1 || form == 2)) person = form == 1 ? 1 : 4;
+  if (person < 0) return;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (i == f.Main || !IsWordSlot(kits[i]) || !HeadIs(kits[i], wcNoun)) continue;
+    const TWordForm& w = *Head(kits[i]);
+    if (w.HasPrep || w.Possessor >= 0 || !In(kBodyParts, dict.Noun().TatarLemma(w.Row))) continue;
+    ForNouns(kits[i], [person](TWordForm& r) {
+      r.Possessor = static_cast<int8_t>(person);
+      r.Bare = 0;
+    });
+  }
+}
+
 // "начал плакать", "стал работать": the infinitive takes the -а converb
 // before башла (елый башлады).
 constexpr std::u16string_view kBeginLemma = u"башла";
@@ -1155,6 +1178,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     FallingWeather(kits, c, dict);
     NationIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
+    BodyParts(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
     CopulaPredicate(kits, c, dict);
