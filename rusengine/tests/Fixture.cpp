@@ -277,6 +277,12 @@ TLexicon TLexicon::Context() {
            {0, u""}, {2, u"гә"}, {7, u"дә"}})
     x.Noun.Codes.push_back({K(5, code), e});
   x.Noun.Codes.push_back({K(6, 0), u""});
+  // рука (7) -> кул, a body part: its plural accusative with a 2sg owner.
+  endings(x.Noun, u"и", {C(7, 9)});
+  x.Noun.Stems.push_back({u"рук", 7, u"кул", 7});
+  x.Noun.Codes.push_back({K(7, 0), u""});
+  x.Noun.Codes.push_back({K(7, 38), u"ларны"});
+  x.Noun.Codes.push_back({K(7, 50), u"ларыңны"});
   x.Noun.Codes.push_back({K(1, 4), u"тан"});
 
   // татарский (3) -> татар, a nationality: an izafet with its noun.

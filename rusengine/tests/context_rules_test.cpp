@@ -65,6 +65,8 @@ TEST_F(Context, GovernmentAndIdioms) {
   // Snow falls rather than walks.
   EXPECT_EQ(T(u"Идет снег"), u"Кар ява");
   EXPECT_EQ(T(u"Брат идет"), u"Абый бара");
+  // One's own body parts carry the owner's possessive.
+  EXPECT_EQ(T(u"Читай руки"), u"Кулларыңны укы");
   // A nationality adjective makes an izafet; its noun is then definite.
   EXPECT_EQ(T(u"Я читаю татарскую книгу"), u"Мин татар китабын укыйм");
 }
