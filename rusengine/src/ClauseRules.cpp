@@ -860,6 +860,35 @@ void BodyParts(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   }
 }
 
+// "старше меня", "выше брата": what is compared with is the ablative and
+// stands before the comparative (миннән олырак).
+void Comparison(TTransKits& kits, const TClause& c) {
+  for (int i = c.First; i + 1 < c.Last; ++i) {
+    if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcAdj) || Head(kits[i])->Form != 24) continue;
+    TTransKit& other = kits[i + 1];
+    if (!IsWordSlot(other) || Head(other)->HasPrep) continue;
+    if (HeadIs(other, wcMod)) {
+      const TPronounForm* p = FindPronoun(other.Source, 1);
+      if (!p) continue;
+      SetFixedText(other, std::u16string(TatarPronoun(p->Person, 4)));
+    } else if (HeadIs(other, wcNoun)) {
+      // An animate genitive reads as the accusative too (брата).
+      auto genitive = [](const TWordForm& r) {
+        return r.WordClass == wcNoun &&
+               (r.Form == 1 || r.Form == 7 || (r.Animate && (r.Form == 3 || r.Form == 9)));
+      };
+      if (!std::any_of(other.Readings.begin(), other.Readings.end(), genitive)) continue;
+      std::erase_if(other.Readings, [&](const TWordForm& r) { return !genitive(r); });
+      for (TWordForm& r : other.Readings) r.CaseCode = static_cast<int16_t>(r.Form < 6 ? 4 : 39);
+      other.Attribute = 0;
+    } else {
+      continue;
+    }
+    std::swap(kits[i], kits[i + 1]);
+    ++i;
+  }
+}
+
 // "начал плакать", "стал работать": the infinitive takes the -а converb
 // before башла (елый башлады).
 constexpr std::u16string_view kBeginLemma = u"башла";
@@ -868,17 +897,23 @@ void BeginToDo(TTransKits& kits, const TClause& c, const TClauseFacts& f,
                const TDictionaryRT& dict) {
   if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
   int inf = f.Main + 1;
-  while (inf < c.Last && !IsWordSlot(kits[inf])) ++inf;
-  if (inf >= c.Last || !IsInfinitive(kits[inf])) return;
+  while (inf < c.Last && !IsInfinitive(kits[inf])) ++inf;
+  if (inf >= c.Last) return;
   TTransKit& verb = kits[f.Main];
   const std::u16string lemma = dict.Verb().TatarLemma(Head(verb)->Row);
-  if (lemma == kBeStem) {
-    const int32_t row = RowOfTatarLemma(dict.Verb(), kBeginLemma);
+  // "стал работать" is башла, "могу помочь" the auxiliary ал (булыша алам).
+  std::u16string_view aux;
+  if (lemma == kBeStem || lemma == kBeginLemma)
+    aux = kBeginLemma;
+  else if (lemma == u"булдыр")
+    aux = u"ал";
+  else
+    return;
+  if (aux != lemma) {
+    const int32_t row = RowOfTatarLemma(dict.Verb(), aux);
     if (row < 0) return;
     for (TWordForm& w : verb.Readings)
       if (w.WordClass == wcVerb) w.Row = row;
-  } else if (lemma != kBeginLemma) {
-    return;
   }
   for (TWordForm& w : kits[inf].Readings)
     if (w.WordClass == wcVerb) w.CaseCode = 16;  // the -а converb
@@ -1178,6 +1213,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     FallingWeather(kits, c, dict);
     NationIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
+    Comparison(kits, c);
     BodyParts(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
@@ -1311,6 +1347,24 @@ void PreferDirection(TTransKits& kits, const TDictionaryRT& dict) {
         });
     }
     start = end + 1;
+  }
+}
+
+void PreferComparedGenitive(TTransKits& kits) {
+  for (size_t i = 0; i + 1 < kits.size(); ++i) {
+    const TTransKit& adj = kits[i];
+    if (!IsWordSlot(adj) || !std::any_of(adj.Readings.begin(), adj.Readings.end(),
+                                         [](const TWordForm& w) {
+                                           return w.WordClass == wcAdj && w.Form == 24;
+                                         }))
+      continue;
+    TTransKit& kit = kits[i + 1];
+    if (!IsWordSlot(kit) || Head(kit)->HasPrep) continue;
+    auto genitive = [](const TWordForm& w) {
+      return w.WordClass == wcNoun && (w.Form == 1 || w.Form == 7);
+    };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(), genitive))
+      std::erase_if(kit.Readings, [&](const TWordForm& w) { return !genitive(w); });
   }
 }
 

@@ -72,6 +72,9 @@ void PreferVerbsInContext(TTransKits& kits);
 // after в/на keeps its accusative readings (the Tatar dative: поехать на
 // море -> диңгезгә бару).
 void PreferDirection(TTransKits& kits, const TDictionaryRT& dict);
+// Before reading selection: a noun right after a comparative keeps its
+// genitive readings (краснее дома: what it is compared with).
+void PreferComparedGenitive(TTransKits& kits);
 // Before reading selection: a noun with no preposition is never in the
 // prepositional case (маме is the dative).
 void DropBarePrepositional(TTransKits& kits);

@@ -91,6 +91,7 @@ void TSP_rus::ApplyRules() {
   PreferVerbsInContext(Kits);
   PreferDirection(Kits, dict);
   DropBarePrepositional(Kits);
+  PreferComparedGenitive(Kits);
   PreferQuantityCase(Kits, dict);
   MarkAttributes(Kits, dict);
   ResolveReadings(Kits, dict.Noun());

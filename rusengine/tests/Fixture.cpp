@@ -284,6 +284,7 @@ TLexicon TLexicon::Context() {
   x.Noun.Codes.push_back({K(7, 38), u"ларны"});
   x.Noun.Codes.push_back({K(7, 50), u"ларыңны"});
   x.Noun.Codes.push_back({K(1, 4), u"тан"});
+  x.Noun.Codes.push_back({K(4, 4), u"йдан"});
 
   // татарский (3) -> татар, a nationality: an izafet with its noun.
   endings(x.Adj, u"ую", {C(3, 9)});

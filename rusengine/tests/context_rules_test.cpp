@@ -49,6 +49,14 @@ TEST_F(Context, AVerbInAVerbsPlace) {
   EXPECT_EQ(T(u"Начал"), u"Башлангыч");
 }
 
+TEST_F(Context, ComparedWithIsTheAblative) {
+  // What is compared with stands before the comparative.
+  EXPECT_EQ(T(u"Брат краснее меня"), u"Абый миннән кызылрак");
+  EXPECT_EQ(T(u"Я краснее дома"), u"Мин йорттан кызылрак");
+  // An animate genitive that reads as the accusative too.
+  EXPECT_EQ(T(u"Я краснее брата"), u"Мин абыйдан кызылрак");
+}
+
 TEST_F(Context, MotionToAPlaceIsTheDative) {
   // The accusative and the prepositional of море look alike: a verb of
   // motion takes the accusative (dative), any other verb the locative.
