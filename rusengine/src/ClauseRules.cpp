@@ -889,6 +889,26 @@ void Comparison(TTransKits& kits, const TClause& c) {
   }
 }
 
+// A plural subject that is not a person or an animal takes a singular
+// verb: бәяләр күтәрелде, аякларым авырта.
+void InanimatePluralSubject(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || f.Subject >= 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  int subject = -1;
+  for (int i = c.First; i < f.Main && subject < 0; ++i)
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcNoun) && !Head(kits[i])->HasPrep)
+      subject = i;
+  if (subject < 0) return;
+  const TWordForm& s = *Head(kits[subject]);
+  if (s.Form != 6 || s.Animate || s.CaseCode >= 0) return;
+  for (TWordForm& w : kits[f.Main].Readings) {
+    if (w.WordClass != wcVerb || w.CaseCode >= 0) continue;
+    const int neg = w.Negated ? 1 : 0;
+    if (w.Form == 8) w.CaseCode = static_cast<int16_t>(16 + 6 * neg);
+    if (w.Form == 18) w.CaseCode = static_cast<int16_t>(FutureCode(2, neg));
+    if (w.Form == 12) w.CaseCode = static_cast<int16_t>(PastCode(2, neg));
+  }
+}
+
 // "начал плакать", "стал работать": the infinitive takes the -а converb
 // before башла (елый башлады).
 constexpr std::u16string_view kBeginLemma = u"башла";
@@ -1214,6 +1234,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     NationIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
     Comparison(kits, c);
+    InanimatePluralSubject(kits, c, facts);
     BodyParts(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);

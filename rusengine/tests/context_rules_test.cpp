@@ -75,6 +75,9 @@ TEST_F(Context, GovernmentAndIdioms) {
   EXPECT_EQ(T(u"Брат идет"), u"Абый бара");
   // One's own body parts carry the owner's possessive.
   EXPECT_EQ(T(u"Читай руки"), u"Кулларыңны укы");
+  // A plural subject that is no person takes a singular verb.
+  EXPECT_EQ(T(u"Книги читают"), u"Китаплар укый");
+  EXPECT_EQ(T(u"Братья читали"), u"Абыйлар укыдылар");
   // A nationality adjective makes an izafet; its noun is then definite.
   EXPECT_EQ(T(u"Я читаю татарскую книгу"), u"Мин татар китабын укыйм");
 }
