@@ -110,6 +110,7 @@ void TSP_tat::ApplyRules() {
 
   ResolveDirectWords();
   PreferParticles();
+  PreferImperatives();
   ResolveFirstWord();
   ResolvePostpositionPairs();
   ResolveLastWord();
@@ -120,6 +121,7 @@ void TSP_tat::ApplyRules() {
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
   ChooseReadings();
+  HabitualAspect();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -133,6 +135,8 @@ void TSP_tat::ApplyRules() {
   GovernCases();
   MarkObjects();
   AskedPeople();
+  GovernObjects();
+  ServeAs();
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();
@@ -141,6 +145,10 @@ void TSP_tat::ApplyRules() {
   MotionTargets();
   TimeAccusatives();
   MoveVerbs();
+  InfinitiveComplements();
+  VerbsBeforeObjects();
+  OptativesAfterAyda();
+  SpeakerGender();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();

@@ -105,6 +105,26 @@ protected:
   bool IsHourNoun(int slot);
   // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).
   void FitShortPrepositions();
+  // Verb rules (VerbRules.cpp). An exclamation ending in an order keeps the
+  // verb reading (Языгыз!).
+  void PreferImperatives();
+  // A past in the 1st or 2nd person singular is not neuter.
+  void SpeakerGender();
+  // "әйдәгез" + "-ыйк": the verb drops its own "давай".
+  void OptativesAfterAyda();
+  // Orders go first; a verb precedes the genitive it governs.
+  void VerbsBeforeObjects();
+  // Habitual words (еш, һәр көн) keep the
+  // imperfective where the form asks for the perfective.
+  void HabitualAspect();
+  // A posture verb after an -ып converb (сөйләшеп утырдык).
+  bool IsDoingWhile(int slot, int stemRow);
+  // The object takes the case the Russian verb governs (испугался собаки).
+  void GovernObjects();
+  // Noun + "булып" is the instrumental (работает врачом).
+  void ServeAs();
+  // The governing verb before its infinitive (хочу спать).
+  void InfinitiveComplements();
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }
