@@ -43,7 +43,7 @@ bool WaitForNoSelection(int timeoutMs) {
   return QTest::qWaitFor(
       [&] {
         const QMimeData* m = c->mimeData(QClipboard::Selection);
-        return !PrimaryOwned() && (!m || m->formats().isEmpty());
+        return (!m || m->formats().isEmpty()) && !PrimaryOwned();
       },
       timeoutMs);
 }
@@ -66,7 +66,8 @@ bool TForeignSelection::Own(const QString& text, bool wait, int timeoutMs) {
   FProcess->closeWriteChannel();
   if (!wait) return true;
   QClipboard* c = QGuiApplication::clipboard();
-  return QTest::qWaitFor([&] { return PrimaryOwned() && c->text(QClipboard::Selection) == text; },
+  // The owner is asked for last: an empty text reads the same with no owner.
+  return QTest::qWaitFor([&] { return c->text(QClipboard::Selection) == text && PrimaryOwned(); },
                          timeoutMs);
 }
 
