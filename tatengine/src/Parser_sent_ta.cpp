@@ -111,6 +111,7 @@ void TSP_tat::ApplyRules() {
   ResolveDirectWords();
   PreferParticles();
   ResolveFirstWord();
+  ResolveCountHomographs();
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
@@ -120,6 +121,10 @@ void TSP_tat::ApplyRules() {
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
   ChooseReadings();
+  ClockTimes();
+  TimeSpans();
+  HalfNouns();
+  MarkQualifiers();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -143,6 +148,8 @@ void TSP_tat::ApplyRules() {
   MoveVerbs();
   NegateWithTugel();
   FrontQuestionWords();
+  NameQualifiers();
+  DropEchoedPronouns();
   AddPossessors();
   PastCopulas();
 
@@ -186,6 +193,16 @@ void TSP_tat::FitShortPrepositions() {
                nextLow == u"мной" || nextLow.starts_with(u"вс");
     else if (low == u"к")
       longer = nextLow == u"мне" || nextLow.starts_with(u"вс");
+    else if (low == u"о") {
+      // "обо мне", "обо всём"; "об" before a vowel (об отце, об их доме).
+      const bool vowel = std::u16string_view(u"аоуэиы").find(a) != std::u16string_view::npos;
+      const std::u16string_view add = nextLow == u"мне" || nextLow.starts_with(u"вс") ? u"бо"
+                                      : vowel                                       ? u"б"
+                                                                                    : u"";
+      kit.Text += add;
+      for (TTransUnit& reading : kit.Readings) reading.Rus.RusText += add;
+      continue;
+    }
     if (!longer) continue;
     kit.Text += u'о';
     for (TTransUnit& reading : kit.Readings) reading.Rus.RusText += u'о';
