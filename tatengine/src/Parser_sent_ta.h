@@ -113,6 +113,9 @@ protected:
   void HalfNouns();
   void MarkQualifiers();
   void NameQualifiers();
+  // 1, 2, 4, 5 (1sg, 2sg, 1pl, 2pl) for a finite verb of the speaker or the
+  // one spoken to, also with "иде" (укый идем); 0 otherwise.
+  int SpeakerPerson(int verb);
   // A person already said by the subject pronoun is not repeated by "иде".
   void DropEchoedPronouns();
   // The lowered Tatar text of a slot (an unknown word's own text).

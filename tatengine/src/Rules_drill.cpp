@@ -308,6 +308,21 @@ void TSP_tat::NameQualifiers() {
   }
 }
 
+int TSP_tat::SpeakerPerson(int verb) {
+  if (Class(verb) != wcVerb) return 0;
+  const int code = Tat(verb).EndingCode;
+  if (code >= 15 && code <= 74) {
+    static constexpr int persons[6] = {1, 2, 0, 4, 5, 0};
+    return persons[(code - 15) % 6];
+  }
+  // "иде" puts the person in front of the verb: я читал, мы читали.
+  static constexpr std::pair<std::u16string_view, int> prefixes[] = {
+      {u"я ", 1}, {u"ты ", 2}, {u"мы ", 4}, {u"вы ", 5}};
+  for (auto [prefix, person] : prefixes)
+    if (Rus(verb).Prefix.starts_with(prefix)) return person;
+  return 0;
+}
+
 void TSP_tat::DropEchoedPronouns() {
   // "укый идем" carries its person as "я читал"; with the pronoun already
   // standing as the subject (Мин китап укый идем) it is said once.
@@ -319,9 +334,12 @@ void TSP_tat::DropEchoedPronouns() {
       continue;
     }
     if (Class(v) != wcVerb) continue;
+    static constexpr std::u16string_view persons[] = {u"мин", u"син", u"без", u"сез", u"алар"};
     bool subject = false;
-    for (int k = from; k < v; ++k)
-      subject = subject || (Class(k) == wcSubNoun && Kits[k].Kind == kkTranslated && Rus(k).Case <= 2);
+    for (int k = from; k < v; ++k) {
+      if (Kits[k].Kind != kkTranslated || Rus(k).Case > 2) continue;
+      for (std::u16string_view p : persons) subject = subject || Source(k) == p;
+    }
     if (!subject) continue;
     for (TTransUnit& reading : Kits[v].Readings)
       for (std::u16string_view p : pronouns)

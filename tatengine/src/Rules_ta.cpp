@@ -478,12 +478,11 @@ void TSP_tat::AgreeVerbs() {
         const size_t at = verb.Prefix.find(u"будет ");
         if (at != std::u16string::npos) verb.Prefix.replace(at, 6, u"будут ");
       }
-    } else if (IsSpeakerVerb(i) && Tat(i).EndingCode >= 15 && Tat(i).EndingCode <= 74) {
+    } else if (const int person = SpeakerPerson(i); person != 0) {
       // The person ending decides (алдым: я взял); a subject carried over
       // from an earlier sentence is not this verb's.
-      const int person = (Tat(i).EndingCode - 15) % 6;
       Rus(i).Gender = 1;
-      Rus(i).Number = person >= 3 ? 2 : 1;
+      Rus(i).Number = person >= 4 ? 2 : 1;
       Rus(i).Agreed = 1;
     } else {
       // "никто", "кто" as the subject take a masculine singular verb
