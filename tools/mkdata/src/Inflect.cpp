@@ -14,8 +14,8 @@ TFormList FromVector(const std::vector<std::u16string>& v, int first) {
   return l;
 }
 
-// Russian texts are written with е for ё: the Russian-to-Tatar engine folds ё
-// to е before every lookup, and most readers expect е.
+// The Russian-to-Tatar tables are written with е for ё: that engine folds ё
+// to е before every lookup. The Tatar-to-Russian output keeps ё (ребёнок).
 std::u16string NoYo(std::u16string s) {
   for (auto& c : s) {
     if (c == u'ё') c = u'е';
@@ -96,6 +96,8 @@ TFormList TatParticipleList(const TEntry& e) {
 }
 TFormList TatAdjList(const TEntry& e) { return FromVector(TatAdjForms(e.Tat, TatFlagsOf(e)), 1); }
 
+void FoldYoForms(std::vector<std::u16string>& forms) { NoYo(forms); }
+
 TRusNoun RusNounOf(const TEntry& e) {
   return Guard(e, [&] {
     TRusNounInfo info;
@@ -134,7 +136,6 @@ TRusNoun RusNounOf(const TEntry& e) {
       n.Forms = RusNounForms(head, info);
       for (auto& f : n.Forms) f += tail;
     }
-    NoYo(n.Forms);
     n.Gender = info.Gender;
     n.Animate = info.Animate;
     return n;
@@ -156,9 +157,7 @@ std::vector<std::u16string> RusAdjOf(const TEntry& e) {
     for (auto& [k, v] : e.Values)
       if (k.rfind("t:", 0) != 0) info.Forms[k] = v;
     info.Qualitative = RusAdjIsQualitative(e);
-    auto v = RusAdjForms(e.Rus, info);
-    NoYo(v);
-    return v;
+    return RusAdjForms(e.Rus, info);
   });
 }
 
@@ -172,9 +171,7 @@ TRusVerbInfo RusVerbInfoOf(const TEntry& e) {
 
 std::vector<std::u16string> RusVerbOf(const TEntry& e) {
   return Guard(e, [&] {
-    auto v = RusVerbForms(e.Rus, RusVerbInfoOf(e));
-    NoYo(v);
-    return v;
+    return RusVerbForms(e.Rus, RusVerbInfoOf(e));
   });
 }
 

@@ -26,6 +26,8 @@ struct TRusNoun {
   std::vector<std::u16string> Forms;  // 0-11
 };
 TRusNoun RusNounOf(const TEntry& e);
+// ё written as е, in place: the Russian-to-Tatar tables store forms so.
+void FoldYoForms(std::vector<std::u16string>& forms);
 
 // Whether a Russian adjective has degrees (comparative, short forms):
 // "qual", "short" or a given cmp=/sm=... say yes, "rel" says no, and

@@ -94,6 +94,7 @@ void BuildNouns(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
   for (auto& e : lx.Nouns) {
     if (!e.ToTat || e.Rus.find(u' ') != std::u16string::npos) continue;
     TRusNoun rn = RusNounOf(e);
+    FoldYoForms(rn.Forms);
     TFormList rus;
     for (int i = 0; i < 12; ++i) rus.emplace_back(i, rn.Forms[i]);
     t.Add(rus, ToZeroBased(TatNounList(e)));
@@ -107,6 +108,7 @@ void BuildAdjectives(const TLexicon& lx, const std::string& dir, TBuildReport& r
   for (auto& e : lx.Adjectives) {
     if (!e.ToTat) continue;
     auto v = RusAdjOf(e);
+    FoldYoForms(v);
     // v numbering -> form ids: gender block x 6 + case (nom, gen, dat, acc, ins, prep)
     TFormList rus;
     for (int g = 0; g < 4; ++g) {
@@ -132,6 +134,7 @@ void BuildVerbs(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
   for (auto& e : lx.Verbs) {
     if (!e.ToTat) continue;
     auto v = RusVerbOf(e);
+    FoldYoForms(v);
     auto tatAll = TatVerbForms(e.Tat, TatFlagsOf(e));
     TFormList rus = Pick(v, {{0, 1}, {1, 2}, {2, 6}, {3, 3}, {4, 4}, {5, 5}, {6, 7}, {7, 8},
                              {8, 9}, {9, 10}, {10, 11}, {11, 12}, {12, 13}});
