@@ -123,6 +123,7 @@ void TSP_tat::ApplyRules() {
   ChooseReadings();
   ClockTimes();
   TimeSpans();
+  CountedTimes();
   HalfNouns();
   MarkQualifiers();
   SplitPrepositions();

@@ -110,6 +110,7 @@ protected:
   void ResolveCountHomographs();
   void ClockTimes();
   void TimeSpans();
+  void CountedTimes();
   void HalfNouns();
   void MarkQualifiers();
   void NameQualifiers();

@@ -150,6 +150,16 @@ void TSP_tat::ClockTimes() {
   for (int k = FirstWord; k < LastWord; ++k) {
     if (Class(k) != wcNoun || Source(k) != u"сәгать") continue;
     const int n = k + 1;
+    if (Source(n) == u"ничәдә") {
+      // "Сәгать ничәдә?": Во сколько?
+      const uint8_t capital = Kits[k].Capital;
+      Kits[n] = TextKit(u"во сколько", wcUnchanged03);
+      Kits[n].Readings[0].Tat.Source = u"ничәдә";
+      Kits.erase(Kits.begin() + k);
+      --LastWord;
+      Kits[k].Capital = capital;
+      continue;
+    }
     const bool one = Source(n) == u"бер" || Source(n) == u"бердә";
     if (!one && !SingleReading(n, wcNumeral)) continue;
     const std::u16string low = Source(n);
@@ -184,6 +194,17 @@ void TSP_tat::ClockTimes() {
       --LastWord;
     }
     Kits[k].Capital = capital;
+  }
+}
+
+void TSP_tat::CountedTimes() {
+  // "өч тапкыр": три раза, "биш тапкыр": пять раз.
+  for (int k = FirstWord + 1; k <= LastWord; ++k) {
+    if (Source(k) != u"тапкыр" || !SingleReading(k - 1, wcNumeral)) continue;
+    const std::u16string numeral = Rus(k - 1).RusText;
+    const bool one = numeral == u"один" || numeral.ends_with(u" один");
+    Kits[k] = TextKit(!one && IsPaucal(numeral) ? u"раза" : u"раз", wcUnchanged03);
+    Tat(k).Source = u"тапкыр";
   }
 }
 

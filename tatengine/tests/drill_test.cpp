@@ -39,6 +39,7 @@ TLexicon DrillLexicon() {
   lx.Add("flt05.pack", {u"кә", C(3)});
   lx.Add("itfst01.pack", {u"яхшы", u"1", u"хорош", u"3"});
   lx.Add("itfst06.pack", {u"кадәр", u"до", u"3"});
+  lx.Add("itfst02.pack", {u"ничәдә", u"1", u"где"});
   lx.Add("itfst06.pack", {u"турында", u"о", u"11"});
   lx.Add("itfst06.pack", {u"элек", u"до", u"3"});
   lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
@@ -88,6 +89,10 @@ TEST_F(DrillTest, ClockTimeNamesTheHours) {
   EXPECT_EQ(Translate(u"сәгать биш"), u"пять часов");
   EXPECT_EQ(Translate(u"сәгать бишкә кадәр"), u"до пяти часов");
   EXPECT_EQ(Translate(u"кыз сәгать биштә укыды."), u"девочка в пять часов читала.");
+  EXPECT_EQ(Translate(u"сәгать ничәдә?"), u"во сколько?");
+  // "тапкыр" counts times.
+  EXPECT_EQ(Translate(u"өч тапкыр"), u"три раза");
+  EXPECT_EQ(Translate(u"биш тапкыр"), u"пять раз");
 }
 
 TEST_F(DrillTest, SpansOfTimeCountFromNow) {
