@@ -112,6 +112,7 @@ void TSP_tat::ApplyRules() {
   PreferParticles();
   PreferImperatives();
   ResolveFirstWord();
+  ResolveCountHomographs();
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
@@ -122,6 +123,11 @@ void TSP_tat::ApplyRules() {
   ResolveHyphenHalves();
   ChooseReadings();
   HabitualAspect();
+  ClockTimes();
+  TimeSpans();
+  CountedTimes();
+  HalfNouns();
+  MarkQualifiers();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -151,6 +157,8 @@ void TSP_tat::ApplyRules() {
   SpeakerGender();
   NegateWithTugel();
   FrontQuestionWords();
+  NameQualifiers();
+  DropEchoedPronouns();
   AddPossessors();
   PastCopulas();
 
@@ -194,6 +202,16 @@ void TSP_tat::FitShortPrepositions() {
                nextLow == u"мной" || nextLow.starts_with(u"вс");
     else if (low == u"к")
       longer = nextLow == u"мне" || nextLow.starts_with(u"вс");
+    else if (low == u"о") {
+      // "обо мне", "обо всём"; "об" before a vowel (об отце, об их доме).
+      const bool vowel = std::u16string_view(u"аоуэиы").find(a) != std::u16string_view::npos;
+      const std::u16string_view add = nextLow == u"мне" || nextLow.starts_with(u"вс") ? u"бо"
+                                      : vowel                                       ? u"б"
+                                                                                    : u"";
+      kit.Text += add;
+      for (TTransUnit& reading : kit.Readings) reading.Rus.RusText += add;
+      continue;
+    }
     if (!longer) continue;
     kit.Text += u'о';
     for (TTransUnit& reading : kit.Readings) reading.Rus.RusText += u'о';

@@ -126,6 +126,31 @@ protected:
   // The governing verb before its infinitive (хочу спать).
   void InfinitiveComplements();
 
+  // Counts, clock time, spans of time and noun-phrase qualifiers.
+  void ResolveCountHomographs();
+  void ClockTimes();
+  void TimeSpans();
+  void CountedTimes();
+  void HalfNouns();
+  void MarkQualifiers();
+  void NameQualifiers();
+  // 1, 2, 4, 5 (1sg, 2sg, 1pl, 2pl) for a finite verb of the speaker or the
+  // one spoken to, also with "иде" (укый идем); 0 otherwise.
+  int SpeakerPerson(int verb);
+  // A person already said by the subject pronoun is not repeated by "иде".
+  void DropEchoedPronouns();
+  // The lowered Tatar text of a slot (an unknown word's own text).
+  std::u16string Source(int slot);
+  // A numeral or "бер" (which the glue rules read).
+  bool IsCountWord(int slot);
+  // The nominative singular of a slot's Russian word.
+  std::u16string LemmaOf(int slot);
+  // A determiner or genitive pronoun standing before the noun it goes with
+  // (минем дустым, бу өй): a preposition governs the noun, not it.
+  bool IsDeterminerOf(int slot);
+  // A noun naming a unit of time (день, год, час).
+  bool IsTimeUnit(int slot);
+
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }
   // The Russian side of a slot's first reading (a blank record when none).

@@ -722,7 +722,9 @@ void TSP_tat::MoveVerbs() {
     int w = v;
     while (w < LastWord && Class(w + 1) == wcVerb) ++w;
     const bool chainEnd = w == LastWord || Kits[w + 1].Kind == kkSeparator;
-    if (!(clauseEnd || chainEnd) || !IsFiniteVerbEnding(Tat(w).EndingCode)) {
+    // A verb with "иде" carries its person in front (я читал): finite too.
+    const bool past = Tat(w).EndingCode == 1 && Rus(w).Case == 10;
+    if (!(clauseEnd || chainEnd) || !(IsFiniteVerbEnding(Tat(w).EndingCode) || past)) {
       b = w + 1;
       continue;
     }

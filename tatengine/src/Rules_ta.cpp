@@ -427,7 +427,9 @@ void TSP_tat::GovernCases() {
     while (i < LastWord && Class(i) != wcPostposition) ++i;
     if (i >= LastWord) return;
     int j = i + 1;
-    while (j <= LastWord && !(Class(j) & 0x148)) ++j;
+    // The governed word is the head noun, not a determiner before it (с
+    // моим другом, у этого дома).
+    while (j <= LastWord && (!(Class(j) & 0x148) || IsDeterminerOf(j))) ++j;
     if (j > LastWord) return;
     const int governed = Rus(i).Case;
     if (governed != 0) {
@@ -476,6 +478,12 @@ void TSP_tat::AgreeVerbs() {
         const size_t at = verb.Prefix.find(u"будет ");
         if (at != std::u16string::npos) verb.Prefix.replace(at, 6, u"будут ");
       }
+    } else if (const int person = SpeakerPerson(i); person != 0) {
+      // The person ending decides (алдым: я взял); a subject carried over
+      // from an earlier sentence is not this verb's.
+      Rus(i).Gender = 1;
+      Rus(i).Number = person >= 4 ? 2 : 1;
+      Rus(i).Agreed = 1;
     } else {
       // "никто", "кто" as the subject take a masculine singular verb
       // (Никто не пришёл); otherwise the last subject carries on.

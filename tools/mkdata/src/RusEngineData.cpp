@@ -28,6 +28,9 @@ std::u16string FoldYo(std::u16string s) {
   }
   return s;
 }
+void FoldYoForms(std::vector<std::u16string>& forms) {
+  for (auto& f : forms) f = FoldYo(f);
+}
 
 // One word class: Russian stems and endings, Tatar stems and endings.
 class TClassTables {
@@ -96,6 +99,7 @@ void BuildNouns(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
   for (auto& e : lx.Nouns) {
     if (!e.ToTat || e.Rus.find(u' ') != std::u16string::npos) continue;
     TRusNoun rn = RusNounOf(e);
+    FoldYoForms(rn.Forms);
     TFormList rus;
     for (int i = 0; i < 12; ++i) rus.emplace_back(i, rn.Forms[i]);
     t.Add(rus, ToZeroBased(TatNounList(e)));
@@ -109,6 +113,7 @@ void BuildAdjectives(const TLexicon& lx, const std::string& dir, TBuildReport& r
   for (auto& e : lx.Adjectives) {
     if (!e.ToTat) continue;
     auto v = RusAdjOf(e);
+    FoldYoForms(v);
     // v numbering -> form ids: gender block x 6 + case (nom, gen, dat, acc, ins, prep)
     TFormList rus;
     for (int g = 0; g < 4; ++g) {
@@ -134,6 +139,7 @@ void BuildVerbs(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
   for (auto& e : lx.Verbs) {
     if (!e.ToTat) continue;
     auto v = RusVerbOf(e);
+    FoldYoForms(v);
     auto tatAll = TatVerbForms(e.Tat, TatFlagsOf(e));
     auto info = RusVerbInfoOf(e);
     // The present forms of a perfective verb mean the future: ids 13-18.

@@ -272,6 +272,13 @@ std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusA
   std::u16string fNom = st + A + u"я", fObl = st + O + u"й", fAcc = st + U + u"ю";
   std::u16string nNom = st + O + u"е";
   std::u16string pNom = st + Y + u"е", pGen = st + Y + u"х", pDat = st + Y + u"м", pIns = st + Y + u"ми";
+  if (EndsWith(lemma, u"третий")) {
+    // The soft-sign stem of "третий": третьего, третья, третьи.
+    const std::u16string b = st + u"ь";
+    mGen = b + u"его", mDat = b + u"ему", mIns = b + u"им", mPrep = b + u"ем";
+    fNom = b + u"я", fObl = b + u"ей", fAcc = b + u"ю", nNom = b + u"е";
+    pNom = b + u"и", pGen = b + u"их", pDat = b + u"им", pIns = b + u"ими";
+  }
   std::u16string rows[7][4] = {
       {mNom, fNom, nNom, pNom}, {mGen, fObl, mGen, pGen}, {mDat, fObl, mDat, pDat},
       {mNom, fAcc, nNom, pNom}, {mGen, fAcc, nNom, pGen}, {mIns, fObl, mIns, pIns},

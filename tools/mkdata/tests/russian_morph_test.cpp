@@ -98,6 +98,11 @@ TEST(RussianAdjectives, HardSoftMixedAndStressed) {
   EXPECT_EQ(U8(bol[21]), "большим");
   auto rus = RusAdjForms(u"русский", {});
   EXPECT_EQ(Join(rus, 1, 9), "русский русская русское русские русского русской русского русских");
+  // the ordinal "третий" keeps its soft sign before every ending
+  EXPECT_EQ(Join(RusAdjForms(u"третий", {}), 1, 29),
+            "третий третья третье третьи третьего третьей третьего третьих третьему третьей "
+            "третьему третьим третий третью третье третьи третьего третью третье третьих "
+            "третьим третьей третьим третьими третьем третьей третьем третьих");
   auto dr = RusAdjForms(u"другой", {});
   EXPECT_EQ(Join(dr, 1, 5), "другой другая другое другие");
   EXPECT_EQ(U8(RusAdjForms(u"громкий", {})[29]), "громче");
