@@ -114,6 +114,7 @@ void TSP_tat::ApplyRules() {
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
+  ImpersonalPredicates();
   GuessUnknownWords();
   ApplyGlues();
   ResolveModifierPairs();
@@ -127,6 +128,7 @@ void TSP_tat::ApplyRules() {
   SwapPossessives();
   ExistentialClauses();
   AgeClauses();
+  NounCopulas();
   NameDemonstratives();
   AgreeLinkVerbs();
   AgreeNumerals();
@@ -141,6 +143,7 @@ void TSP_tat::ApplyRules() {
   MotionTargets();
   TimeAccusatives();
   MoveVerbs();
+  WeatherVerbs();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();

@@ -105,6 +105,14 @@ protected:
   bool IsHourNoun(int slot);
   // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).
   void FitShortPrepositions();
+  // Clauses without a verb and verb idioms (Rules_predicate.cpp).
+  void ImpersonalPredicates();
+  void NounCopulas();
+  void WeatherVerbs();
+  // The first slot of the clause that holds slot (after the last separator).
+  int ClauseStart(int slot);
+  // Some reading of the slot may be a subject: a nominative noun or pronoun.
+  bool MayBeSubject(int slot);
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }

@@ -36,7 +36,10 @@ void TTransler::MarkUnknown(std::u16string_view text, TTransKit& kit, int hyphen
 }
 
 bool TTransler::StripPredicate(std::u16string& word, std::u16string& suffix) {
-  static constexpr std::u16string_view endings[4] = {u"дыр", u"дер", u"мы", u"ме"};
+  // "-дыр" (is), the question "-мы", and the personal predicate endings of
+  // a noun or adjective: шатмын (I am glad), укытучыбыз (we are teachers).
+  static constexpr std::u16string_view endings[] = {u"дыр", u"дер", u"мы",  u"ме",  u"мын",
+                                                    u"мен", u"сың", u"сең", u"быз", u"без"};
   const std::u16string low = Lowered(word);
   const size_t length = low.size();
   for (std::u16string_view ending : endings) {
