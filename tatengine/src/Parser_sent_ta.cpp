@@ -125,6 +125,7 @@ void TSP_tat::ApplyRules() {
   RewriteConjunctions();
   MovePrepositions();
   MoveGlues();
+  NameClauses();
   SwapPossessives();
   ExistentialClauses();
   AgeClauses();
@@ -144,6 +145,7 @@ void TSP_tat::ApplyRules() {
   TimeAccusatives();
   MoveVerbs();
   WeatherVerbs();
+  BodyStates();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();

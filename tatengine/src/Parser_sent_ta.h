@@ -109,6 +109,10 @@ protected:
   void ImpersonalPredicates();
   void NounCopulas();
   void WeatherVerbs();
+  void NameClauses();
+  void BodyStates();
+  // A noun slot whose Russian nominative singular is lemma.
+  bool IsNounLemma(int slot, std::u16string_view lemma);
   // The first slot of the clause that holds slot (after the last separator).
   int ClauseStart(int slot);
   // Some reading of the slot may be a subject: a nominative noun or pronoun.

@@ -164,3 +164,122 @@ void TSP_tat::WeatherVerbs() {
 }
 
 }  // namespace tatengine
+
+namespace tatengine {
+namespace {
+
+// Person 1-6 (6: 3rd plural) of a genitive personal pronoun, or 0.
+int OwnerPronoun(std::u16string_view source) {
+  static constexpr std::u16string_view forms[6] = {u"минем",  u"синең",  u"аның",
+                                                   u"безнең", u"сезнең", u"аларның"};
+  const std::u16string low = Lowered(source);
+  for (int k = 0; k < 6; ++k)
+    if (low == forms[k]) return k + 1;
+  return 0;
+}
+
+std::u16string_view AccusativePronoun(int person) {
+  static constexpr std::u16string_view forms[6] = {u"меня", u"тебя", u"его", u"нас", u"вас", u"их"};
+  return person >= 1 && person <= 6 ? forms[person - 1] : std::u16string_view();
+}
+
+std::u16string_view OwnerForm(int person) {
+  static constexpr std::u16string_view forms[6] = {u"у меня", u"у тебя", u"у него",
+                                                   u"у нас",  u"у вас",  u"у них"};
+  return person >= 1 && person <= 6 ? forms[person - 1] : std::u16string_view();
+}
+
+// The person a possessive ending names (1, 2, 4, 5; the 3rd person is 3),
+// turned into the numbering of the pronouns above.
+int EndingPerson(int possessor) { return possessor >= 1 && possessor <= 5 ? possessor : 0; }
+
+}  // namespace
+
+bool TSP_tat::IsNounLemma(int slot, std::u16string_view lemma) {
+  if (Kits[slot].Kind != kkTranslated || Class(slot) != wcNoun) return false;
+  TTransUnit reading = Kits[slot].Readings[0];
+  reading.Rus.Case = 1;
+  reading.Rus.Number = 1;
+  reading.Rus.Prefix.clear();
+  Translator->Dictionary().Generate(reading);
+  return reading.Rus.RusText == lemma;
+}
+
+void TSP_tat::NameClauses() {
+  // "Аның исеме Алсу" is "Её зовут Алсу": the name's owner goes to the
+  // accusative before "зовут" (Мою маму зовут Гөлнара; Как его зовут?).
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    if (!IsNounLemma(i, u"имя") || Rus(i).Case > 2 || Rus(i).Possessor == 0) continue;
+    // The name follows in the same clause, with no verb.
+    const int from = ClauseStart(i);
+    int end = i;
+    while (end + 1 <= LastWord && Kits[end + 1].Kind != kkSeparator) ++end;
+    if (end == i) continue;
+    bool verb = false;
+    for (int k = from; k <= end; ++k) verb = verb || HasReading(k, wcVerb);
+    if (verb) continue;
+    const int person = EndingPerson(Rus(i).Possessor);
+    const uint8_t capital = Kits[i].Capital;
+    Kits[i] = WordKit(u"зовут");
+    Kits[i].Capital = capital;
+    const int before = i - 1;
+    if (before >= from && Kits[before].Kind == kkTranslated && OwnerPronoun(Tat(before).Source) != 0) {
+      // минем, аның, аларның: меня, его, их.
+      TFormRus& owner = Rus(before);
+      owner.WordClass = wcUnchanged03;
+      owner.RusText.assign(AccusativePronoun(OwnerPronoun(Tat(before).Source)));
+      Kits[before].Readings.resize(1);
+    } else if (before >= from && Class(before) == wcNoun && NounRule(Tat(before).EndingCode).Case == 3) {
+      // A named owner in the genitive: the accusative (маму, учителя).
+      Rus(before).Case = 7;
+      Rus(before).Agreed = 1;
+    } else if (person != 0) {
+      Kits.insert(Kits.begin() + i, WordKit(AccusativePronoun(person)));
+      ++LastWord;
+      ++i;
+    }
+  }
+}
+
+void TSP_tat::BodyStates() {
+  // "Башым авырта" is "У меня болит голова": the one it hurts is "у меня"
+  // and the verb goes before the aching part.
+  for (int v = FirstWord + 1; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb) continue;
+    if (CellAt(Translator->Dictionary().Verb.Stems, Tat(v).StemRow, 4) != u"авырт") continue;
+    const int from = ClauseStart(v);
+    int n = -1;
+    for (int k = from; k <= LastWord && Kits[k].Kind == kkTranslated; ++k)
+      if (k != v && Class(k) == wcNoun && Rus(k).Case <= 2 && Rus(k).Prefix.empty()) {
+        n = k;
+        break;
+      }
+    if (n < 0 || Rus(n).Possessor == 0) continue;
+    int owner = -1;
+    std::u16string_view text;
+    if (n - 1 >= from && Kits[n - 1].Kind == kkTranslated && OwnerPronoun(Tat(n - 1).Source) != 0) {
+      owner = n - 1;
+      text = OwnerForm(OwnerPronoun(Tat(owner).Source));
+    } else if (Rus(n).Possessor != 3) {
+      text = OwnerForm(EndingPerson(Rus(n).Possessor));
+    }
+    if (text.empty()) continue;
+    Rus(n).Possessor = 0;
+    if (owner >= 0) {
+      Rus(owner).WordClass = wcUnchanged03;
+      Rus(owner).RusText.assign(text);
+      Kits[owner].Readings.resize(1);
+    } else {
+      Kits.insert(Kits.begin() + n, WordKit(text));
+      ++LastWord;
+      owner = n;
+      ++n;
+      if (v > owner) ++v;
+    }
+    // у меня болит голова: the verb right after the owner.
+    if (v > n) Move(v, n);
+    else if (v < owner) Move(v, owner);
+  }
+}
+
+}  // namespace tatengine
