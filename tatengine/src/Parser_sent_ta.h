@@ -111,6 +111,9 @@ protected:
   void WeatherVerbs();
   void NameClauses();
   void BodyStates();
+  void DateOrdinals();
+  // An ordinal adjective (унбишенче read as ун бишенче too).
+  bool AnalyseOrdinal(std::u16string_view stem, TTransUnit& reading);
   // A noun slot whose Russian nominative singular is lemma.
   bool IsNounLemma(int slot, std::u16string_view lemma);
   // The first slot of the clause that holds slot (after the last separator).

@@ -283,3 +283,82 @@ void TSP_tat::BodyStates() {
 }
 
 }  // namespace tatengine
+
+namespace tatengine {
+
+bool TSP_tat::AnalyseOrdinal(std::u16string_view stem, TTransUnit& reading) {
+  const TAdj& adj = Translator->Dictionary().Adj;
+  if (adj.Analyse(stem, reading.Tat, reading.Rus)) return true;
+  // A tens word written together with the ordinal (унбишенче): as two words.
+  for (std::u16string_view tens : {u"ун", u"егерме", u"утыз"}) {
+    if (stem.size() <= tens.size() || !stem.starts_with(tens)) continue;
+    std::u16string spaced(tens);
+    spaced += u' ';
+    spaced += stem.substr(tens.size());
+    if (adj.Analyse(spaced, reading.Tat, reading.Rus)) return true;
+  }
+  return false;
+}
+
+void TSP_tat::DateOrdinals() {
+  // "мартның унбишенчесендә" (on the fifteenth of March): an ordinal with
+  // the 3rd-person possessive and the locative or ablative is a day of the
+  // month: пятнадцатого марта, с пятнадцатого марта.
+  static constexpr std::u16string_view locative[] = {u"сендә", u"сында"};
+  static constexpr std::u16string_view ablative[] = {u"сеннән", u"сыннан"};
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    if (Kits[i].Kind != kkUnknown) continue;
+    std::u16string low = Lowered(Kits[i].Text);
+    bool from = false, found = false;
+    for (std::u16string_view e : locative)
+      if (!found && low.size() > e.size() && low.ends_with(e)) {
+        low.resize(low.size() - e.size());
+        found = true;
+      }
+    for (std::u16string_view e : ablative)
+      if (!found && low.size() > e.size() && low.ends_with(e)) {
+        low.resize(low.size() - e.size());
+        found = from = true;
+      }
+    if (!found || !(low.ends_with(u"нче") || low.ends_with(u"нчы"))) continue;
+    // "ун бишенчесендә" in two words: the tens word joins the ordinal.
+    int first = i;
+    if (i - 1 >= FirstWord && Kits[i - 1].Kind == kkTranslated) {
+      const std::u16string tens = Lowered(Tat(i - 1).Source);
+      if (tens == u"ун" || tens == u"егерме" || tens == u"утыз") {
+        low = tens + low;
+        first = i - 1;
+      }
+    }
+    TTransUnit reading;
+    if (!AnalyseOrdinal(low, reading)) continue;
+    reading.Rus.Case = 3;
+    reading.Rus.Gender = 3;
+    reading.Rus.Number = 1;
+    reading.Rus.Agreed = 1;
+    reading.Rus.FoundClass = wcAdjective;
+    TTransKit kit;
+    kit.Kind = kkTranslated;
+    kit.HyphenPart = -1;
+    kit.Capital = Kits[first].Capital;
+    kit.Readings.push_back(std::move(reading));
+    Kits.erase(Kits.begin() + first, Kits.begin() + i + 1);
+    LastWord -= i - first + 1;
+    i = first;
+    Kits.insert(Kits.begin() + i, std::move(kit));
+    ++LastWord;
+    // The month in the genitive goes after the day (пятнадцатого марта).
+    int at = i;
+    if (i - 1 >= FirstWord && Class(i - 1) == wcNoun && NounRule(Tat(i - 1).EndingCode).Case == 3) {
+      Move(i, i - 1);
+      at = i - 1;
+    }
+    if (from) {
+      Kits.insert(Kits.begin() + at, WordKit(u"с"));
+      ++LastWord;
+      ++i;
+    }
+  }
+}
+
+}  // namespace tatengine
