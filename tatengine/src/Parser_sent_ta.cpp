@@ -140,6 +140,7 @@ void TSP_tat::ApplyRules() {
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();
+  StateCopulas();
   GovernByNumerals();
   GovernByQuantities();
   MotionTargets();

@@ -111,6 +111,7 @@ protected:
   void WeatherVerbs();
   void NameClauses();
   void BodyStates();
+  void StateCopulas();
   void DateOrdinals();
   // An ordinal adjective (унбишенче read as ун бишенче too).
   bool AnalyseOrdinal(std::u16string_view stem, TTransUnit& reading);

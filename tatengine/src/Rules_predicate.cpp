@@ -119,6 +119,7 @@ void TSP_tat::NounCopulas() {
     // With a plural subject the noun is plural too (мы были студентами).
     if (person >= 4) noun.Number = 2;
     Kits.erase(Kits.begin() + a);
+    --LastWord;
     int start = n;
     while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated &&
            (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
@@ -130,7 +131,54 @@ void TSP_tat::NounCopulas() {
         Rus(k).Gender = noun.Gender;
         Rus(k).Agreed = 1;
       }
-    Kits.insert(Kits.begin() + start, WordKit(form));
+    // "ул" before the noun is the subject, not "тот" (Ул табиб иде: Он был
+    // врачом).
+    int at = start;
+    if (start < n && Tat(start).WordClass == wcGlue && Lowered(Tat(start).Source) == u"ул") {
+      Rus(start).WordClass = wcUnchanged03;
+      Rus(start).FoundClass = wcUnchanged03;
+      Rus(start).RusText = u"он";
+      Kits[start].Readings.resize(1);
+      ++at;
+    }
+    Kits.insert(Kits.begin() + at, WordKit(form));
+    ++LastWord;
+  }
+}
+
+void TSP_tat::StateCopulas() {
+  // A state with a form of "бул" and no subject (Безгә күңелле булды: Нам
+  // было весело): the adverb form and a neuter verb before it.
+  for (int v = FirstWord + 1; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb) continue;
+    if (CellAt(Translator->Dictionary().Verb.Stems, Tat(v).StemRow, 4) != u"бул") continue;
+    if (IsSpeakerVerb(v) || (v < LastWord && Kits[v + 1].Kind != kkSeparator)) continue;
+    const int s = v - 1;
+    if (Kits[s].Kind != kkTranslated || !(Class(s) & (wcAdjective | wcAdverb))) continue;
+    // An adverb only when it is an adjective's state (күңелле), not a place
+    // or a time (кайда, кичә).
+    TTransUnit probe;
+    if (!Translator->Dictionary().Adj.Analyse(Tat(s).Source, probe.Tat, probe.Rus)) continue;
+    const int from = ClauseStart(s);
+    bool subject = false;
+    for (int k = from; k < s; ++k) subject = subject || MayBeSubject(k) || HasReading(k, wcVerb);
+    if (subject) continue;
+    if (Class(s) == wcAdjective) {
+      TTransUnit state;
+      const TDictionaryTR& dictionary = Translator->Dictionary();
+      if (!dictionary.Adverb.Analyse(Tat(s).Source, state.Tat, state.Rus)) continue;
+      state.Rus.RusText = dictionary.Adverb.Translate(state.Rus);
+      state.Rus.FoundClass = wcAdverb;
+      Kits[s].Readings.assign(1, std::move(state));
+    }
+    TFormRus& verb = Rus(v);
+    verb.Gender = 3;
+    verb.Number = 1;
+    verb.Agreed = 1;
+    // Before the state and its degree adverbs (было очень весело).
+    int start = s;
+    while (start - 1 > from && SingleReading(start - 1, wcAdverb)) --start;
+    Move(v, start);
   }
 }
 
