@@ -1,0 +1,146 @@
+// Clauses whose predicate is not a plain verb: states without a subject,
+// nouns with the past auxiliary and personal endings, names, aches, the
+// weather, things that exist together and days of the month.
+#include "EngineFixture.h"
+#include "tatengine.h"
+#include "zentrok/Utf.h"
+
+namespace tatfix {
+namespace {
+
+std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
+std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
+
+TRow VerbForms(long number, const char16_t* aspect, std::vector<std::u16string> forms) {
+  TRow row{N(number), forms[0], aspect};
+  row.insert(row.end(), forms.begin(), forms.end());
+  return row;
+}
+
+TLexicon PredicateLexicon() {
+  TLexicon lx = StandardLexicon();
+  // "бул" is "быть" here; rules find verbs by their Tatar lemma (column 4).
+  for (TRow& row : lx.Tables["itfst10.pack"])
+    if (row[0] == u"бул") row.push_back(u"бул");
+  for (TRow& row : lx.Tables["plr10.pack"])
+    if (row[0] == N(1006))
+      row = VerbForms(1006, u"i",
+                      {u"быть", u"будь", u"буду", u"будешь", u"будет", u"будьте", u"будем", u"будете",
+                       u"будут", u"был", u"была", u"было", u"были", u"будучи", u"бывший", u"бывшая",
+                       u"бывшее", u"бывшие"});
+
+  // States: an adjective and the adverb of the same stem.
+  lx.Add("itfst01.pack", {u"салкын", u"1", u"холодн", u"3"});
+  lx.Add("itfst02.pack", {u"салкын", u"1", u"холодно"});
+  lx.Add("itfst01.pack", {u"күңелле", u"1", u"весёл", u"3"});
+  lx.Add("itfst02.pack", {u"күңелле", u"1", u"весело"});
+  lx.Add("itfst02.pack", {u"матур", u"1", u"красиво"});
+  lx.Add("itfst02.pack", {u"анда", u"1", u"там"});
+  lx.Add("itfst02.pack", {u"бүген", u"1", u"сегодня"});
+  lx.Add("itfst02.pack", {u"кичә", u"1", u"вчера"});
+  lx.Add("itfst02.pack", {u"иртәгә", u"1", u"завтра"});
+  lx.Add("itfst02.pack", {u"ничек", u"1", u"как"});
+  lx.Add("itfst08.pack", {u"юк", u"нет"});
+  // Flag 1 in the second byte: a place that takes на/с.
+  lx.Add("itfst04.pack", {u"урам", u"1", u"улиц", N(1 * 65536L + 256 + 2)});
+  lx.Add("itfst04.pack", {u"кар", u"1", u"снег", N(2 * 65536L + 1)});
+  lx.Add("itfst04.pack", {u"баш", u"1", u"голов", N(1 * 65536L + 2)});
+  lx.Add("itfst04.pack", {u"март", u"1", u"март", N(2 * 65536L + 1)});
+  lx.Add("itfst04.pack", {u"исем", u"1", u"", N(20 * 65536L + 3)});
+  const std::u16string name[12] = {u"имя",    u"имена",  u"имени",  u"имён",   u"имени",   u"именам",
+                                   u"имя",    u"имена",  u"именем", u"именами", u"имени",  u"именах"};
+  for (int x = 1; x <= 12; ++x) lx.Add("cds04.pack", {N(20 * 65536L + x), name[x - 1]});
+  lx.Add("flt04.pack", {u"ым", C(7)});
+  lx.Add("flt04.pack", {u"ем", C(7)});
+  lx.Add("flt04.pack", {u"е", C(19)});
+  lx.Add("itfst01.pack", {u"ун бишенче", u"1", u"пятнадцат", u"3"});
+  lx.Add("itfst05.pack", {u"ун", u"1", u"десять"});
+
+  // "яу" (fall): я+ва, я+уды, я+вачак; "авырт" (ache).
+  lx.Add("flt10.pack", {u"ва", C(17)});
+  lx.Add("flt10.pack", {u"уды", C(29)});
+  lx.Add("flt10.pack", {u"вачак", C(53)});
+  lx.Add("itfst10.pack", {u"я", u"1", u"идти", N(1040), u"яу"});
+  lx.Add("plr10.pack", VerbForms(1040, u"i",
+                                 {u"идти", u"иди", u"иду", u"идёшь", u"идёт", u"идите", u"идём", u"идёте",
+                                  u"идут", u"шёл", u"шла", u"шло", u"шли", u"идя", u"шедший",
+                                  u"шедшая", u"шедшее", u"шедшие"}));
+  lx.Add("itfst10.pack", {u"авырт", u"1", u"болеть", N(1041), u"авырт"});
+  lx.Add("plr10.pack", VerbForms(1041, u"i",
+                                 {u"болеть", u"болей", u"болю", u"болишь", u"болит", u"болейте",
+                                  u"болим", u"болите", u"болят", u"болел", u"болела", u"болело",
+                                  u"болели", u"болея", u"болевший", u"болевшая", u"болевшее",
+                                  u"болевшие"}));
+  return lx;
+}
+
+class PredicateTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { Dir = LoadLexicon(PredicateLexicon()); }
+  static void TearDownTestSuite() { UseStandardLexicon(); }
+  void SetUp() override {
+    LoadTransler((Dir + "/").c_str());
+    ParserInit();
+  }
+  static std::string Dir;
+};
+std::string PredicateTest::Dir;
+
+TEST_F(PredicateTest, AStateWithoutASubjectIsTheShortNeuterForm) {
+  EXPECT_EQ(Translate(u"урамда салкын."), u"на улице холодно.");
+  EXPECT_EQ(Translate(u"бүген бик салкын."), u"сегодня очень холодно.");
+  // With "иде": было, before the degree adverb.
+  EXPECT_EQ(Translate(u"анда бик матур иде."), u"там было очень красиво.");
+  // A subject keeps the agreeing adjective.
+  EXPECT_EQ(Translate(u"өй зур."), u"дом большой.");
+  EXPECT_EQ(Translate(u"урам салкын."), u"улица холодная.");
+  // Alone, or before a noun, the adjective stays one.
+  EXPECT_EQ(Translate(u"салкын"), u"холодный");
+  EXPECT_EQ(Translate(u"бүген салкын урам."), u"сегодня холодная улица.");
+}
+
+TEST_F(PredicateTest, AStateWithBulIsANeuterPast) {
+  EXPECT_EQ(Translate(u"кичә бик күңелле булды."), u"вчера было очень весело.");
+  // A place or a time before "бул" is no state (где был).
+  EXPECT_EQ(Translate(u"кичә анда булды."), u"вчера там был.");
+}
+
+TEST_F(PredicateTest, NounsWithTheAuxiliaryAndPersonalEndings) {
+  EXPECT_EQ(Translate(u"укучы иде."), u"был учеником.");
+  EXPECT_EQ(Translate(u"укучылар идек."), u"были учениками.");
+  EXPECT_EQ(Translate(u"ул укучы иде."), u"он был учеником.");
+  EXPECT_EQ(Translate(u"мин укучымын."), u"я ученик.");
+  EXPECT_EQ(Translate(u"мин укучымынмы"), u"я укучымынмы");  // no double stripping
+}
+
+TEST_F(PredicateTest, NamesAndAches) {
+  EXPECT_EQ(Translate(u"исемем Марат."), u"меня зовут Марат.");
+  EXPECT_EQ(Translate(u"аның исеме ничек?"), u"как его зовут?");
+  EXPECT_EQ(Translate(u"укучының исеме Марат."), u"ученика зовут Марат.");
+  // Without a name it stays a noun.
+  EXPECT_EQ(Translate(u"исемем."), u"моё имя.");
+  EXPECT_EQ(Translate(u"башым авырта."), u"у меня болит голова.");
+  EXPECT_EQ(Translate(u"аның башы авырта."), u"у него болит голова.");
+}
+
+TEST_F(PredicateTest, RainAndSnowFallBeforeTheirNoun) {
+  EXPECT_EQ(Translate(u"кар ява."), u"идёт снег.");
+  EXPECT_EQ(Translate(u"кар яуды."), u"шёл снег.");
+  EXPECT_EQ(Translate(u"иртәгә кар явачак."), u"завтра будет снег.");
+}
+
+TEST_F(PredicateTest, CoordinatedThingsExistTogether) {
+  EXPECT_EQ(Translate(u"өйдә китап һәм дәфтәр юк."), u"в доме нет книги и тетради.");
+  EXPECT_EQ(Translate(u"өйдә китап, дәфтәр юк."), u"в доме нет книги, тетради.");
+}
+
+TEST_F(PredicateTest, DaysOfTheMonth) {
+  EXPECT_EQ(Translate(u"мартның унбишенчесендә."), u"пятнадцатого марта.");
+  EXPECT_EQ(Translate(u"мартның ун бишенчесендә."), u"пятнадцатого марта.");
+  EXPECT_EQ(Translate(u"мартның унбишенчесеннән."), u"с пятнадцатого марта.");
+  // Not an ordinal: the word stays unknown.
+  EXPECT_EQ(Translate(u"мартның өстәлендә."), u"марта өстәлендә.");
+}
+
+}  // namespace
+}  // namespace tatfix
