@@ -96,6 +96,22 @@ void TSP_tat::ImpersonalPredicates() {
 }
 
 void TSP_tat::NounCopulas() {
+  // A plural with "идек" that is a noun as well as an adjective (дуслар
+  // идек: we were friends) is the noun: the analyser offered the adjective.
+  const TDictionaryTR& dictionary = Translator->Dictionary();
+  for (int a = FirstWord; a <= LastWord; ++a) {
+    if (Kits[a].Kind != kkTranslated || Class(a) != wcAdjective || Rus(a).Prefix != u"были ") continue;
+    TTransUnit noun;
+    if (!dictionary.Noun.Analyse(Tat(a).Source, noun.Tat, noun.Rus) || noun.Rus.Number != 2 ||
+        noun.Rus.Case > 2 || !noun.Rus.Prefix.empty())
+      continue;
+    noun.Rus.FoundClass = wcNoun;
+    Kits[a].Readings.assign(1, std::move(noun));
+    Kits.insert(Kits.begin() + a + 1, WordKit(u"были"));
+    Rus(a + 1).Number = 2;
+    Tat(a + 1).Source = u"иделәр";
+    ++LastWord;
+  }
   // A noun with the past auxiliary (укытучы иде, студентлар идек): был,
   // была, были before the noun in the instrumental (был учителем).
   for (int a = FirstWord + 1; a <= LastWord; ++a) {
@@ -266,9 +282,17 @@ void TSP_tat::NameClauses() {
     bool verb = false;
     for (int k = from; k <= end; ++k) verb = verb || HasReading(k, wcVerb);
     if (verb) continue;
+    // With the past auxiliary: звали (Әбинең исеме ничек иде? Как звали бабушку?).
+    bool past = false;
+    for (int k = end; k > i; --k)
+      if (Kits[k].Kind == kkTranslated && AuxPerson(Tat(k).Source) != 0) {
+        Kits.erase(Kits.begin() + k);
+        --LastWord;
+        past = true;
+      }
     const int person = EndingPerson(Rus(i).Possessor);
     const uint8_t capital = Kits[i].Capital;
-    Kits[i] = WordKit(u"зовут");
+    Kits[i] = WordKit(past ? u"звали" : u"зовут");
     Kits[i].Capital = capital;
     const int before = i - 1;
     if (before >= from && Kits[before].Kind == kkTranslated && OwnerPronoun(Tat(before).Source) != 0) {
