@@ -55,6 +55,12 @@ TLexicon PredicateLexicon() {
   lx.Add("flt04.pack", {u"е", C(19)});
   lx.Add("itfst01.pack", {u"ун бишенче", u"1", u"пятнадцат", u"3"});
   lx.Add("itfst05.pack", {u"ун", u"1", u"десять"});
+  // "дус": a noun and an adjective.
+  lx.Add("itfst04.pack", {u"дус", u"1", u"товарищ", N(3 * 65536L + 1)});
+  lx.Add("itfst01.pack", {u"дус", u"1", u"дружн", u"3"});
+  // "абый" (elder brother): абы+й, абы+е.
+  lx.Add("flt04.pack", {u"й", C(1)});
+  lx.Add("itfst04.pack", {u"абы", u"1", u"брат", N(2 * 65536L + 1)});
 
   // "яу" (fall): я+ва, я+уды, я+вачак; "авырт" (ache).
   lx.Add("flt10.pack", {u"ва", C(17)});
@@ -111,11 +117,21 @@ TEST_F(PredicateTest, NounsWithTheAuxiliaryAndPersonalEndings) {
   EXPECT_EQ(Translate(u"ул укучы иде."), u"он был учеником.");
   EXPECT_EQ(Translate(u"мин укучымын."), u"я ученик.");
   EXPECT_EQ(Translate(u"мин укучымынмы"), u"я укучымынмы");  // no double stripping
+  // A plural noun that the auxiliary took for an adjective.
+  EXPECT_EQ(Translate(u"кызлар идек."), u"были девочками.");
+  EXPECT_EQ(Translate(u"дуслар идек."), u"были товарищами.");
+}
+
+TEST_F(PredicateTest, SpokenPossessiveOfANounInY) {
+  EXPECT_EQ(Translate(u"абыйсы"), u"брат");
+  EXPECT_EQ(Translate(u"абые"), u"брат");
+  EXPECT_EQ(Translate(u"йсы"), u"йсы");  // nothing before the ending
 }
 
 TEST_F(PredicateTest, NamesAndAches) {
   EXPECT_EQ(Translate(u"исемем Марат."), u"меня зовут Марат.");
   EXPECT_EQ(Translate(u"аның исеме ничек?"), u"как его зовут?");
+  EXPECT_EQ(Translate(u"аның исеме ничек иде?"), u"как его звали?");
   EXPECT_EQ(Translate(u"укучының исеме Марат."), u"ученика зовут Марат.");
   // Without a name it stays a noun.
   EXPECT_EQ(Translate(u"исемем."), u"моё имя.");
