@@ -58,6 +58,17 @@ TLexicon PredicateLexicon() {
   // "дус": a noun and an adjective.
   lx.Add("itfst04.pack", {u"дус", u"1", u"товарищ", N(3 * 65536L + 1)});
   lx.Add("itfst01.pack", {u"дус", u"1", u"дружн", u"3"});
+  // "сорау": a noun (question) and the verbal noun of "сора" (ask).
+  lx.Add("itfst04.pack", {u"сорау", u"1", u"вопрос", N(2 * 65536L + 1)});
+  lx.Add("flt10.pack", {u"у", C(1)});
+  lx.Add("itfst10.pack", {u"сора", u"1", u"спрашивать", N(1042), u"сора"});
+  lx.Add("plr10.pack", VerbForms(1042, u"i",
+                                 {u"спрашивать", u"спрашивай", u"спрашиваю", u"спрашиваешь",
+                                  u"спрашивает", u"спрашивайте", u"спрашиваем", u"спрашиваете",
+                                  u"спрашивают", u"спрашивал", u"спрашивала", u"спрашивало",
+                                  u"спрашивали", u"спрашивая", u"спрашивавший", u"спрашивавшая",
+                                  u"спрашивавшее", u"спрашивавшие"}));
+  lx.Add("itfst08.pack", {u"бар", u"есть"});
   // "абый" (elder brother): абы+й, абы+е.
   lx.Add("flt04.pack", {u"й", C(1)});
   lx.Add("itfst04.pack", {u"абы", u"1", u"брат", N(2 * 65536L + 1)});
@@ -120,6 +131,11 @@ TEST_F(PredicateTest, NounsWithTheAuxiliaryAndPersonalEndings) {
   // A plural noun that the auxiliary took for an adjective.
   EXPECT_EQ(Translate(u"кызлар идек."), u"были девочками.");
   EXPECT_EQ(Translate(u"дуслар идек."), u"были товарищами.");
+}
+
+TEST_F(PredicateTest, OneBeforeAVerbalNounThatIsANounCountsIt) {
+  EXPECT_EQ(Translate(u"бер сорау бар."), u"есть один вопрос.");
+  EXPECT_EQ(Translate(u"бер укыды."), u"раз читал.");
 }
 
 TEST_F(PredicateTest, SpokenPossessiveOfANounInY) {
