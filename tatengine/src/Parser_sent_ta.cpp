@@ -141,6 +141,7 @@ void TSP_tat::ApplyRules() {
   AgreeVerbs();
   AgreeFollowers();
   StateCopulas();
+  GladPredicates();
   GovernByNumerals();
   GovernByQuantities();
   MotionTargets();

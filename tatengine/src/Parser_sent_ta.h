@@ -112,6 +112,7 @@ protected:
   void NameClauses();
   void BodyStates();
   void StateCopulas();
+  void GladPredicates();
   void DateOrdinals();
   // An ordinal adjective (унбишенче read as ун бишенче too).
   bool AnalyseOrdinal(std::u16string_view stem, TTransUnit& reading);

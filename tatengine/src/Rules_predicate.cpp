@@ -434,3 +434,48 @@ void TSP_tat::DateOrdinals() {
 }
 
 }  // namespace tatengine
+
+namespace tatengine {
+
+void TSP_tat::GladPredicates() {
+  // "шат" said of a person is "рад" (Мин шат: Я рад; Алар бик шат: Они
+  // очень рады), agreeing with the subject or the personal ending.
+  for (int a = FirstWord; a <= LastWord; ++a) {
+    if (Kits[a].Kind != kkTranslated || (a < LastWord && Kits[a + 1].Kind != kkSeparator)) continue;
+    std::u16string source = Lowered(Tat(a).Source);
+    const bool phrase = source.starts_with(u"бик ");
+    if (phrase) source.erase(0, 4);
+    if (!source.starts_with(u"шат") || source.size() > 7) continue;
+    std::u16string ending = source.substr(3);
+    if (ending == u"мы") ending.clear();  // the question: Син шатмы?
+    const bool speaker = ending == u"мын" || ending == u"сың";
+    const bool speakers = ending == u"быз" || ending == u"сыз" || ending == u"лар";
+    if (!ending.empty() && !speaker && !speakers) continue;
+    const int from = ClauseStart(a);
+    int subject = a > from ? SubjectOf(from, a) : -1;
+    for (int k = from; k < a && subject < 0; ++k) {
+      const std::u16string who = Lowered(Tat(k).Source);
+      if (who == u"мин" || who == u"син" || who == u"ул" || who == u"без" || who == u"сез" ||
+          who == u"алар")
+        subject = k;
+    }
+    if (subject < 0 && !speaker && !speakers) continue;
+    if (subject >= 0 && Class(subject) == wcNoun) continue;  // Балалар шат: веселы
+    bool plural = speakers;
+    bool feminine = false;
+    if (subject >= 0) {
+      const std::u16string who = Lowered(Tat(subject).Source);
+      plural = plural || who == u"алар" || who == u"без" || who == u"сез" || Rus(subject).Number == 2;
+      feminine = Rus(subject).Gender == 2;
+    }
+    std::u16string text = phrase ? u"очень " : u"";
+    text += plural ? u"рады" : feminine ? u"рада" : u"рад";
+    const uint8_t capital = Kits[a].Capital;
+    std::u16string tatSource = Tat(a).Source;
+    Kits[a] = WordKit(text);
+    Kits[a].Capital = capital;
+    Tat(a).Source = std::move(tatSource);
+  }
+}
+
+}  // namespace tatengine

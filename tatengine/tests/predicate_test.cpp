@@ -58,6 +58,7 @@ TLexicon PredicateLexicon() {
   // "дус": a noun and an adjective.
   lx.Add("itfst04.pack", {u"дус", u"1", u"товарищ", N(3 * 65536L + 1)});
   lx.Add("itfst01.pack", {u"дус", u"1", u"дружн", u"3"});
+  lx.Add("itfst01.pack", {u"шат", u"1", u"радостн", u"3"});
   // "сорау": a noun (question) and the verbal noun of "сора" (ask).
   lx.Add("itfst04.pack", {u"сорау", u"1", u"вопрос", N(2 * 65536L + 1)});
   lx.Add("flt10.pack", {u"у", C(1)});
@@ -136,6 +137,15 @@ TEST_F(PredicateTest, NounsWithTheAuxiliaryAndPersonalEndings) {
 TEST_F(PredicateTest, OneBeforeAVerbalNounThatIsANounCountsIt) {
   EXPECT_EQ(Translate(u"бер сорау бар."), u"есть один вопрос.");
   EXPECT_EQ(Translate(u"бер укыды."), u"раз читал.");
+}
+
+TEST_F(PredicateTest, GladOfAPersonIsRad) {
+  EXPECT_EQ(Translate(u"мин шат."), u"я рад.");
+  EXPECT_EQ(Translate(u"шатбыз."), u"рады.");
+  EXPECT_EQ(Translate(u"мин шатмы?"), u"я рад?");
+  // Of a thing, and before a noun, it is the adjective.
+  EXPECT_EQ(Translate(u"кыз шат."), u"девочка радостная.");
+  EXPECT_EQ(Translate(u"шат кыз."), u"радостная девочка.");
 }
 
 TEST_F(PredicateTest, SpokenPossessiveOfANounInY) {
