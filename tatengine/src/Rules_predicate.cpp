@@ -77,6 +77,12 @@ void TSP_tat::ImpersonalPredicates() {
     if (!past && HasReading(l, wcVerb)) continue;
     if (HasReading(l, wcAdverb, adverb)) {
       Keep(l, adverb);
+      // Coordinated states (җылы һәм рәхәт: тепло и уютно).
+      for (int k = l - 2; k >= from && Kits[k + 1].Kind == kkTranslated &&
+                          Lowered(Tat(k + 1).Source) == u"һәм" &&
+                          HasReading(k, wcAdjective) && HasReading(k, wcAdverb, adverb);
+           k -= 2)
+        Keep(k, adverb);
       continue;
     }
     if (!past) continue;

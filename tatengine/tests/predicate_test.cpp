@@ -107,6 +107,7 @@ std::string PredicateTest::Dir;
 TEST_F(PredicateTest, AStateWithoutASubjectIsTheShortNeuterForm) {
   EXPECT_EQ(Translate(u"урамда салкын."), u"на улице холодно.");
   EXPECT_EQ(Translate(u"бүген бик салкын."), u"сегодня очень холодно.");
+  EXPECT_EQ(Translate(u"урамда салкын һәм матур."), u"на улице холодно и красиво.");
   // With "иде": было, before the degree adverb.
   EXPECT_EQ(Translate(u"анда бик матур иде."), u"там было очень красиво.");
   // A subject keeps the agreeing adjective.
