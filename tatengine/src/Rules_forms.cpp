@@ -412,7 +412,7 @@ void TSP_tat::NameDemonstratives() {
   }
   const int f = FirstWord;
   int last = LastWord;
-  if (last > f + 1 && Lowered(Tat(last).Source) == u"түгел") --last;
+  if (last > f + 1 && Lowered(Tat(last).Source).starts_with(u"түгел")) --last;
   if (last - f < 1 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
   bool noun = false;
   for (int k = f + 1; k <= LastWord; ++k) {
@@ -696,7 +696,8 @@ void TSP_tat::NegateWithTugel() {
   // "түгел" follows what it negates; Russian "не" goes before it and its
   // modifiers (не моя книга).
   for (int i = FirstWord + 1; i <= LastWord; ++i) {
-    if (Kits[i].Kind != kkTranslated || Lowered(Tat(i).Source) != u"түгел") continue;
+    // Also the question "түгелме" (Сиңа салкын түгелме? Тебе не холодно?).
+    if (Kits[i].Kind != kkTranslated || !Lowered(Tat(i).Source).starts_with(u"түгел")) continue;
     if (Kits[i - 1].Kind != kkTranslated) continue;
     int j = i - 1;
     if (Class(j) & 0x108)

@@ -60,8 +60,13 @@ void TSP_tat::ImpersonalPredicates() {
   // (Урамда салкын: На улице холодно; Миңа күңелсез: Мне скучно). The
   // adverb of the same stem is that form.
   const TDictionaryTR& dictionary = Translator->Dictionary();
+  auto clauseEnd = [this](int k) { return k >= LastWord || Kits[k + 1].Kind == kkSeparator; };
   for (int l = FirstWord + 1; l <= LastWord; ++l) {
-    if (Kits[l].Kind != kkTranslated || (l < LastWord && Kits[l + 1].Kind != kkSeparator)) continue;
+    if (Kits[l].Kind != kkTranslated) continue;
+    // The negation may follow (Миңа салкын түгел: Мне не холодно).
+    const bool negated = l < LastWord && Kits[l + 1].Kind == kkTranslated &&
+                         Lowered(Tat(l + 1).Source).starts_with(u"түгел") && clauseEnd(l + 1);
+    if (!clauseEnd(l) && !negated) continue;
     const int from = ClauseStart(l);
     if (from == l) continue;  // a single word keeps its own reading
     bool subject = false, verb = false;

@@ -41,6 +41,7 @@ TLexicon PredicateLexicon() {
   lx.Add("itfst02.pack", {u"иртәгә", u"1", u"завтра"});
   lx.Add("itfst02.pack", {u"ничек", u"1", u"как"});
   lx.Add("itfst08.pack", {u"юк", u"нет"});
+  lx.Add("itfst03.pack", {u"түгел", u"не"});
   // Flag 1 in the second byte: a place that takes на/с.
   lx.Add("itfst04.pack", {u"урам", u"1", u"улиц", N(1 * 65536L + 256 + 2)});
   lx.Add("itfst04.pack", {u"кар", u"1", u"снег", N(2 * 65536L + 1)});
@@ -108,6 +109,8 @@ TEST_F(PredicateTest, AStateWithoutASubjectIsTheShortNeuterForm) {
   EXPECT_EQ(Translate(u"урамда салкын."), u"на улице холодно.");
   EXPECT_EQ(Translate(u"бүген бик салкын."), u"сегодня очень холодно.");
   EXPECT_EQ(Translate(u"урамда салкын һәм матур."), u"на улице холодно и красиво.");
+  EXPECT_EQ(Translate(u"урамда салкын түгел."), u"на улице не холодно.");
+  EXPECT_EQ(Translate(u"урамда салкын түгелме?"), u"на улице не холодно?");
   // With "иде": было, before the degree adverb.
   EXPECT_EQ(Translate(u"анда бик матур иде."), u"там было очень красиво.");
   // A subject keeps the agreeing adjective.
