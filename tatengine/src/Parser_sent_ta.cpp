@@ -142,6 +142,7 @@ void TSP_tat::ApplyRules() {
   AgreeFollowers();
   StateCopulas();
   GladPredicates();
+  QuantityPredicates();
   GovernByNumerals();
   GovernByQuantities();
   MotionTargets();

@@ -113,6 +113,7 @@ protected:
   void BodyStates();
   void StateCopulas();
   void GladPredicates();
+  void QuantityPredicates();
   void DateOrdinals();
   // An ordinal adjective (унбишенче read as ун бишенче too).
   bool AnalyseOrdinal(std::u16string_view stem, TTransUnit& reading);

@@ -490,3 +490,49 @@ void TSP_tat::GladPredicates() {
 }
 
 }  // namespace tatengine
+
+namespace tatengine {
+
+void TSP_tat::QuantityPredicates() {
+  // "Анда кеше күп (иде)": there are (were) many people: "много"/"мало"
+  // before the noun in the genitive plural (Там было много людей).
+  for (int q = FirstWord + 1; q <= LastWord; ++q) {
+    if (Kits[q].Kind != kkTranslated) continue;
+    // The auxiliary may stand on its own after the word (аз иде).
+    const bool aux = q < LastWord && Kits[q + 1].Kind == kkTranslated && AuxPerson(Tat(q + 1).Source) != 0 &&
+                     (q + 1 == LastWord || Kits[q + 2].Kind == kkSeparator);
+    if (q < LastWord && Kits[q + 1].Kind != kkSeparator && !aux) continue;
+    const std::u16string source = Lowered(Tat(q).Source);
+    if (source != u"күп" && source != u"аз") continue;
+    const bool past = aux || Rus(q).Prefix == u"был " || Rus(q).Prefix == u"были ";
+    const int n = q - 1;
+    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Rus(n).Case > 2 ||
+        !Rus(n).Prefix.empty() || Rus(n).Possessor != 0)
+      continue;
+    int start = n;
+    while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated &&
+           Class(start - 1) == wcAdjective)
+      --start;
+    for (int k = start; k <= n; ++k) {
+      Rus(k).Case = 3;
+      Rus(k).Number = 2;
+      Rus(k).Agreed = 1;
+    }
+    if (aux) {
+      Kits.erase(Kits.begin() + q + 1);
+      --LastWord;
+    }
+    // The slot keeps no Tatar source: the quantity rule must not decline it.
+    const uint8_t capital = Kits[q].Capital;
+    Kits[q] = WordKit(source == u"күп" ? u"много" : u"мало");
+    Kits[q].Capital = capital;
+    Move(q, start);
+    if (past) {
+      Kits.insert(Kits.begin() + start, WordKit(u"было"));
+      ++LastWord;
+      ++q;
+    }
+  }
+}
+
+}  // namespace tatengine

@@ -42,6 +42,7 @@ TLexicon PredicateLexicon() {
   lx.Add("itfst02.pack", {u"ничек", u"1", u"как"});
   lx.Add("itfst08.pack", {u"юк", u"нет"});
   lx.Add("itfst03.pack", {u"түгел", u"не"});
+  lx.Add("itfst02.pack", {u"аз", u"1", u"мало"});
   // Flag 1 in the second byte: a place that takes на/с.
   lx.Add("itfst04.pack", {u"урам", u"1", u"улиц", N(1 * 65536L + 256 + 2)});
   lx.Add("itfst04.pack", {u"кар", u"1", u"снег", N(2 * 65536L + 1)});
@@ -150,6 +151,13 @@ TEST_F(PredicateTest, GladOfAPersonIsRad) {
   // Of a thing, and before a noun, it is the adjective.
   EXPECT_EQ(Translate(u"кыз шат."), u"девочка радостная.");
   EXPECT_EQ(Translate(u"шат кыз."), u"радостная девочка.");
+}
+
+TEST_F(PredicateTest, ManyAndFewAsThePredicate) {
+  EXPECT_EQ(Translate(u"анда китап күп."), u"там много книг.");
+  EXPECT_EQ(Translate(u"анда зур китаплар аз иде."), u"там было мало больших книг.");
+  // Before the noun it counts as before (много книг), a possessed noun stays.
+  EXPECT_EQ(Translate(u"күп китап."), u"много книг.");
 }
 
 TEST_F(PredicateTest, SpokenPossessiveOfANounInY) {
