@@ -134,7 +134,9 @@ bool IsPredicateWord(const TTransKit& kit) {
   return IsWordSlot(kit) && !Head(kit)->HasPrep && In(kPredicates, kit.Source);
 }
 
-bool IsMainCandidate(const TTransKit& kit) { return IsFiniteVerb(kit) || IsPredicateWord(kit); }
+bool IsMainCandidate(const TTransKit& kit) {
+  return IsFiniteVerb(kit) || IsPredicateWord(kit) || (IsWordSlot(kit) && kit.Predicate);
+}
 
 // Whether the clause ends with a question mark.
 bool IsQuestion(const TTransKits& kits, const TClause& c) {
@@ -203,6 +205,7 @@ void ForNouns(TTransKit& kit, auto&& f) {
 struct TClauseFacts {
   int Subject = -1;  // person of a pronoun subject, -1 when none
   int Main = -1;     // the main verb or predicate slot, -1 when none
+  bool NounSubject = false;  // a noun stands before the verb as its subject
 };
 
 TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
@@ -219,7 +222,10 @@ TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
       f.Subject = p->Person;
       break;
     }
-    if (HeadIs(kits[i], wcNoun)) break;  // a noun subject: the verb's own person
+    if (HeadIs(kits[i], wcNoun)) {  // a noun subject: the verb's own person
+      f.NounSubject = true;
+      break;
+    }
   }
   return f;
 }
@@ -417,7 +423,7 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
       keepIf([](const TWordForm& w) { return w.Form == 1 || w.Form == 2; });
     if (f.Subject >= 0)
       keepIf([&f](const TWordForm& w) {
-        return w.Form >= 9 || w.Form - 3 == f.Subject;
+        return IsPastForm(w.Form) || PersonOfForm(w.Form) == f.Subject;
       });
     for (TWordForm& w : r)
       if (f.Subject >= 0) w.Person = static_cast<int8_t>(f.Subject);
@@ -439,7 +445,7 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     TTransUnits verbs;
     dict.Verb().AnalyseWord(kit.Source, verbs);
     for (TWordForm& v : verbs)
-      if (v.Form >= 9 && v.Form <= 12 && dict.Verb().TatarStem(v.Row) == kBeStem) {
+      if (IsPastForm(v.Form) && dict.Verb().TatarStem(v.Row) == kBeStem) {
         v.Person = static_cast<int8_t>(person);
         v.Negated = negated;
         kit.Readings = {v};
@@ -477,15 +483,31 @@ void FutureWithInfinitive(TTransKits& kits, const TClause& c, TClauseFacts& f,
 
 // "когда" opening a statement clause: the verb takes -ганда and когда has
 // no word of its own; the copula "был" becomes чакта (кечкенә чакта).
-void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+// Verbs after which "когда" asks rather than says when: "скажи, когда ты
+// придёшь" -> әйт, син кайчан киләчәксең.
+constexpr std::u16string_view kAskingVerbs[] = {u"әйт", u"бел", u"сора", u"кара"};
+
+bool AfterAskingVerb(const TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  int i = c.First - 1;
+  while (i >= 0 && !IsWordSlot(kits[i])) --i;
+  return i >= 0 && HeadIs(kits[i], wcVerb) &&
+         In(kAskingVerbs, dict.Verb().TatarLemma(Head(kits[i])->Row));
+}
+
+void When(TTransKits& kits, const TClause& c, const TClauseFacts& f, const TDictionaryRT& dict) {
   int first = c.First;
   while (first < c.Last && !IsWordSlot(kits[first])) ++first;
-  if (first >= c.Last || kits[first].Source != u"когда" || IsQuestion(kits, c) || f.Main < 0)
+  if (first >= c.Last || kits[first].Source != u"когда" || IsQuestion(kits, c) || f.Main < 0 ||
+      AfterAskingVerb(kits, c, dict))
     return;
   TTransKit& verb = kits[f.Main];
   if (HeadIs(verb, wcVerb)) {
+    // A perfective future is an event after which the rest happens: -гач
+    // (кайткач); anything else -ганда.
     for (TWordForm& w : verb.Readings)
-      if (w.WordClass == wcVerb) w.CaseCode = static_cast<int16_t>(w.Negated ? 83 : 82);
+      if (w.WordClass == wcVerb)
+        w.CaseCode = static_cast<int16_t>(IsFutureForm(w.Form) ? (w.Negated ? 79 : 78)
+                                                               : (w.Negated ? 83 : 82));
   } else if (In(kPastBe, verb.Source) && HeadIs(verb, wcUnknown)) {
     SetFixedText(verb, u"чакта");
   } else {
@@ -497,11 +519,84 @@ void When(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
 // "..., что он придёт": что joining a reported clause has no Tatar word;
 // the clause reads as said (иртәгә килә).
 void ReportedThat(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
-  if (c.First == 0 || f.Main < 0 || !IsFiniteVerb(kits[f.Main]) || IsQuestion(kits, c)) return;
+  if (c.First == 0 || IsQuestion(kits, c)) return;
   int first = c.First;
   while (first < c.Last && !IsWordSlot(kits[first])) ++first;
-  if (first < c.Last && kits[first].Source == u"что" && first != f.Main)
-    kits[first].Readings.clear();
+  if (first >= c.Last || kits[first].Source != u"что" || first == f.Main) return;
+  // With no verb ("что ты прав") a subject right after что shows it is the
+  // conjunction, not the pronoun.
+  bool reported = f.Main >= 0 && IsFiniteVerb(kits[f.Main]);
+  if (!reported && first + 1 < c.Last && IsWordSlot(kits[first + 1])) {
+    const TTransKit& next = kits[first + 1];
+    reported = !Head(next)->HasPrep &&
+               (FindPronoun(next.Source, 0) != nullptr || next.Source == u"это" ||
+                (HeadIs(next, wcNoun) && (Head(next)->Form == 0 || Head(next)->Form == 6)));
+  }
+  if (reported) kits[first].Readings.clear();
+}
+
+// "книга, которую я читаю": the relative clause becomes a participle
+// phrase before its noun (мин укыган китап); который and the commas
+// around the clause have no word. A present verb with который as its
+// subject takes -учы (якында яшәүче кеше), any other -ган.
+bool IsComma(const TTransKit& kit) {
+  if (kit.IsWord == 1 || kit.Readings.empty()) return false;
+  const std::u16string& t = kit.Readings[0].Text;
+  return t.find_first_not_of(u" ") != std::u16string::npos &&
+         t.find_first_not_of(u", ") == std::u16string::npos;
+}
+
+bool OpensRelative(const TTransKits& kits, int i) {
+  return i >= 1 && IsWordSlot(kits[i]) && kits[i].Source.starts_with(u"котор") &&
+         IsComma(kits[i - 1]);
+}
+
+// Before the clause rules reorder anything: marks the noun each relative
+// clause qualifies.
+void MarkRelativeHeads(TTransKits& kits) {
+  for (int i = 2; i < static_cast<int>(kits.size()); ++i)
+    if (OpensRelative(kits, i) && IsWordSlot(kits[i - 2]) && HeadIs(kits[i - 2], wcNoun))
+      kits[i - 2].RelativeHead = 1;
+}
+
+void RelativeClauses(TTransKits& kits) {
+  const int count = static_cast<int>(kits.size());
+  for (int i = 2; i < count; ++i) {
+    if (!OpensRelative(kits, i)) continue;
+    // The head noun, which the verb of its own clause may have passed.
+    int head = i - 2;
+    while (head >= 0 && !IsBoundary(kits[head]) && !kits[head].RelativeHead) --head;
+    if (head < 0 || !kits[head].RelativeHead) continue;
+    kits[head].RelativeHead = 0;
+    int end = i + 1;
+    while (end < count && !IsBoundary(kits[end])) ++end;
+    int verb = -1;
+    for (int j = i + 1; j < end; ++j)
+      if (IsWordSlot(kits[j]) && HeadIs(kits[j], wcVerb)) verb = j;
+    if (verb < 0) continue;
+    const bool subject = !Head(kits[i])->HasPrep &&
+                         (kits[i].Source == u"который" || kits[i].Source == u"которая" ||
+                          kits[i].Source == u"которое" || kits[i].Source == u"которые");
+    for (TWordForm& w : kits[verb].Readings) {
+      if (w.WordClass != wcVerb) continue;
+      const bool present = IsPresentForm(w.Form);
+      if (subject && present)
+        w.CaseCode = static_cast<int16_t>(w.Negated ? 81 : 80);  // -учы
+      else
+        w.CaseCode = static_cast<int16_t>(w.Negated ? 44 : 40);  // -ган
+    }
+    kits[i].Readings.clear();
+    kits[i - 1].Readings.clear();
+    // A noun that a clause qualifies is definite: абый алган китапны.
+    ForNouns(kits[head], [](TWordForm& r) { r.Bare = 0; });
+    // The comma that closes the clause goes too when the sentence goes on.
+    if (end + 1 < count && IsComma(kits[end]) && IsWordSlot(kits[end + 1]))
+      kits[end].Readings.clear();
+    int noun = head;
+    while (noun > 0 && IsWordSlot(kits[noun - 1]) && HeadIs(kits[noun - 1], kMaskAdjective)) --noun;
+    std::rotate(kits.begin() + noun, kits.begin() + i + 1, kits.begin() + end);
+    i = end;
+  }
 }
 
 // A genitive attribute goes before its noun and the adjectives before
@@ -537,7 +632,7 @@ void Conditional(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
   for (TWordForm& w : kits[f.Main].Readings) {
     if (w.WordClass != wcVerb || w.Form < 3) continue;
     int person = f.Subject;
-    if (person < 0) person = w.Form <= 8 ? w.Form - 3 : (w.Form == 12 ? 5 : 2);
+    if (person < 0) person = PersonOfForm(w.Form) >= 0 ? PersonOfForm(w.Form) : (w.Form == 12 ? 5 : 2);
     const int code = kConditional[static_cast<size_t>(person)];
     w.CaseCode = static_cast<int16_t>(code + (w.Negated ? (person == 2 ? 1 : 5) : 0));
   }
@@ -552,13 +647,20 @@ void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     const TWordForm& verb = *Head(kits[f.Main]);
     if (verb.Form <= 2 || verb.Negated) return;
     // What one loves is meant as a whole, hence definite: кышны яратам.
-    if (verb.WordClass == wcVerb && In(kWholeObjectVerbs, dict.Verb().TatarStem(verb.Row)))
+    // An object of an infinitive after it is the infinitive's own:
+    // китап укырга яратам.
+    bool infinitive = false;
+    for (int i = f.Main + 1; i < c.Last; ++i) infinitive = infinitive || IsInfinitive(kits[i]);
+    if (verb.WordClass == wcVerb && In(kWholeObjectVerbs, dict.Verb().TatarStem(verb.Row)) &&
+        !infinitive)
       return;
   }
   for (int i = c.First; i < c.Last; ++i) {
     TTransKit& kit = kits[i];
     if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || kit.CasePattern != 0) continue;
-    if (Head(kit)->Animate) continue;  // a person named as object is definite
+    // A person named as object is definite; a plural of people may be bare
+    // (кунаклар көтәбез).
+    if (Head(kit)->Animate && Head(kit)->Form < 6) continue;
     const int d = DeterminerBefore(kits, i, c);
     if (d >= 0 && HeadIs(kits[d], wcMod) &&
         In(kDemonstratives, LastWord(ModText(*Head(kits[d]), dict))))
@@ -581,6 +683,273 @@ void EatNotHave(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
     verbs[0].Negated = Head(kits[i])->Negated;
     kits[i].Readings = std::move(verbs);
   }
+}
+
+// "у меня болит голова" and the like are handled by Possession; these are
+// verbs whose Russian object case is not the one Tatar wants: a genitive
+// object of бояться is the ablative (эттән куркам), of ждать the
+// accusative (автобусны көтәм).
+struct TGovernment {
+  std::u16string_view TatarStem;
+  int16_t Singular, Plural;  // Tatar noun codes for a genitive object
+  bool Animate;              // also an animate accusative ("боюсь собак")
+};
+constexpr TGovernment kGovernment[] = {{u"курык", 4, 39, true}, {u"көт", 3, 38, false}};
+
+void VerbGovernment(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int v = c.First; v < c.Last; ++v) {
+    if (!IsWordSlot(kits[v]) || !HeadIs(kits[v], wcVerb)) continue;
+    const std::u16string stem = dict.Verb().TatarLemma(Head(kits[v])->Row);
+    // "играть в футбол": the game is a bare object (футбол уйнарга).
+    if (stem == u"уйна")
+      for (int i = c.First; i < c.Last; ++i)
+        ForNouns(kits[i], [&](TWordForm& r) {
+          if (r.HasPrep && r.Form == 3 && dict.Noun().PrepositionWord(r.PrepFirst) == u"в") {
+            r.HasPrep = 0;
+            r.CaseCode = 0;
+          }
+        });
+    const TGovernment* g = nullptr;
+    for (const TGovernment& x : kGovernment)
+      if (x.TatarStem == stem) g = &x;
+    if (!g) continue;
+    for (int i = c.First; i < c.Last; ++i) {
+      if (i == v || !IsWordSlot(kits[i]) || !HeadIs(kits[i], wcNoun) || kits[i].Attribute)
+        continue;
+      ForNouns(kits[i], [&](TWordForm& r) {
+        const bool genitive = r.Form == 1 || r.Form == 7;
+        const bool animate = g->Animate && r.Animate && (r.Form == 3 || r.Form == 9);
+        if (r.HasPrep || r.CaseCode >= 0 || !(genitive || animate)) return;
+        r.CaseCode = r.Form < 6 ? g->Singular : g->Plural;  // the possessive comes on top
+        r.Bare = 0;
+      });
+    }
+  }
+}
+
+// "идёт дождь", "шёл снег": rain and snow fall (яу), they do not walk.
+constexpr std::u16string_view kPrecipitation[] = {u"яңгыр", u"кар", u"боз"};
+constexpr std::u16string_view kFallStem = u"яу";
+
+int32_t RowOfTatarLemma(const TDB_standard& db, std::u16string_view lemma) {
+  for (int32_t r = 0; r < db.Stems().RowCount(); ++r)
+    if (db.TatarStem(r) == lemma.substr(0, db.TatarStem(r).size()) && db.TatarLemma(r) == lemma)
+      return r;
+  return -1;
+}
+
+void FallingWeather(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  bool weather = false;
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcNoun) && !Head(kits[i])->HasPrep &&
+        In(kPrecipitation, dict.Noun().TatarLemma(Head(kits[i])->Row)))
+      weather = true;
+  if (!weather) return;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcVerb)) continue;
+    if (dict.Verb().TatarLemma(Head(kits[i])->Row) != u"бар") continue;
+    const int32_t row = RowOfTatarLemma(dict.Verb(), kFallStem);
+    if (row < 0) return;
+    for (TWordForm& w : kits[i].Readings)
+      if (w.WordClass == wcVerb) w.Row = row;
+  }
+}
+
+// Nationality adjectives are nouns in Tatar and make an izafet with the
+// noun after them: татар теле, рус халкы (accusative татар телен).
+constexpr std::u16string_view kNations[] = {
+    u"татар", u"рус",  u"башкорт", u"чуваш", u"казах", u"үзбәк",  u"төрек",
+    u"инглиз", u"немец", u"француз", u"кытай", u"япон",  u"гарәп", u"мари", u"удмурт"};
+
+void NationIzafet(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int i = c.First; i + 1 < c.Last; ++i) {
+    if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcAdj)) continue;
+    if (!In(kNations, dict.Adj().TatarLemma(Head(kits[i])->Row))) continue;
+    if (!IsWordSlot(kits[i + 1]) || !HeadIs(kits[i + 1], wcNoun)) continue;
+    ForNouns(kits[i + 1], [](TWordForm& r) {
+      if (r.Possessor < 0) r.Possessor = 2;
+    });
+  }
+}
+
+// A whole phrase "хочу спать" (йоклыйсым килә): its person lives in the
+// phrase, so a pronoun subject is the genitive owner (минем йоклыйсым
+// килә), and "не" negates the verb: килми.
+void WantPhrase(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+                const TDictionaryRT& dict) {
+  if (f.Main < 0 || !kits[f.Main].Predicate) return;
+  TTransKit& kit = kits[f.Main];
+  std::u16string text = ModText(*Head(kit), dict);
+  constexpr std::u16string_view kWants = u" килә";
+  if (!text.ends_with(kWants)) return;
+  if (Head(kit)->Negated) {
+    text.replace(text.size() - 1, 1, u"ми");
+    SetFixedText(kit, std::move(text));
+    kit.Readings[0].Negated = 0;
+  }
+  for (int i = c.First; i < f.Main; ++i) {
+    if (!IsWordSlot(kits[i]) || Head(kits[i])->HasPrep) continue;
+    if (const TPronounForm* p = FindPronoun(kits[i].Source, 0)) {
+      SetFixedText(kits[i], std::u16string(TatarPronoun(p->Person, 1)));
+      break;
+    }
+  }
+}
+
+// Place phrases Tatar says with a postposition: "рядом со школой" ->
+// мәктәп янында, "сесть за стол" -> өстәл янына утыру. A weekday after
+// "в" is a time, not a direction: "в субботу" -> шимбәдә.
+constexpr std::u16string_view kWeekdays[] = {u"дүшәмбе", u"сишәмбе", u"чәршәмбе",
+                                             u"пәнҗешәмбе", u"җомга", u"шимбә", u"якшәмбе"};
+
+void PlacePhrases(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  bool sit = false;
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcVerb) &&
+        dict.Verb().TatarLemma(Head(kits[i])->Row) == u"утыр")
+      sit = true;
+  for (int i = c.First; i < c.Last; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || !Head(kit)->HasPrep) continue;
+    const TWordForm& w = *Head(kit);
+    const std::u16string_view prep = nouns.PrepositionWord(w.PrepFirst);
+    int before = i - 1;
+    while (before >= c.First && IsWordSlot(kits[before]) && HeadIs(kits[before], kMaskAdjective))
+      --before;
+    const bool near = (prep == u"с" || prep == u"со") && (w.Form == 4 || w.Form == 10) &&
+                      before >= c.First && IsWordSlot(kits[before]) &&
+                      kits[before].Source == u"рядом";
+    const bool behind = sit && prep == u"за" && (w.Form == 3 || w.Form == 9);
+    if (near || behind) {
+      ForNouns(kit, [](TWordForm& r) {
+        r.HasPrep = 0;
+        r.Form = static_cast<uint16_t>(r.Form >= 6 ? 6 : 0);
+        r.Bare = 0;
+      });
+      kit.Tail = near ? u" янында" : u" янына";
+      if (near) kits[before].Readings.clear();
+      continue;
+    }
+    if ((prep == u"в" || prep == u"во") && w.Form == 3 &&
+        In(kWeekdays, nouns.TatarLemma(w.Row)))
+      ForNouns(kit, [](TWordForm& r) { r.CaseCode = 5; });
+  }
+}
+
+// One's own body parts carry the owner's possessive: "помой руки" ->
+// кулларыңны ю, "я мою руки" -> кулларымны юам.
+constexpr std::u16string_view kBodyParts[] = {u"кул", u"аяк",  u"баш",   u"бит", u"теш",
+                                              u"чәч", u"күз", u"колак", u"борын", u"авыз"};
+
+void BodyParts(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+               const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  const int form = Head(kits[f.Main])->Form;
+  int person = f.Subject;
+  if (person < 0 && (form == 1 || form == 2)) person = form == 1 ? 1 : 4;
+  if (person < 0) return;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (i == f.Main || !IsWordSlot(kits[i]) || !HeadIs(kits[i], wcNoun)) continue;
+    const TWordForm& w = *Head(kits[i]);
+    if (w.HasPrep || w.Possessor >= 0 || !In(kBodyParts, dict.Noun().TatarLemma(w.Row))) continue;
+    ForNouns(kits[i], [person](TWordForm& r) {
+      r.Possessor = static_cast<int8_t>(person);
+      r.Bare = 0;
+    });
+  }
+}
+
+// "старше меня", "выше брата": what is compared with is the ablative and
+// stands before the comparative (миннән олырак).
+void Comparison(TTransKits& kits, const TClause& c) {
+  for (int i = c.First; i + 1 < c.Last; ++i) {
+    if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcAdj) || Head(kits[i])->Form != 24) continue;
+    TTransKit& other = kits[i + 1];
+    if (!IsWordSlot(other) || Head(other)->HasPrep) continue;
+    if (HeadIs(other, wcMod)) {
+      const TPronounForm* p = FindPronoun(other.Source, 1);
+      if (!p) continue;
+      SetFixedText(other, std::u16string(TatarPronoun(p->Person, 4)));
+    } else if (HeadIs(other, wcNoun)) {
+      // An animate genitive reads as the accusative too (брата).
+      auto genitive = [](const TWordForm& r) {
+        return r.WordClass == wcNoun &&
+               (r.Form == 1 || r.Form == 7 || (r.Animate && (r.Form == 3 || r.Form == 9)));
+      };
+      if (!std::any_of(other.Readings.begin(), other.Readings.end(), genitive)) continue;
+      std::erase_if(other.Readings, [&](const TWordForm& r) { return !genitive(r); });
+      for (TWordForm& r : other.Readings) r.CaseCode = static_cast<int16_t>(r.Form < 6 ? 4 : 39);
+      other.Attribute = 0;
+    } else {
+      continue;
+    }
+    std::swap(kits[i], kits[i + 1]);
+    ++i;
+  }
+}
+
+// A plural subject that is not a person or an animal takes a singular
+// verb: бәяләр күтәрелде, аякларым авырта.
+void InanimatePluralSubject(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || f.Subject >= 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  int subject = -1;
+  for (int i = c.First; i < f.Main && subject < 0; ++i)
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcNoun) && !Head(kits[i])->HasPrep)
+      subject = i;
+  if (subject < 0) return;
+  const TWordForm& s = *Head(kits[subject]);
+  if (s.Form != 6 || s.Animate || s.CaseCode >= 0) return;
+  for (TWordForm& w : kits[f.Main].Readings) {
+    if (w.WordClass != wcVerb || w.CaseCode >= 0) continue;
+    const int neg = w.Negated ? 1 : 0;
+    if (w.Form == 8) w.CaseCode = static_cast<int16_t>(16 + 6 * neg);
+    if (w.Form == 18) w.CaseCode = static_cast<int16_t>(FutureCode(2, neg));
+    if (w.Form == 12) w.CaseCode = static_cast<int16_t>(PastCode(2, neg));
+  }
+}
+
+// "начал плакать", "стал работать": the infinitive takes the -а converb
+// before башла (елый башлады).
+constexpr std::u16string_view kBeginLemma = u"башла";
+
+void BeginToDo(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+               const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  int inf = f.Main + 1;
+  while (inf < c.Last && !IsInfinitive(kits[inf])) ++inf;
+  if (inf >= c.Last) return;
+  TTransKit& verb = kits[f.Main];
+  const std::u16string lemma = dict.Verb().TatarLemma(Head(verb)->Row);
+  // "стал работать" is башла, "могу помочь" the auxiliary ал (булыша алам).
+  std::u16string_view aux;
+  if (lemma == kBeStem || lemma == kBeginLemma)
+    aux = kBeginLemma;
+  else if (lemma == u"булдыр")
+    aux = u"ал";
+  else
+    return;
+  if (aux != lemma) {
+    const int32_t row = RowOfTatarLemma(dict.Verb(), aux);
+    if (row < 0) return;
+    for (TWordForm& w : verb.Readings)
+      if (w.WordClass == wcVerb) w.Row = row;
+  }
+  for (TWordForm& w : kits[inf].Readings)
+    if (w.WordClass == wcVerb) w.CaseCode = 16;  // the -а converb
+}
+
+// "давай(те) отдохнём": the 1pl verb after әйдә is the optative -ыйк.
+void LetUs(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  bool letUs = false;
+  for (int i = c.First; i < f.Main; ++i)
+    letUs = letUs || (IsWordSlot(kits[i]) &&
+                      (kits[i].Source == u"давай" || kits[i].Source == u"давайте"));
+  if (!letUs) return;
+  for (TWordForm& w : kits[f.Main].Readings)
+    if (w.WordClass == wcVerb && PersonOfForm(w.Form) == 3)
+      w.CaseCode = static_cast<int16_t>(w.Negated ? 97 : 95);
 }
 
 // The main verb, with the infinitives after it, goes to the end of the
@@ -614,6 +983,21 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
       infinitives.push_back(std::move(kits[i]));
     else
       others.push_back(std::move(kits[i]));
+  }
+  // An indefinite object, with the words that qualify it, stands right
+  // before the verb: Ул көн саен газета укый.
+  for (int o = static_cast<int>(others.size()) - 1; o >= 0; --o) {
+    const TTransKit& x = others[static_cast<size_t>(o)];
+    if (!IsWordSlot(x) || !HeadIs(x, wcNoun) || !Head(x)->Bare || Head(x)->HasPrep ||
+        (Head(x)->Form != 3 && Head(x)->Form != 9))
+      continue;
+    int from = o;
+    while (from > 0 && IsWordSlot(others[static_cast<size_t>(from - 1)]) &&
+           (HeadIs(others[static_cast<size_t>(from - 1)], kMaskAdjective) ||
+            IsNumeral(others[static_cast<size_t>(from - 1)], dict)))
+      --from;
+    std::rotate(others.begin() + from, others.begin() + o + 1, others.end());
+    break;
   }
   TTransKit verb = std::move(kits[main]);
   // A verb that opened the sentence loses the capital it had from there.
@@ -822,27 +1206,198 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 }
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
+  MarkRelativeHeads(kits);
   int previousSubject = -1;
   for (const TClause& c : FindClauses(kits)) {
     Possession(kits, c, dict.Noun());
     PronounsAfterPrepositions(kits, c, dict.Noun());
     TClauseFacts facts = Inspect(kits, c);
-    // "мы пели и танцевали": the second verb has the first one's subject.
-    if (facts.Subject < 0 && IsWordSlot(kits[c.First]) && In(kJoiners, kits[c.First].Source))
+    // "мы пели и танцевали", "я встал, умылся": a clause with no subject
+    // of its own has the one before it, when its verb is joined by a
+    // conjunction or is a past (which has no person) of the same number.
+    const bool joined = IsWordSlot(kits[c.First]) && In(kJoiners, kits[c.First].Source);
+    bool samePast = false;
+    if (facts.Main >= 0 && HeadIs(kits[facts.Main], wcVerb) && previousSubject >= 0) {
+      const TWordForm& v = *Head(kits[facts.Main]);
+      samePast = IsPastForm(v.Form) && (v.Form == 12) == (previousSubject >= 3) &&
+                 dict.Verb().TatarLemma(v.Row) != kBeStem;
+    }
+    if (facts.Subject < 0 && !facts.NounSubject && (joined || samePast))
       facts.Subject = previousSubject;
     previousSubject = facts.Subject;
     EatNotHave(kits, c, dict);
     FutureWithInfinitive(kits, c, facts, dict);
+    WantPhrase(kits, c, facts, dict);
+    BeginToDo(kits, c, facts, dict);
+    LetUs(kits, c, facts);
+    FallingWeather(kits, c, dict);
+    NationIzafet(kits, c, dict);
+    PlacePhrases(kits, c, dict);
+    Comparison(kits, c);
+    InanimatePluralSubject(kits, c, facts);
+    BodyParts(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
     CopulaPredicate(kits, c, dict);
     MainVerb(kits, c, facts, dict);
     Conditional(kits, c, facts);
-    When(kits, c, facts);
+    When(kits, c, facts, dict);
     ReportedThat(kits, c, facts);
     Attributes(kits, c);
+    VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
+  }
+  RelativeClauses(kits);
+}
+
+namespace {
+
+constexpr std::u16string_view kClauseJoiners[] = {u"и", u"а", u"но"};
+
+bool HasClass(const TTransKit& kit, uint16_t mask) {
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                     [mask](const TWordForm& w) { return (w.WordClass & mask) != 0; });
+}
+
+bool IsFiniteReading(const TWordForm& w) { return w.WordClass == wcVerb && w.Form >= 3; }
+
+bool HasFiniteReading(const TTransKit& kit) {
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(), IsFiniteReading);
+}
+
+// Whether a slot can only be an infinitive among verbs and has no noun
+// reading ("плакать").
+bool IsInfinitiveOnly(const TTransKit& kit) {
+  if (!IsWordSlot(kit) || HasClass(kit, wcNoun)) return false;
+  return std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                     [](const TWordForm& w) { return w.WordClass == wcVerb && w.Form == 0; });
+}
+
+// Tatar verbs of motion towards a place: в/на + accusative after them is
+// the dative (диңгезгә барырга), not the locative.
+constexpr std::u16string_view kMotionStems[] = {
+    u"бар", u"кил", u"кайт", u"кит", u"кер", u"чык", u"мен", u"төш", u"оч", u"йөгер",
+    u"күч", u"утыр", u"куй", u"сал", u"юнәл", u"җибәр", u"илт", u"китер", u"кара", u"яз",
+    u"җыел", u"кереш", u"ашык", u"кыл"};
+
+}  // namespace
+
+void MarkPredicatePhrases(TTransKits& kits, const TDictionaryRT& dict) {
+  TTransUnits verbs;
+  for (TTransKit& kit : kits) {
+    if (!IsWordSlot(kit) || Head(kit)->WordClass != wcMod) continue;
+    if (kit.Source.find(u' ') == std::u16string::npos) continue;
+    // "как тебя зовут" asks with a word of its own; in "меня зовут Алсу"
+    // the name is the predicate.
+    const std::u16string_view first = std::u16string_view(kit.Source).substr(0, kit.Source.find(u' '));
+    if (In(kQuestionWords, first) || kit.Source.find(u"зовут") != std::u16string::npos) continue;
+    std::u16string_view rest = kit.Source;
+    while (!rest.empty() && !kit.Predicate) {
+      const size_t space = rest.find(u' ');
+      const std::u16string_view word = rest.substr(0, space);
+      verbs.clear();
+      dict.Verb().AnalyseWord(word, verbs);
+      if (std::any_of(verbs.begin(), verbs.end(), IsFiniteReading)) kit.Predicate = 1;
+      rest = space == std::u16string_view::npos ? std::u16string_view() : rest.substr(space + 1);
+    }
+  }
+}
+
+void PreferVerbsInContext(TTransKits& kits) {
+  const int count = static_cast<int>(kits.size());
+  bool verbBefore = false;  // a finite verb earlier in the same stretch of words
+  for (int i = 0; i < count; ++i) {
+    TTransKit& kit = kits[i];
+    if (IsBoundary(kit)) {
+      verbBefore = false;
+      continue;
+    }
+    if (!IsWordSlot(kit)) continue;
+    const bool ambiguous = HasFiniteReading(kit) && HasClass(kit, kMaskNominal | wcVAdj) &&
+                           !Head(kit)->HasPrep;
+    if (ambiguous) {
+      int prev = i - 1;
+      while (prev >= 0 && kits[prev].IsWord == 1 && kits[prev].Readings.empty()) --prev;
+      int next = i + 1;
+      while (next < count && kits[next].IsWord == 1 && kits[next].Readings.empty()) ++next;
+      const bool prevWord = prev >= 0 && IsWordSlot(kits[prev]);
+      const bool pronounSubject = prevWord && !Head(kits[prev])->HasPrep &&
+                                  FindPronoun(kits[prev].Source, 0) != nullptr;
+      const bool afterJoiner =
+          prevWord && verbBefore && In(kClauseJoiners, kits[prev].Source);
+      const bool beforeInfinitive = next < count && IsInfinitiveOnly(kits[next]);
+      if (pronounSubject || afterJoiner || beforeInfinitive || Head(kit)->Negated)
+        std::erase_if(kit.Readings, [](const TWordForm& w) { return w.WordClass != wcVerb; });
+    }
+    if (HasFiniteReading(kit) && !HasClass(kit, kMaskNominal)) verbBefore = true;
+  }
+}
+
+void PreferDirection(TTransKits& kits, const TDictionaryRT& dict) {
+  const int count = static_cast<int>(kits.size());
+  const TDB_standard& nouns = dict.Noun();
+  int start = 0;
+  for (int end = 0; end <= count; ++end) {
+    if (end < count && !IsBoundary(kits[end])) continue;
+    // One stretch of words [start, end): is a verb of motion in it?
+    bool motion = false;
+    for (int i = start; i < end && !motion; ++i)
+      for (const TWordForm& w : kits[i].Readings)
+        if (w.WordClass == wcVerb && In(kMotionStems, dict.Verb().TatarLemma(w.Row))) motion = true;
+    for (int j = start; j < end && motion; ++j) {
+      TTransKit& kit = kits[j];
+      if (!IsWordSlot(kit) || !HasClass(kit, wcNoun)) continue;
+      int i = j;
+      while (i > start && !Head(kits[i])->HasPrep && IsWordSlot(kits[i - 1]) &&
+             (Head(kits[i - 1])->WordClass & (kMaskAdjective | wcMod)))
+        --i;
+      const TWordForm& p = *Head(kits[i]);
+      if (!p.HasPrep) continue;
+      bool place = false;
+      for (int32_t r = p.PrepFirst; r <= p.PrepLast; ++r) {
+        const std::u16string_view word = nouns.PrepositionWord(r);
+        place = place || word == u"в" || word == u"во" || word == u"на";
+      }
+      auto accusative = [](const TWordForm& w) {
+        return w.WordClass == wcNoun && (w.Form == 3 || w.Form == 9);
+      };
+      if (place && std::any_of(kit.Readings.begin(), kit.Readings.end(), accusative))
+        std::erase_if(kit.Readings, [&](const TWordForm& w) {
+          return w.WordClass == wcNoun && !accusative(w);
+        });
+    }
+    start = end + 1;
+  }
+}
+
+void PreferComparedGenitive(TTransKits& kits) {
+  for (size_t i = 0; i + 1 < kits.size(); ++i) {
+    const TTransKit& adj = kits[i];
+    if (!IsWordSlot(adj) || !std::any_of(adj.Readings.begin(), adj.Readings.end(),
+                                         [](const TWordForm& w) {
+                                           return w.WordClass == wcAdj && w.Form == 24;
+                                         }))
+      continue;
+    TTransKit& kit = kits[i + 1];
+    if (!IsWordSlot(kit) || Head(kit)->HasPrep) continue;
+    auto genitive = [](const TWordForm& w) {
+      return w.WordClass == wcNoun && (w.Form == 1 || w.Form == 7);
+    };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(), genitive))
+      std::erase_if(kit.Readings, [&](const TWordForm& w) { return !genitive(w); });
+  }
+}
+
+void DropBarePrepositional(TTransKits& kits) {
+  for (TTransKit& kit : kits) {
+    if (!IsWordSlot(kit) || Head(kit)->HasPrep) continue;
+    auto prepositional = [](const TWordForm& w) {
+      return w.WordClass == wcNoun && (w.Form == 5 || w.Form == 11);
+    };
+    if (std::any_of(kit.Readings.begin(), kit.Readings.end(),
+                    [&](const TWordForm& w) { return !prepositional(w); }))
+      std::erase_if(kit.Readings, prepositional);
   }
 }
 

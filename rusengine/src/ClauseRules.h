@@ -60,6 +60,25 @@ void PreferQuantityCase(TTransKits& kits, const TDictionaryRT& dict);
 // Attribute of that noun.
 void MarkAttributes(TTransKits& kits, const TDictionaryRT& dict);
 
+// Before reading selection: a whole phrase holding a finite verb ("хочу
+// спать") is marked as a Predicate.
+void MarkPredicatePhrases(TTransKits& kits, const TDictionaryRT& dict);
+// Before reading selection: a word that is a finite verb or a noun
+// ("начал", "стали") keeps only its verb readings in a verb's place: after
+// a pronoun subject, after "и"/"а"/"но" that follow a verb, before an
+// infinitive, or after "не".
+void PreferVerbsInContext(TTransKits& kits);
+// Before reading selection: with a verb of motion in the stretch, a noun
+// after в/на keeps its accusative readings (the Tatar dative: поехать на
+// море -> диңгезгә бару).
+void PreferDirection(TTransKits& kits, const TDictionaryRT& dict);
+// Before reading selection: a noun right after a comparative keeps its
+// genitive readings (краснее дома: what it is compared with).
+void PreferComparedGenitive(TTransKits& kits);
+// Before reading selection: a noun with no preposition is never in the
+// prepositional case (маме is the dative).
+void DropBarePrepositional(TTransKits& kits);
+
 // Kits [First, Last) of one clause.
 struct TClause {
   int First = 0;

@@ -13,8 +13,9 @@ constexpr std::array<int, 48> kVAdjForms = {
     1, 2, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 4, 3, 4, 3, 2, 1, 2, 1, 2, 1, 2, 1,
     4, 3, 4, 3, 2, 1, 2, 1, 2, 2, 2, 1, 4, 3, 4, 3, 4, 3, 4, 3, 2, 1, 2, 1};
 constexpr std::array<int, 4> kVAdvForms = {0, 0, 1, 1};
-constexpr std::array<int, 26> kVerbForms = {4,  5,  1,  2,  10, 11, 14, 20, 15, 21, 16, 22, 17,
-                                            23, 18, 24, 19, 25, 28, 34, 28, 34, 28, 34, 31, 37};
+constexpr std::array<int, 38> kVerbForms = {4,  5,  1,  2,  10, 11, 14, 20, 15, 21, 16, 22, 17,
+                                            23, 18, 24, 19, 25, 28, 34, 28, 34, 28, 34, 31, 37,
+                                            50, 56, 51, 57, 52, 58, 53, 59, 54, 60, 55, 61};
 
 template <size_t N>
 int At(const std::array<int, N>& table, int index) {

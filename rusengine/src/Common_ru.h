@@ -17,8 +17,20 @@ int NounForms(int form);
 int VAdjForms(int form);
 // Tatar form code of a verbal adverb: index Negated * 2 + Form (Form 0-1).
 int VAdvForms(int index);
-// Tatar form code of a verb: index Form * 2 + Negated (Form 0-12).
+// Tatar form code of a verb: index Form * 2 + Negated (Form 0-18).
 int VerbForms(int index);
+
+// Russian verb form ids: 3-8 the present, 13-18 the future (the present
+// forms of a perfective verb), each 1sg ... 3pl; 9-12 the past.
+inline bool IsPresentForm(int form) { return form >= 3 && form <= 8; }
+inline bool IsFutureForm(int form) { return form >= 13 && form <= 18; }
+inline bool IsPastForm(int form) { return form >= 9 && form <= 12; }
+// The person (0-5) of a present or future form; -1 for any other form.
+inline int PersonOfForm(int form) {
+  if (IsPresentForm(form)) return form - 3;
+  if (IsFutureForm(form)) return form - 13;
+  return -1;
+}
 
 // Forms after which " белән" is appended (nouns, adjectives, verbal
 // adjectives).

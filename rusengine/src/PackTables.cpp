@@ -1,5 +1,6 @@
 #include "PackTables.h"
 
+#include <algorithm>
 #include <string>
 
 #include "zentrok/TrgErrors.h"
@@ -82,6 +83,31 @@ bool TFlank::MatchStems(std::u16string_view word, int n, TTransUnits& readings,
 void TFlank::StemInfo(int32_t row, std::u16string_view& tatStem, int32_t& tatParadigm) const {
   tatStem = CellText(row, 2);
   tatParadigm = CellInt(row, 3);
+}
+
+int32_t TFlank::StemParadigm(int32_t row) const {
+  if (row < 0 || row >= RowCount()) return -1;
+  return CellInt(row, 1);
+}
+
+std::vector<int32_t> TFlank::ParadigmsWithSameEnding(int a, int b) const {
+  std::vector<int32_t> found;
+  for (int32_t r = 0; r < RowCount(); ++r) {
+    std::vector<int32_t> withA;
+    for (int32_t c = 1; c < RowLength(r); ++c) {
+      const int32_t code = CellInt(r, c);
+      if ((code & 0xFFFF) == a) withA.push_back(static_cast<int32_t>(static_cast<uint32_t>(code) >> 16));
+    }
+    for (int32_t c = 1; c < RowLength(r); ++c) {
+      const int32_t code = CellInt(r, c);
+      const int32_t paradigm = static_cast<int32_t>(static_cast<uint32_t>(code) >> 16);
+      if ((code & 0xFFFF) == b && std::find(withA.begin(), withA.end(), paradigm) != withA.end())
+        found.push_back(paradigm);
+    }
+  }
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  return found;
 }
 
 }  // namespace rusengine

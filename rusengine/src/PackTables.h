@@ -43,6 +43,10 @@ public:
                   const TIntKit& codes) const;
   // Stem table: the Tatar stem and paradigm of a row.
   void StemInfo(int32_t row, std::u16string_view& tatStem, int32_t& tatParadigm) const;
+  // Stem table: the Russian paradigm of a row; -1 for a row that does not exist.
+  int32_t StemParadigm(int32_t row) const;
+  // Ending table: the paradigms in which forms a and b share one ending row.
+  std::vector<int32_t> ParadigmsWithSameEnding(int a, int b) const;
 };
 
 }  // namespace rusengine

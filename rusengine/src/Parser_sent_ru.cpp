@@ -87,6 +87,11 @@ void TSP_rus::BuildKits() {
 void TSP_rus::ApplyRules() {
   if (Kits.empty() || !Transler) return;
   const TDictionaryRT& dict = Transler->Dictionary();
+  MarkPredicatePhrases(Kits, dict);
+  PreferVerbsInContext(Kits);
+  PreferDirection(Kits, dict);
+  DropBarePrepositional(Kits);
+  PreferComparedGenitive(Kits);
   PreferQuantityCase(Kits, dict);
   MarkAttributes(Kits, dict);
   ResolveReadings(Kits, dict.Noun());

@@ -47,7 +47,7 @@ struct TWordForm {
   int8_t Person = -1;     // verbs: person of the subject, 0-5 (1sg ... 3pl)
   int8_t Possessor = -1;  // nouns: person of the possessive ending, 0-5
   uint8_t Bare = 0;       // nouns: an indefinite object, no accusative ending
-  uint8_t Animate = 0;    // nouns: a masculine animate noun (gen = acc)
+  uint8_t Animate = 0;    // nouns: a person or an animal (plural gen = acc)
   int16_t CaseCode = -1;  // nouns, verbs: Tatar form code replacing the computed one
 };
 using TTransUnits = std::vector<TWordForm>;
@@ -66,6 +66,12 @@ struct TTransKit {
   // A noun in the genitive that qualifies the noun before it in Russian
   // ("президент республики"); in Tatar it goes before that noun.
   uint8_t Attribute = 0;
+  // A whole phrase that holds a finite verb ("хочу спать"): the predicate
+  // of its clause, like a verb.
+  uint8_t Predicate = 0;
+  // A noun that a relative clause after it ("книгу, которую ...")
+  // qualifies; the clause goes before it in Tatar.
+  uint8_t RelativeHead = 0;
   // Text emitted after the slot's own (a word the clause needs that no
   // Russian word stood for: бар in "у нас два сына").
   std::u16string Tail;

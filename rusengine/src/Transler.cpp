@@ -36,7 +36,8 @@ bool TTransler::IsNegation(int& start, int& end, const TUnits& units) const {
 bool TTransler::IsPreposition(int& start, int& end, int32_t& first, int32_t& last,
                               const TUnits& units) const {
   if (!IsWordAt(units, start)) return false;
-  if (!FDictionary.Noun().FindPreposition(units[start].Text, first, last)) return false;
+  // keys are stored with е: насчёт and насчет are one preposition
+  if (!FDictionary.Noun().FindPreposition(NormalizeYo(std::u16string(units[start].Text)), first, last)) return false;
   ++start;
   ExtendEnd(end, units);
   return true;

@@ -1,5 +1,7 @@
 #include "db_unit.h"
 
+#include <algorithm>
+
 #include <unicode/uchar.h>
 
 #include "Common_ru.h"
@@ -171,6 +173,15 @@ std::u16string_view TDB_standard::TatarStem(int32_t row) const {
   return stem;
 }
 
+std::u16string TDB_standard::TatarLemma(int32_t row) const {
+  TWordForm w;
+  w.Row = row;
+  std::u16string text;
+  // Verbs: the 2sg imperative is the bare stem; the rest: the base form.
+  Generate(w, FClassCode == wcVerb ? 1 : 0, text);
+  return text;
+}
+
 // ------------------------------------------------------------ word classes
 
 namespace {
@@ -234,9 +245,9 @@ void TVerb::GetText(const TWordForm& reading, std::u16string& text) const {
   // "буду, будет ..." is the future of "быть": the definite future of бул.
   if (present && TatarStem(reading.Row) == kBeStem) code = FutureCode(reading.Form - 3, neg);
   if (reading.Person >= 0 && reading.Person <= 5) {
-    if (reading.Form >= 9 && reading.Form <= 12)
+    if (IsPastForm(reading.Form))
       code = PastCode(reading.Person, neg);  // the Russian past has no person
-    else if (present && TatarStem(reading.Row) == kBeStem)
+    else if ((present && TatarStem(reading.Row) == kBeStem) || IsFutureForm(reading.Form))
       code = FutureCode(reading.Person, neg);
   }
   Generate(reading, code, text);
@@ -271,9 +282,17 @@ void TAdj::GetText(const TWordForm& reading, std::u16string& text) const {
 
 TNoun::TNoun(const std::string& dataPath, TPrepositionSource& prepositions)
     : TDB_standard(dataPath, {"rnounfl", "tnouncd", "nounbs", "flip256.coll"}, wcNoun,
-                   prepositions) {}
+                   prepositions),
+      FAnimate(FEndings->ParadigmsWithSameEnding(7, 9)) {}
 
-bool TNoun::Complete(TWordForm&) const { return true; }
+bool TNoun::IsAnimateRow(int32_t row) const {
+  return std::binary_search(FAnimate.begin(), FAnimate.end(), FStems->StemParadigm(row));
+}
+
+bool TNoun::Complete(TWordForm& reading) const {
+  if (IsAnimateRow(reading.Row)) reading.Animate = 1;
+  return true;
+}
 
 void TNoun::GetText(const TWordForm& reading, std::u16string& text) const {
   // With a preposition the case comes from the preposition row.

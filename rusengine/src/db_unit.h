@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "PackTables.h"
 #include "Records.h"
@@ -88,6 +89,9 @@ public:
   int32_t PrepositionCode(int32_t row) const;
   // The Tatar stem of a stem row; empty for a row that does not exist.
   std::u16string_view TatarStem(int32_t row) const;
+  // The Tatar dictionary form of a stem row (a verb's bare stem, a noun's
+  // nominative); empty when the row has none.
+  std::u16string TatarLemma(int32_t row) const;
 
   uint16_t ClassCode() const { return FClassCode; }
   const TFlank& Stems() const { return *FStems; }
@@ -145,11 +149,17 @@ public:
   void GetText(const TWordForm& reading, std::u16string& text) const override;
 };
 
+// Nouns. A noun whose plural accusative is its plural genitive names a
+// person or an animal: its readings are marked Animate.
 class TNoun : public TDB_standard {
 public:
   TNoun(const std::string& dataPath, TPrepositionSource& prepositions);
   bool Complete(TWordForm& reading) const override;
   void GetText(const TWordForm& reading, std::u16string& text) const override;
+  bool IsAnimateRow(int32_t row) const;
+
+private:
+  std::vector<int32_t> FAnimate;  // animate Russian paradigms, sorted
 };
 
 // Words and phrases translated whole, from the text table "pc32mod.coll";

@@ -127,7 +127,7 @@ TLexicon TLexicon::Standard() {
   x.Prepositions = {{u"в", u"3", u"2", u""},          {u"в", u"5", u"7", u""},
                     {u"к", u"2", u"2", u""},          {u"о", u"5", u"0", u"турында"},
                     {u"для", u"1", u"0", u"өчен"},    {u"из-за", u"1", u"0", u"аркасында"},
-                    {u"с", u"4", u"0", u""}};
+                    {u"с", u"4", u"0", u""},          {u"насчет", u"1", u"0", u"турында"}};
   x.Words = {{u"да", u"әйе"},
              {u"нет", u"юк"},
              {u"ты", u"син"},
@@ -220,6 +220,79 @@ TLexicon TLexicon::Clauses() {
       {u"нему", u"аңа"}, {u"тебе", u"сиңа"}, {u"и", u"һәм"},     {u"где", u"кайда"},
       {u"кто", u"кем"},  {u"это", u"бу"},     {u"если", u"әгәр"},  {u"когда", u"кайчан"}, {u"нас", u"безне"},
       {u"моего", u"минем"}, {u"что", u"нәрсә"}};
+  for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
+  return x;
+}
+
+TLexicon TLexicon::Context() {
+  TLexicon x = Clauses();
+  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
+    for (auto& e : c.Endings)
+      if (e.first == ending) {
+        e.second.insert(e.second.end(), codes.begin(), codes.end());
+        return;
+      }
+    c.Endings.emplace_back(std::move(ending), std::move(codes));
+  };
+  // идти (8) -> бар (8), a verb of motion; выпасть (9) -> яу (9);
+  // прочитать (10, perfective: its present is the future) -> укы (2);
+  // начать (11) -> башла (11); бояться (12) -> курык (12).
+  endings(x.Verb, u"ти", {C(8, 0)});
+  endings(x.Verb, u"у", {C(8, 3)});
+  endings(x.Verb, u"ет", {C(8, 5)});
+  x.Verb.Stems.push_back({u"ид", 8, u"бар", 8});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {1, u""}, {4, u"ырга"}, {14, u"ам"}, {16, u"а"}, {28, u"ды"}})
+    x.Verb.Codes.push_back({K(8, code), e});
+  endings(x.Verb, u"ть", {C(9, 0), C(11, 0)});
+  x.Verb.Stems.push_back({u"выпас", 9, u"я", 9});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {1, u"у"}, {14, u"вам"}, {16, u"ва"}, {28, u"уды"}})
+    x.Verb.Codes.push_back({K(9, code), e});
+  endings(x.Verb, u"ать", {C(10, 0)});
+  endings(x.Verb, u"аю", {C(10, 13)});
+  endings(x.Verb, u"ает", {C(10, 15)});
+  x.Verb.Stems.push_back({u"прочит", 10, u"укы", 2});
+  endings(x.Verb, u"л", {C(11, 9)});
+  x.Verb.Stems.push_back({u"нача", 11, u"башла", 11});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {1, u""}, {26, u"дым"}, {28, u"ды"}})
+    x.Verb.Codes.push_back({K(11, code), e});
+  endings(x.Verb, u"юсь", {C(12, 3)});
+  x.Verb.Stems.push_back({u"бо", 12, u"кур", 12});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{{1, u"ык"}, {14, u"кам"}})
+    x.Verb.Codes.push_back({K(12, code), e});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {40, u"ган"}, {78, u"гач"}, {80, u"учы"}, {95, u"йк"}})
+    x.Verb.Codes.push_back({K(2, code), e});
+
+  // море (5): the accusative and the prepositional look alike; снег (6);
+  // начал, a noun spelt like the past of начать.
+  endings(x.Noun, u"е", {C(5, 0), C(5, 3), C(5, 5)});
+  endings(x.Noun, u"", {C(6, 0)});
+  x.Noun.Stems.push_back({u"мор", 5, u"диңгез", 5});
+  x.Noun.Stems.push_back({u"снег", 6, u"кар", 6});
+  x.Noun.Stems.push_back({u"начал", 1, u"башлангыч", 1});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {0, u""}, {2, u"гә"}, {7, u"дә"}})
+    x.Noun.Codes.push_back({K(5, code), e});
+  x.Noun.Codes.push_back({K(6, 0), u""});
+  // рука (7) -> кул, a body part: its plural accusative with a 2sg owner.
+  endings(x.Noun, u"и", {C(7, 9)});
+  x.Noun.Stems.push_back({u"рук", 7, u"кул", 7});
+  x.Noun.Codes.push_back({K(7, 0), u""});
+  x.Noun.Codes.push_back({K(7, 38), u"ларны"});
+  x.Noun.Codes.push_back({K(7, 50), u"ларыңны"});
+  x.Noun.Codes.push_back({K(1, 4), u"тан"});
+  x.Noun.Codes.push_back({K(4, 4), u"йдан"});
+
+  // татарский (3) -> татар, a nationality: an izafet with its noun.
+  endings(x.Adj, u"ую", {C(3, 9)});
+  x.Adj.Stems.push_back({u"татарск", 3, u"татар", 1});
+
+  const std::pair<const char16_t*, const char16_t*> words[] = {
+      {u"хочу спать", u"йоклыйсым килә"}, {u"давай", u"әйдә"}, {u"которую", u"кайсы"},
+      {u"который", u"кайсы"}, {u"рядом", u"якында"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
   return x;
 }

@@ -50,6 +50,11 @@ struct TLexicon {
   // брат) with possessive Tatar forms, and the pronouns, numerals and
   // function words the clause rules look at.
   static TLexicon Clauses();
+  // Clauses() with a verb of motion (идти), a perfective verb, начать with
+  // a noun spelt like its past, бояться, a noun whose accusative looks like
+  // its prepositional (море), снег, a nationality adjective, and a few
+  // whole phrases (хочу спать, давай, который).
+  static TLexicon Context();
   // Writes all seven data files into folder (with its trailing "/").
   void Write(const std::string& folder) const;
 };

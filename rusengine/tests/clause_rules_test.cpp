@@ -30,7 +30,8 @@ protected:
 
 TEST_F(Clauses, VerbGoesToTheEndOfItsClause) {
   EXPECT_EQ(T(u"Я читаю книгу."), u"Мин китап укыйм.");
-  EXPECT_EQ(T(u"Я читаю книгу в доме."), u"Мин китап йортта укыйм.");
+  // An indefinite object stands right before the verb.
+  EXPECT_EQ(T(u"Я читаю книгу в доме."), u"Мин йортта китап укыйм.");
   // A verb that opened the sentence gives the capital to the new first word.
   EXPECT_EQ(T(u"Читайте книгу."), u"Китапны укыгыз.");
   // Each clause keeps its own verb; a comma or a joiner between two verbs
@@ -94,6 +95,11 @@ TEST_F(Clauses, VerbAgreesWithPronounSubject) {
   EXPECT_EQ(T(u"Братья читали"), u"Абыйлар укыдылар");
   // The second clause of "мы ... и ..." keeps the subject.
   EXPECT_EQ(T(u"Мы читали и читали"), u"Без укыдык һәм укыдык");
+  // So does a past after a comma, of the same number; a noun subject of
+  // its own keeps the verb's own person.
+  EXPECT_EQ(T(u"Мы читали, читали"), u"Без укыдык, укыдык");
+  EXPECT_EQ(T(u"Я читал, читали"), u"Мин укыдым, укыдылар");
+  EXPECT_EQ(T(u"Я читал и брат читал"), u"Мин укыдым һәм абый укыды");
 }
 
 TEST_F(Clauses, ConditionalAfterIf) {

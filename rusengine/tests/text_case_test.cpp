@@ -40,7 +40,10 @@ TEST(FormTables, ValuesAndBounds) {
   EXPECT_EQ(VAdjForms(47), 1);
   EXPECT_EQ(VAdjForms(48), -1);
   EXPECT_EQ(VerbForms(25), 37);
-  EXPECT_EQ(VerbForms(26), -1);
+  // The future of a perfective verb (forms 13-18) is the definite future.
+  EXPECT_EQ(VerbForms(26), 50);
+  EXPECT_EQ(VerbForms(37), 61);
+  EXPECT_EQ(VerbForms(38), -1);
   EXPECT_EQ(VAdvForms(3), 1);
   EXPECT_EQ(VAdvForms(-1), -1);
   EXPECT_EQ(PluralCase(0), 86);

@@ -145,6 +145,9 @@ TEST_F(Translation, YoIsLookedUpAsYe) {
   EXPECT_EQ(T(u"ЕЩЁ все"), u"Тагын барысы");
   EXPECT_EQ(T(u"Всё"), u"Барысы");
   EXPECT_EQ(T(u"Ёлка"), u"Чыршылар");
+  // prepositions too, whichever way they are written
+  EXPECT_EQ(T(u"Насчёт домов"), u"Йортлар турында");
+  EXPECT_EQ(T(u"Насчет домов"), u"Йортлар турында");
 }
 
 TEST_F(Translation, RepeatsAcrossSlots) {

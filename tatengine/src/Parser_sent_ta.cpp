@@ -111,6 +111,7 @@ void TSP_tat::ApplyRules() {
   DateOrdinals();
   ResolveDirectWords();
   PreferParticles();
+  PreferImperatives();
   ResolveFirstWord();
   ResolvePostpositionPairs();
   ResolveLastWord();
@@ -122,6 +123,7 @@ void TSP_tat::ApplyRules() {
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
   ChooseReadings();
+  HabitualAspect();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -137,6 +139,8 @@ void TSP_tat::ApplyRules() {
   GovernCases();
   MarkObjects();
   AskedPeople();
+  GovernObjects();
+  ServeAs();
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();
@@ -150,6 +154,10 @@ void TSP_tat::ApplyRules() {
   MoveVerbs();
   WeatherVerbs();
   BodyStates();
+  InfinitiveComplements();
+  VerbsBeforeObjects();
+  OptativesAfterAyda();
+  SpeakerGender();
   NegateWithTugel();
   FrontQuestionWords();
   AddPossessors();

@@ -123,6 +123,26 @@ protected:
   int ClauseStart(int slot);
   // Some reading of the slot may be a subject: a nominative noun or pronoun.
   bool MayBeSubject(int slot);
+  // Verb rules (VerbRules.cpp). An exclamation ending in an order keeps the
+  // verb reading (Языгыз!).
+  void PreferImperatives();
+  // A past in the 1st or 2nd person singular is not neuter.
+  void SpeakerGender();
+  // "әйдәгез" + "-ыйк": the verb drops its own "давай".
+  void OptativesAfterAyda();
+  // Orders go first; a verb precedes the genitive it governs.
+  void VerbsBeforeObjects();
+  // Habitual words (еш, һәр көн) keep the
+  // imperfective where the form asks for the perfective.
+  void HabitualAspect();
+  // A posture verb after an -ып converb (сөйләшеп утырдык).
+  bool IsDoingWhile(int slot, int stemRow);
+  // The object takes the case the Russian verb governs (испугался собаки).
+  void GovernObjects();
+  // Noun + "булып" is the instrumental (работает врачом).
+  void ServeAs();
+  // The governing verb before its infinitive (хочу спать).
+  void InfinitiveComplements();
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }

@@ -599,6 +599,8 @@ void TSP_tat::MotionTargets() {
     while (w < LastWord && Class(w + 1) == wcVerb) ++w;
     bool motion = false;
     for (int k = v; k <= w; ++k) motion = motion || IsMotionVerb(k);
+    // "Миңа барырга кирәк": the dative is who must go (мне надо идти).
+    if (Rus(v).Prefix.starts_with(u"надо")) motion = false;
     if (motion) {
       for (int k = b; k < v; ++k) {
         const int c = Class(k);

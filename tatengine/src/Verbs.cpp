@@ -3,9 +3,34 @@
 #include "Common_ta.h"
 #include "SplitWord.h"
 #include "TextUtil.h"
+#include "VerbAspect.h"
 
 namespace tatengine {
 namespace {
+
+// Auxiliaries after "-ып" that complete the action: чык (6), бетер (8), кал
+// (9: куркып калды "испугался"), куй (13), җибәр (14), бет (17), җит (18).
+bool IsCompletiveKind(int aux) {
+  return aux == 6 || aux == 8 || aux == 9 || aux == 13 || aux == 14 || aux == 17 || aux == 18;
+}
+
+// Perfectives whose negated imperative warns (не забудь, не упади).
+bool IsMishapVerb(std::u16string_view infinitive) {
+  static constexpr std::u16string_view verbs[] = {u"забыть", u"опоздать", u"упасть", u"потерять",
+                                                  u"простудиться", u"уронить", u"разбить"};
+  for (std::u16string_view v : verbs)
+    if (infinitive == v) return true;
+  return false;
+}
+
+// Tatar verbs of going somewhere.
+bool IsMotionStem(std::u16string_view stem) {
+  static constexpr std::u16string_view stems[] = {u"кайт", u"кил", u"чык", u"кер", u"бар", u"кит",
+                                                  u"йөгер", u"оч", u"төш", u"мен", u"күч"};
+  for (std::u16string_view s : stems)
+    if (stem == s) return true;
+  return false;
+}
 
 bool IsConstructionCode(int c) {
   return c == 5 || c == 16 || c == 17 || c == 75 || (c >= 99 && c <= 104);
@@ -17,6 +42,16 @@ TVerb::TVerb(const std::string& dataPath)
     : VerbForms(LoadTable(dataPath, "plr10.pack")),
       Endings(LoadTable(dataPath, "flt10.pack")),
       Stems(LoadTable(dataPath, "itfst10.pack")) {}
+
+void TVerb::PerfectiveFuture(int code, TFormRus& rus) const {
+  // The future of a perfective verb is its present form (приду, not "буду
+  // прийти"); only imperfective verbs take "буду" + infinitive.
+  if (code >= 51 && code <= 74 && IsPerfective(rus.StemRow)) {
+    static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
+    rus.Case = present[(code - 51) % 6];
+    rus.Prefix.assign(IsNegativeVerbEnding(code) ? u"не " : u"");
+  }
+}
 
 bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
   TSplit split;
@@ -30,13 +65,14 @@ bool TVerb::AnalyseWord(std::u16string_view text, TFormTat& tat, TFormRus& rus) 
     rus.Case = rule.Case;
     rus.Prefix.assign(rule.Prefix);
   }
-  rus.StemRow = IntAt(Stems, split.Row, 3);
-  // The future of a perfective verb is its present form (приду, not "буду
-  // прийти"); only imperfective verbs take "буду" + infinitive.
-  if (c >= 51 && c <= 74 && IsPerfective(rus.StemRow)) {
-    static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
-    rus.Case = present[(c - 51) % 6];
-    rus.Prefix.assign(IsNegativeVerbEnding(c) ? u"не " : u"");
+  rus.StemRow = VerbForForm(split.Row, c);
+  PerfectiveFuture(c, rus);
+  // "давай" with an imperfective verb takes the infinitive: давай работать.
+  if (c == 96 && !IsPerfective(rus.StemRow)) rus.Case = 1;
+  // "кайткач": after the action, the perfective gerund (вернувшись).
+  if (c == 79 && PartnerNumber(split.Row) > 0 && IsPerfective(rus.StemRow)) {
+    rus.Case = 14;
+    rus.Prefix.clear();
   }
   rus.WordClass = wcVerb;
   rus.Gender = 1;
@@ -62,7 +98,7 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
     bool haveSecond = false;
     if (aux == 0) {
       if (AnalyseWord(next, nTat, nRus)) {
-        const int number = IntAt(Stems, nTat.StemRow, 3);
+        const int number = VerbNumber(nTat.StemRow);
         if (IsAuxVerbId(number)) {
           aux = AuxKind(c, number);
           haveSecond = true;
@@ -70,22 +106,48 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
       }
     }
     usedNext = aux > 0;
+    // "кайтып китте": going off after a motion is the motion itself, done
+    // (вернулся домой), not "начал вернуться".
+    const bool goneOff = aux == 7 && haveSecond && IsMotionStem(TatarStem(mainRow));
     if (usedNext) {
-      if (IsNewStemKind(aux)) {
-        // The auxiliary's meaning in the auxiliary's form, then the main verb.
+      if (IsNewStemKind(aux) && !goneOff) {
+        // The auxiliary's meaning in the auxiliary's form, then the main verb;
+        // "начать" and "начинать" take the imperfective (начал читать).
         rus.Case = 1;
-        rus.StemRow = IntAt(Stems, mainRow, 3);
+        rus.StemRow = VerbNumber(mainRow);
+        if (aux == 4 || aux == 7 || aux == 12) rus.StemRow = VerbForForm(mainRow, 15);
         std::u16string first = Generate(rus);
         tat.EndingCode = nTat.EndingCode;
         tat.StemRow = nTat.StemRow;
         rus = nRus;
         rus.StemRow = AuxStem(aux);
+        // "-а башлый" in the present is "начинает", not "начнёт".
+        if (aux == 4 && AspectOfForm(nTat.EndingCode) == awImperfective &&
+            FindNumber(VerbForms, 2180) >= 0) {
+          const TCasePrefix rule = VerbRule(nTat.EndingCode);
+          rus.StemRow = 2180;
+          rus.Case = rule.Case;
+          rus.Prefix.assign(rule.Prefix);
+        }
         rus.Suffix = u" ";
         rus.Suffix += first;
+      } else if ((IsCompletiveKind(aux) && PartnerNumber(mainRow) > 0 && haveSecond) || goneOff) {
+        // "укып бетердем", "язып куйдым": the auxiliary completes the action,
+        // which Russian says with the perfective verb alone (прочитал,
+        // записал), in the auxiliary's form.
+        const int entry = VerbNumber(mainRow);
+        const int partner = PartnerNumber(mainRow);
+        tat.EndingCode = nTat.EndingCode;
+        const TCasePrefix rule = VerbRule(nTat.EndingCode);
+        rus.Case = rule.Case;
+        rus.Prefix.assign(rule.Prefix);
+        rus.Suffix.clear();
+        rus.StemRow = IsPerfective(entry) || partner <= 0 ? entry : partner;
+        PerfectiveFuture(nTat.EndingCode, rus);
       } else {
         const TAffixes affixes = AuxAffixes(aux);
         tat.EndingCode = static_cast<uint8_t>(c);
-        rus.StemRow = IntAt(Stems, mainRow, 3);
+        rus.StemRow = VerbNumber(mainRow);
         // "надо" and "предстоит" take the infinitive.
         if (aux == 24 || aux == 25 || !haveSecond)
           rus.Case = 1;
@@ -150,5 +212,34 @@ void TVerb::SetDefault(TFormRus& rus) {
 }
 
 std::u16string_view TVerb::TatarStem(int row) const { return CellAt(Stems, row, 0); }
+
+int TVerb::VerbNumber(int row) const { return IntAt(Stems, row, 3) & 0xFFFF; }
+
+int TVerb::PartnerNumber(int row) const {
+  return static_cast<int>(static_cast<uint32_t>(IntAt(Stems, row, 3)) >> 16);
+}
+
+int TVerb::VerbForForm(int row, int code) const {
+  const int entry = VerbNumber(row);
+  const int partner = PartnerNumber(row);
+  TAspectWish wish = AspectOfForm(code);
+  // An order is to get something done (Напишите!, Закройте дверь!); to come,
+  // go or enter Russian invites with the imperfective (Приходи!, Заходите!).
+  if (code == 2 || code == 11) wish = IsMotionStem(TatarStem(row)) ? awImperfective : awPerfective;
+  const int chosen = VerbOfAspect(entry, partner, IsPerfective(entry), wish);
+  // A warning against a mishap keeps the perfective: не забудь, не опоздай.
+  if ((code == 3 || code == 12) && partner > 0) {
+    const int perfective = IsPerfective(entry) ? entry : partner;
+    const int r = FindNumber(VerbForms, perfective);
+    if (r >= 0 && IsMishapVerb(CellAt(VerbForms, r, 1))) return perfective;
+  }
+  return chosen;
+}
+
+std::u16string_view TVerb::Government(int row) const {
+  const std::u16string_view cell = CellAt(Stems, row, 2);
+  const size_t bar = cell.find(u'|');
+  return bar == std::u16string_view::npos ? std::u16string_view{} : cell.substr(bar + 1);
+}
 
 }  // namespace tatengine

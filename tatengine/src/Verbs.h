@@ -11,8 +11,11 @@
 
 namespace tatengine {
 
-// Stem table column 3: the Russian verb number. Verb form table: column 0
-// the verb number as decimal text, the form for selector k in column k + 2.
+// Stem table column 3: the Russian verb number, plus 65536 times the number
+// of its partner of the other aspect (0: none); column 2 the Russian verb,
+// then "|" and the government of its object where it has one
+// (бояться|abl:gen). Verb form table: column 0 the verb number as decimal
+// text, column 2 the aspect, the form for selector k in column k + 2.
 class TVerb {
 public:
   explicit TVerb(const std::string& dataPath);
@@ -32,6 +35,14 @@ public:
   static void SetDefault(TFormRus& rus);
   // Whether the Russian verb with this number is perfective (column 2 "p").
   bool IsPerfective(int verbNumber) const;
+  // The Russian verb number of a stem row and its aspect partner's (0: none).
+  int VerbNumber(int row) const;
+  int PartnerNumber(int row) const;
+  // The verb number of the row's verb in the aspect a form code asks for.
+  int VerbForForm(int row, int code) const;
+  // The government of a stem row's verb ("abl:gen", "dat:на+acc"); empty
+  // when the object keeps the case its Tatar ending gives.
+  std::u16string_view Government(int row) const;
   // The Tatar stem (column 0) of a stem row.
   std::u16string_view TatarStem(int row) const;
 
@@ -40,6 +51,8 @@ public:
   TSplitTables Split{Stems, Endings};
 
 private:
+  // A future form of a perfective verb becomes its present (приду).
+  void PerfectiveFuture(int code, TFormRus& rus) const;
   std::u16string FormText(const TFormRus& rus, int selector) const;
 };
 

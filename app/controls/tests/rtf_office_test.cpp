@@ -4,18 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
-#include <cstdio>
 
 #include "TestUtil.h"
 #include "zentrok/RtfReader.h"
 #include "zentrok/RtfWriter.h"
+#include "zentrok/testsupport/Soffice.h"
 
 namespace zentrok {
 namespace {
@@ -71,8 +69,7 @@ void ExpectStyles(const QTextDocument& doc) {
 class RtfOffice : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    FSoffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (FSoffice.isEmpty()) return;
+    if (test::SofficeProgram().isEmpty()) return;
     FDir = new QTemporaryDir;
     const QString dir = FDir->path();
     // Our document: the same words and styles as the LibreOffice one.
@@ -95,10 +92,11 @@ protected:
     WriteBytes((dir + "/theirs.fodt").toStdString(), kFlatOdt);
     QDir().mkpath(dir + "/rtf");
     QDir().mkpath(dir + "/txt");
-    FOk = Convert({"--convert-to", "rtf", "--outdir", dir + "/rtf", dir + "/ours.rtf",
-                   dir + "/theirs.fodt"}) &&
-          Convert({"--convert-to", "txt:Text (encoded):UTF8", "--outdir", dir + "/txt",
-                   dir + "/ours.rtf"});
+    const QString profile = dir + "/profile";
+    FOk = test::SofficeConvert({dir + "/ours.rtf", dir + "/theirs.fodt"}, "rtf", dir + "/rtf", profile,
+                               &FLog) &&
+          test::SofficeConvert({dir + "/ours.rtf"}, "txt:Text (encoded):UTF8", dir + "/txt", profile,
+                               &FLog);
   }
 
   static void TearDownTestSuite() {
@@ -106,30 +104,13 @@ protected:
     FDir = nullptr;
   }
 
-  static bool Convert(QStringList args) {
-    QProcess p;
-    args.prepend(QStringLiteral("--headless"));
-    args.prepend(QStringLiteral("-env:UserInstallation=file://") + FDir->path() + "/profile");
-    p.start(FSoffice, args);
-    if (!p.waitForFinished(240000)) {
-      p.kill();
-      return false;
-    }
-    FLog += QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-  }
-
   void SetUp() override {
-    if (FSoffice.isEmpty()) {
-      std::fprintf(stderr, "\n*** soffice (LibreOffice) is not installed: RTF exchange NOT TESTED ***\n\n");
-      GTEST_SKIP() << "soffice not found";
-    }
+    ZENTROK_REQUIRE_SOFFICE(QStringLiteral("RTF exchange"));
     ASSERT_TRUE(FOk) << FLog.toStdString();
   }
 
   static std::string Out(const QString& rel) { return (FDir->path() + "/" + rel).toStdString(); }
 
-  static inline QString FSoffice;
   static inline QTemporaryDir* FDir = nullptr;
   static inline bool FOk = false;
   static inline QString FLog;

@@ -8,13 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
-#include <QUrl>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,22 +22,16 @@
 #include "zentrok/ServerDOCLo.h"
 #include "zentrok/SofficeRun.h"
 #include "zentrok/TrgErrors.h"
+#include "zentrok/testsupport/Soffice.h"
 
 namespace zentrok {
 namespace {
-
-#define REQUIRE_SOFFICE()                                                              \
-  if (FindSoffice("").empty())                                                         \
-  GTEST_SKIP() << "\n*** LibreOffice (soffice) is not installed: the document "        \
-                  "conversion tests are SKIPPED. Install libreoffice-writer-nogui. ***\n"
 
 // A bold word, an italic word, Tatar letters and two paragraphs.
 const char* const kSourceRtf =
     "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs24 "
     "Plain {\\b Bold words} and {\\i italic words}.\\par "
     "\\u1241?\\u1257?\\u1199?\\u1175?\\u1187?\\u1211? \\'d2\\'e0\\'f2\\'e0\\'f0\\'f7\\'e0.\\par}";
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
   QFile f(path);
@@ -50,22 +42,6 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 QByteArray ReadBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Converts with LibreOffice directly, in a profile of its own; returns the
-// output path ("" on failure).
-QString SofficeConvert(const QString& input, const QString& convertTo, const QString& outDir) {
-  QTemporaryDir profile(QDir::tempPath() + QStringLiteral("/helper-profile-XXXXXX"));
-  QProcess p;
-  p.setProcessChannelMode(QProcess::MergedChannels);
-  p.start(Q(FindSoffice("")),
-          {QStringLiteral("--headless"), QStringLiteral("--norestore"),
-           QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(profile.path()).toString(),
-           QStringLiteral("--convert-to"), convertTo, QStringLiteral("--outdir"), outDir, input});
-  if (!p.waitForFinished(300000)) return {};
-  QString out = outDir + QLatin1Char('/') + QFileInfo(input).completeBaseName() + QLatin1Char('.') +
-                convertTo.section(QLatin1Char(':'), 0, 0);
-  return QFileInfo(out).isFile() ? out : QString();
 }
 
 // A rich edit with the converter installed and its stages recorded.
@@ -113,12 +89,12 @@ QStringList LeftOver() {
 }
 
 TEST(DocConvert, WordDocumentsLoadWithTextAndFormatting) {
-  REQUIRE_SOFFICE();
+  ZENTROK_REQUIRE_SOFFICE(QStringLiteral("document conversion"));
   QTemporaryDir dir;
   const QString rtf = dir.path() + QStringLiteral("/letter.rtf");
   WriteBytes(rtf, kSourceRtf);
-  const QString docx = SofficeConvert(rtf, QStringLiteral("docx"), dir.path() + QStringLiteral("/x"));
-  const QString doc = SofficeConvert(rtf, QStringLiteral("doc"), dir.path() + QStringLiteral("/d"));
+  const QString docx = test::SofficeConvertFile(rtf, QStringLiteral("docx"), dir.path() + QStringLiteral("/x"));
+  const QString doc = test::SofficeConvertFile(rtf, QStringLiteral("doc"), dir.path() + QStringLiteral("/d"));
   ASSERT_FALSE(docx.isEmpty());
   ASSERT_FALSE(doc.isEmpty());
 
@@ -154,7 +130,7 @@ TEST(DocConvert, WordDocumentsLoadWithTextAndFormatting) {
 }
 
 TEST(DocConvert, SavedDocumentsReopenWithTheSameText) {
-  REQUIRE_SOFFICE();
+  ZENTROK_REQUIRE_SOFFICE(QStringLiteral("document conversion"));
   QTemporaryDir dir;
   TPane pane;
   QTextCursor c(pane.Edit.document());
@@ -180,7 +156,7 @@ TEST(DocConvert, SavedDocumentsReopenWithTheSameText) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("saved.doc")});
 
   // LibreOffice reads the same text back.
-  const QString txt = SofficeConvert(target, QStringLiteral("txt:Text (encoded):UTF8"),
+  const QString txt = test::SofficeConvertFile(target, QStringLiteral("txt:Text (encoded):UTF8"),
                                      dir.path() + QStringLiteral("/t"));
   ASSERT_FALSE(txt.isEmpty());
   QString back = QString::fromUtf8(ReadBytes(txt));

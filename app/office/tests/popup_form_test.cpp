@@ -4,16 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 
-#include "popup_x11.h"
 #include "zentrok/GlobalSettings2.h"
 #include "zentrok/GroupBoxW.h"
 #include "zentrok/LanguageW.h"
 #include "zentrok/MenusW.h"
 #include "zentrok/RichEditW.h"
 #include "zentrok/WordForm.h"
+#include "zentrok/testsupport/XClients.h"
 
 using namespace zentrok;
 using namespace zentrok::testx;

@@ -4,12 +4,15 @@
 // settle time; and copying the selection to the clipboard.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QProcess>
+#include <QTest>
 
-#include "popup_x11.h"
 #include "zentrok/MSServers.h"
+#include "zentrok/testsupport/XClients.h"
 
 using namespace zentrok;
 using namespace zentrok::testx;

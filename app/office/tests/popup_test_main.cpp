@@ -4,69 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QClipboard>
+#include <QMimeData>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include "popup_x11.h"
-#include "zentrok/GlobalSettings2.h"
 #include "zentrok/MSServers.h"
-
-#if POPUP_TEST_ENGINES
-#include "popup_test_env.h"
-#include "zentrok/EngineLoad.h"
-
-namespace zentrok::testenv {
-std::string ProgramDir;
-std::string EngineError;
-}  // namespace zentrok::testenv
-#endif
-
-namespace zentrok::testx {
-
-bool HaveXclip() { return !QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty(); }
-
-TForeignSelection::TForeignSelection(const QString& text, bool wait)
-    : FProcess(std::make_unique<QProcess>()) {
-  // -quiet keeps xclip in the foreground, so that it can be ended here.
-  FProcess->start(QStringLiteral("xclip"),
-                  {QStringLiteral("-selection"), QStringLiteral("primary"), QStringLiteral("-i"),
-                   QStringLiteral("-quiet")});
-  FProcess->waitForStarted(5000);
-  FProcess->write(text.toUtf8());
-  FProcess->closeWriteChannel();
-  if (wait) WaitForSelection(text);
-}
-
-TForeignSelection::~TForeignSelection() { Drop(); }
-
-void TForeignSelection::Drop() {
-  if (FProcess->state() != QProcess::NotRunning) {
-    FProcess->kill();
-    FProcess->waitForFinished(5000);
-  }
-}
-
-bool TForeignSelection::Running() const { return FProcess->state() == QProcess::Running; }
-
-bool WaitForSelection(const QString& text, int timeoutMs) {
-  QClipboard* c = QGuiApplication::clipboard();
-  return QTest::qWaitFor([&] { return c->text(QClipboard::Selection) == text; }, timeoutMs);
-}
-
-bool WaitForNoSelection(int timeoutMs) {
-  QClipboard* c = QGuiApplication::clipboard();
-  return QTest::qWaitFor(
-      [&] {
-        const QMimeData* m = c->mimeData(QClipboard::Selection);
-        return !m || m->formats().isEmpty();
-      },
-      timeoutMs);
-}
-
-}  // namespace zentrok::testx
+#include "zentrok/testsupport/ProgramEnv.h"
+#include "zentrok/testsupport/XClients.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("DISPLAY")) {
@@ -85,7 +30,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  if (!zentrok::testx::HaveXclip()) {
+  if (!zentrok::testx::HaveProgram("xclip")) {
     std::fprintf(stderr, "\n*** SKIPPED: xclip, the second X client of these tests, is missing\n\n");
     return 77;
   }
@@ -93,15 +38,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "\n*** SKIPPED: this display has no primary selection\n\n");
     return 77;
   }
-  QTemporaryDir settingsDir;
-  zentrok::SetSettingsPlace(settingsDir.path().toStdString() + "/", {1280, 800});
-  zentrok::LoadSettings();
+  zentrok::testenv::UseTemporarySettings({1280, 800});
 #if POPUP_TEST_ENGINES
-  const char* bin = std::getenv("ZENTROK_BIN");
-  zentrok::testenv::ProgramDir = std::string(bin ? bin : ".") + "/";
-  zentrok::testenv::EngineError = zentrok::LoadEngines(zentrok::testenv::ProgramDir);
-  if (!zentrok::testenv::EngineError.empty())
-    std::fprintf(stderr, "engines not loaded: %s\n", zentrok::testenv::EngineError.c_str());
+  zentrok::testenv::LoadProgramEngines();
 #endif
   return RUN_ALL_TESTS();
 }

@@ -5,12 +5,12 @@
 // popup.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 
-#include "popup_test_env.h"
-#include "popup_x11.h"
 #include "zentrok/GlobalSettings2.h"
 #include "zentrok/GroupBoxW.h"
 #include "zentrok/LanguageW.h"
@@ -19,6 +19,8 @@
 #include "zentrok/Utf.h"
 #include "zentrok/Vennel.h"
 #include "zentrok/WordForm.h"
+#include "zentrok/testsupport/ProgramEnv.h"
+#include "zentrok/testsupport/XClients.h"
 
 using namespace zentrok;
 using namespace zentrok::testx;

@@ -23,7 +23,8 @@ xcb_connection_t* Connection() {
 template <typename T>
 using TReply = std::unique_ptr<T, decltype(&std::free)>;
 
-// Every key code that produces keysym in some shift level.
+}  // namespace
+
 std::vector<uint8_t> KeyCodesOf(xcb_connection_t* c, uint32_t keysym) {
   std::vector<uint8_t> out;
   const xcb_setup_t* setup = xcb_get_setup(c);
@@ -48,8 +49,6 @@ std::vector<uint8_t> KeyCodesOf(xcb_connection_t* c, uint32_t keysym) {
   }
   return out;
 }
-
-}  // namespace
 
 THotKeys::THotKeys(QObject* parent) : QObject(parent) {}
 

@@ -2,6 +2,7 @@
 #include "HelpForm.h"
 
 #include "zentrok/PackedText.h"
+#include "zentrok/testsupport/TestApp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,16 +21,7 @@
 namespace zentrok {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "docforms_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
+using test::App;
 
 void Send(QWidget* w, QEvent::Type type) {
   QEvent e(type);

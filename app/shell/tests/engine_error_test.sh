@@ -4,6 +4,7 @@
 # Run under a virtual X display (xvfb-run); xdotool answers the box.
 set -u
 bin="$1"
+[ -n "${DISPLAY:-}" ] || { echo "*** no X display: test skipped ***"; exit 77; }
 command -v xdotool >/dev/null || { echo "*** xdotool missing: test skipped ***"; exit 77; }
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT

@@ -4,84 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QThread>
-#include <cstdlib>
-#include <functional>
+#include <QTest>
 #include <memory>
 #include <vector>
 #include <xcb/xcb.h>
 
 #include "zentrok/HotKey.h"
+#include "zentrok/testsupport/XClients.h"
 
 using namespace zentrok;
+using namespace zentrok::testx;
 
 namespace {
 
 constexpr int kTranslate = 207;
 
-bool HaveXdotool() { return !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(); }
-
-void Key(const char* combo) {
-  QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(combo)});
-}
-
-// Runs the event loop until done() or ms milliseconds have passed.
-bool WaitFor(const std::function<bool()>& done, int ms = 5000) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(5);
-  }
-  return true;
-}
-
-// The key code of keysym (first shift level) on connection c; 0 if none.
-xcb_keycode_t KeyCodeOf(xcb_connection_t* c, uint32_t keysym) {
-  const xcb_setup_t* setup = xcb_get_setup(c);
-  auto* map = xcb_get_keyboard_mapping_reply(
-      c, xcb_get_keyboard_mapping(c, setup->min_keycode,
-                                  static_cast<uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
-      nullptr);
-  if (!map) return 0;
-  const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
-  xcb_keycode_t code = 0;
-  for (int k = 0; !code && k <= setup->max_keycode - setup->min_keycode; ++k)
-    if (syms[k * map->keysyms_per_keycode] == keysym) code = static_cast<xcb_keycode_t>(setup->min_keycode + k);
-  std::free(map);
-  return code;
-}
-
-// Another X client, to hold or try key combinations on the root window.
-class OtherClient {
-public:
-  OtherClient() : FC(xcb_connect(nullptr, nullptr)) {}
-  ~OtherClient() { xcb_disconnect(FC); }
-  bool Ok() const { return !xcb_connection_has_error(FC); }
-  // True when the grab was granted.
-  bool Grab(uint16_t modifiers, uint32_t keysym) {
-    xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(FC)).data->root;
-    xcb_keycode_t code = KeyCodeOf(FC, keysym);
-    if (!code) return false;
-    xcb_generic_error_t* e = xcb_request_check(
-        FC, xcb_grab_key_checked(FC, 1, root, modifiers, code, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
-    std::free(e);
-    return e == nullptr;
-  }
-
-private:
-  xcb_connection_t* FC;
-};
-
 class HotKeyTest : public ::testing::Test {
 protected:
   void SetUp() override {
     if (!THotKeys::Available()) GTEST_SKIP() << "*** no X11 display: hot key tests skipped ***";
-    if (!HaveXdotool()) GTEST_SKIP() << "*** xdotool missing: hot key tests skipped ***";
+    if (!HaveProgram("xdotool")) GTEST_SKIP() << "*** xdotool missing: hot key tests skipped ***";
   }
 };
 
@@ -98,9 +40,9 @@ TEST_F(HotKeyTest, CtrlInsertReachesTheHandlerWithAnyLockKeyState) {
   ASSERT_TRUE(keys.Register(kMark, hkControl, ksF4));
   auto round = [&](std::initializer_list<const char*> combos) {
     got.clear();
-    for (const char* c : combos) Key(c);
-    Key("ctrl+F4");
-    EXPECT_TRUE(WaitFor([&] { return !got.empty() && got.back() == kMark; }));
+    for (const char* c : combos) PressKeys(c);
+    PressKeys("ctrl+F4");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !got.empty() && got.back() == kMark; }));
     got.pop_back();
     return got;
   };
@@ -119,7 +61,7 @@ TEST_F(HotKeyTest, CtrlInsertReachesTheHandlerWithAnyLockKeyState) {
 TEST_F(HotKeyTest, CombinationHeldByAnotherClientIsRefused) {
   THotKeys keys;
   {
-    OtherClient other;
+    TOtherXClient other;
     ASSERT_TRUE(other.Ok());
     ASSERT_TRUE(other.Grab(hkAlt, ksF4));
     EXPECT_FALSE(keys.Register(255, hkAlt, ksF4));
@@ -128,11 +70,11 @@ TEST_F(HotKeyTest, CombinationHeldByAnotherClientIsRefused) {
     EXPECT_TRUE(keys.Register(kTranslate, hkControl, ksInsert));
   }
   // Once the other client has gone the key can be taken.
-  EXPECT_TRUE(WaitFor([&] { return keys.Register(255, hkAlt, ksF4); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return keys.Register(255, hkAlt, ksF4); }));
 }
 
 TEST_F(HotKeyTest, ReleasedWhenUnregisteredOrDestroyed) {
-  OtherClient other;
+  TOtherXClient other;
   ASSERT_TRUE(other.Ok());
   auto keys = std::make_unique<THotKeys>();
   ASSERT_TRUE(keys->Register(kTranslate, hkControl, ksInsert));
@@ -144,6 +86,25 @@ TEST_F(HotKeyTest, ReleasedWhenUnregisteredOrDestroyed) {
   EXPECT_FALSE(other.Grab(hkControl, ksInsert));
   keys.reset();
   EXPECT_TRUE(other.Grab(hkControl, ksInsert));
+}
+
+TEST_F(HotKeyTest, KeyCodesOfFindsOnlyKeysOnTheKeyboard) {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  ASSERT_FALSE(xcb_connection_has_error(c));
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  for (uint32_t keysym : {ksInsert, ksF4, uint32_t{'a'}, uint32_t{'A'}}) {
+    std::vector<uint8_t> codes = KeyCodesOf(c, keysym);
+    ASSERT_FALSE(codes.empty()) << keysym;
+    for (uint8_t code : codes) {
+      EXPECT_GE(code, setup->min_keycode);
+      EXPECT_LE(code, setup->max_keycode);
+    }
+  }
+  // 'A' is the shifted level of the key of 'a': the same key.
+  EXPECT_EQ(KeyCodesOf(c, 'A').front(), KeyCodesOf(c, 'a').front());
+  // A key symbol no keyboard has.
+  EXPECT_TRUE(KeyCodesOf(c, 0x10ffff0).empty());
+  xcb_disconnect(c);
 }
 
 }  // namespace

@@ -10,43 +10,21 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "vennel_test_env.h"
 #include "zentrok/SingleInstance.h"
+#include "zentrok/testsupport/ProgramEnv.h"
 
 using namespace zentrok;
 
 namespace {
 
-// Points the instance socket at a private folder for the test's duration.
-class RuntimeDir {
-public:
-  RuntimeDir() : FOld(qgetenv("XDG_RUNTIME_DIR")) { qputenv("XDG_RUNTIME_DIR", FDir.path().toUtf8()); }
-  ~RuntimeDir() { qputenv("XDG_RUNTIME_DIR", FOld); }
-  QString Path() const { return FDir.path(); }
-
-private:
-  QTemporaryDir FDir;
-  QByteArray FOld;
-};
-
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(20);
-  }
-  return true;
-}
-
 TEST(SingleInstance, StaleSocketIsReplacedAndCommandsArrive) {
-  RuntimeDir runtime;
+  testenv::TRuntimeDir runtime;
   // A socket file nobody listens on, as a crashed copy leaves it.
   std::string path = TSingleInstance::ServerName().toStdString();
   int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -73,7 +51,7 @@ TEST(SingleInstance, StaleSocketIsReplacedAndCommandsArrive) {
     TSingleInstance::SendStartCommand(StartCommandOf(0));
   }));
   sender->start();
-  EXPECT_TRUE(WaitFor([&] { return got.size() == 2; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return got.size() == 2; }, 5000));
   sender->wait();
   ASSERT_EQ(got.size(), 2u);
   EXPECT_EQ(got[0], (std::pair<int, int>{1, 1}));
@@ -104,7 +82,7 @@ TEST(SingleInstance, SecondProcessHandsOverItsCommandAndEnds) {
   QString bin = QString::fromStdString(testenv::ProgramDir);
   if (!QFileInfo::exists(bin + QStringLiteral("zentrok")))
     GTEST_SKIP() << "*** the zentrok program is not built in " << bin.toStdString() << " ***";
-  RuntimeDir runtime;
+  testenv::TRuntimeDir runtime;
   ProgramCopy copy(bin);
   ASSERT_TRUE(copy.Ok);
 
@@ -116,13 +94,13 @@ TEST(SingleInstance, SecondProcessHandsOverItsCommandAndEnds) {
   first.start(copy.Program(), {QStringLiteral("5")});
   ASSERT_TRUE(first.waitForStarted(5000));
   // Up once it listens (after loading the engines).
-  ASSERT_TRUE(WaitFor([] {
+  ASSERT_TRUE(QTest::qWaitFor([] {
     QLocalSocket s;
     s.connectToServer(TSingleInstance::ServerName());
     return s.waitForConnected(200);
   }, 30000)) << first.readAllStandardError().toStdString();
   // The settings are written once the window exists.
-  ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(copy.Settings()); }, 30000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(copy.Settings()); }, 30000));
   QThread::msleep(300);
   QFile settings(copy.Settings());
   ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
@@ -142,7 +120,7 @@ TEST(SingleInstance, SecondProcessHandsOverItsCommandAndEnds) {
   EXPECT_EQ(first.state(), QProcess::Running);
 
   QByteArray out;
-  EXPECT_TRUE(WaitFor([&] {
+  EXPECT_TRUE(QTest::qWaitFor([&] {
     out += first.readAllStandardError();
     return out.contains("zentrok: start command 1 1");
   }, 5000)) << out.toStdString();

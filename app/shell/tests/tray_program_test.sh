@@ -5,6 +5,7 @@
 # popup again; Alt+F4 in the main window ends the program.
 set -u
 bin="$1"
+[ -n "${DISPLAY:-}" ] || { echo "*** no X display: test skipped ***"; exit 77; }
 for p in xdotool xclip; do
   command -v "$p" >/dev/null || { echo "*** $p missing: test skipped ***"; exit 77; }
 done

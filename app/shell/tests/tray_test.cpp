@@ -4,19 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-#include <cstdlib>
-#include <xcb/xcb.h>
 
-#include "vennel_test_env.h"
 #include "zentrok/HotKey.h"
 #include "zentrok/LinkedEngines.h"
 #include "zentrok/MenusW.h"
@@ -28,78 +20,22 @@
 #include "zentrok/Vennel.h"
 #include "zentrok/VennelTexts.h"
 #include "zentrok/WordForm.h"
+#include "zentrok/testsupport/ProgramEnv.h"
+#include "zentrok/testsupport/XClients.h"
 
 using namespace zentrok;
+using namespace zentrok::testx;
 
 namespace {
 
 const QString kTatar = QStringLiteral("Мин китап укыйм.");
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(10);
-  }
-  return true;
-}
-
-void Pump(int ms) {
-  WaitFor([] { return false; }, ms);
-}
-
-bool Have(const char* program) {
-  return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
-}
-
-// The key code of keysym (in its first shift level) on connection c.
-xcb_keycode_t KeyCodeOf(xcb_connection_t* c, uint32_t keysym) {
-  const xcb_setup_t* setup = xcb_get_setup(c);
-  auto* map = xcb_get_keyboard_mapping_reply(
-      c, xcb_get_keyboard_mapping(c, setup->min_keycode,
-                                  static_cast<uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
-      nullptr);
-  if (!map) return 0;
-  const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
-  xcb_keycode_t code = 0;
-  for (int k = 0; !code && k <= setup->max_keycode - setup->min_keycode; ++k)
-    if (syms[k * map->keysyms_per_keycode] == keysym) code = static_cast<xcb_keycode_t>(setup->min_keycode + k);
-  std::free(map);
-  return code;
-}
-
-// True while some X client owns the primary selection.
-bool PrimaryOwned() {
-  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-  bool owned = false;
-  if (!xcb_connection_has_error(c)) {
-    auto* r = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, XCB_ATOM_PRIMARY), nullptr);
-    owned = r && r->owner != XCB_NONE;
-    std::free(r);
-  }
-  xcb_disconnect(c);
-  return owned;
-}
-
-// Points the instance socket at a private folder for the test's duration.
-class RuntimeDir {
-public:
-  RuntimeDir() : FOld(qgetenv("XDG_RUNTIME_DIR")) { qputenv("XDG_RUNTIME_DIR", FDir.path().toUtf8()); }
-  ~RuntimeDir() { qputenv("XDG_RUNTIME_DIR", FOld); }
-  QString Path() const { return FDir.path(); }
-
-private:
-  QTemporaryDir FDir;
-  QByteArray FOld;
-};
-
 class TrayTest : public ::testing::Test {
 protected:
   void SetUp() override {
     if (!THotKeys::Available()) GTEST_SKIP() << "*** no X11 display: tray tests skipped ***";
-    if (!Have("xclip") || !Have("xdotool")) GTEST_SKIP() << "*** xclip or xdotool missing: tray tests skipped ***";
+    if (!HaveProgram("xclip") || !HaveProgram("xdotool"))
+      GTEST_SKIP() << "*** xclip or xdotool missing: tray tests skipped ***";
     if (!testenv::EngineError.empty()) GTEST_SKIP() << "engines: " << testenv::EngineError;
     FillDefaultSettings(Settings, {1920, 1080});
     Settings.Direction = 1;  // Tatar to Russian
@@ -116,10 +52,7 @@ protected:
     QCoreApplication::processEvents();
   }
   void TearDown() override {
-    if (selectionOwner) {
-      selectionOwner->kill();
-      selectionOwner->waitForFinished(2000);
-    }
+    selection.Drop();
     tray.reset();
     if (window) window->SetOfficePopup(nullptr);
     popup.reset();
@@ -128,25 +61,12 @@ protected:
 
   // Another X client owns the primary selection with text.
   void Select(const QString& text) {
-    if (selectionOwner) {
-      selectionOwner->kill();
-      selectionOwner->waitForFinished(2000);
-    }
-    selectionOwner = std::make_unique<QProcess>();
-    selectionOwner->start(QStringLiteral("xclip"),
-                          {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("primary"),
-                           QStringLiteral("-i")});
-    ASSERT_TRUE(selectionOwner->waitForStarted(5000));
-    selectionOwner->write(text.toUtf8());
-    selectionOwner->closeWriteChannel();
-    ASSERT_TRUE(WaitFor([] { return PrimaryOwned(); }, 10000)) << "xclip did not take the selection";
+    ASSERT_TRUE(selection.Own(text)) << "xclip did not take the selection";
   }
   // Nobody owns the selection any more.
   void Unselect() {
-    selectionOwner->kill();
-    selectionOwner->waitForFinished(2000);
-    selectionOwner.reset();
-    ASSERT_TRUE(WaitFor([] { return !PrimaryOwned(); }, 10000));
+    selection.Drop();
+    ASSERT_TRUE(WaitForNoSelection(10000));
   }
   void MakeTray(bool available) {
     tray = std::make_unique<TTrayModule>(*window, popup.get());
@@ -159,7 +79,7 @@ protected:
   std::unique_ptr<TVennel> window;
   std::unique_ptr<TWForm> popup;
   std::unique_ptr<TTrayModule> tray;
-  std::unique_ptr<QProcess> selectionOwner;
+  TForeignSelection selection;
   int exits = 0;
 };
 
@@ -185,7 +105,7 @@ TEST_F(TrayTest, StartCommandsTakeTranslateAndPasteTheSelection) {
   // Action 1: tray mode, the translation in the popup, the window hidden.
   window->HandleStartCommand(TMSServers::appWord, 1);
   EXPECT_EQ(Settings.StartMode, 1);
-  EXPECT_TRUE(WaitFor([&] { return popup->Host()->isVisible() && !PopupText().isEmpty(); }, 10000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return popup->Host()->isVisible() && !PopupText().isEmpty(); }, 10000));
   ExpectTranslation(PopupText());
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(Source(), kTatar);  // the source pane is left alone
@@ -227,7 +147,7 @@ TEST_F(TrayTest, AWindowNotYetShownKeepsTheTextItTakes) {
   window->HandleStartCommand(TMSServers::appWord, 2);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(Settings.StartMode, 0);
-  Pump(100);
+  QTest::qWait(100);
   EXPECT_EQ(Source(), kTatar);
 
   window = std::make_unique<TVennel>(QString::fromStdString(testenv::ProgramDir), LinkedEngines(),
@@ -235,7 +155,7 @@ TEST_F(TrayTest, AWindowNotYetShownKeepsTheTextItTakes) {
   window->SetOfficePopup(popup.get());
   window->HandleStartCommand(TMSServers::appWord, 3);
   EXPECT_TRUE(window->isVisible());
-  Pump(100);
+  QTest::qWait(100);
   EXPECT_EQ(Source(), kTatar);
 }
 
@@ -271,22 +191,16 @@ TEST_F(TrayTest, CtrlInsertAnywhereTranslatesTheSelectionInThePopup) {
   ASSERT_TRUE(tray->HotKeyPresent());
   EXPECT_TRUE(window->SB2()->GetPanelText(2).empty());  // nothing to report
   Select(kTatar);
-  QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+Insert")});
-  EXPECT_TRUE(WaitFor([&] { return popup->Host()->isVisible() && !PopupText().isEmpty(); }, 10000));
+  PressKeys("ctrl+Insert");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return popup->Host()->isVisible() && !PopupText().isEmpty(); }, 10000));
   ExpectTranslation(PopupText());
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(Settings.StartMode, 1);
 
   // Alt+F4 is not taken from other applications: another client can grab it.
-  xcb_connection_t* other = xcb_connect(nullptr, nullptr);
-  ASSERT_FALSE(xcb_connection_has_error(other));
-  xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
-  xcb_keycode_t f4 = KeyCodeOf(other, ksF4);
-  ASSERT_NE(f4, 0);
-  EXPECT_EQ(xcb_request_check(other, xcb_grab_key_checked(other, 1, root, hkAlt, f4, XCB_GRAB_MODE_ASYNC,
-                                                         XCB_GRAB_MODE_ASYNC)),
-            nullptr);
-  xcb_disconnect(other);
+  TOtherXClient other;
+  ASSERT_TRUE(other.Ok());
+  EXPECT_TRUE(other.Grab(hkAlt, ksF4));
 }
 
 TEST_F(TrayTest, AltF4EndsTheProgramOnlyFromItsOwnWindow) {
@@ -349,16 +263,12 @@ TEST_F(TrayTest, TrayMenuItemsAndTheirCommands) {
 
 TEST_F(TrayTest, AHotKeyHeldElsewhereOrAnUnreadableSelectionIsReported) {
   // Another X client holds Ctrl+Insert before the tray is set up.
-  xcb_connection_t* other = xcb_connect(nullptr, nullptr);
-  ASSERT_FALSE(xcb_connection_has_error(other));
-  xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
-  xcb_keycode_t insert = KeyCodeOf(other, ksInsert);
-  ASSERT_NE(insert, 0);
-  ASSERT_EQ(xcb_request_check(other, xcb_grab_key_checked(other, 1, root, hkControl, insert,
-                                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)),
-            nullptr);
-  MakeTray(false);
-  xcb_disconnect(other);
+  {
+    TOtherXClient other;
+    ASSERT_TRUE(other.Ok());
+    ASSERT_TRUE(other.Grab(hkControl, ksInsert));
+    MakeTray(false);
+  }
   EXPECT_FALSE(tray->HotKeyPresent());
   EXPECT_EQ(window->SB2()->GetPanelText(2), CapVariant(PlatformNotice(false, true), 0));
 
@@ -403,24 +313,24 @@ protected:
     second.start(QString::fromStdString(testenv::ProgramDir) + QStringLiteral("zentrok"), args);
     ASSERT_TRUE(second.waitForStarted(5000));
     // The second copy ends at once; this copy must run its event loop meanwhile.
-    ASSERT_TRUE(WaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(second.exitCode(), 0);
   }
 
-  RuntimeDir runtime;
+  testenv::TRuntimeDir runtime;
   TSingleInstance instance;
 };
 
 TEST_F(SecondCopyTest, Zentrok3TranslatesTheSelectionAndZentrokBringsTheWindowBack) {
   Select(kTatar);
   Start({QStringLiteral("3")});
-  EXPECT_TRUE(WaitFor([&] { return popup->Host()->isVisible() && !PopupText().isEmpty(); }, 10000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return popup->Host()->isVisible() && !PopupText().isEmpty(); }, 10000));
   ExpectTranslation(PopupText());
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(Settings.StartMode, 1);
 
   Start({});
-  EXPECT_TRUE(WaitFor([&] { return window->isVisible(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }, 5000));
   EXPECT_EQ(Settings.StartMode, 0);
   EXPECT_FALSE(popup->Host()->isVisible());
 }

@@ -2,38 +2,27 @@
 // grabbed in the Russian and in the Tatar interface as
 // FOLDER/vennel_ru.png and FOLDER/vennel_tt.png.
 #include <QApplication>
-#include <QTemporaryDir>
-#include <cstdio>
 
-#include "zentrok/EngineLoad.h"
+#include "zentrok/GlobalSettings2.h"
 #include "zentrok/LinkedEngines.h"
 #include "zentrok/RichEditW.h"
-#include "zentrok/GlobalSettings2.h"
-#include "zentrok/StartUp.h"
 #include "zentrok/Vennel.h"
+#include "zentrok/testsupport/ProgramEnv.h"
 
 using namespace zentrok;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-  const char* bin = std::getenv("ZENTROK_BIN");
-  std::string folder = bin ? std::string(bin) + "/" : ProgramFolder();
-  QTemporaryDir settings;
-  SetSettingsPlace(settings.path().toStdString() + "/", {1280, 800});
-  LoadSettings();
-  std::string error = LoadEngines(folder);
-  if (!error.empty()) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 2;
-  }
+  testenv::UseTemporarySettings({1280, 800});
+  if (!testenv::LoadProgramEngines().empty()) return 2;
   Settings.Direction = 1;
   Settings.MarkUntranslated = 1;
   Settings.MainLeft = 0;
   Settings.MainTop = 0;
   Settings.MainWidth = 900;
   Settings.MainHeight = 600;
-  TVennel w(QString::fromStdString(folder), LinkedEngines());
+  TVennel w(QString::fromStdString(testenv::ProgramDir), LinkedEngines());
   w.show();
   QApplication::processEvents();
   w.Memo1()->setPlainText(QStringLiteral(

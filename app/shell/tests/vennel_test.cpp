@@ -15,7 +15,6 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "vennel_test_env.h"
 #include "zentrok/ButtonsW.h"
 #include "zentrok/GroupBoxW.h"
 #include "zentrok/HintWindowW.h"
@@ -26,6 +25,7 @@
 #include "zentrok/StatusBarW.h"
 #include "zentrok/Utf.h"
 #include "zentrok/Vennel.h"
+#include "zentrok/testsupport/ProgramEnv.h"
 
 using namespace zentrok;
 

@@ -1,22 +1,11 @@
-// Shared by the viewer tests: one offscreen QApplication for the process.
+// Shared by the viewer tests: the one offscreen QApplication and a fixed font.
 #pragma once
 
-#include <QApplication>
+#include <QFont>
 
-#include <cstdlib>
+#include "zentrok/testsupport/TestApp.h"
 
 namespace zentrok::test {
-
-inline QApplication& App() {
-  static int argc = 1;
-  static char name[] = "viewer_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
 
 // A fixed canvas font, so that layouts do not depend on the desktop's.
 inline QFont CanvasFont() {

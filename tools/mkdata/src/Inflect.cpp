@@ -14,19 +14,6 @@ TFormList FromVector(const std::vector<std::u16string>& v, int first) {
   return l;
 }
 
-// Russian texts are written with е for ё: the Russian-to-Tatar engine folds ё
-// to е before every lookup, and most readers expect е.
-std::u16string NoYo(std::u16string s) {
-  for (auto& c : s) {
-    if (c == u'ё') c = u'е';
-    else if (c == u'Ё') c = u'Е';
-  }
-  return s;
-}
-void NoYo(std::vector<std::u16string>& v) {
-  for (auto& s : v) s = NoYo(s);
-}
-
 template <class F>
 auto Guard(const TEntry& e, F f) -> decltype(f()) {
   try {
@@ -83,6 +70,7 @@ TTatFlags TatFlagsOf(const TEntry& e) {
   f.Syncope = e.Flags.count("t:syncope") > 0;
   f.Voiceless = e.Flags.count("t:T") > 0;
   f.Px3 = e.Flags.count("t:px3") > 0;
+  if (auto it = e.Values.find("t:stem"); it != e.Values.end()) f.Px3Stem = it->second;
   if (e.Flags.count("t:ar")) f.Aorist = 1;
   if (e.Flags.count("t:ir")) f.Aorist = 2;
   if (auto it = e.Values.find("t:pres"); it != e.Values.end()) f.Present = it->second;
@@ -90,6 +78,12 @@ TTatFlags TatFlagsOf(const TEntry& e) {
 }
 
 TFormList TatNounList(const TEntry& e) { return FromVector(TatNounForms(e.Tat, TatFlagsOf(e)), 1); }
+TFormList TatNounAnalysisList(const TEntry& e) {
+  TFormList l = TatNounList(e);
+  if (e.Flags.count("anim"))
+    for (auto& f : TatColloquialPx3(e.Tat, TatFlagsOf(e))) l.push_back(f);
+  return l;
+}
 TFormList TatVerbList(const TEntry& e) { return FromVector(TatVerbForms(e.Tat, TatFlagsOf(e)), 1); }
 TFormList TatParticipleList(const TEntry& e) {
   return FromVector(TatParticipleForms(e.Tat, TatFlagsOf(e)), 1);
@@ -134,7 +128,6 @@ TRusNoun RusNounOf(const TEntry& e) {
       n.Forms = RusNounForms(head, info);
       for (auto& f : n.Forms) f += tail;
     }
-    NoYo(n.Forms);
     n.Gender = info.Gender;
     n.Animate = info.Animate;
     return n;
@@ -156,9 +149,7 @@ std::vector<std::u16string> RusAdjOf(const TEntry& e) {
     for (auto& [k, v] : e.Values)
       if (k.rfind("t:", 0) != 0) info.Forms[k] = v;
     info.Qualitative = RusAdjIsQualitative(e);
-    auto v = RusAdjForms(e.Rus, info);
-    NoYo(v);
-    return v;
+    return RusAdjForms(e.Rus, info);
   });
 }
 
@@ -172,9 +163,7 @@ TRusVerbInfo RusVerbInfoOf(const TEntry& e) {
 
 std::vector<std::u16string> RusVerbOf(const TEntry& e) {
   return Guard(e, [&] {
-    auto v = RusVerbForms(e.Rus, RusVerbInfoOf(e));
-    NoYo(v);
-    return v;
+    return RusVerbForms(e.Rus, RusVerbInfoOf(e));
   });
 }
 

@@ -1,7 +1,9 @@
 // The bridge between lexicon entries and the generators: reads an entry's
 // flags and overrides and returns its forms as (code, form) lists in the
 // numbering of each table. A form the rules cannot make raises
-// TLexiconError at the entry's place.
+// TLexiconError at the entry's place. Russian forms keep ё wherever the
+// lexicon or the stress rules put it (идёт, днём); the Russian-to-Tatar
+// tables fold it to е themselves.
 #pragma once
 
 #include "Lexicon.h"
@@ -15,6 +17,9 @@ TTatFlags TatFlagsOf(const TEntry& e);
 
 // Tatar side, codes as in the Tatar-to-Russian engine (1-based).
 TFormList TatNounList(const TEntry& e);
+// The forms the Tatar-to-Russian engine recognises: TatNounList and, for a
+// person in vowel + й (абый), the colloquial possessive абыйсы.
+TFormList TatNounAnalysisList(const TEntry& e);
 TFormList TatVerbList(const TEntry& e);
 TFormList TatParticipleList(const TEntry& e);
 TFormList TatAdjList(const TEntry& e);

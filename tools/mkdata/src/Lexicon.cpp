@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Inflect.h"
 #include "zentrok/KeyCollation.h"
 #include "zentrok/Utf.h"
 
@@ -39,10 +40,13 @@ std::string Trim(const std::string& s) {
 const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na",
                                          "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
-                                        "np", "gp", "dp", "ap", "ip", "pp", "hom"};
+                                        "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem"};
 const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
 const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
-                                        "pf", "ger", "pap", "prp", "t:pres", "hom"};
+                                        "pf", "ger", "pap", "prp", "t:pres", "hom", "asp", "gov"};
+// Options that belong to one Tatar verb's translation, not to its Russian
+// verb: another entry with the same Russian word does not borrow them.
+bool IsEntryKey(const std::string& key) { return key == "asp" || key == "gov"; }
 const std::set<std::string> AdjFlags = {"short", "qual", "rel", "t:back", "t:front", "t:novoice"};
 const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp", "hom"};
 const std::set<std::string> NoFlags = {};
@@ -161,7 +165,18 @@ void InheritLastWordFlags(std::vector<TEntry>& list) {
     }
   for (auto& e : list) {
     size_t sp = e.Tat.rfind(u' ');
-    auto it = single.find(sp == std::u16string::npos ? e.Tat : e.Tat.substr(sp + 1));
+    const std::u16string lastWord = sp == std::u16string::npos ? e.Tat : e.Tat.substr(sp + 1);
+    auto it = single.find(lastWord);
+    if (e.Flags.count("t:px3") && !e.Values.count("t:stem")) {
+      // the stem under a possessive is the one the lexicon knows as a word
+      // of its own (мал табибы: табиб, not табип), else the likeliest
+      for (auto& stem : TatPx3Stems(lastWord, TatFlagsOf(e)))
+        if (auto st = single.find(stem); st != single.end()) {
+          e.Values.emplace("t:stem", stem);
+          if (it == single.end()) it = st;
+          break;
+        }
+    }
     if (it == single.end() || it->second == &e) continue;
     const TEntry& last = *it->second;
     for (auto& group : Groups) {
@@ -313,7 +328,7 @@ TLexicon LoadLexicon(const std::string& folder) {
       for (auto& f : e.Flags)
         if (f.rfind("t:", 0) != 0) return true;
       for (auto& [k, v] : e.Values)
-        if (k.rfind("t:", 0) != 0 && k != "hom") return true;
+        if (k.rfind("t:", 0) != 0 && k != "hom" && !IsEntryKey(k)) return true;
       return false;
     };
     std::map<std::u16string, const TEntry*> described;
@@ -326,14 +341,14 @@ TLexicon LoadLexicon(const std::string& folder) {
       for (auto& f : it->second->Flags)
         if (f.rfind("t:", 0) != 0) e.Flags.insert(f);
       for (auto& [k, v] : it->second->Values)
-        if (k.rfind("t:", 0) != 0) e.Values.emplace(k, v);
+        if (k.rfind("t:", 0) != 0 && !IsEntryKey(k)) e.Values.emplace(k, v);
     }
   }
   // a pinned verb's conjugation serves every Tatar verb translated by it
   for (auto& v : lx.Verbs) {
     bool own = v.Flags.count("p") > 0;
     for (auto& [k, val] : v.Values)
-      if (k.rfind("t:", 0) != 0) own = true;
+      if (k.rfind("t:", 0) != 0 && !IsEntryKey(k)) own = true;
     if (own) continue;  // also a homonym (hom=): pins name the first meaning
     for (auto& p : lx.PinnedVerbs)
       if (p.Rus == v.Rus) {

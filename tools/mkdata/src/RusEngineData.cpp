@@ -37,7 +37,9 @@ public:
 
   // Adds one lemma pair. Russian forms carry form ids, Tatar forms the
   // 0-based Tatar codes.
-  void Add(const TFormList& rus, const TFormList& tat) {
+  void Add(const TFormList& rusForms, const TFormList& tat) {
+    TFormList rus = rusForms;
+    for (auto& f : rus) f.second = FoldYo(f.second);
     TSplit r = SplitForms(rus);
     TSplit t = SplitForms(tat);
     if (r.Endings.empty() || t.Endings.empty()) return;
@@ -133,13 +135,15 @@ void BuildVerbs(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
     if (!e.ToTat) continue;
     auto v = RusVerbOf(e);
     auto tatAll = TatVerbForms(e.Tat, TatFlagsOf(e));
-    TFormList rus = Pick(v, {{0, 1}, {1, 2}, {2, 6}, {3, 3}, {4, 4}, {5, 5}, {6, 7}, {7, 8},
-                             {8, 9}, {9, 10}, {10, 11}, {11, 12}, {12, 13}});
+    auto info = RusVerbInfoOf(e);
+    // The present forms of a perfective verb mean the future: ids 13-18.
+    const int p = info.Perfective ? 13 : 3;
+    TFormList rus = Pick(v, {{0, 1}, {1, 2}, {2, 6}, {p, 3}, {p + 1, 4}, {p + 2, 5}, {p + 3, 7},
+                             {p + 4, 8}, {p + 5, 9}, {9, 10}, {10, 11}, {11, 12}, {12, 13}});
     verbs.Add(rus, ToZeroBased(TatVerbList(e)));
 
     // participles: 1 -учы, 2 -ган, 3 -а торган, 4 -ган (passive sense)
     TFormList tatPart = {{1, tatAll[81]}, {2, tatAll[41]}, {3, tatAll[17] + u" торган"}, {4, tatAll[41]}};
-    auto info = RusVerbInfoOf(e);
     std::u16string prp;
     try {
       prp = RusPresentParticiple(e.Rus, info);

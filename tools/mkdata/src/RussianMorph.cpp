@@ -57,6 +57,28 @@ std::u16string InsertFleeting(const std::u16string& stem) {
   return head + v + b;
 }
 
+// третий and the possessive adjectives of its type (лисий, волчий): a
+// soft stem in -ь- before full endings (третьего, третья, третьи).
+bool PossessiveSoft(const std::u16string& w) {
+  for (std::u16string_view e : {u"третий", u"лисий", u"волчий", u"птичий", u"собачий", u"кошачий", u"божий",
+                                u"рыбий", u"медвежий", u"коровий", u"овечий", u"заячий", u"девичий"})
+    if (w == e || (EndsWith(w, e) && e == u"третий")) return true;
+  return false;
+}
+
+std::vector<std::u16string> PossessiveSoftForms(const std::u16string& lemma) {
+  const std::u16string st = Cut(lemma, 2) + u"ь";
+  std::vector<std::u16string> v(34);
+  const std::u16string rows[7][4] = {
+      {lemma, st + u"я", st + u"е", st + u"и"},          {st + u"его", st + u"ей", st + u"его", st + u"их"},
+      {st + u"ему", st + u"ей", st + u"ему", st + u"им"}, {lemma, st + u"ю", st + u"е", st + u"и"},
+      {st + u"его", st + u"ю", st + u"е", st + u"их"},    {st + u"им", st + u"ей", st + u"им", st + u"ими"},
+      {st + u"ем", st + u"ей", st + u"ем", st + u"их"}};
+  for (int r = 0; r < 7; ++r)
+    for (int g = 0; g < 4; ++g) v[1 + r * 4 + g] = rows[r][g];
+  return v;
+}
+
 }  // namespace
 
 int RusGuessGender(const std::u16string& lemma) {
@@ -130,12 +152,16 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
       f = {L, st + u"я", st + u"ю", L, st + u"ем", st + u"и",
            st + u"я", st + u"й", st + u"ям", u"", st + u"ями", st + u"ях"};
     } else {
-      f = {L, st + u"я", st + u"ю", L, st + u"ем", st + u"е",
+      // a written -ё is a stressed ending: ружьё -> ружьём
+      f = {L, st + u"я", st + u"ю", L, st + (Last(L) == u'ё' ? u"ём" : u"ем"), st + u"е",
            st + u"я", st + u"ей", st + u"ям", u"", st + u"ями", st + u"ях"};
     }
   } else if (Last(L) == u'й' || Last(L) == u'ь') {
     std::u16string st = Cut(L, 1);
-    if (info.Fleeting) st = Cut(DropFleeting(st + u"ь"), 1);
+    if (info.Fleeting && (EndsWith(L, u"ей") || EndsWith(L, u"ёй")))
+      st = Cut(L, 2) + u"ь";  // улей -> улья, соловей -> соловья
+    else if (info.Fleeting)
+      st = Cut(DropFleeting(st + u"ь"), 1);
     bool ij = Last(st) == u'и';
     bool yot = Last(L) == u'й';
     f = {L, st + u"я", st + u"ю", L, st + (end ? u"ём" : u"ем"), st + (ij ? u"и" : u"е"),
@@ -154,6 +180,16 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
            st + ((vel || sib) ? u"и" : u"ы"), st + (sib ? u"ей" : (ts && !end) ? u"ев" : u"ов"),
            st + u"ам", u"", st + u"ами", st + u"ах"};
     }
+  }
+  // with a stressed ending the stem's ё is unstressed and written е in
+  // every form but the nominative (ёж -> ежа, ежом)
+  if (info.EndStress) {
+    size_t yo = L.rfind(u'ё');
+    bool stem = yo != std::u16string::npos;  // not the ending itself (ружьё -> ружьём)
+    for (size_t i = stem ? yo + 1 : L.size(); i < L.size(); ++i) stem = stem && !IsVowel(L[i]);
+    if (stem && yo + 1 < L.size())
+      for (auto& form : f)
+        if (form != L && yo < form.size() && form[yo] == u'ё') form[yo] = u'е';
   }
   // a given nominative plural brings its own oblique plural stem; the
   // endings keep the spelling rules after hushing sounds, ц and к/г/х
@@ -194,6 +230,16 @@ std::vector<std::u16string> RusNounForms(const std::u16string& lemma, TRusNounIn
   static const char* Keys[12] = {"ns", "gs", "ds", "as", "is", "ps", "np", "gp", "dp", "ap", "ip", "pp"};
   for (int i = 0; i < 12; ++i)
     if (i != 3 && i != 9) f[i] = Get(info.Forms, Keys[i], f[i]);
+  // a given plural with ё keeps it through the plural (звёзды -> звёздам);
+  // a fleeting vowel moves the stress, so the genitive is left alone (сестёр)
+  if (np != info.Forms.end() && np->second.find(u'ё') != std::u16string::npos) {
+    const std::u16string& v = np->second;
+    const size_t yo = v.find(u'ё');
+    for (int i : {7, 8, 10, 11})
+      if (!info.Forms.count(Keys[i]) && (i != 7 || !info.Fleeting) && yo < f[i].size() && f[i][yo] == u'е' &&
+          f[i].compare(0, yo, v, 0, yo) == 0)
+        f[i][yo] = u'ё';
+  }
   if (info.Gender == 4)
     for (int i = 0; i < 6; ++i)
       if (i != 3) f[i] = f[i + 6];
@@ -212,6 +258,7 @@ std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusA
   if (end2 != u"ый" && end2 != u"ий" && end2 != u"ой")
     throw std::invalid_argument("adjective lemma must end in -ый, -ий or -ой");
   std::u16string st = Cut(lemma, 2);
+  if (PossessiveSoft(lemma)) return PossessiveSoftForms(lemma);
   char16_t s = Last(st);
   bool stressed = end2 == u"ой";
   bool vel = Velar(s), sib = Sibilant(s);
@@ -237,7 +284,14 @@ std::vector<std::u16string> RusAdjForms(const std::u16string& lemma, const TRusA
     if (EndsWith(b, u"к")) b = Cut(b, 1);  // короткий -> короче
     cmp = b + (s == u'к' ? u"че" : s == u'г' ? u"же" : u"ше");
   } else {
+    // the stress of a short stem goes to -ее, so its ё is written е
+    // (тёплый -> теплее, весёлый -> веселее); a longer one keeps it
+    // (серьёзнее, определённее)
     cmp = st + u"ее";
+    const size_t yo = st.rfind(u'ё');
+    int syllables = 0;
+    for (char16_t c : lemma) syllables += IsVowel(c) ? 1 : 0;
+    if (yo != std::u16string::npos && (syllables == 2 || yo + 2 == st.size())) cmp[yo] = u'е';
   }
   if (!info.Qualitative) return v;
   v[29] = Get(info.Forms, "cmp", cmp);
@@ -391,9 +445,16 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   if (EndsWith(b, u"ть")) pm = Cut(b, 2) + u"л";
   pm = Get(o, "pm", pm);
   if (pm.empty()) throw std::invalid_argument("past cannot be guessed: give pm=");
+  // a ё in the last syllable of the masculine loses the stress to the
+  // ending (нёс -> несла, вёл -> вела); one further back keeps it
+  // (причёсывал -> причёсывала)
   std::u16string pf = Last(pm) == u'л' ? pm + u"а" : pm + u"ла";
-  for (auto& c : pf)
-    if (c == u'ё') c = u'е';
+  if (size_t yo = pm.rfind(u'ё'); yo != std::u16string::npos) {
+    bool last = true;
+    for (size_t i = yo + 1; i < pm.size(); ++i) last = last && !IsVowel(pm[i]);
+    if (last) pf[yo] = u'е';
+  }
+  if (EndsWith(pm, u"шёл") || EndsWith(pm, u"чёл")) pf = Cut(pm, 2) + u"ла";  // пришёл -> пришла, прочёл -> прочла
   pf = Get(o, "pf", pf);
   std::u16string ps = Cut(pf, 1);
   v[1] = inf;
@@ -419,12 +480,18 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
     std::u16string g = GivingVerb(b) ? Cut(b, 2) : z;
     ger = Refl(g + (Sibilant(Last(g)) ? u"а" : u"я"), r);
   }
-  v[14] = Get(o, "ger", ger);
+  // given forms leave out -ся/-сь; one written with it is taken as it is
+  if (auto g = o.find("ger"); g != o.end())
+    ger = !r || EndsWith(g->second, u"сь") || EndsWith(g->second, u"ся") ? g->second
+          : Last(g->second) == u'в'                                         ? g->second + u"шись"  // вернув
+                                                                            : Refl(g->second, r);
+  v[14] = ger;
   std::u16string pap = Last(pm) == u'л' ? Cut(pm, 1) + u"вший" : pm + u"ший";
   // imperfective -нуть verbs that lose -ну- in the past keep it in the
   // participle (мёрзнуть: мёрз, мёрзнувший); perfective ones do not (возникший)
   if (!info.Perfective && Last(pm) != u'л' && EndsWith(b, u"нуть")) pap = Cut(b, 2) + u"вший";
   pap = Get(o, "pap", pap);
+  if (r && EndsWith(pap, u"ся")) pap = Cut(pap, 2);
   std::u16string pst = Cut(pap, 2);
   v[15] = pap + (r ? u"ся" : u"");
   v[16] = pst + u"ая" + (r ? u"ся" : u"");

@@ -63,7 +63,7 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
   for (const auto& e : lx.Nouns) {
     if (!e.ToRus) continue;
     ++n;
-    TSplit t = SplitForms(TatNounList(e));
+    TSplit t = SplitForms(TatNounAnalysisList(e));
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
     TRusNoun rn = RusNounOf(e);
@@ -164,6 +164,52 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
   out.Save("cds01.pack", codes);
 }
 
+// The entry of the Russian verb an "asp=" option names: the partner of the
+// other aspect (читать - прочитать). Any verb entry may describe it, in
+// either direction; it must exist and differ in aspect.
+const TEntry* AspectPartner(const TLexicon& lx, const TEntry& e) {
+  auto it = e.Values.find("asp");
+  if (it == e.Values.end()) return nullptr;
+  const TEntry* found = nullptr;
+  for (const auto& v : lx.Verbs)
+    if (RusKey(v) == it->second && (!found || (found->Values.empty() && found->Flags.empty())))
+      found = &v;
+  const std::string name = zentrok::Utf16ToUtf8(it->second);
+  if (!found) throw TLexiconError(e.Place.Where() + ": asp=" + name + " is no Russian verb of the lexicon");
+  if (found->Flags.count("p") == e.Flags.count("p"))
+    throw TLexiconError(e.Place.Where() + ": asp=" + name + " has the same aspect as " +
+                        zentrok::Utf16ToUtf8(e.Rus));
+  return found;
+}
+
+// The government a "gov=" option gives: "abl:gen", "dat:на+acc" (the Tatar
+// case of the object, then the Russian preposition and case).
+bool IsGovernment(const std::u16string& g) {
+  static const std::u16string tatar[] = {u"abl", u"dat", u"loc", u"acc"};
+  static const std::u16string russian[] = {u"gen", u"dat", u"acc", u"ins", u"prep"};
+  const size_t colon = g.find(u':');
+  if (colon == std::u16string::npos) return false;
+  bool ok = false;
+  for (auto& t : tatar) ok = ok || g.compare(0, colon, t) == 0;
+  const std::u16string rest = g.substr(colon + 1);
+  const size_t plus = rest.find(u'+');
+  const std::u16string cs = plus == std::u16string::npos ? rest : rest.substr(plus + 1);
+  bool okCase = false;
+  for (auto& r : russian) okCase = okCase || cs == r;
+  return ok && okCase && plus != 0;
+}
+
+// Stem column 2: the Russian verb, then "|" and the government when the
+// entry has one (бояться|abl:gen).
+std::u16string RusWithGovernment(const TEntry& e) {
+  auto it = e.Values.find("gov");
+  if (it == e.Values.end()) return e.Rus;
+  if (!IsGovernment(it->second))
+    throw TLexiconError(e.Place.Where() + ": gov=" + zentrok::Utf16ToUtf8(it->second) +
+                        " is not TATARCASE:[PREPOSITION+]CASE (abl:gen, dat:на+acc)");
+  return e.Rus + u"|" + it->second;
+}
+
 void BuildVerbs(const TLexicon& lx, TOut& out) {
   auto numbers = NumberVerbs(lx);
   TParadigmSet tatSet("verbs (Tatar)", TatLimit), ganSet("participles (Tatar)", TatLimit);
@@ -187,8 +233,16 @@ void BuildVerbs(const TLexicon& lx, TOut& out) {
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
     const std::u16string key = RusKey(e);
-    int num = numbers.at(key);
-    stems.AddRow({t.Stem, Num(tp), e.Rus, Num(num), e.Tat});
+    const long long num = numbers.at(key);
+    const TEntry* partner = AspectPartner(lx, e);
+    long long info = num;
+    if (partner) {
+      info += 65536LL * numbers.at(RusKey(*partner));
+      auto it = rusVerbs.find(RusKey(*partner));
+      if (it == rusVerbs.end() || (it->second->Values.empty() && it->second->Flags.empty()))
+        rusVerbs[RusKey(*partner)] = partner;
+    }
+    stems.AddRow({t.Stem, Num(tp), RusWithGovernment(e), Num(info), e.Tat});
     // a pinned line without options leaves the conjugation to the verb entry
     auto it = rusVerbs.find(key);
     if (it == rusVerbs.end() || (it->second->Values.empty() && it->second->Flags.empty()))

@@ -237,13 +237,72 @@ std::array<std::u16string, 5> Possessives(const std::u16string& w, bool back, co
 
 namespace {
 
-std::vector<std::u16string> NounForms(const std::u16string& lemma, const TTatFlags& flags) {
+// The harmony of a possessive compound: its own written vowels, except for
+// a loan, whose stem decides (полициясе: полиция, front).
+bool Px3Back(const std::u16string& word, const std::u16string& stem, const TTatFlags& f) {
+  return f.Loan ? TatIsBack(stem, f) : TatIsBack(word, f);
+}
+
+// The flags under which `stem` gives `word` as its 3rd-person possessive:
+// as given, else with a final к/п kept (хак -> хакы); false when neither.
+bool Px3Fits(const std::u16string& word, const std::u16string& stem, TTatFlags& f) {
+  f.Px3 = false;
+  f.Px3Stem.clear();
+  if (Syllables(stem) == 0) return false;
+  const bool back = Px3Back(word, stem, f);
+  if (Possessives(stem, back, f)[2] == word) return true;
+  if (f.NoVoice) return false;
+  f.NoVoice = true;
+  if (Possessives(stem, back, f)[2] == word) return true;
+  f.NoVoice = false;
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::u16string> TatPx3Stems(const std::u16string& word, const TTatFlags& flags) {
+  std::vector<std::u16string> raw;
+  const size_t n = word.size();
+  if (n < 2 || (word.back() != u'ы' && word.back() != u'е')) return {};
+  const bool back = TatIsBack(word, flags);
+  // -сы/-се after a vowel: бүлмә-се, бала-сы
+  if (n >= 3 && word[n - 2] == u'с' && EndsInVowelForPossessive(word.substr(0, n - 2)))
+    raw.push_back(word.substr(0, n - 2));
+  std::u16string s = word.substr(0, n - 1);
+  const char16_t last = s.back();
+  const char16_t prev = s.size() >= 2 ? s[s.size() - 2] : 0;
+  if (word.back() == u'е' && IsVowel(last)) raw.push_back(s + u"й");  // өе -> өй, кырые -> кырый, буе -> буй
+  if (!IsVowel(last) || last == u'у' || last == u'ү' || last == u'ю') {
+    // voiced г/б between vowels come from к/п: хуҗалыгы -> хуҗалык, төбе -> төп
+    if (!flags.NoVoice && !flags.Loan && prev && IsVowel(prev) && (last == u'г' || last == u'б')) {
+      std::u16string v = s;
+      v.back() = last == u'г' ? u'к' : u'п';
+      raw.push_back(v);
+    }
+    raw.push_back(s);
+    // a dropped vowel comes back in the stem: халкы -> халык
+    if (flags.Syncope && s.size() >= 3 && !IsVowel(last) && !IsVowel(prev) && last != u'ь' && prev != u'ь') {
+      std::u16string v = s;
+      v.insert(v.size() - 1, 1, back ? u'ы' : u'е');
+      raw.insert(raw.begin(), v);
+    }
+  }
+  std::vector<std::u16string> out;
+  for (auto& c : raw) {
+    TTatFlags f = flags;
+    if (Px3Fits(word, c, f)) out.push_back(c);
+  }
+  return out;
+}
+
+namespace {
+
+std::vector<std::u16string> PlainNounForms(const std::u16string& lemma, const TTatFlags& flags) {
   TNounBuilder b{TatIsBack(lemma, flags), flags, std::vector<std::u16string>(NounCodes + 1)};
   const bool back = b.Back;
   TTatFlags sound;  // only the sound class carries over to consonant-initial suffixes
   sound.Voiceless = flags.Voiceless;
   b.Bare(1, lemma, sound);
-  if (flags.Px3) b.AfterPx3(1, lemma);  // ишегалды -> ишегалдында, ишегалдын
   auto px = Possessives(lemma, back, flags);
   b.AfterPx12(7, px[0]);
   b.AfterPx12(13, px[1]);
@@ -273,7 +332,7 @@ std::vector<std::u16string> NounForms(const std::u16string& lemma, const TTatFla
   b.Out[79] = TatAppend(px[3], u"сIз", back);
   b.Out[80] = TatAppend(px[4], u"сIз", back);
   b.Out[81] = TatAppend(ppx[2], u"сIз", back);
-  b.Out[82] = flags.Px3 ? TatAppend(lemma, u"ндAгI", back) : TatAppend(lemma, u"DAгI", back, sound);
+  b.Out[82] = TatAppend(lemma, u"DAгI", back, sound);
   b.Out[83] = TatAppend(px[0], u"дAгI", back);
   b.Out[84] = TatAppend(px[1], u"дAгI", back);
   b.Out[85] = TatAppend(px[2], u"ндAгI", back);
@@ -281,10 +340,50 @@ std::vector<std::u16string> NounForms(const std::u16string& lemma, const TTatFla
   return b.Out;
 }
 
+// A noun whose lemma ends in a 3rd-person possessive: the forms of its
+// stem, with the bare singular and plural taken from the 3rd person.
+std::vector<std::u16string> Px3NounForms(const std::u16string& word, const TTatFlags& flags) {
+  std::u16string stem = flags.Px3Stem;
+  if (stem.empty()) {
+    auto stems = TatPx3Stems(word, flags);
+    if (stems.empty()) return PlainNounForms(word, flags);  // not a possessive after all
+    stem = stems.front();
+  }
+  TTatFlags f = flags;
+  Px3Fits(word, stem, f);  // a given stem may need its final к/п kept
+  if (f.Harmony == 0) f.Harmony = Px3Back(word, stem, f) ? 1 : -1;
+  auto o = PlainNounForms(stem, f);
+  const bool back = f.Harmony > 0;
+  for (int i = 0; i < 6; ++i) o[1 + i] = o[19 + i];  // хуҗалыгы, хуҗалыгына ...
+  o[87] = o[54];                                      // хуҗалыклары
+  for (int i = 0; i < 5; ++i) o[37 + i] = o[55 + i];  // хуҗалыкларына ...
+  o[74] = TatAppend(o[19], u"нIкI", back);            // хуҗалыгыныкы
+  o[75] = TatAppend(o[54], u"нIкI", back);
+  o[82] = o[85];                                      // хуҗалыгындагы
+  // 72 (-сыз) and 73 keep the stem: хуҗалыксыз, not хуҗалыгысыз
+  return o;
+}
+
+std::vector<std::u16string> NounForms(const std::u16string& lemma, const TTatFlags& flags) {
+  return flags.Px3 ? Px3NounForms(lemma, flags) : PlainNounForms(lemma, flags);
+}
+
 }  // namespace
 
 std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTatFlags& flags) {
   return OnLastWord(lemma, [&](const std::u16string& w) { return NounForms(w, flags); });
+}
+
+std::vector<std::pair<int, std::u16string>> TatColloquialPx3(const std::u16string& lemma,
+                                                             const TTatFlags& flags) {
+  const size_t n = lemma.size();
+  if (flags.Px3 || n < 3 || lemma.back() != u'й' || !IsVowel(lemma[n - 2])) return {};
+  const bool back = TatIsBack(lemma, flags);
+  TNounBuilder b{back, {}, std::vector<std::u16string>(7)};
+  b.AfterPx3(1, lemma + (back ? u"сы" : u"се"));
+  std::vector<std::pair<int, std::u16string>> out;
+  for (int i = 0; i < 6; ++i) out.emplace_back(19 + i, b.Out[1 + i]);
+  return out;
 }
 
 namespace {
@@ -309,6 +408,7 @@ std::u16string PresentStem(const std::u16string& s, bool back, const TTatFlags& 
   std::u16string base = s.substr(0, s.size() - 1);
   if (c == u'а' || c == u'ы') return base + u"ый";
   if (c == u'ә' || c == u'е') return base + u"и";
+  if (c == u'я') return base + (back ? u"йый" : u"йи");  // буя [буйа] -> буйый
   return TatAppend(s, u"A", back, f);
 }
 

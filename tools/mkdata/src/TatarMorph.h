@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mkdata {
@@ -21,6 +22,8 @@ struct TTatFlags {
   bool Syncope = false;    // the last stem vowel drops before a vowel (халык -> халкы)
   bool Voiceless = false;  // final voiced consonant counts as voiceless (клуб -> клубка)
   bool Px3 = false;        // the lemma already ends in a 3rd-person possessive (ишегалды)
+  std::u16string Px3Stem;  // with Px3: the last word without its possessive (хуҗалыгы -> хуҗалык);
+                           // empty: found by rule (TatPx3Stems)
   bool Loan = false;       // Russian loan: back unless it ends in -ия/-ея/-ие/-ье/-ь; final -и is a plain
                            // vowel (такси -> таксисы, таксим), not the native [ий] (әти -> әтием)
   int Aorist = 0;          // consonant verb stems: 0 by syllables, 1 -ар, 2 -ыр
@@ -37,14 +40,29 @@ bool TatIsBack(const std::u16string& word, const TTatFlags& flags);
 std::u16string TatAppend(const std::u16string& word, const std::u16string& tmpl, bool back,
                          const TTatFlags& flags = {});
 
+// The stems a word ending in a 3rd-person possessive may come from, most
+// likely first; each gives the word back as its own 3rd-person possessive
+// (хуҗалыгы -> хуҗалык, хуҗалыг; бүлмәсе -> бүлмә; өе -> өй; авыртуы ->
+// авырту; халкы with Syncope -> халык, халк). Empty when the word does not
+// end in one.
+std::vector<std::u16string> TatPx3Stems(const std::u16string& word, const TTatFlags& flags);
+
 constexpr int NounCodes = 87;
 constexpr int VerbCodes = 105;
 constexpr int ParticipleCodes = 71;
 
-// Noun forms, codes 1-87.
+// Noun forms, codes 1-87. A Px3 noun (авыл хуҗалыгы) inflects its stem
+// (хуҗалык): the possessives replace its own (хуҗалыгым), the plural takes
+// it after -лар (хуҗалыклары), and the bare cases are those of the 3rd
+// person (хуҗалыгына, хуҗалыгын).
 std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTatFlags& flags);
 // Verb forms, codes 1-105, from the stem (the 2sg imperative).
 std::vector<std::u16string> TatVerbForms(const std::u16string& stem, const TTatFlags& flags);
+// The colloquial 3rd-person possessive of a noun in vowel + й, codes 19-24:
+// абыйсы, абыйсына ... beside the standard абые. For analysis only; empty
+// for other nouns.
+std::vector<std::pair<int, std::u16string>> TatColloquialPx3(const std::u16string& lemma,
+                                                             const TTatFlags& flags);
 // -ган participle with case and possessive endings, codes 1-71.
 std::vector<std::u16string> TatParticipleForms(const std::u16string& stem, const TTatFlags& flags);
 // Adjective forms: 1 base, 2 comparative, 3 substantivised plural.

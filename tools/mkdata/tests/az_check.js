@@ -2,7 +2,8 @@
 // the paradigms of an independent morphological dictionary (the "az"
 // package, installed into a temporary folder at test time only).
 //   node az_check.js DUMP.tsv AZ_DICTS_DIR [MIN_RATE]
-// Prints the agreement rate by class and the disagreeing forms; exits 1
+// Prints the agreement rate by class and the disagreeing forms, and how
+// often both spell ё alike where either writes it; exits 1
 // when the overall rate of the lemmas the dictionary knows is below
 // MIN_RATE (a fraction, default 0.9).
 'use strict';
@@ -22,6 +23,8 @@ Az.Morph.init(dictDir, (err) => {
   const misses = [];
   const unknown = {};
   const cache = new Map();
+  const yo = { forms: 0, agree: 0 };
+  const yoMisses = [];
   for (const [cls, lemma, tags, form] of rows) {
     const key = cls + '|' + lemma;
     if (!cache.has(key)) {
@@ -45,21 +48,33 @@ Az.Morph.init(dictDir, (err) => {
     const want = tags.split(',');
     if (want.includes('impr')) want.push('excl');  // the imperative addressed to the hearer
     const candidates = new Set();
+    const written = new Set();  // as the dictionary spells them, with ё
     for (const p of parses) {
       const base = p.normalize();
-      for (const g of [want, want.filter((t) => t !== 'inan')]) {
-        const f = base.inflect(g);
-        if (f) candidates.add(fold(f.word));
-      }
-      if (want[0] === 'COMP') {
-        const f = base.inflect(['COMP']);
-        if (f) candidates.add(fold(f.word));
-      }
+      const forms = [];
+      for (const g of [want, want.filter((t) => t !== 'inan')]) forms.push(base.inflect(g));
+      if (want[0] === 'COMP') forms.push(base.inflect(['COMP']));
+      for (const f of forms)
+        if (f) {
+          candidates.add(fold(f.word));
+          written.add(f.word.toLowerCase());
+        }
     }
     if (!candidates.size) continue;  // the dictionary has no such form (e.g. no imperative)
     s.forms++;
-    if (candidates.has(fold(form))) s.agree++;
-    else misses.push(`${cls}\t${lemma}\t${tags}\tours: ${form}\taz: ${[...candidates].join('/')}`);
+    if (candidates.has(fold(form))) {
+      s.agree++;
+      // ё: counted where either spelling has it
+      const ours = form.toLowerCase();
+      const theirs = [...written].filter((w) => fold(w) === fold(ours));
+      if (ours.includes('ё') || theirs.some((w) => w.includes('ё'))) {
+        yo.forms++;
+        if (written.has(ours)) yo.agree++;
+        else yoMisses.push(`${cls}\t${lemma}\t${tags}\tours: ${form}\taz: ${theirs.join('/')}`);
+      }
+    } else {
+      misses.push(`${cls}\t${lemma}\t${tags}\tours: ${form}\taz: ${[...candidates].join('/')}`);
+    }
   }
   let forms = 0, agree = 0;
   for (const [cls, s] of Object.entries(stats)) {
@@ -69,6 +84,9 @@ Az.Morph.init(dictDir, (err) => {
   }
   const overall = forms ? agree / forms : 1;
   console.log(`overall      forms ${forms}  agree ${(100 * overall).toFixed(2)}%`);
+  console.log(`ё            forms ${yo.forms}  written alike ${yo.forms ? (100 * yo.agree / yo.forms).toFixed(1) : '-'}%` +
+              ' (forms either side writes with ё; reported, not checked)');
   for (const m of misses.slice(0, 200)) console.log('  ' + m);
+  for (const m of yoMisses.slice(0, 400)) console.log('  ё ' + m);
   process.exit(overall >= minRate ? 0 : 1);
 });

@@ -182,6 +182,33 @@ TEST_F(LexiconFolder, MultiWordLemmasTakeTheirLastWordsFlags) {
   EXPECT_EQ(form(TatNounList(Find(lx.Nouns, u"фамилия")), 19), "фамилиясе");
 }
 
+TEST_F(LexiconFolder, PossessiveCompoundsFindTheirStemAsAWord) {
+  Write("nouns.tsv",
+        "авыл хуҗалыгы\tсельское хозяйство\tagree t:px3\n"
+        "абый\tбрат\tanim\n"
+        "мал табибы\tветеринар\tanim t:px3\n"
+        "табиб\tврач\tanim end\n"
+        "хезмәт хакы\tзарплата\tt:px3\n"
+        "хак\tплата\tt:novoice\n");
+  ASSERT_EQ(ErrorOf(), "");
+  TLexicon lx = LoadLexicon(Dir.string());
+  auto forms = [](const TFormList& l, int code) {
+    std::string s;
+    for (auto& [c, f] : l)
+      if (c == code) s += (s.empty() ? "" : " ") + U8(f);
+    return s;
+  };
+  EXPECT_EQ(forms(TatNounList(Find(lx.Nouns, u"авыл хуҗалыгы")), 87), "авыл хуҗалыклары");
+  // the stem is the word the lexicon knows (табиб), with its flags (хак: t:novoice)
+  EXPECT_EQ(forms(TatNounList(Find(lx.Nouns, u"мал табибы")), 87), "мал табиблары");
+  EXPECT_EQ(forms(TatNounList(Find(lx.Nouns, u"хезмәт хакы")), 87), "хезмәт хаклары");
+  EXPECT_EQ(forms(TatNounList(Find(lx.Nouns, u"хезмәт хакы")), 7), "хезмәт хакым");
+  // the colloquial абыйсы is recognised, never generated
+  EXPECT_EQ(forms(TatNounAnalysisList(Find(lx.Nouns, u"абый")), 19), "абые абыйсы");
+  EXPECT_EQ(forms(TatNounList(Find(lx.Nouns, u"абый")), 19), "абые");
+  EXPECT_EQ(forms(TatNounAnalysisList(Find(lx.Nouns, u"хак")), 19), "хакы");
+}
+
 TEST_F(LexiconFolder, OnlyQualitativeAdjectivesGetDegrees) {
   Write("adjectives.tsv",
         "агач\tдеревянный\n"

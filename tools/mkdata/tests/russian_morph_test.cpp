@@ -210,3 +210,72 @@ TEST(RussianNouns, FeminineSoftSignWithFleetingVowel) {
             "ложь лжи лжи ложь ложью лжи лжи лжей лжам лжи лжами лжах");
   EXPECT_EQ(Noun(u"ночь", 2), "ночь ночи ночи ночь ночью ночи ночи ночей ночам ночи ночами ночах");
 }
+
+TEST(RussianNouns, FleetingVowelBeforeYotAndStemYo) {
+  EXPECT_EQ(Noun(u"улей", 1, false, true),
+            "улей улья улью улей ульем улье ульи ульев ульям ульи ульями ульях");
+  EXPECT_EQ(Noun(u"соловей", 1, true, true, true),
+            "соловей соловья соловью соловья соловьём соловье соловьи соловьёв соловьям соловьёв "
+            "соловьями соловьях");
+  // a stressed ending takes the stress off the stem's ё
+  EXPECT_EQ(Noun(u"ёж", 1, true, false, true), "ёж ежа ежу ежа ежом еже ежи ежей ежам ежей ежами ежах");
+  EXPECT_EQ(Noun(u"звезда", 2, false, false, false, {{"np", u"звёзды"}, {"gp", u"звёзд"}}),
+            "звезда звезды звезде звезду звездой звезде звёзды звёзд звёздам звёзды звёздами звёздах");
+  // with a fleeting vowel the genitive plural is not touched
+  TRusNounInfo sister;
+  sister.Gender = 2;
+  sister.Animate = sister.Fleeting = true;
+  sister.Forms = {{"np", u"сёстры"}};
+  auto sisters = RusNounForms(u"сестра", sister);
+  EXPECT_EQ(Join(sisters, 6, 7) + " " + Join(sisters, 8, 9) + " " + Join(sisters, 10, 12),
+            "сёстры сёстрам сёстрами сёстрах");
+  EXPECT_EQ(U8(sisters[7]).find("ё"), std::string::npos);
+  TRusNounInfo gun;
+  gun.Gender = 3;
+  EXPECT_EQ(Join(RusNounForms(u"ружьё", gun), 0, 6), "ружьё ружья ружью ружьё ружьём ружье");
+  gun.EndStress = true;
+  EXPECT_EQ(Join(RusNounForms(u"ружьё", gun), 0, 6), "ружьё ружья ружью ружьё ружьём ружье");
+  EXPECT_EQ(Noun(u"огонь", 1, false, true, true),
+            "огонь огня огню огонь огнём огне огни огней огням огни огнями огнях");
+}
+
+TEST(RussianAdjectives, ThirdAndYo) {
+  auto third = RusAdjForms(u"третий", {false, false, {}});
+  EXPECT_EQ(Join(third, 1, 29),
+            "третий третья третье третьи третьего третьей третьего третьих третьему третьей третьему третьим "
+            "третий третью третье третьи третьего третью третье третьих третьим третьей третьим третьими "
+            "третьем третьей третьем третьих");
+  EXPECT_EQ(Join(RusAdjForms(u"лисий", {}), 1, 5), "лисий лисья лисье лисьи");
+  EXPECT_EQ(U8(RusAdjForms(u"тёплый", {})[29]), "теплее");
+  EXPECT_EQ(U8(RusAdjForms(u"весёлый", {})[29]), "веселее");
+  EXPECT_EQ(U8(RusAdjForms(u"серьёзный", {})[29]), "серьёзнее");
+  EXPECT_EQ(U8(RusAdjForms(u"определённый", {})[29]), "определённее");
+  EXPECT_EQ(U8(RusAdjForms(u"тёплый", {})[5]), "тёплого");
+}
+
+TEST(RussianVerbs, YoAndGivenReflexiveForms) {
+  TRusVerbInfo go;
+  go.Forms = {{"1s", u"иду"}, {"3s", u"идёт"}, {"pm", u"шёл"}, {"pf", u"шла"}, {"pap", u"шедший"}};
+  EXPECT_EQ(Join(RusVerbForms(u"идти", go), 1, 14),
+            "идти иди иду идёшь идёт идите идём идёте идут шёл шла шло шли");
+  TRusVerbInfo read{true, {{"1s", u"прочту"}, {"3s", u"прочтёт"}, {"pm", u"прочёл"}, {"ger", u"прочтя"}}};
+  auto r = RusVerbForms(u"прочесть", read);
+  EXPECT_EQ(U8(r[4]) + " " + U8(r[10]) + " " + U8(r[11]) + " " + U8(r[14]), "прочтёшь прочёл прочла прочтя");
+  TRusVerbInfo comb;
+  EXPECT_EQ(Join(RusVerbForms(u"причёсывать", comb), 10, 12), "причёсывал причёсывала");
+  TRusVerbInfo carry{false, {{"1s", u"несу"}, {"3s", u"несёт"}, {"pm", u"нёс"}}};
+  EXPECT_EQ(U8(RusVerbForms(u"нести", carry)[11]), "несла");
+  // a reflexive verb's given forms leave out -ся; written with it they stay as they are
+  TRusVerbInfo back;
+  back.Perfective = true;
+  back.Forms = {{"1s", u"верну"}, {"3s", u"вернёт"}, {"ger", u"вернув"}, {"pap", u"вернувший"}};
+  auto b = RusVerbForms(u"вернуться", back);
+  EXPECT_EQ(U8(b[4]) + " " + U8(b[14]) + " " + U8(b[15]) + " " + U8(b[16]),
+            "вернёшься вернувшись вернувшийся вернувшаяся");
+  back.Forms["ger"] = u"вернувшись";
+  back.Forms["pap"] = u"вернувшийся";
+  b = RusVerbForms(u"вернуться", back);
+  EXPECT_EQ(U8(b[14]) + " " + U8(b[15]), "вернувшись вернувшийся");
+  TRusVerbInfo divorce{true, {{"1s", u"разведу"}, {"3s", u"разведёт"}, {"pm", u"развёл"}, {"ger", u"разведя"}}};
+  EXPECT_EQ(U8(RusVerbForms(u"развестись", divorce)[14]), "разведясь");
+}

@@ -274,3 +274,114 @@ TEST(TatarLoans, BackHarmonyAndPlainVowelPossessives) {
   loan.Harmony = -1;
   EXPECT_EQ(U8(TatNounForms(u"такси", loan)[3]), "таксигә");
 }
+
+namespace {
+
+// The six cases (nom, gen, dat, acc, abl, loc) from `first`, as one line.
+std::string Cases(const std::vector<std::u16string>& f, int first) {
+  std::string s;
+  for (int i = 0; i < 6; ++i) s += (i ? " " : "") + U8(f[first + i]);
+  return s;
+}
+
+TTatFlags Px3() {
+  TTatFlags f;
+  f.Px3 = true;
+  return f;
+}
+
+}  // namespace
+
+TEST(TatarNouns, PossessiveCompoundsInflectTheirStem) {
+  auto farm = TatNounForms(u"авыл хуҗалыгы", Px3());
+  EXPECT_EQ(Cases(farm, 1),
+            "авыл хуҗалыгы авыл хуҗалыгының авыл хуҗалыгына авыл хуҗалыгын авыл хуҗалыгыннан авыл хуҗалыгында");
+  EXPECT_EQ(Cases(farm, 7),
+            "авыл хуҗалыгым авыл хуҗалыгымның авыл хуҗалыгыма авыл хуҗалыгымны авыл хуҗалыгымнан авыл хуҗалыгымда");
+  EXPECT_EQ(Cases(farm, 19), Cases(farm, 1));
+  EXPECT_EQ(Cases(farm, 25), "авыл хуҗалыгыбыз авыл хуҗалыгыбызның авыл хуҗалыгыбызга авыл хуҗалыгыбызны "
+                             "авыл хуҗалыгыбыздан авыл хуҗалыгыбызда");
+  EXPECT_EQ(U8(farm[87]), "авыл хуҗалыклары");
+  EXPECT_EQ(U8(farm[87]) + " " + U8(farm[37]) + " " + U8(farm[38]) + " " + U8(farm[39]) + " " + U8(farm[40]) +
+                " " + U8(farm[41]),
+            "авыл хуҗалыклары авыл хуҗалыкларының авыл хуҗалыкларына авыл хуҗалыкларын авыл хуҗалыкларыннан авыл хуҗалыкларында");
+  EXPECT_EQ(Cases(farm, 42), "авыл хуҗалыкларым авыл хуҗалыкларымның авыл хуҗалыкларыма авыл хуҗалыкларымны "
+                             "авыл хуҗалыкларымнан авыл хуҗалыкларымда");
+  EXPECT_EQ(U8(farm[72]), "авыл хуҗалыксыз");
+  EXPECT_EQ(U8(farm[74]), "авыл хуҗалыгыныкы");
+  EXPECT_EQ(U8(farm[82]), "авыл хуҗалыгындагы");
+  EXPECT_EQ(U8(farm[83]), "авыл хуҗалыгымдагы");
+
+  auto kitchen = TatNounForms(u"аш бүлмәсе", Px3());
+  EXPECT_EQ(Cases(kitchen, 1), "аш бүлмәсе аш бүлмәсенең аш бүлмәсенә аш бүлмәсен аш бүлмәсеннән аш бүлмәсендә");
+  EXPECT_EQ(Cases(kitchen, 13), "аш бүлмәң аш бүлмәңнең аш бүлмәңә аш бүлмәңне аш бүлмәңнән аш бүлмәңдә");
+  EXPECT_EQ(Cases(kitchen, 31),
+            "аш бүлмәгез аш бүлмәгезнең аш бүлмәгезгә аш бүлмәгезне аш бүлмәгездән аш бүлмәгездә");
+  EXPECT_EQ(U8(kitchen[87]), "аш бүлмәләре");
+  EXPECT_EQ(Cases(kitchen, 54), "аш бүлмәләре аш бүлмәләренең аш бүлмәләренә аш бүлмәләрен аш бүлмәләреннән "
+                                "аш бүлмәләрендә");
+
+  // й-stems, у-stems and a word that is a possessive on its own
+  auto home = TatNounForms(u"бакча өе", Px3());
+  EXPECT_EQ(Cases(home, 1), "бакча өе бакча өенең бакча өенә бакча өен бакча өеннән бакча өендә");
+  EXPECT_EQ(U8(home[7]), "бакча өем");
+  EXPECT_EQ(U8(home[87]), "бакча өйләре");
+  auto ache = TatNounForms(u"баш авыртуы", Px3());
+  EXPECT_EQ(U8(ache[3]), "баш авыртуына");
+  EXPECT_EQ(U8(ache[87]), "баш авыртулары");
+  auto yard = TatNounForms(u"ишегалды", Px3());
+  EXPECT_EQ(U8(yard[7]), "ишегалдым");
+  EXPECT_EQ(U8(yard[25]), "ишегалдыбыз");
+
+  // a given stem settles what the letters cannot tell (табибы: табиб, not табип)
+  TTatFlags doctor = Px3();
+  doctor.Px3Stem = u"табиб";
+  auto vet = TatNounForms(u"мал табибы", doctor);
+  EXPECT_EQ(U8(vet[87]), "мал табиблары");
+  EXPECT_EQ(U8(vet[4]), "мал табибын");
+  EXPECT_EQ(U8(TatNounForms(u"мал табибы", Px3())[87]), "мал табиплары");
+}
+
+TEST(TatarNouns, StemsUnderAPossessive) {
+  auto stems = [](const std::u16string& w, TTatFlags f = {}) {
+    std::string s;
+    for (auto& c : TatPx3Stems(w, f)) s += (s.empty() ? "" : " ") + U8(c);
+    return s;
+  };
+  EXPECT_EQ(stems(u"хуҗалыгы"), "хуҗалык хуҗалыг");
+  EXPECT_EQ(stems(u"бүлмәсе"), "бүлмә бүлмәс");
+  EXPECT_EQ(stems(u"кырые"), "кырый");
+  EXPECT_EQ(stems(u"баюы"), "баю");
+  EXPECT_EQ(stems(u"төбе"), "төп төб");
+  EXPECT_EQ(stems(u"яше"), "яш");
+  TTatFlags novoice;
+  novoice.NoVoice = true;
+  EXPECT_EQ(stems(u"хакы", novoice), "хак");
+  TTatFlags syncope;
+  syncope.Syncope = true;
+  EXPECT_EQ(stems(u"халкы", syncope), "халык халк");
+  EXPECT_EQ(stems(u"китап"), "");  // no possessive ending at all
+}
+
+TEST(TatarNouns, ColloquialPossessiveOfYotStems) {
+  std::string s;
+  for (auto& [code, form] : TatColloquialPx3(u"абый", {})) s += std::to_string(code) + ":" + U8(form) + " ";
+  EXPECT_EQ(s, "19:абыйсы 20:абыйсының 21:абыйсына 22:абыйсын 23:абыйсыннан 24:абыйсында ");
+  EXPECT_EQ(U8(TatColloquialPx3(u"әби", {}).size() ? u"x" : u""), "");  // only after vowel + й
+  EXPECT_EQ(U8(TatNounForms(u"абый", {})[19]), "абые");                  // generation keeps the standard form
+}
+
+TEST(TatarVerbs, StemsInYa) {
+  auto paint = TatVerbForms(u"буя", {});
+  EXPECT_EQ(U8(paint[1]), "буяу");
+  EXPECT_EQ(U8(paint[5]), "буярга");
+  EXPECT_EQ(U8(paint[17]), "буйый");
+  EXPECT_EQ(U8(paint[15]), "буйыйм");
+  EXPECT_EQ(U8(paint[21]), "буямыйм");
+  EXPECT_EQ(U8(paint[29]), "буяды");
+  EXPECT_EQ(U8(paint[41]), "буяган");
+  EXPECT_EQ(U8(paint[53]), "буяячак");
+  EXPECT_EQ(U8(paint[65]), "буяр");
+  EXPECT_EQ(U8(paint[75]), "буяп");
+  EXPECT_EQ(U8(paint[95]), "буйыйм");
+}

@@ -18,6 +18,8 @@
 #include <functional>
 #include <vector>
 
+struct xcb_connection_t;
+
 namespace zentrok {
 
 // X key symbols of the keys the program takes.
@@ -28,6 +30,10 @@ inline constexpr uint32_t ksF4 = 0xffc1;
 inline constexpr uint16_t hkShift = 0x0001;
 inline constexpr uint16_t hkControl = 0x0004;
 inline constexpr uint16_t hkAlt = 0x0008;  // Mod1
+
+// Every key code of the keyboard on connection c that produces keysym in
+// some shift level; empty when the key is not on the keyboard.
+std::vector<uint8_t> KeyCodesOf(xcb_connection_t* c, uint32_t keysym);
 
 class THotKeys : public QObject, public QAbstractNativeEventFilter {
 public:

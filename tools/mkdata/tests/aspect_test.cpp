@@ -1,0 +1,106 @@
+// Verb entries name their aspect partner (asp=) and the government of their
+// object (gov=); the generator writes both into the stem table and checks
+// them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "DataBuilder.h"
+#include "Lexicon.h"
+#include "zentrok/MyTables3.h"
+#include "zentrok/Utf.h"
+#include "zentrok_test_utf8.h"
+
+using namespace mkdata;
+namespace fs = std::filesystem;
+
+namespace {
+
+class AspectFolder : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Dir = fs::temp_directory_path() / ("mkdata_asp_" + std::to_string(::getpid()) + "_" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(Dir / "out");
+    for (const char* f : {"nouns.tsv", "verbs.tsv", "adjectives.tsv", "adverbs.tsv", "numerals.tsv",
+                          "conjunctions.tsv", "postpositions.tsv", "determiners.tsv",
+                          "predicatives.tsv", "phrases.tsv", "pronouns.tsv", "prepositions.tsv",
+                          "ru-words.tsv", "verbnumbers.tsv"})
+      Write(f, "# empty\n");
+  }
+  void TearDown() override { fs::remove_all(Dir); }
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(Dir / name, std::ios::binary) << text;
+  }
+  // Builds the Tatar-to-Russian files; the error text, empty on success.
+  std::string Build() {
+    try {
+      TLexicon lx = LoadLexicon(Dir.string());
+      TBuildReport report;
+      BuildTatEngineData(lx, (Dir / "out").string(), report);
+    } catch (const TLexiconError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  zentrok::TTable Table(const char* name) {
+    return zentrok::TTable(zentrok::Utf8ToUtf16((Dir / "out" / name).string()));
+  }
+  // The stem row of a Tatar verb (column 4 is the lemma).
+  int StemRow(zentrok::TTable& stems, const std::string& tat) {
+    for (int r = 0; r < stems.RowCount(); ++r)
+      if (U8(stems.GetCell(r, 4)) == tat) return r;
+    return -1;
+  }
+  int VerbNumber(zentrok::TTable& forms, const std::string& rus) {
+    for (int r = 0; r < forms.RowCount(); ++r)
+      if (U8(forms.GetCell(r, 1)) == rus) return std::stoi(U8(forms.GetCell(r, 0)));
+    return -1;
+  }
+  fs::path Dir;
+};
+
+}  // namespace
+
+TEST_F(AspectFolder, PartnerAndGovernmentTravelInTheStemTable) {
+  Write("verbs.tsv",
+        "кара\tсмотреть\tgov=dat:на+acc\n"
+        "курык\tбояться\tasp=испугаться gov=abl:gen\n"
+        "курык\tиспугаться\t< p\n"
+        "кил\tприйти\tp 1s=приду 3s=придёт pm=пришёл pf=пришла asp=приходить\n"
+        "кил\tприходить\t< 1s=прихожу 3s=приходит\n"
+        "шүрлә\tбояться\t>\n");
+  ASSERT_EQ(Build(), "");
+  auto stems = Table("itfst10.pack");
+  auto forms = Table("plr10.pack");
+  // the partner's forms are written although it only serves Russian to Tatar
+  const int fear = VerbNumber(forms, "бояться"), scare = VerbNumber(forms, "испугаться");
+  const int come = VerbNumber(forms, "прийти"), coming = VerbNumber(forms, "приходить");
+  ASSERT_GT(scare, 0);
+  ASSERT_GT(coming, 0);
+  int r = StemRow(stems, "курык");
+  ASSERT_GE(r, 0);
+  EXPECT_EQ(std::stol(U8(stems.GetCell(r, 3))), fear + 65536L * scare);
+  EXPECT_EQ(U8(stems.GetCell(r, 2)), "бояться|abl:gen");
+  r = StemRow(stems, "кил");
+  EXPECT_EQ(std::stol(U8(stems.GetCell(r, 3))), come + 65536L * coming);
+  EXPECT_EQ(U8(stems.GetCell(r, 2)), "прийти");
+  r = StemRow(stems, "кара");
+  EXPECT_EQ(U8(stems.GetCell(r, 2)), "смотреть|dat:на+acc");
+  // a synonym with the same Russian verb borrows neither option
+  r = StemRow(stems, "шүрлә");
+  EXPECT_EQ(std::stol(U8(stems.GetCell(r, 3))), fear);
+  EXPECT_EQ(U8(stems.GetCell(r, 2)), "бояться");
+}
+
+TEST_F(AspectFolder, BadOptionsNameTheirLine) {
+  Write("verbs.tsv", "укы\tчитать\tasp=прочитать\n");
+  EXPECT_NE(Build().find("verbs.tsv:1: asp=прочитать is no Russian verb"), std::string::npos);
+  Write("verbs.tsv", "кил\tприйти\tp 1s=приду 3s=придёт asp=приехать\nкил\tприехать\t< p 1s=приеду 3s=приедет\n");
+  EXPECT_NE(Build().find("verbs.tsv:1: asp=приехать has the same aspect"), std::string::npos);
+  Write("verbs.tsv", "кара\tсмотреть\tgov=на+acc\n");
+  EXPECT_NE(Build().find("verbs.tsv:1: gov=на+acc is not"), std::string::npos);
+  Write("verbs.tsv", "кара\tсмотреть\tgov=dat:на+xyz\n");
+  EXPECT_NE(Build().find("verbs.tsv:1: gov="), std::string::npos);
+}
