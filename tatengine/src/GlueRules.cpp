@@ -165,7 +165,10 @@ void TSP_tat::ApplyGlues() {
         }
         break;
       case 13:
-        if (i < LastWord && HasReading(next, wcVerb, n)) {
+        // "бер" + verb is "раз" (just once); a verbal noun that is a noun as
+        // well (бер сорау: один вопрос) is the noun.
+        if (i < LastWord && HasReading(next, wcVerb, n) &&
+            !(Kits[next].Readings[n].Tat.EndingCode == 1 && HasReading(next, wcNoun))) {
           Keep(next, n);
           MakeNoun(Rus(i), 1);
           Rus(i).GlueMode = 1;

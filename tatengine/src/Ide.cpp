@@ -87,11 +87,13 @@ bool TIde::Analyse(std::u16string_view text, std::u16string_view next, bool& use
       }
     }
   }
-  if (text == u"иде") {
+  // The auxiliary alone (after a noun: укытучы иде, студентлар идек).
+  if (const int n = AuxNumber(text); n > 0) {
     tat.WordClass = wcUnchanged03;
-    tat.Source = u"иде";
+    tat.Source.assign(text);
     rus.WordClass = wcUnchanged03;
-    rus.RusText = u"был";
+    rus.Number = n >= 4 ? 2 : 1;
+    rus.RusText = n >= 4 ? u"были" : u"был";
     return true;
   }
   return false;
@@ -100,7 +102,7 @@ bool TIde::Analyse(std::u16string_view text, std::u16string_view next, bool& use
 std::u16string TIde::Translate(TFormRus& rus) const {
   switch (rus.WordClass) {
     case wcAdjective: return FAdj->Generate(rus);
-    case wcUnchanged03: return u"был";
+    case wcUnchanged03: return rus.Number == 2 ? u"были" : u"был";
     case wcVerb: return FVerb->PlainForm(rus);
     default: return {};
   }

@@ -108,6 +108,7 @@ void TSP_tat::ApplyRules() {
   StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
+  DateOrdinals();
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
@@ -116,6 +117,7 @@ void TSP_tat::ApplyRules() {
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
+  ImpersonalPredicates();
   GuessUnknownWords();
   ApplyGlues();
   ResolveModifierPairs();
@@ -132,9 +134,11 @@ void TSP_tat::ApplyRules() {
   RewriteConjunctions();
   MovePrepositions();
   MoveGlues();
+  NameClauses();
   SwapPossessives();
   ExistentialClauses();
   AgeClauses();
+  NounCopulas();
   NameDemonstratives();
   AgreeLinkVerbs();
   AgreeNumerals();
@@ -146,11 +150,16 @@ void TSP_tat::ApplyRules() {
   AgreeModifiers();
   AgreeVerbs();
   AgreeFollowers();
+  StateCopulas();
+  GladPredicates();
+  QuantityPredicates();
   GovernByNumerals();
   GovernByQuantities();
   MotionTargets();
   TimeAccusatives();
   MoveVerbs();
+  WeatherVerbs();
+  BodyStates();
   InfinitiveComplements();
   VerbsBeforeObjects();
   OptativesAfterAyda();

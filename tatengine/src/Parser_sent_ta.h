@@ -105,6 +105,24 @@ protected:
   bool IsHourNoun(int slot);
   // "в", "с", "к" become "во", "со", "ко" before a cluster (во дворе, со мной).
   void FitShortPrepositions();
+  // Clauses without a verb and verb idioms (Rules_predicate.cpp).
+  void ImpersonalPredicates();
+  void NounCopulas();
+  void WeatherVerbs();
+  void NameClauses();
+  void BodyStates();
+  void StateCopulas();
+  void GladPredicates();
+  void QuantityPredicates();
+  void DateOrdinals();
+  // An ordinal adjective (унбишенче read as ун бишенче too).
+  bool AnalyseOrdinal(std::u16string_view stem, TTransUnit& reading);
+  // A noun slot whose Russian nominative singular is lemma.
+  bool IsNounLemma(int slot, std::u16string_view lemma);
+  // The first slot of the clause that holds slot (after the last separator).
+  int ClauseStart(int slot);
+  // Some reading of the slot may be a subject: a nominative noun or pronoun.
+  bool MayBeSubject(int slot);
   // Verb rules (VerbRules.cpp). An exclamation ending in an order keeps the
   // verb reading (Языгыз!).
   void PreferImperatives();

@@ -2,6 +2,8 @@
 // themselves: "бар/юк" clauses, the case a numeral governs, the possessive
 // pronoun behind a possessive ending, the accusative of an unmarked object
 // and "это" as a subject.
+#include <vector>
+
 #include "Common_ta.h"
 #include "Parser_sent_ta.h"
 #include "RusForms.h"
@@ -301,10 +303,28 @@ void TSP_tat::ExistentialClauses() {
     rus.WordClass = wcUnchanged03;
     return;
   }
-  int start = noun;
-  while (start - 1 >= FirstWord && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
-         Kits[start - 1].Kind == kkTranslated && GenitivePronounPerson(Tat(start - 1).Source) == 0)
-    --start;
+  auto phraseStart = [this](int n) {
+    while (n - 1 >= FirstWord && (Class(n - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
+           Kits[n - 1].Kind == kkTranslated && GenitivePronounPerson(Tat(n - 1).Source) == 0)
+      --n;
+    return n;
+  };
+  int start = phraseStart(noun);
+  // Coordinated things exist together (мәчет һәм мәктәп бар: есть мечеть и
+  // школа; театр, музей һәм парк).
+  std::vector<int> things{noun};
+  while (start - 2 >= FirstWord) {
+    const int link = start - 1;
+    const bool comma = Kits[link].Kind == kkSeparator && Kits[link].Text.find_first_not_of(u", ") ==
+                                                             std::u16string::npos;
+    const bool conjunction = Kits[link].Kind == kkTranslated && Lowered(Tat(link).Source) == u"һәм";
+    const int other = link - 1;
+    if (!(comma || conjunction) || Kits[other].Kind != kkTranslated || Class(other) != wcNoun ||
+        Rus(other).Case > 2 || !Rus(other).Prefix.empty())
+      break;
+    things.push_back(other);
+    start = phraseStart(other);
+  }
   // A possessor, named or in the ending, becomes "у меня" before the thing.
   int possessor = 0;
   int owner = -1;
@@ -329,8 +349,11 @@ void TSP_tat::ExistentialClauses() {
   if (owner >= 0 && Class(noun) == wcNoun) Rus(noun).Possessor = 0;
   if (negative) {
     // "нет" takes the genitive.
-    Rus(noun).Case = 3;
-    Rus(noun).Agreed = 1;
+    const int shift = noun - things[0];  // slots inserted before the things
+    for (int thing : things) {
+      Rus(thing + shift).Case = 3;
+      Rus(thing + shift).Agreed = 1;
+    }
   }
   // A count needs no "есть" (У меня два брата); otherwise Russian puts
   // "есть/нет" before the thing that exists.
@@ -389,7 +412,7 @@ void TSP_tat::NameDemonstratives() {
   }
   const int f = FirstWord;
   int last = LastWord;
-  if (last > f + 1 && Lowered(Tat(last).Source) == u"түгел") --last;
+  if (last > f + 1 && Lowered(Tat(last).Source).starts_with(u"түгел")) --last;
   if (last - f < 1 || Lowered(Tat(f).Source) != u"бу" || !(Class(f) & wcUnchanged07)) return;
   bool noun = false;
   for (int k = f + 1; k <= LastWord; ++k) {
@@ -675,7 +698,8 @@ void TSP_tat::NegateWithTugel() {
   // "түгел" follows what it negates; Russian "не" goes before it and its
   // modifiers (не моя книга).
   for (int i = FirstWord + 1; i <= LastWord; ++i) {
-    if (Kits[i].Kind != kkTranslated || Lowered(Tat(i).Source) != u"түгел") continue;
+    // Also the question "түгелме" (Сиңа салкын түгелме? Тебе не холодно?).
+    if (Kits[i].Kind != kkTranslated || !Lowered(Tat(i).Source).starts_with(u"түгел")) continue;
     if (Kits[i - 1].Kind != kkTranslated) continue;
     int j = i - 1;
     if (Class(j) & 0x108)

@@ -36,7 +36,10 @@ void TTransler::MarkUnknown(std::u16string_view text, TTransKit& kit, int hyphen
 }
 
 bool TTransler::StripPredicate(std::u16string& word, std::u16string& suffix) {
-  static constexpr std::u16string_view endings[4] = {u"дыр", u"дер", u"мы", u"ме"};
+  // "-дыр" (is), the question "-мы", and the personal predicate endings of
+  // a noun or adjective: шатмын (I am glad), укытучыбыз (we are teachers).
+  static constexpr std::u16string_view endings[] = {u"дыр", u"дер", u"мы",  u"ме",  u"мын",
+                                                    u"мен", u"сың", u"сең", u"быз", u"без"};
   const std::u16string low = Lowered(word);
   const size_t length = low.size();
   for (std::u16string_view ending : endings) {
@@ -60,6 +63,19 @@ bool TTransler::LookupWord(std::u16string_view text, std::u16string_view next, T
     if (StripPredicate(stem, suffix) && !stem.empty()) {
       found = FDictionary->Lookup(stem, next, usedNext, kit);
       if (found) kit.Readings[0].Tat.Source = stem + suffix;
+    }
+  }
+  if (!found) {
+    // The spoken possessive of a noun in -й: абыйсы, абыйсына for the
+    // written абые, абыена.
+    const std::u16string low = Lowered(text);
+    for (std::u16string_view spoken : {u"йсы", u"йсе"}) {
+      const size_t at = low.find(spoken);
+      if (found || at == std::u16string::npos || at == 0) continue;
+      std::u16string written(text);
+      written.replace(at, spoken.size(), u"е");
+      found = FDictionary->Lookup(written, next, usedNext, kit);
+      if (found) kit.Readings[0].Tat.Source.assign(text);
     }
   }
   if (found) {

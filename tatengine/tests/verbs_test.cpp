@@ -75,7 +75,8 @@ TEST_F(VerbTest, AdjectiveWithPastAuxiliary) {
 
 TEST_F(VerbTest, IdeAloneIsWas) {
   EXPECT_EQ(Translate(u"иде"), u"был");
-  EXPECT_EQ(Translate(u"китап иде."), u"книга был.");
+  // After a noun it is the past copula: был/была + the instrumental.
+  EXPECT_EQ(Translate(u"китап иде."), u"была книгой.");
 }
 
 TEST_F(VerbTest, IntentionWithBul) {
