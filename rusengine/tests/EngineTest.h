@@ -1,5 +1,6 @@
-// A test suite base that opens the engine library once and loads the
-// standard fixture lexicon into it.
+// Test suite bases that open the engine library once and load a fixture
+// lexicon into it: EngineTest the standard one, LexiconTest<&TLexicon::X>
+// any other.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,11 +13,12 @@ namespace rusengine::fixture {
 
 TEngineLib& SharedEngine();
 
-class EngineTest : public ::testing::Test {
+template <TLexicon (*MakeLexicon)()>
+class LexiconTest : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
     Dir = std::make_unique<TTempDir>();
-    TLexicon::Standard().Write(Dir->Path());
+    MakeLexicon().Write(Dir->Path());
   }
   static void TearDownTestSuite() { Dir.reset(); }
   void SetUp() override {
@@ -31,5 +33,7 @@ protected:
 
   static inline std::unique_ptr<TTempDir> Dir;
 };
+
+using EngineTest = LexiconTest<&TLexicon::Standard>;
 
 }  // namespace rusengine::fixture

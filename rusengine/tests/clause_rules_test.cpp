@@ -10,23 +10,7 @@
 
 namespace rusengine::fixture {
 
-class Clauses : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() {
-    Dir = std::make_unique<TTempDir>();
-    TLexicon::Clauses().Write(Dir->Path());
-  }
-  static void TearDownTestSuite() { Dir.reset(); }
-  void SetUp() override {
-    ASSERT_TRUE(SharedEngine().Ok()) << SharedEngine().Error();
-    SharedEngine().Load(Dir->Path());
-    ASSERT_EQ(SharedEngine().LoadError(), "");
-    SharedEngine().Connect();
-  }
-  std::u16string T(const std::u16string& s) { return SharedEngine().Translate(s); }
-
-  static inline std::unique_ptr<TTempDir> Dir;
-};
+class Clauses : public LexiconTest<&TLexicon::Clauses> {};
 
 TEST_F(Clauses, VerbGoesToTheEndOfItsClause) {
   EXPECT_EQ(T(u"Я читаю книгу."), u"Мин китап укыйм.");

@@ -9,23 +9,7 @@
 
 namespace rusengine::fixture {
 
-class Context : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() {
-    Dir = std::make_unique<TTempDir>();
-    TLexicon::Context().Write(Dir->Path());
-  }
-  static void TearDownTestSuite() { Dir.reset(); }
-  void SetUp() override {
-    ASSERT_TRUE(SharedEngine().Ok()) << SharedEngine().Error();
-    SharedEngine().Load(Dir->Path());
-    ASSERT_EQ(SharedEngine().LoadError(), "");
-    SharedEngine().Connect();
-  }
-  std::u16string T(const std::u16string& s) { return SharedEngine().Translate(s); }
-
-  static inline std::unique_ptr<TTempDir> Dir;
-};
+class Context : public LexiconTest<&TLexicon::Context> {};
 
 TEST_F(Context, PerfectivePresentIsTheFuture) {
   EXPECT_EQ(T(u"Я прочитаю книгу"), u"Мин китап укыячакмын");

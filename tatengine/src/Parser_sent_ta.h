@@ -13,6 +13,11 @@ namespace tatengine {
 
 class TTransler;
 
+// A fixed Russian text in a slot of its own that no generator rewrites:
+// a word (wcUnchanged03) or a preposition (wcPostposition). Rules insert
+// such slots for words the Tatar does not spell out.
+TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03);
+
 class TSP_tat {
 public:
   TSP_tat();

@@ -12,20 +12,6 @@
 namespace tatengine {
 namespace {
 
-TTransKit TextKit(std::u16string_view text, int wordClass) {
-  TTransKit kit;
-  kit.Kind = kkTranslated;
-  kit.HyphenPart = -1;
-  TTransUnit reading;
-  reading.Tat.WordClass = wordClass;
-  reading.Rus.WordClass = wordClass;
-  reading.Rus.FoundClass = wordClass;
-  reading.Rus.StemRow = -1;
-  reading.Rus.RusText.assign(text);
-  kit.Readings.push_back(std::move(reading));
-  return kit;
-}
-
 // Case-and-number code x (1-12) to case 1-6 (nominative, genitive, dative,
 // accusative, instrumental, prepositional).
 int CaseOf(int x) { return (x + 1) / 2; }
@@ -153,7 +139,7 @@ void TSP_tat::ClockTimes() {
     if (Source(n) == u"ничәдә") {
       // "Сәгать ничәдә?": Во сколько?
       const uint8_t capital = Kits[k].Capital;
-      Kits[n] = TextKit(u"во сколько", wcUnchanged03);
+      Kits[n] = FixedKit(u"во сколько", wcUnchanged03);
       Kits[n].Readings[0].Tat.Source = u"ничәдә";
       Kits.erase(Kits.begin() + k);
       --LastWord;
@@ -171,7 +157,7 @@ void TSP_tat::ClockTimes() {
     const std::u16string numeral = one ? u"" : Rus(n).RusText;
     if (!one && numeral.empty()) continue;
     const uint8_t capital = Kits[k].Capital;
-    TTransKit hours = TextKit(until ? (one ? u"часа" : u"часов") : one ? u"час" : HoursAfter(numeral),
+    TTransKit hours = FixedKit(until ? (one ? u"часа" : u"часов") : one ? u"час" : HoursAfter(numeral),
                               wcUnchanged03);
     if (until) {
       Kits.erase(Kits.begin() + n + 1);
@@ -181,14 +167,14 @@ void TSP_tat::ClockTimes() {
     if (one) {
       Kits[n] = std::move(hours);
     } else {
-      Kits[n] = TextKit(until ? NumeralForm(numeral, 2, 1, false) : numeral, wcUnchanged03);
+      Kits[n] = FixedKit(until ? NumeralForm(numeral, 2, 1, false) : numeral, wcUnchanged03);
       Kits[n].Readings[0].Tat.Source = low;
       Kits.insert(Kits.begin() + n + 1, std::move(hours));
       ++LastWord;
     }
     if (located || until) {
       // A plain word: the clock time is no noun phrase a preposition moves with.
-      Kits[k] = TextKit(until ? u"до" : u"в", wcUnchanged03);
+      Kits[k] = FixedKit(until ? u"до" : u"в", wcUnchanged03);
     } else {
       Kits.erase(Kits.begin() + k);
       --LastWord;
@@ -203,7 +189,7 @@ void TSP_tat::CountedTimes() {
     if (Source(k) != u"тапкыр" || !SingleReading(k - 1, wcNumeral)) continue;
     const std::u16string numeral = Rus(k - 1).RusText;
     const bool one = numeral == u"один" || numeral.ends_with(u" один");
-    Kits[k] = TextKit(!one && IsPaucal(numeral) ? u"раза" : u"раз", wcUnchanged03);
+    Kits[k] = FixedKit(!one && IsPaucal(numeral) ? u"раза" : u"раз", wcUnchanged03);
     Tat(k).Source = u"тапкыр";
   }
 }
@@ -218,13 +204,13 @@ void TSP_tat::TimeSpans() {
     if (word == u"соң") {
       if (!IsAblativeEnding(Tat(n).EndingCode)) continue;
       // The noun's ablative "от" goes with the replaced postposition.
-      Kits[p] = TextKit(u"через", wcPostposition);
+      Kits[p] = FixedKit(u"через", wcPostposition);
       Rus(p).Case = 7;
       Rus(n).Prefix.clear();
       Rus(n).Case = 7;
       Rus(n).Agreed = 1;
     } else {
-      Kits[p] = TextKit(u"назад", wcUnchanged03);
+      Kits[p] = FixedKit(u"назад", wcUnchanged03);
       Rus(n).Prefix.clear();
       Rus(n).Case = 1;
       Rus(n).Agreed = 1;
@@ -261,7 +247,7 @@ void TSP_tat::HalfNouns() {
       --LastWord;
     }
     const std::u16string_view before = soon ? u"через " : within ? u"за " : u"";
-    Kits[k + 1] = TextKit(std::u16string(before) + u"пол" + reading.Rus.RusText, wcUnchanged03);
+    Kits[k + 1] = FixedKit(std::u16string(before) + u"пол" + reading.Rus.RusText, wcUnchanged03);
     Kits[k + 1].Readings[0].Tat.Source = u"ярты";
     Kits.erase(Kits.begin() + k);
     --LastWord;
@@ -291,7 +277,7 @@ void TSP_tat::MarkQualifiers() {
     // "иң" before a noun phrase is a determiner; as a predicate (Бу өй иң
     // зур) it stands like a degree adverb.
     const bool phrase = word == u"үз" || HasReading(k + 2, wcNoun);
-    Kits[k] = TextKit(word == u"үз" ? u"свой" : u"самый", phrase ? wcUnchanged07 : wcAdverb);
+    Kits[k] = FixedKit(word == u"үз" ? u"свой" : u"самый", phrase ? wcUnchanged07 : wcAdverb);
     Kits[k].Readings[0].Tat.Source = word;
     Kits[k].Capital = capital;
   }
@@ -314,7 +300,7 @@ void TSP_tat::NameQualifiers() {
       const int gender = adj.Number == 2 ? 4 : adj.Gender;
       if (Source(k + 1) == u"яхшы") {
         // "иң яхшы" is one word: лучший.
-        Kits[k + 1] = TextKit(AdjForm(Luchshij, x, gender, adj.Variant == 1), wcUnchanged03);
+        Kits[k + 1] = FixedKit(AdjForm(Luchshij, x, gender, adj.Variant == 1), wcUnchanged03);
         Kits[k + 1].Readings[0].Tat.Source = u"яхшы";
         Kits[k + 1].Capital = Kits[k].Capital;
         Kits.erase(Kits.begin() + k);

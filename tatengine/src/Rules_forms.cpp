@@ -44,22 +44,6 @@ bool IsExistential(std::u16string_view source, bool& negative) {
   return low == u"бар" || negative;
 }
 
-// A fixed Russian text in a slot of its own that no generator rewrites:
-// a word (wcUnchanged03) or a preposition (wcPostposition).
-TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03) {
-  TTransKit kit;
-  kit.Kind = kkTranslated;
-  kit.HyphenPart = -1;
-  TTransUnit reading;
-  reading.Tat.WordClass = wordClass;
-  reading.Rus.WordClass = wordClass;
-  reading.Rus.FoundClass = wordClass;
-  reading.Rus.StemRow = -1;
-  reading.Rus.RusText.assign(text);
-  kit.Readings.push_back(std::move(reading));
-  return kit;
-}
-
 // "год", "года" or "лет" after a Russian cardinal (as stored, nominative).
 std::u16string_view YearsAfter(std::u16string_view numeral) {
   if (numeral == u"один" || numeral.ends_with(u" один")) return u"год";
@@ -101,6 +85,20 @@ std::u16string_view DativePronoun(std::u16string_view source) {
 }
 
 }  // namespace
+
+TTransKit FixedKit(std::u16string_view text, int wordClass) {
+  TTransKit kit;
+  kit.Kind = kkTranslated;
+  kit.HyphenPart = -1;
+  TTransUnit reading;
+  reading.Tat.WordClass = wordClass;
+  reading.Rus.WordClass = wordClass;
+  reading.Rus.FoundClass = wordClass;
+  reading.Rus.StemRow = -1;
+  reading.Rus.RusText.assign(text);
+  kit.Readings.push_back(std::move(reading));
+  return kit;
+}
 
 void TSP_tat::AgeClauses() {
   for (int k = FirstWord; k <= LastWord; ++k) {

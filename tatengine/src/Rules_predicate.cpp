@@ -10,21 +10,6 @@
 namespace tatengine {
 namespace {
 
-// A fixed Russian word in a slot of its own that no generator rewrites.
-TTransKit WordKit(std::u16string_view text) {
-  TTransKit kit;
-  kit.Kind = kkTranslated;
-  kit.HyphenPart = -1;
-  TTransUnit reading;
-  reading.Tat.WordClass = wcUnchanged03;
-  reading.Rus.WordClass = wcUnchanged03;
-  reading.Rus.FoundClass = wcUnchanged03;
-  reading.Rus.StemRow = -1;
-  reading.Rus.RusText.assign(text);
-  kit.Readings.push_back(std::move(reading));
-  return kit;
-}
-
 // The person forms of the past auxiliary, 1-6 (идем ... иделәр), or 0.
 int AuxPerson(std::u16string_view source) {
   static constexpr std::u16string_view forms[6] = {u"идем", u"идең", u"иде",
@@ -100,7 +85,7 @@ void TSP_tat::ImpersonalPredicates() {
     // "было" goes before the degree adverbs (Там было очень красиво).
     int start = l;
     while (start - 1 > from && SingleReading(start - 1, wcAdverb)) --start;
-    Kits.insert(Kits.begin() + start, WordKit(u"было"));
+    Kits.insert(Kits.begin() + start, FixedKit(u"было"));
     ++LastWord;
     ++l;
   }
@@ -118,7 +103,7 @@ void TSP_tat::NounCopulas() {
       continue;
     noun.Rus.FoundClass = wcNoun;
     Kits[a].Readings.assign(1, std::move(noun));
-    Kits.insert(Kits.begin() + a + 1, WordKit(u"были"));
+    Kits.insert(Kits.begin() + a + 1, FixedKit(u"были"));
     Rus(a + 1).Number = 2;
     Tat(a + 1).Source = u"иделәр";
     ++LastWord;
@@ -168,7 +153,7 @@ void TSP_tat::NounCopulas() {
       Kits[start].Readings.resize(1);
       ++at;
     }
-    Kits.insert(Kits.begin() + at, WordKit(form));
+    Kits.insert(Kits.begin() + at, FixedKit(form));
     ++LastWord;
   }
 }
@@ -226,7 +211,7 @@ void TSP_tat::WeatherVerbs() {
     TFormRus& verb = Rus(v);
     if (verb.Prefix == u"будет " || verb.Prefix == u"будут ") {
       const uint8_t capital = Kits[v].Capital;
-      Kits[v] = WordKit(u"будет");
+      Kits[v] = FixedKit(u"будет");
       Kits[v].Capital = capital;
     }
     if (v < n) continue;
@@ -303,7 +288,7 @@ void TSP_tat::NameClauses() {
       }
     const int person = EndingPerson(Rus(i).Possessor);
     const uint8_t capital = Kits[i].Capital;
-    Kits[i] = WordKit(past ? u"звали" : u"зовут");
+    Kits[i] = FixedKit(past ? u"звали" : u"зовут");
     Kits[i].Capital = capital;
     const int before = i - 1;
     if (before >= from && Kits[before].Kind == kkTranslated && OwnerPronoun(Tat(before).Source) != 0) {
@@ -317,7 +302,7 @@ void TSP_tat::NameClauses() {
       Rus(before).Case = 7;
       Rus(before).Agreed = 1;
     } else if (person != 0) {
-      Kits.insert(Kits.begin() + i, WordKit(AccusativePronoun(person)));
+      Kits.insert(Kits.begin() + i, FixedKit(AccusativePronoun(person)));
       ++LastWord;
       ++i;
     }
@@ -353,7 +338,7 @@ void TSP_tat::BodyStates() {
       Rus(owner).RusText.assign(text);
       Kits[owner].Readings.resize(1);
     } else {
-      Kits.insert(Kits.begin() + n, WordKit(text));
+      Kits.insert(Kits.begin() + n, FixedKit(text));
       ++LastWord;
       owner = n;
       ++n;
@@ -437,7 +422,7 @@ void TSP_tat::DateOrdinals() {
       at = i - 1;
     }
     if (from) {
-      Kits.insert(Kits.begin() + at, WordKit(u"с"));
+      Kits.insert(Kits.begin() + at, FixedKit(u"с"));
       ++LastWord;
       ++i;
     }
@@ -483,7 +468,7 @@ void TSP_tat::GladPredicates() {
     text += plural ? u"рады" : feminine ? u"рада" : u"рад";
     const uint8_t capital = Kits[a].Capital;
     std::u16string tatSource = Tat(a).Source;
-    Kits[a] = WordKit(text);
+    Kits[a] = FixedKit(text);
     Kits[a].Capital = capital;
     Tat(a).Source = std::move(tatSource);
   }
@@ -524,11 +509,11 @@ void TSP_tat::QuantityPredicates() {
     }
     // The slot keeps no Tatar source: the quantity rule must not decline it.
     const uint8_t capital = Kits[q].Capital;
-    Kits[q] = WordKit(source == u"күп" ? u"много" : u"мало");
+    Kits[q] = FixedKit(source == u"күп" ? u"много" : u"мало");
     Kits[q].Capital = capital;
     Move(q, start);
     if (past) {
-      Kits.insert(Kits.begin() + start, WordKit(u"было"));
+      Kits.insert(Kits.begin() + start, FixedKit(u"было"));
       ++LastWord;
       ++q;
     }

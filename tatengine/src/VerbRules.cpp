@@ -11,20 +11,6 @@
 namespace tatengine {
 namespace {
 
-TTransKit WordKit(std::u16string_view text, int wordClass) {
-  TTransKit kit;
-  kit.Kind = kkTranslated;
-  kit.HyphenPart = -1;
-  TTransUnit reading;
-  reading.Tat.WordClass = wordClass;
-  reading.Rus.WordClass = wordClass;
-  reading.Rus.FoundClass = wordClass;
-  reading.Rus.StemRow = -1;
-  reading.Rus.RusText.assign(text);
-  kit.Readings.push_back(std::move(reading));
-  return kit;
-}
-
 // The Tatar case of a noun form code: 0 nominative, 1 genitive, 2 dative,
 // 3 accusative, 4 ablative, 5 locative; -1 for the other forms.
 int TatarCaseOf(int code) {
@@ -200,7 +186,7 @@ void TSP_tat::GovernObjects() {
           --LastWord;
         }
         if (!preposition.empty()) {
-          Kits.insert(Kits.begin() + start, WordKit(preposition, wcPostposition));
+          Kits.insert(Kits.begin() + start, FixedKit(preposition, wcPostposition));
           ++n;
           ++v;
           ++LastWord;
