@@ -128,6 +128,7 @@ void TSP_tat::ApplyRules() {
   ClockTimes();
   TimeSpans();
   CountedTimes();
+  PostpositionSenses();
   HalfNouns();
   MarkQualifiers();
   SplitPrepositions();
@@ -167,6 +168,7 @@ void TSP_tat::ApplyRules() {
   NegateWithTugel();
   FrontQuestionWords();
   NameQualifiers();
+  MeasureAdjectives();
   DropEchoedPronouns();
   AddPossessors();
   PastCopulas();

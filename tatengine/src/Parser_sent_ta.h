@@ -155,6 +155,12 @@ protected:
   void TimeSpans();
   void CountedTimes();
   void HalfNouns();
+  // Time nouns with "через"/"за", кебек after a pronoun, counted measure
+  // words as one adjective (Rules_post.cpp).
+  void PostpositionSenses();
+  // Declines those adjectives like the noun they go with; the noun after
+  // "как" stays in the nominative.
+  void MeasureAdjectives();
   void MarkQualifiers();
   void NameQualifiers();
   // 1, 2, 4, 5 (1sg, 2sg, 1pl, 2pl) for a finite verb of the speaker or the
