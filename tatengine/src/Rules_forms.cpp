@@ -766,7 +766,8 @@ void TSP_tat::MoveVerbs() {
         while (start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
                (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
           --start;
-        Move(w, start);
+        // A noun after a preposition (за день) is no object.
+        if (Class(start - 1) != wcPostposition) Move(w, start);
       }
       b = w + 1;
       continue;

@@ -97,7 +97,8 @@ void TSP_tat::PostpositionSenses() {
       }
       continue;
     }
-    // [count] [time noun] эчендә: за три дня; a bare unit: в течение года.
+    // [count] [time noun] эчендә: за три дня, за день; a bare unit: в течение
+    // года.
     if (word == u"эчендә" && k > FirstWord && IsTimeUnit(k - 1) && Tat(k - 1).EndingCode <= 1) {
       const bool counted = IsCountWord(k - 2);
       const bool one = counted && Source(k - 2) == u"бер";
@@ -107,6 +108,7 @@ void TSP_tat::PostpositionSenses() {
       Rus(k - 1).Prefix.clear();
       Rus(k - 1).Case = counted ? 7 : 3;
       Rus(k - 1).Agreed = 1;
+      // One unit goes without "один": за день, за неделю.
       if (one) {
         Kits[k - 1].Capital = Kits[k - 2].Capital;
         Kits.erase(Kits.begin() + k - 2);
@@ -130,8 +132,9 @@ void TSP_tat::PostpositionSenses() {
     }
     // [count] яшьлек / катлы: one adjective, declined in MeasureAdjectives.
     const std::u16string_view measure = MeasureOf(word);
-    if (!measure.empty() && k > FirstWord && SingleReading(k - 1, wcNumeral)) {
-      const std::u16string first = CombiningForm(Rus(k - 1).RusText);
+    const bool one = Source(k - 1) == u"бер";
+    if (!measure.empty() && k > FirstWord && (one || SingleReading(k - 1, wcNumeral))) {
+      const std::u16string first = CombiningForm(one ? u"один" : std::u16string_view(Rus(k - 1).RusText));
       if (first.empty()) continue;
       const uint8_t capital = Kits[k - 1].Capital;
       Kits[k - 1] = FixedKit(first + std::u16string(measure), wcUnchanged07);
@@ -157,6 +160,13 @@ void TSP_tat::MeasureAdjectives() {
       Rus(k).RusText = DeclineAdjective(lemma, CaseMap(noun.Case, noun.Number), noun.Gender, noun.Variant == 1);
     }
     Rus(k).WordClass = wcUnchanged03;
+  }
+  // A comparison ends the clause after its verb: говоришь как он.
+  for (int k = FirstWord; k < LastWord; ++k) {
+    if (Class(k) != wcUnchanged03 || !IsLikeWord(Tat(k).Source) || Class(k + 1) != wcVerb) continue;
+    if (k + 2 <= LastWord && Kits[k + 2].Kind != kkSeparator) continue;
+    std::swap(Kits[k], Kits[k + 1]);
+    ++k;
   }
   // A noun after "как" from кебек keeps the nominative: как медведь.
   for (int k = FirstWord; k < LastWord; ++k) {

@@ -105,9 +105,11 @@ void TSP_tat::HabitualAspect() {
     if (Kits[k].Kind != kkSeparator)
       for (const TTransUnit& reading : Kits[k].Readings)
         habitual = habitual || IsHabitualWord(Lowered(reading.Tat.Source));
-  // A number of days, years ... says how long: өч көн тордык "жили три дня".
+  // A number of days, years ... says how long: өч көн тордык "жили три дня";
+  // not "өч көн эчендә" (за три дня) nor "өч көннән" (через три дня).
   for (int k = FirstWord; k < LastWord; ++k)
-    if (Kits[k].Kind == kkTranslated && Class(k) == wcNumeral && Kits[k + 1].Kind == kkTranslated) {
+    if (Kits[k].Kind == kkTranslated && Class(k) == wcNumeral && Kits[k + 1].Kind == kkTranslated &&
+        Source(k + 2) != u"эчендә" && !IsAblativeEnding(Tat(k + 1).EndingCode)) {
       const std::u16string unit = Lowered(Tat(k + 1).Source);
       habitual = habitual || unit == u"көн" || unit == u"ел" || unit == u"атна" || unit == u"ай" ||
                  unit == u"сәгать" || unit == u"минут";

@@ -1,0 +1,88 @@
+// Postpositions whose Russian depends on what they follow, and counted
+// measure words: через/за with spans of time, кебек after pronouns and
+// nouns, семилетний, двухэтажный.
+#include "EngineFixture.h"
+#include "tatengine.h"
+#include "zentrok/Utf.h"
+
+namespace tatfix {
+namespace {
+
+std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
+std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
+
+TLexicon PostLexicon() {
+  TLexicon lx = StandardLexicon();
+  for (auto [e, code] : {std::pair{u"нән", 5}, std::pair{u"тән", 5}, std::pair{u"кә", 3}})
+    lx.Add("flt04.pack", {e, C(code)});
+  // день (Russian paradigm 20).
+  const std::u16string day[] = {u"ень", u"ни", u"ня", u"ней", u"ню", u"ням",
+                                u"ень", u"ни", u"нём", u"нями", u"не", u"нях"};
+  for (int x = 1; x <= 12; ++x) lx.Add("cds04.pack", {N(20 * 65536L + x), day[x - 1]});
+  lx.Add("itfst04.pack", {u"көн", u"1", u"д", N(20 * 65536L + 1)});
+  lx.Add("itfst04.pack", {u"сәгать", u"1", u"час", N(2 * 65536L + 1)});
+  for (auto [tat, rus] : {std::pair{u"бер", u"один"}, std::pair{u"ике", u"два"}, std::pair{u"өч", u"три"},
+                          std::pair{u"биш", u"пять"}, std::pair{u"җиде", u"семь"}})
+    lx.Add("itfst05.pack", {tat, u"1", rus});
+  lx.Add("itfst06.pack", {u"эчендә", u"в", u"11"});
+  lx.Add("itfst06.pack", {u"кебек", u"как", u"1"});
+  lx.Add("itfst06.pack", {u"артык", u"более", u"3"});
+  lx.Add("flt10.pack", {u"дым", C(27)});
+  lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
+  return lx;
+}
+
+class PostpositionTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { Dir = LoadLexicon(PostLexicon()); }
+  static void TearDownTestSuite() { UseStandardLexicon(); }
+  void SetUp() override {
+    LoadTransler((Dir + "/").c_str());
+    ParserInit();
+  }
+  static std::string Dir;
+};
+std::string PostpositionTest::Dir;
+
+bool Contains(const std::u16string& text, std::u16string_view part) {
+  return text.find(part) != std::u16string::npos;
+}
+
+TEST_F(PostpositionTest, ACountedAblativeBeforeTheVerbCountsFromNow) {
+  EXPECT_TRUE(Contains(Translate(u"кыз ике сәгатьтән укый."), u"через два часа"));
+  EXPECT_TRUE(Contains(Translate(u"кыз биш көннән укый."), u"через пять дней"));
+  EXPECT_TRUE(Contains(Translate(u"кыз бер сәгатьтән укый."), u"через час"));
+  // Not before a verb, or without a count, the ablative keeps its sense.
+  EXPECT_FALSE(Contains(Translate(u"ике сәгатьтән артык"), u"через"));
+  EXPECT_FALSE(Contains(Translate(u"кыз мәктәптән укый."), u"через"));
+}
+
+TEST_F(PostpositionTest, EchendeAfterASpanIsHowLongItTook) {
+  EXPECT_EQ(Translate(u"өч көн эчендә"), u"за три дня");
+  EXPECT_EQ(Translate(u"биш көн эчендә"), u"за пять дней");
+  EXPECT_EQ(Translate(u"бер сәгать эчендә"), u"за час");
+  EXPECT_EQ(Translate(u"көн эчендә"), u"в течение дня");
+  // Without a subject the verb stays after the span, not inside it.
+  EXPECT_TRUE(Translate(u"бер көн эчендә укыдым.").starts_with(u"за день "));
+  // A place stays "в": в школе.
+  EXPECT_EQ(Translate(u"мәктәп эчендә"), u"в школе");
+}
+
+TEST_F(PostpositionTest, KebekComparesInTheNominative) {
+  EXPECT_EQ(Translate(u"аның кебек"), u"как он");
+  EXPECT_EQ(Translate(u"минем кебек"), u"как я");
+  EXPECT_EQ(Translate(u"укучы кебек"), u"как ученик");
+  // The comparison follows the verb that ends the clause.
+  EXPECT_EQ(Translate(u"кыз минем кебек укый."), u"девочка читает как я.");
+}
+
+TEST_F(PostpositionTest, ACountedMeasureWordIsOneAgreeingAdjective) {
+  EXPECT_EQ(Translate(u"җиде яшьлек кыз"), u"семилетняя девочка");
+  EXPECT_EQ(Translate(u"җиде яшьлек кызның"), u"семилетней девочки");
+  EXPECT_EQ(Translate(u"өч яшьлек укучылар"), u"трёхлетние ученики");
+  EXPECT_EQ(Translate(u"ике катлы өйдә"), u"в двухэтажном доме");
+  EXPECT_EQ(Translate(u"бер катлы өй"), u"одноэтажный дом");
+}
+
+}  // namespace
+}  // namespace tatfix
