@@ -112,6 +112,7 @@ void TSP_tat::ApplyRules() {
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
+  PossessorAdjectives();
   ResolveFirstWord();
   ResolveCountHomographs();
   ResolvePostpositionPairs();
@@ -135,6 +136,7 @@ void TSP_tat::ApplyRules() {
   MovePrepositions();
   MoveGlues();
   NameClauses();
+  IzafetGroups();
   SwapPossessives();
   ExistentialClauses();
   AgeClauses();
