@@ -112,6 +112,7 @@ void TSP_tat::ApplyRules() {
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
+  PossessorAdjectives();
   ResolveFirstWord();
   ResolveCountHomographs();
   ResolvePostpositionPairs();
@@ -136,6 +137,7 @@ void TSP_tat::ApplyRules() {
   MovePrepositions();
   MoveGlues();
   NameClauses();
+  IzafetGroups();
   SwapPossessives();
   ExistentialClauses();
   AgeClauses();

@@ -69,6 +69,14 @@ protected:
   void MovePrepositions();
   void MoveGlues();
   void SwapPossessives();
+  // Chains of possessed nouns, possessors read as adjectives and counted
+  // possessors (Rules_izafet.cpp).
+  void IzafetGroups();
+  // A word read as a noun or an adjective before a possessed noun is the
+  // adjective (татар теле: татарский язык).
+  void PossessorAdjectives();
+  // A noun with the 3rd-person possessive ending (теле, дәресендә).
+  bool IsPossessedHead(int slot);
   void AgreeLinkVerbs();
   void AgreeNumerals();
   void GovernCases();

@@ -773,8 +773,12 @@ void TSP_tat::MoveVerbs() {
       continue;
     }
     int t = subject + 1;
-    // The subject's possessor in the genitive goes with it (дом моего друга).
-    while (t < v && Class(t) == wcNoun && (Rus(t).Case == 3 || Rus(t).Case == 4)) ++t;
+    // The subject's possessor in the genitive goes with it (дом моего друга),
+    // with its own adjective (учитель татарского языка).
+    while (t < v && (Rus(t).Case == 3 || Rus(t).Case == 4) &&
+           (Class(t) == wcNoun ||
+            (Class(t) == wcAdjective && Class(t + 1) == wcNoun && IsPossessedEnding(Tat(t + 1).EndingCode))))
+      ++t;
     // Adverbs and pronoun objects (Я тебя люблю) stay before the verb.
     // Before a negated verb whole-word adverbs stay too (больше не, ничего не).
     const int before = wcAdverb | wcUnchanged03 |

@@ -508,7 +508,10 @@ void TSP_tat::AgreeFollowers() {
     if (!(Class(n) & 0x108)) continue;
     // A possessor after its noun (дом моего друга) is not what the
     // predicate describes.
-    if ((Rus(n).Case == 3 || Rus(n).Case == 4) && n > FirstWord && Class(n - 1) == wcNoun) continue;
+    // So is one with its own adjective (учитель русского языка).
+    int before = n - 1;
+    if (before > FirstWord && Class(before) == wcAdjective && Rus(before).Case == Rus(n).Case) --before;
+    if ((Rus(n).Case == 3 || Rus(n).Case == 4) && before >= FirstWord && Class(before) == wcNoun) continue;
     for (int k = n + 1; k <= LastWord; ++k) {
       const int c = Class(k);
       // Glue words, degree adverbs and a possessor in the genitive may
