@@ -123,8 +123,10 @@ void TSP_tat::ApplyRules() {
   ResolveModifierPairs();
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
+  PreferModalInfinitives();
   ChooseReadings();
   HabitualAspect();
+  ModalVerbs();
   ClockTimes();
   TimeSpans();
   CountedTimes();
