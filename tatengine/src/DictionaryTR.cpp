@@ -54,6 +54,18 @@ bool TDictionaryTR::Lookup(std::u16string_view text, std::u16string_view next, b
     }
     return true;
   }
+  // "күрә алмадым" is "could not see", not the postposition "күрә".
+  if (!next.empty()) {
+    TFormTat canTat;
+    TFormRus canRus;
+    if (Verb.Analyse(text, next, usedNext, canRus, canTat) && usedNext && canRus.StemRow == 2037) {
+      std::u16string t = Verb.Translate(canRus);
+      LowerInPlace(t);
+      Append(kit, canTat, canRus, std::move(t));
+      return true;
+    }
+    usedNext = false;
+  }
   if (Unchanging.Analyse(text, tat, rus)) {
     std::u16string t = Unchanging.Translate(rus);
     LowerInPlace(t);

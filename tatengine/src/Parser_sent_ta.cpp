@@ -124,8 +124,10 @@ void TSP_tat::ApplyRules() {
   ResolveModifierPairs();
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
+  PreferModalInfinitives();
   ChooseReadings();
   HabitualAspect();
+  ModalVerbs();
   ClockTimes();
   TimeSpans();
   CountedTimes();

@@ -156,6 +156,12 @@ protected:
   void ServeAs();
   // The governing verb before its infinitive (хочу спать).
   void InfinitiveComplements();
+  // Modal constructions (Rules_modal.cpp): the infinitive reading before
+  // "ярат" / "сөй", and мочь, уметь, хотеть, попробовать + infinitive.
+  void PreferModalInfinitives();
+  void ModalVerbs();
+  // The genitive pronoun before an -асы килә group becomes the nominative.
+  void NominativeWanter(int verb);
 
   // Counts, clock time, spans of time and noun-phrase qualifiers.
   void ResolveCountHomographs();

@@ -1,0 +1,92 @@
+// Modal verb groups: -а ал (мочь, смочь), -а бел (уметь), -асы килә
+// (хотеть) and -ырга ярат (любить), through the engine's exports.
+#include "EngineFixture.h"
+#include "tatengine.h"
+#include "zentrok/Utf.h"
+
+namespace tatfix {
+namespace {
+
+std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
+std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
+
+// A regular Russian verb in -ть with its infinitive and aspect in columns 1-2.
+void NamedVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s) {
+  lx.Add("plr10.pack",
+         {N(number), s + u"ть", aspect, s + u"ть", s + u"й", s + u"ю", s + u"ешь", s + u"ет", s + u"йте",
+          s + u"ем", s + u"ете", s + u"ют", s + u"л", s + u"ла", s + u"ло", s + u"ли", s + u"я",
+          s + u"вший", s + u"вшая", s + u"вшее", s + u"вшие"});
+}
+
+TLexicon ModalLexicon() {
+  TLexicon lx = StandardLexicon();
+  std::erase_if(lx.Tables["plr10.pack"], [](const TRow& row) { return row[0] == N(2037); });
+  // "ал" is the auxiliary verb "взять" (5165) here.
+  for (TRow& row : lx.Tables["itfst10.pack"])
+    if (row[0] == u"ал") row[3] = N(5165);
+  lx.Add("flt10.pack", {u"мадым", C(33)});
+  lx.Add("flt10.pack", {u"асым", C(101)});
+  lx.Add("flt10.pack", {u"асы", C(104)});
+  lx.Add("flt10.pack", {u"мим", C(21)});
+  lx.Add("flt10.pack", {u"ә", C(17)});
+  lx.Add("flt10.pack", {u"ам", C(15)});
+  lx.Add("flt10.pack", {u"әм", C(15)});
+  lx.Add("flt10.pack", {u"дым", C(27)});
+  // күр: видеть, its perfective увидеть (1011).
+  lx.Add("itfst10.pack", {u"күр", u"1", u"видеть", N(1010 + 65536L * 1011)});
+  NamedVerb(lx, 1010, u"i", u"виде");
+  NamedVerb(lx, 1011, u"p", u"увиде");
+  lx.Add("itfst10.pack", {u"йөз", u"1", u"плавать", N(1012)});
+  NamedVerb(lx, 1012, u"i", u"плава");
+  lx.Add("itfst10.pack", {u"кайт", u"1", u"возвращаться", N(1013)});
+  NamedVerb(lx, 1013, u"i", u"возвраща");
+  lx.Add("itfst10.pack", {u"кил", u"1", u"приходить", N(1014)});
+  NamedVerb(lx, 1014, u"i", u"приходи");
+  lx.Add("itfst10.pack", {u"ярат", u"1", u"обожать", N(1015)});
+  NamedVerb(lx, 1015, u"i", u"обожа");
+  NamedVerb(lx, 5251, u"i", u"уме");
+  lx.Add("plr10.pack", {N(1016), u"хотеть", u"i", u"хотеть", u"хоти", u"хочу", u"хочешь", u"хочет",
+                        u"хотите", u"хотим", u"хотите", u"хотят", u"хотел", u"хотела", u"хотело",
+                        u"хотели", u"хотя", u"хотевший", u"хотевшая", u"хотевшее", u"хотевшие"});
+  lx.Add("plr10.pack", {N(2037), u"мочь", u"i", u"мочь", u"моги", u"могу", u"можешь", u"может",
+                        u"могите", u"можем", u"можете", u"могут", u"мог", u"могла", u"могло",
+                        u"могли", u"могши", u"могший", u"могшая", u"могшее", u"могшие"});
+  return lx;
+}
+
+class ModalTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { Dir = LoadLexicon(ModalLexicon()); }
+  static void TearDownTestSuite() { UseStandardLexicon(); }
+  void SetUp() override {
+    LoadTransler((Dir + "/").c_str());
+    ParserInit();
+  }
+  static std::string Dir;
+};
+std::string ModalTest::Dir;
+
+TEST_F(ModalTest, ModalVerbGoesFirstWithTheInfinitiveAfterIt) {
+  // Past of "-а ал" is смог with the perfective; the object stays between.
+  EXPECT_EQ(Translate(u"мин китапны күрә алмадым."), u"я не смог увидеть книгу.");
+  EXPECT_EQ(Translate(u"мин күрә алдым."), u"я смог увидеть.");
+  // The present keeps "мочь" and the verb's own infinitive.
+  EXPECT_EQ(Translate(u"мин күрә алам."), u"я могу видеть.");
+  // "-а бел" is уметь + imperfective, negated on the modal.
+  EXPECT_EQ(Translate(u"мин йөзә беләм."), u"я умею плавать.");
+  EXPECT_EQ(Translate(u"мин йөзә белмим."), u"я не умею плавать.");
+}
+
+TEST_F(ModalTest, WantingTakesThePersonOfThePossessive) {
+  EXPECT_EQ(Translate(u"минем кайтасым килә."), u"я хочу возвращать.");
+  EXPECT_EQ(Translate(u"аның кайтасы килә."), u"он хочет возвращать.");
+  // Without "килә" the form is no wish.
+  EXPECT_NE(Translate(u"кайтасым."), u"хочу возвращать.");
+}
+
+TEST_F(ModalTest, LovingTakesTheInfinitiveReading) {
+  EXPECT_EQ(Translate(u"мин укырга яратам."), u"я обожаю читать.");
+}
+
+}  // namespace
+}  // namespace tatfix
