@@ -28,16 +28,19 @@ void TLexicon::Write(const std::string& dir) const {
   }
 }
 
-namespace {
-
 std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-// An ending code: Tatar paradigm * 256 + form code.
 std::u16string C(int paradigm, int code) { return N(paradigm * 256 + code); }
 
-// Russian noun endings by case-and-number code 1-12.
-void NounParadigm(TLexicon& lx, int paradigm, std::vector<std::u16string> endings) {
-  for (int x = 1; x <= 12; ++x) lx.Add("cds04.pack", {N(paradigm * 65536L + x), endings[x - 1]});
+void NounParadigm(TLexicon& lx, int paradigm, const std::vector<std::u16string>& endings, bool animate) {
+  for (int x = 1; x <= 12; ++x)
+    lx.Add("cds04.pack", {N(paradigm * 65536L + (animate ? 256 : 0) + x), endings[x - 1]});
 }
+
+void Noun(TLexicon& lx, const std::u16string& tat, const std::u16string& rus, int paradigm, int gender) {
+  lx.Add("itfst04.pack", {tat, u"1", rus, N(paradigm * 65536L + gender)});
+}
+
+namespace {
 
 // Russian adjective endings by adjective form code 1-29.
 void AdjParadigm(TLexicon& lx, int paradigm, std::vector<std::u16string> endings) {
@@ -71,7 +74,7 @@ TLexicon StandardLexicon() {
   NounParadigm(lx, 4, {u"ка", u"ки", u"ки", u"ек", u"ке", u"кам", u"ку", u"ек", u"кой", u"ками", u"ке", u"ках"});
   NounParadigm(lx, 6, {u"ь", u"и", u"и", u"ей", u"и", u"ям", u"ь", u"и", u"ью", u"ями", u"и", u"ях"});
   auto noun = [&lx](const char16_t* tat, const char16_t* rus, int paradigm, int gender) {
-    lx.Add("itfst04.pack", {tat, u"1", rus, N(paradigm * 65536L + gender)});
+    Noun(lx, tat, rus, paradigm, gender);
   };
   noun(u"китап", u"книг", 1, 2);
   noun(u"мәктәп", u"школ", 1, 2);

@@ -24,6 +24,20 @@ struct TLexicon {
 // The lexicon most tests use (see Lexicon.cpp for its words).
 TLexicon StandardLexicon();
 
+// Builders for the rows tests add to a lexicon.
+// Decimal text of a number, as the tables store numbers.
+std::u16string N(long v);
+// A Tatar ending code: Tatar paradigm * 256 + form code (paradigm 1 by default).
+std::u16string C(int paradigm, int code);
+inline std::u16string C(int code) { return C(1, code); }
+// Russian noun endings by case-and-number code 1-12 into "cds04.pack";
+// an animate paradigm carries its keys with variant 1.
+void NounParadigm(TLexicon& lx, int paradigm, const std::vector<std::u16string>& endings,
+                  bool animate = false);
+// A noun stem row in "itfst04.pack": Tatar stem, Russian stem, Russian
+// paradigm and gender (1-3).
+void Noun(TLexicon& lx, const std::u16string& tat, const std::u16string& rus, int paradigm, int gender);
+
 // A fresh temporary folder.
 std::string MakeTempDir();
 

@@ -8,23 +8,17 @@
 namespace tatfix {
 namespace {
 
-std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
-
-void Paradigm(TLexicon& lx, int paradigm, std::vector<std::u16string> endings) {
-  for (int x = 1; x <= 12; ++x) lx.Add("cds04.pack", {N(paradigm * 65536L + x), endings[x - 1]});
-}
 
 TLexicon DrillLexicon() {
   TLexicon lx = StandardLexicon();
   const std::pair<const char16_t*, int> endings[] = {{u"ым", 7}, {u"ымда", 12}, {u"нән", 5}, {u"тә", 6}};
   for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
   // день; яблоко; окно; половина (as книга).
-  Paradigm(lx, 20, {u"ень", u"ни", u"ня", u"ней", u"ню", u"ням", u"ень", u"ни", u"нём", u"нями", u"не", u"нях"});
-  Paradigm(lx, 21, {u"о", u"и", u"а", u"", u"у", u"ам", u"о", u"и", u"ом", u"ами", u"е", u"ах"});
-  Paradigm(lx, 22, {u"о", u"а", u"а", u"он", u"у", u"ам", u"о", u"а", u"ом", u"ами", u"е", u"ах"});
+  NounParadigm(lx, 20, {u"ень", u"ни", u"ня", u"ней", u"ню", u"ням", u"ень", u"ни", u"нём", u"нями", u"не", u"нях"});
+  NounParadigm(lx, 21, {u"о", u"и", u"а", u"", u"у", u"ам", u"о", u"и", u"ом", u"ами", u"е", u"ах"});
+  NounParadigm(lx, 22, {u"о", u"а", u"а", u"он", u"у", u"ам", u"о", u"а", u"ом", u"ами", u"е", u"ах"});
   auto noun = [&lx](const char16_t* tat, const char16_t* rus, int paradigm, int gender) {
-    lx.Add("itfst04.pack", {tat, u"1", rus, N(paradigm * 65536L + gender)});
+    Noun(lx, tat, rus, paradigm, gender);
   };
   noun(u"көн", u"д", 20, 1);
   noun(u"ел", u"год", 2, 1);

@@ -8,16 +8,6 @@
 namespace tatfix {
 namespace {
 
-std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
-
-// Russian noun endings by case-and-number code 1-12; animate paradigms carry
-// their keys with variant 1.
-void Paradigm(TLexicon& lx, int paradigm, bool animate, std::vector<std::u16string> endings) {
-  for (int x = 1; x <= 12; ++x)
-    lx.Add("cds04.pack", {N(paradigm * 65536L + (animate ? 256 : 0) + x), endings[x - 1]});
-}
-
 TLexicon FormsLexicon() {
   TLexicon lx = StandardLexicon();
   const std::pair<const char16_t*, int> endings[] = {
@@ -25,11 +15,10 @@ TLexicon FormsLexicon() {
       {u"ыбызда", 30}, {u"ларым", 42}, {u"ларда", 41}, {u"гә", 3}, {u"дән", 5}, {u"нан", 5},
       {u"мә", 9},   {u"мнең", 8}, {u"м", 7}};
   for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
-  Paradigm(lx, 10, true, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"", u"ой", u"ами", u"е", u"ах"});
-  Paradigm(lx, 11, false, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"ы", u"ей", u"ами", u"е", u"ах"});
-  Paradigm(lx, 12, true,
-           {u"человек", u"люди", u"человека", u"людей", u"человеку", u"людям", u"человека",
-            u"людей", u"человеком", u"людьми", u"человеке", u"людях"});
+  NounParadigm(lx, 10, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"", u"ой", u"ами", u"е", u"ах"}, true);
+  NounParadigm(lx, 11, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"ы", u"ей", u"ами", u"е", u"ах"});
+  NounParadigm(lx, 12, {u"человек", u"люди", u"человека", u"людей", u"человеку", u"людям", u"человека",
+            u"людей", u"человеком", u"людьми", u"человеке", u"людях"}, true);
   lx.Add("itfst04.pack", {u"әни", u"1", u"мам", N(10 * 65536L + 2)});
   // Flag 1 in the second byte: a place that takes на/с.
   lx.Add("itfst04.pack", {u"урам", u"1", u"улиц", N(11 * 65536L + 256 + 2)});

@@ -8,9 +8,6 @@
 namespace tatfix {
 namespace {
 
-std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
-
 TLexicon IzafetLexicon() {
   TLexicon lx = StandardLexicon();
   // "мәктәп" is also an adjective (школьный); "бит" (page) has front endings.
@@ -18,8 +15,8 @@ TLexicon IzafetLexicon() {
   // Flag 1 in the second byte: a surface that takes "на".
   lx.Add("itfst04.pack", {u"бит", u"1", u"страниц", N(1 * 65536L + 256 + 2)});
   // "малай" (boy): paradigm 7 is animate (its codes carry variant 1).
-  const std::u16string boy[12] = {u"", u"и", u"а", u"ов", u"у", u"ам", u"а", u"ов", u"ом", u"ами", u"е", u"ах"};
-  for (int x = 1; x <= 12; ++x) lx.Add("cds04.pack", {N(7 * 65536L + 256 + x), boy[x - 1]});
+  NounParadigm(lx, 7, {u"", u"и", u"а", u"ов", u"у", u"ам", u"а", u"ов", u"ом", u"ами", u"е", u"ах"},
+               /*animate=*/true);
   lx.Add("itfst04.pack", {u"малай", u"1", u"мальчик", N(7 * 65536L + 1)});
   lx.Add("flt04.pack", {u"е", C(19)});
   lx.Add("flt04.pack", {u"ында", C(24)});

@@ -7,9 +7,6 @@
 namespace tatfix {
 namespace {
 
-std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
-
 // A regular Russian verb in -ть with its infinitive and aspect in columns 1-2.
 void NamedVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s) {
   lx.Add("plr10.pack",

@@ -8,17 +8,13 @@
 namespace tatfix {
 namespace {
 
-std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
-
 TLexicon PostLexicon() {
   TLexicon lx = StandardLexicon();
   for (auto [e, code] : {std::pair{u"нән", 5}, std::pair{u"тән", 5}, std::pair{u"кә", 3}})
     lx.Add("flt04.pack", {e, C(code)});
   // день (Russian paradigm 20).
-  const std::u16string day[] = {u"ень", u"ни", u"ня", u"ней", u"ню", u"ням",
-                                u"ень", u"ни", u"нём", u"нями", u"не", u"нях"};
-  for (int x = 1; x <= 12; ++x) lx.Add("cds04.pack", {N(20 * 65536L + x), day[x - 1]});
+  NounParadigm(lx, 20, {u"ень", u"ни", u"ня", u"ней", u"ню", u"ням",
+                        u"ень", u"ни", u"нём", u"нями", u"не", u"нях"});
   lx.Add("itfst04.pack", {u"көн", u"1", u"д", N(20 * 65536L + 1)});
   lx.Add("itfst04.pack", {u"сәгать", u"1", u"час", N(2 * 65536L + 1)});
   for (auto [tat, rus] : {std::pair{u"бер", u"один"}, std::pair{u"ике", u"два"}, std::pair{u"өч", u"три"},

@@ -8,9 +8,6 @@
 namespace tatfix {
 namespace {
 
-std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
-
 TRow VerbForms(long number, const char16_t* aspect, std::vector<std::u16string> forms) {
   TRow row{N(number), forms[0], aspect};
   row.insert(row.end(), forms.begin(), forms.end());
@@ -49,9 +46,8 @@ TLexicon PredicateLexicon() {
   lx.Add("itfst04.pack", {u"баш", u"1", u"голов", N(1 * 65536L + 2)});
   lx.Add("itfst04.pack", {u"март", u"1", u"март", N(2 * 65536L + 1)});
   lx.Add("itfst04.pack", {u"исем", u"1", u"", N(20 * 65536L + 3)});
-  const std::u16string name[12] = {u"имя",    u"имена",  u"имени",  u"имён",   u"имени",   u"именам",
-                                   u"имя",    u"имена",  u"именем", u"именами", u"имени",  u"именах"};
-  for (int x = 1; x <= 12; ++x) lx.Add("cds04.pack", {N(20 * 65536L + x), name[x - 1]});
+  NounParadigm(lx, 20, {u"имя", u"имена", u"имени", u"имён", u"имени", u"именам",
+                        u"имя", u"имена", u"именем", u"именами", u"имени", u"именах"});
   lx.Add("flt04.pack", {u"ым", C(7)});
   lx.Add("flt04.pack", {u"ем", C(7)});
   lx.Add("flt04.pack", {u"е", C(19)});

@@ -8,9 +8,6 @@
 namespace tatfix {
 namespace {
 
-std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }
-std::u16string C(int code) { return N(256 + code); }  // Tatar paradigm 1
-
 // A Russian verb by selector: infinitive, imperative sg, present 1sg 2sg
 // 3sg, imperative pl, present 1pl 2pl 3pl, past m f n pl, gerund.
 void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::u16string> f) {
