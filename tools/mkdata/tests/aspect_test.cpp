@@ -10,6 +10,7 @@
 #include "Lexicon.h"
 #include "zentrok/MyTables3.h"
 #include "zentrok/Utf.h"
+#include "TempLexicon.h"
 #include "zentrok_test_utf8.h"
 
 using namespace mkdata;
@@ -17,21 +18,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class AspectFolder : public ::testing::Test {
+class AspectFolder : public TempLexicon {
 protected:
   void SetUp() override {
-    Dir = fs::temp_directory_path() / ("mkdata_asp_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempLexicon::SetUp();
     fs::create_directories(Dir / "out");
-    for (const char* f : {"nouns.tsv", "verbs.tsv", "adjectives.tsv", "adverbs.tsv", "numerals.tsv",
-                          "conjunctions.tsv", "postpositions.tsv", "determiners.tsv",
-                          "predicatives.tsv", "phrases.tsv", "pronouns.tsv", "prepositions.tsv",
-                          "ru-words.tsv", "verbnumbers.tsv"})
-      Write(f, "# empty\n");
-  }
-  void TearDown() override { fs::remove_all(Dir); }
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(Dir / name, std::ios::binary) << text;
   }
   // Builds the Tatar-to-Russian files; the error text, empty on success.
   std::string Build() {
@@ -58,7 +49,6 @@ protected:
       if (U8(forms.GetCell(r, 1)) == rus) return std::stoi(U8(forms.GetCell(r, 0)));
     return -1;
   }
-  fs::path Dir;
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "Lexicon.h"
 #include "zentrok/MyTables3.h"
 #include "zentrok/Utf.h"
+#include "TempLexicon.h"
 #include "zentrok_test_utf8.h"
 
 using namespace mkdata;
@@ -18,23 +19,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A minimal valid lexicon in a temporary folder; tests replace one file.
-class LexiconFolder : public ::testing::Test {
+// The reader run over the folder; the error text, empty on success.
+class LexiconFolder : public TempLexicon {
 protected:
-  void SetUp() override {
-    Dir = fs::temp_directory_path() / ("mkdata_lex_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(Dir);
-    for (const char* f : {"nouns.tsv", "verbs.tsv", "adjectives.tsv", "adverbs.tsv", "numerals.tsv",
-                          "conjunctions.tsv", "postpositions.tsv", "determiners.tsv",
-                          "predicatives.tsv", "phrases.tsv", "pronouns.tsv", "prepositions.tsv",
-                          "ru-words.tsv", "verbnumbers.tsv"})
-      Write(f, "# empty\n");
-  }
-  void TearDown() override { fs::remove_all(Dir); }
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(Dir / name, std::ios::binary) << text;
-  }
   std::string ErrorOf() {
     try {
       LoadLexicon(Dir.string());
@@ -43,7 +30,6 @@ protected:
     }
     return "";
   }
-  fs::path Dir;
 };
 
 }  // namespace
