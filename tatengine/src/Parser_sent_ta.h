@@ -200,6 +200,14 @@ protected:
   TFormRus& Rus(int slot);
   TFormTat& Tat(int slot);
   int Class(int slot);
+  // Where the clause of slot v starts when the stretch begins at b: the slot
+  // after the last separator in [b, v).
+  int ClauseStart(int b, int v) const {
+    int from = b;
+    for (int k = b; k < v; ++k)
+      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    return from;
+  }
   // The first reading of a translated slot whose class shares a bit with mask.
   bool HasReading(int slot, int mask, int& index);
   bool HasReading(int slot, int mask) {

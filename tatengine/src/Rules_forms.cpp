@@ -375,9 +375,7 @@ void TSP_tat::MarkObjects() {
     int v = b;
     while (v <= LastWord && Class(v) != wcVerb) ++v;
     if (v > LastWord) break;
-    int from = b;
-    for (int k = b; k < v; ++k)
-      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    int from = ClauseStart(b, v);
     const int subject = SubjectOf(from, v);
     // The unmarked object: a bare noun right before the verb (its
     // modifiers and adverbs may stand between), after the subject.
@@ -751,9 +749,7 @@ void TSP_tat::MoveVerbs() {
       continue;
     }
     // The clause starts after the last punctuation before the verb.
-    int from = b;
-    for (int k = b; k < v; ++k)
-      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    int from = ClauseStart(b, v);
     const int subject = SubjectOf(from, v);
     if (subject < 0) {
       // No subject word (завтра яңа эш башлыйбыз): the verb goes before its

@@ -159,9 +159,7 @@ void TSP_tat::GovernObjects() {
         rest = rest.substr(plus + 1);
       }
       const int rusCase = RussianCaseByName(rest);
-      int from = b;
-      for (int k = b; k < v; ++k)
-        if (Kits[k].Kind == kkSeparator) from = k + 1;
+      int from = ClauseStart(b, v);
       for (int n = from; n < v && rusCase > 0; ++n) {
         const int c = Class(n);
         if (Kits[n].Kind != kkTranslated || !(c & (wcNoun | wcSubNoun))) continue;
@@ -363,9 +361,7 @@ void TSP_tat::VerbsBeforeObjects() {
     int v = b;
     while (v <= LastWord && Class(v) != wcVerb) ++v;
     if (v > LastWord) break;
-    int from = b;
-    for (int k = b; k < v; ++k)
-      if (Kits[k].Kind == kkSeparator) from = k + 1;
+    int from = ClauseStart(b, v);
     const bool clauseEnd = v == LastWord || Kits[v + 1].Kind == kkSeparator;
     const int code = Tat(v).WordClass == wcVerb ? Tat(v).EndingCode : 0;
     const bool comma = v < LastWord && Kits[v + 1].Text.find(u',') != std::u16string::npos;
