@@ -124,11 +124,13 @@ void TSP_tat::InfinitivesBeforeObjects() {
            (Class(a - 1) & (wcAdverb | wcDirect)))
       --a;
     const int m = a - 1;
-    if (g == i || a == g || m < FirstWord || Kits[m].Kind != kkTranslated) continue;
-    const std::u16string low = Source(m);
-    const bool modal = low == u"тиеш" || IsImpersonalModal(low) ||
-                       (Class(m) == wcVerb && Tat(m).WordClass == wcVerb &&
-                        !IsInfinitiveCode(Tat(m).EndingCode));
+    if (g == i || m < FirstWord || Kits[m].Kind != kkTranslated) continue;
+    // "был" of "должен был" stands between.
+    const std::u16string low = IsIde(Source(m)) && m > FirstWord ? Source(m - 1) : Source(m);
+    const bool word = low == u"тиеш" || IsImpersonalModal(low);
+    // A finite verb right before the group is left to the verb rules.
+    const bool modal = word || (a < g && Class(m) == wcVerb && Tat(m).WordClass == wcVerb &&
+                                !IsInfinitiveCode(Tat(m).EndingCode));
     if (modal) Move(i, g);
   }
 }
