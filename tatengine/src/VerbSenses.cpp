@@ -7,6 +7,8 @@
 //   место);
 //   бар, кил, кит to or from a town or a country go by road: ехать, приехать,
 //   уехать (Казанга бардык: поехали в Казань);
+//   эшлә "работать" with an object is "делать" (өй эшен эшләдем: сделал
+//   домашнее задание);
 //   әле before a negated verb is "ещё" right before it (Ул әле кайтмаган:
 //   Он ещё не вернулся).
 #include <array>
@@ -16,6 +18,7 @@
 #include "Parser_sent_ta.h"
 #include "TextUtil.h"
 #include "Transler.h"
+#include "VerbAspect.h"
 
 namespace tatengine {
 namespace {
@@ -64,6 +67,8 @@ constexpr std::array<std::u16string_view, 1> kTownSights = {u"Кремль"};
 
 constexpr std::array<TSense, 2> kWakeSenses = {{{u"стоять", u"вставать"}, {u"постоять", u"встать"}}};
 constexpr std::array<TSense, 1> kStandSenses = {{{u"встать", u"стоять"}}};
+constexpr std::array<TSense, 1> kDoSenses = {{{u"работать", u"делать"}}};
+constexpr std::array<TSense, 1> kDoneSenses = {{{u"работать", u"сделать"}}};
 constexpr std::array<TSense, 2> kReceiveSenses = {{{u"взять", u"получить"}, {u"брать", u"получать"}}};
 constexpr std::array<TSense, 2> kTakeSenses = {{{u"взять", u"занять"}, {u"брать", u"занимать"}}};
 constexpr std::array<TSense, 7> kRoadSenses = {{{u"идти", u"ехать"},
@@ -143,6 +148,18 @@ void TSP_tat::VerbSenses() {
         if (OneOf(lemma, kReceived)) SwapSense(verbs, Kits[v], kReceiveSenses);
         else if (OneOf(lemma, kTaken)) SwapSense(verbs, Kits[v], kTakeSenses);
       }
+    } else if (stem == u"эшл" || stem == u"эшлә") {
+      // Working at something is doing it: өй эшен эшләдем "сделал домашнее
+      // задание"; a one-off past or future says the perfective.
+      bool object = false;
+      for (int k = from; k < v; ++k)
+        object = object || (Kits[k].Kind == kkTranslated && Class(k) == wcNoun &&
+                            (Rus(k).Case == 7 || Rus(k).Case == 8));
+      if (object)
+        SwapSense(verbs, Kits[v],
+                  AspectOfForm(Tat(v).EndingCode) == awPerfective && !IsNegativeVerbEnding(Tat(v).EndingCode)
+                      ? std::span<const TSense>(kDoneSenses)
+                      : std::span<const TSense>(kDoSenses));
     } else if (stem == u"бар" || stem == u"кил" || stem == u"кит") {
       // A train or a bus "идёт" wherever it goes.
       bool vehicle = false;

@@ -70,6 +70,13 @@ TLexicon ClauseLexicon() {
                               u"вернитесь", u"вернёмся", u"вернётесь", u"вернутся", u"вернулся",
                               u"вернулась", u"вернулось", u"вернулись", u"вернувшись"});
   lx.Add("itfst10.pack", {u"уйн", u"1", u"играть", N(1240)});
+  // эшлә: работать; делать, сделать with an object.
+  lx.Add("itfst10.pack", {u"эшл", u"1", u"работать", N(1250)});
+  RegularVerb(lx, 1250, u"i", u"работа");
+  RegularVerb(lx, 1251, u"i", u"дела");
+  RegularVerb(lx, 1252, u"p", u"сдела");
+  lx.Add("flt10.pack", {u"әде", C(29)});
+  lx.Add("flt10.pack", {u"и", C(17)});
   RegularVerb(lx, 1240, u"i", u"игра");
 
   Noun(lx, u"хат", u"письм", 7, 3);
@@ -114,6 +121,9 @@ TEST_F(ClauseTest, ReceivingAndTakingByTheObject) {
   EXPECT_EQ(Translate(u"укучы урынны алды."), u"ученик занял место.");
   // Anything else is taken.
   EXPECT_EQ(Translate(u"укучы китапны алды."), u"ученик взял книгу.");
+  // Working with an object is doing it, done in the past.
+  EXPECT_EQ(Translate(u"укучы китапны эшләде."), u"ученик сделал книгу.");
+  EXPECT_EQ(Translate(u"укучы эшли."), u"ученик работает.");
 }
 
 TEST_F(ClauseTest, GoingToATownIsByRoad) {
