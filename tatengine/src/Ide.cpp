@@ -12,6 +12,15 @@ TIde::TIde() : AuxWords{u"идем", u"идең", u"иде", u"идек", u"ид
 int TIde::AuxNumber(std::u16string_view word) const {
   for (size_t k = 0; k < AuxWords.size(); ++k)
     if (SameText(word, AuxWords[k])) return static_cast<int>(k) + 1;
+  // With the question particle: идеңме, иделәрме.
+  if (word.size() > 4) {
+    const std::u16string low = Lowered(word);
+    if (low.ends_with(u"ме") || low.ends_with(u"мы")) {
+      const std::u16string_view bare = std::u16string_view(low).substr(0, low.size() - 2);
+      for (size_t k = 0; k < AuxWords.size(); ++k)
+        if (bare == AuxWords[k]) return static_cast<int>(k) + 1;
+    }
+  }
   return 0;
 }
 
@@ -56,7 +65,18 @@ bool TIde::Analyse(std::u16string_view text, std::u16string_view next, bool& use
           rus.Suffix.assign(forms.Suffix);
           break;
         }
-        default: recognised = false;
+        default:
+          // The person on the verb itself: укыйлар иде, кайтканнар иде.
+          if ((c >= 15 && c <= 26) || (c >= 39 && c <= 50)) {
+            const int person = (c - 15) % 6 + 1;
+            const TAffixes forms = IdePersonForm(IsNegativeVerbEnding(c) ? 2 : 1, person);
+            rus.Case = 10;
+            rus.Prefix.assign(forms.Prefix);
+            rus.Suffix.assign(forms.Suffix);
+            if (person >= 4) rus.Number = 2;
+          } else {
+            recognised = false;
+          }
       }
       tat.EndingCode = 1;
       if (recognised) {

@@ -128,6 +128,7 @@ void TSP_tat::ApplyRules() {
   ChooseReadings();
   HabitualAspect();
   ModalVerbs();
+  VerbSenses();
   ClockTimes();
   TimeSpans();
   CountedTimes();
@@ -168,12 +169,16 @@ void TSP_tat::ApplyRules() {
   InfinitiveComplements();
   VerbsBeforeObjects();
   OptativesAfterAyda();
+  ModalsFirst();
+  InfinitivesBeforeObjects();
   SpeakerGender();
   NegateWithTugel();
   FrontQuestionWords();
+  StillNot();
   NameQualifiers();
   MeasureAdjectives();
   DropEchoedPronouns();
+  DropPluralEcho();
   AddPossessors();
   PastCopulas();
 

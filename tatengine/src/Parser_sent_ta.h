@@ -162,6 +162,21 @@ protected:
   void ModalVerbs();
   // The genitive pronoun before an -асы килә group becomes the nominative.
   void NominativeWanter(int verb);
+  // Verb senses by context (VerbSenses.cpp): тор "вставать" in the
+  // morning, ал "получить" / "занять", бар, кил, кит by road to a town.
+  void VerbSenses();
+  // A noun naming a town, a country or the like (Казань, город, деревня).
+  bool IsFarPlace(int slot);
+  // "әле" before a negated verb: ещё не.
+  void StillNot();
+  // Modal order (ModalOrder.cpp): должен, надо, нельзя, можно, хотеть go
+  // right after the subject, before the adverbs and the infinitive.
+  void ModalsFirst();
+  // An infinitive after its objects goes before them, after the adverbs
+  // that follow the modal (хочу завтра пойти в кино).
+  void InfinitivesBeforeObjects();
+  // A plural noun subject takes no pronoun from "иделәр" (Дети играли).
+  void DropPluralEcho();
 
   // Counts, clock time, spans of time and noun-phrase qualifiers.
   void ResolveCountHomographs();

@@ -597,6 +597,10 @@ void TSP_tat::MotionTargets() {
     for (int k = v; k <= w; ++k) motion = motion || IsMotionVerb(k);
     // "Миңа барырга кирәк": the dative is who must go (мне надо идти).
     if (Rus(v).Prefix.starts_with(u"надо")) motion = false;
+    // The same before нельзя, можно (Сиңа барырга ярамый: тебе нельзя идти).
+    if (const std::u16string modal = Source(w + 1);
+        modal == u"ярамый" || modal == u"мөмкин" || modal == u"кирәк" || modal == u"кирәкми")
+      motion = false;
     if (motion) {
       for (int k = b; k < v; ++k) {
         const int c = Class(k);

@@ -1,5 +1,6 @@
 #include "Transler.h"
 
+#include "DerivedVerb.h"
 #include "TextUtil.h"
 
 namespace tatengine {
@@ -76,6 +77,18 @@ bool TTransler::LookupWord(std::u16string_view text, std::u16string_view next, T
       written.replace(at, spoken.size(), u"е");
       found = FDictionary->Lookup(written, next, usedNext, kit);
       if (found) kit.Readings[0].Tat.Source.assign(text);
+    }
+  }
+  if (!found) {
+    // A known verb with a voice suffix the lexicon lacks (күченгәннәр).
+    TTransUnit derived;
+    const TVerb& verb = FDictionary->Verb;
+    if (AnalyseDerivedVerb(verb, text, derived.Tat, derived.Rus)) {
+      derived.Tat.Source.assign(text);
+      derived.Rus.RusText = verb.Translate(derived.Rus);
+      LowerInPlace(derived.Rus.RusText);
+      kit.Readings.push_back(std::move(derived));
+      found = true;
     }
   }
   if (found) {

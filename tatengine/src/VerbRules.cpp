@@ -280,12 +280,21 @@ void TSP_tat::InfinitiveComplements() {
         if (low == u"без" || low == u"сез" || low == u"алар") who.Number = 2;
       }
       TTransUnit& reading = Kits[f].Readings[0];
+      const bool past = reading.Rus.Prefix.starts_with(u"был");
       reading.Rus.WordClass = wcUnchanged03;
       reading.Rus.FoundClass = wcUnchanged03;
       reading.Rus.StemRow = -1;
       reading.Rus.Prefix.clear();
       reading.Rus.Suffix.clear();
       reading.Rus.RusText.assign(MustForm(who));
+      // "тиеш иде": должен был.
+      if (past) {
+        const std::u16string_view must = MustForm(who);
+        reading.Rus.RusText += must == u"должна"   ? u" была"
+                               : must == u"должно" ? u" было"
+                               : must == u"должны" ? u" были"
+                                                   : u" был";
+      }
       Kits[f].Readings.resize(1);
     }
     // The object group right before the infinitive: a noun or pronoun in an

@@ -256,6 +256,10 @@ void BuildVerbs(const TLexicon& lx, TOut& out) {
     ganStems.AddRow({g.Stem, Num(gp), rv[10], part[7], part[11], part[3], part[7], part[11],
                      part[23], part[27], part[4], part[8], part[12], part[28], e.Tat});
   }
+  // The verbs of the Russian-to-Tatar entries too: the engine's sense rules
+  // choose among the verbs a Tatar stem may say (тор: стоять, вставать).
+  for (const auto& e : lx.Verbs)
+    if (!e.ToRus) rusVerbs.emplace(RusKey(e), &e);
   for (auto& [key, entry] : rusVerbs) {
     auto v = RusVerbOf(*entry);
     TRow row{Num(numbers.at(key)), entry->Rus, entry->Flags.count("p") ? u"p" : u"i"};
