@@ -25,6 +25,8 @@ TLexicon NounPhraseLexicon() {
   lx.Add("itfst01.pack", {u"сигезенче", u"1", u"восьм", u"2"});
   lx.Add("itfst06.pack", {u"караганда", u"чем", u"1"});
   lx.Add("itfst06.pack", {u"бирле", u"с", u"3"});
+  lx.Add("itfst06.pack", {u"каршында", u"перед", u"9"});
+  Noun(lx, u"университет", u"университет", 2, 1);
   return lx;
 }
 
@@ -63,6 +65,11 @@ TEST_F(NounPhraseTest, APostpositionWithAPossessiveEndingNamesThePronoun) {
   // "эч" (also a belly) needs the owner before it.
   EXPECT_EQ(Translate(u"минем эчемдә"), u"во мне");
   EXPECT_NE(Translate(u"эчемдә"), u"во мне");
+}
+
+TEST_F(NounPhraseTest, InFrontOfABuildingButAttachedToAnInstitution) {
+  EXPECT_EQ(Translate(u"мәктәп каршында"), u"перед школой");
+  EXPECT_EQ(Translate(u"университет каршында"), u"при университете");
 }
 
 TEST_F(NounPhraseTest, UpToIsTheGenitiveWithDo) {
