@@ -109,6 +109,8 @@ void TSP_tat::ApplyRules() {
   Kits[FirstWord].Capital = 0;
 
   DateOrdinals();
+  PossessedPostpositions();
+  UntilNouns();
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
@@ -133,6 +135,10 @@ void TSP_tat::ApplyRules() {
   TimeSpans();
   CountedTimes();
   PostpositionSenses();
+  TimeCases();
+  Dates();
+  Comparatives();
+  FacingSenses();
   HalfNouns();
   MarkQualifiers();
   SplitPrepositions();
@@ -159,7 +165,9 @@ void TSP_tat::ApplyRules() {
   StateCopulas();
   GladPredicates();
   QuantityPredicates();
+  CompoundOnes();
   GovernByNumerals();
+  LargeCounts();
   GovernByQuantities();
   MotionTargets();
   TimeAccusatives();
@@ -179,6 +187,7 @@ void TSP_tat::ApplyRules() {
   MeasureAdjectives();
   DropEchoedPronouns();
   DropPluralEcho();
+  OrderComparisons();
   AddPossessors();
   PastCopulas();
 
@@ -193,6 +202,8 @@ void TSP_tat::ApplyRules() {
     }
     if (kit.Capital) UpperFirst(kit.Text);
   }
+  YearPrepositions();
+  PronounsAfterPrepositions();
   FitShortPrepositions();
 }
 
@@ -216,7 +227,8 @@ void TSP_tat::FitShortPrepositions() {
     bool longer = false;
     if (low == u"в")
       longer = ((a == u'в' || a == u'ф') && IsRusConsonant(b)) || nextLow == u"мне" ||
-               nextLow.starts_with(u"вс") || nextLow.starts_with(u"многи");
+               nextLow.starts_with(u"вс") || nextLow.starts_with(u"многи") || nextLow.starts_with(u"двор") ||
+               nextLow == u"сне" || nextLow == u"рту" || nextLow == u"лбу";
     else if (low == u"с")
       longer = ((a == u'с' || a == u'з' || a == u'ш' || a == u'ж') && IsRusConsonant(b)) ||
                nextLow == u"мной" || nextLow.starts_with(u"вс");

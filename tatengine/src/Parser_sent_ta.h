@@ -209,6 +209,41 @@ protected:
   // A noun naming a unit of time (день, год, час).
   bool IsTimeUnit(int slot);
 
+  // Noun phrases, counts and postpositions (Rules_compare.cpp,
+  // Rules_time.cpp, Rules_postpos.cpp, Rules_count.cpp).
+  // A comparative: an adjective in -рак/-рәк or a word such as күбрәк.
+  bool IsComparative(int slot);
+  // The standard of comparison after the comparative, in the genitive:
+  // больше того дома, старше меня.
+  void Comparatives();
+  // A count in the ablative before артык/күбрәк/азрак: больше тысячи.
+  bool CountComparison(int slot);
+  // An ablative (or dative) standard left by Comparatives.
+  bool IsStandardOfComparison(int slot);
+  // Puts the comparative before its standard once agreement is done.
+  void OrderComparisons();
+  // Counted spans in the ablative (через час) and the dative (на два дня),
+  // weekdays in the accusative (во вторник).
+  void TimeCases();
+  // Ordinal + month: восьмое марта, первого сентября.
+  void Dates();
+  // The preposition of a year written in digits goes before it (в 2020 году);
+  // runs on the generated text.
+  void YearPrepositions();
+  // Postpositions with a personal possessive ending: рядом со мной.
+  void PossessedPostpositions();
+  // A noun with "-гача": до школы.
+  void UntilNouns();
+  // "каршында": перед + instrumental, при + prepositional for institutions.
+  void FacingSenses();
+  // н- forms of the pronouns after a preposition (у него); runs on the
+  // generated text.
+  void PronounsAfterPrepositions();
+  // Compound counts ending in "бер": двадцать один год.
+  void CompoundOnes();
+  // People after "сотни", "тысячи" are "людей".
+  void LargeCounts();
+
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }
   // The Russian side of a slot's first reading (a blank record when none).

@@ -217,7 +217,7 @@ void TSP_tat::TimeSpans() {
     }
     Tat(p).Source = word;
     // One unit goes without "один": через час, год назад.
-    if (Source(n - 1) == u"бер") {
+    if (Source(n - 1) == u"бер" && !IsCountWord(n - 2)) {
       Kits[n].Capital = Kits[n - 1].Capital;
       Kits.erase(Kits.begin() + n - 1);
       --LastWord;

@@ -547,7 +547,10 @@ void TSP_tat::TimeAccusatives() {
     bool time = false;
     for (std::u16string_view t : times) time = time || reading.Rus.RusText == t;
     if (!time) continue;
-    Kits.insert(Kits.begin() + start, FixedKit(u"в", wcPostposition));
+    // A later ordinal counts on from a starting point: на третий день.
+    const std::u16string first = Lowered(Tat(start).Source);
+    const bool later = (first.ends_with(u"нче") || first.ends_with(u"нчы")) && first != u"беренче";
+    Kits.insert(Kits.begin() + start, FixedKit(later ? u"на" : u"в", wcPostposition));
     ++LastWord;
     ++n;
   }
@@ -609,9 +612,11 @@ void TSP_tat::MotionTargets() {
         if ((rus.Case != 5 && rus.Case != 6) || !rus.Prefix.empty()) continue;
         if (c == wcNoun && rus.Variant != 1) continue;
         if (c == wcNoun && !IsDativeEnding(Tat(k).EndingCode)) continue;
+        // A noun takes its modifiers along; a pronoun stands alone (the "ул"
+        // before "миңа" is the subject: Он пришёл ко мне).
         int start = k;
-        while (start - 1 >= b && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
-               Kits[start - 1].Kind == kkTranslated)
+        while (c == wcNoun && start - 1 >= b && (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
+               Kits[start - 1].Kind == kkTranslated && Tat(start - 1).WordClass != wcGlue)
           --start;
         Kits.insert(Kits.begin() + start, FixedKit(u"к", wcPostposition));
         ++LastWord;

@@ -89,7 +89,7 @@ void TSP_tat::PostpositionSenses() {
       Rus(k).Prefix.clear();
       Rus(k).Case = 7;
       Rus(k).Agreed = 1;
-      if (Source(k - 1) == u"бер") {
+      if (Source(k - 1) == u"бер" && !IsCountWord(k - 2)) {
         Kits[k].Capital = Kits[k - 1].Capital;
         Kits.erase(Kits.begin() + k - 1);
         --LastWord;
@@ -101,7 +101,7 @@ void TSP_tat::PostpositionSenses() {
     // года.
     if (word == u"эчендә" && k > FirstWord && IsTimeUnit(k - 1) && Tat(k - 1).EndingCode <= 1) {
       const bool counted = IsCountWord(k - 2);
-      const bool one = counted && Source(k - 2) == u"бер";
+      const bool one = counted && Source(k - 2) == u"бер" && !IsCountWord(k - 3);
       Kits[k] = FixedKit(counted ? u"за" : u"в течение", wcPostposition);
       Tat(k).Source = word;
       Rus(k).Case = counted ? 7 : 3;

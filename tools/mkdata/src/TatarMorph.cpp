@@ -550,7 +550,11 @@ std::vector<std::u16string> TatAdjForms(const std::u16string& lemma, const TTatF
     const bool back = TatIsBack(w, flags);
     std::vector<std::u16string> o(4);
     o[1] = w;
-    o[2] = TatAppend(w, u"рAк", back);
+    // a final к or п is voiced before -рак: кызыграк, күбрәк, ераграк
+    std::u16string voiced = w;
+    if (voiced.size() >= 2 && voiced.back() == u'к') voiced.back() = u'г';
+    else if (voiced.size() >= 2 && voiced.back() == u'п') voiced.back() = u'б';
+    o[2] = TatAppend(voiced, u"рAк", back);
     o[3] = TatAppend(w, u"LAр", back);
     return o;
   });

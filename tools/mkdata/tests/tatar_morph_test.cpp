@@ -156,6 +156,11 @@ TEST(TatarAdjectives, ComparativeAndPlural) {
   EXPECT_EQ(U8(z[2]), "зуррак");
   EXPECT_EQ(U8(z[3]), "зурлар");
   EXPECT_EQ(U8(TatAdjForms(u"кечкенә", {})[2]), "кечкенәрәк");
+  // a final к or п is voiced before -рак; the plural keeps it
+  EXPECT_EQ(U8(TatAdjForms(u"кызык", {})[2]), "кызыграк");
+  EXPECT_EQ(U8(TatAdjForms(u"ерак", {})[2]), "ераграк");
+  EXPECT_EQ(U8(TatAdjForms(u"күп", {})[2]), "күбрәк");
+  EXPECT_EQ(U8(TatAdjForms(u"кызык", {})[3]), "кызыклар");
   EXPECT_EQ(U8(TatAdjForms(u"яшь", {})[3]), "яшьләр");
 }
 
