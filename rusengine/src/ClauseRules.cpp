@@ -274,8 +274,9 @@ void Possession(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
   TTransKit& owner = kits[at];
   const TWordForm* w = Head(owner);
   const bool pronoun = w->WordClass == wcMod;
-  // Only a pronoun owns from inside the clause; "у окна" is a place.
-  if (at != first && !pronoun) return;
+  // Only a pronoun or a person owns from inside the clause; "у окна" is a
+  // place.
+  if (at != first && !pronoun && !w->Animate) return;
   bool hasOrNot = false, quantity = false;
   for (int i = first + 1; i < c.Last; ++i) {
     if (kits[i].Source == u"есть" || kits[i].Source == u"нет") hasOrNot = true;
@@ -298,11 +299,13 @@ void Possession(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
     if (!p) return;
     person = p->Person;
     if (!anyOwned) {
-      SetFixedText(owner, std::u16string(TatarPronoun(person, 5)));
+      // аңарда: анда alone would read as "there".
+      SetFixedText(owner, person == 2 ? std::u16string(u"аңарда")
+                                      : std::u16string(TatarPronoun(person, 5)));
       return;
     }
     SetFixedText(owner, std::u16string(TatarPronoun(person, 1)));
-  } else if (w->WordClass == wcNoun && hasOrNot) {
+  } else if (w->WordClass == wcNoun && (hasOrNot || (w->Animate && !predicate && anyOwned))) {
     person = 2;
     for (TWordForm& r : owner.Readings) {
       r.HasPrep = 0;
@@ -312,6 +315,9 @@ void Possession(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
     return;
   }
   const bool have = at == first && (hasOrNot || !predicate);
+  // Inside the clause the ending alone says "my", "your", "our": как у
+  // тебя дела -> хәлләрең ничек.
+  if (at != first && pronoun && person != 2 && person != 5) owner.Readings.clear();
   // "у нас два сына": a clause with no predicate has бар.
   int last = -1;
   for (int i = first + 1; i < c.Last; ++i)
@@ -1237,6 +1243,7 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   MarkRelativeHeads(kits);
+  ThanksFor(kits, dict);
   int previousSubject = -1;
   for (const TClause& c : FindClauses(kits)) {
     Possession(kits, c, dict);
@@ -1283,7 +1290,6 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   }
   RelativeClauses(kits);
   ReportedSpeech(kits, dict);
-  ThanksFor(kits, dict);
   GladTo(kits, dict);
   ComparedWith(kits, dict);
 }

@@ -50,7 +50,7 @@ bool OpinionClause(TTransKits& kits, int verb, std::u16string_view lemma) {
   const TWordForm& v = *Head(kits[verb]);
   if (v.Negated) return false;
   const bool think = lemma == u"уйла" && (v.Form == 3 || v.Person == 0);
-  const bool seem = lemma == u"күрен" && v.Form == 5;
+  const bool seem = lemma == u"күрен" && (v.Form == 5 || kits[verb].Source == u"кажется");
   if (!think && !seem) return false;
   const int start = ClauseStartOf(kits, verb);
   int pronoun = -1;
@@ -90,21 +90,28 @@ std::u16string Dative(std::u16string word) {
 
 void ReportedSpeech(TTransKits& kits, const TDictionaryRT& dict) {
   for (int i = 0; i < static_cast<int>(kits.size()); ++i) {
-    if (!IsWordSlot(kits[i]) || !HeadIs(kits[i], wcVerb)) continue;
-    const std::u16string lemma = dict.Verb().TatarLemma(Head(kits[i])->Row);
+    if (!IsWordSlot(kits[i])) continue;
+    const bool seems = kits[i].Source == u"кажется";
+    if (!HeadIs(kits[i], wcVerb) && !seems) continue;
+    const std::u16string lemma =
+        seems ? std::u16string(u"күрен") : dict.Verb().TatarLemma(Head(kits[i])->Row);
     if (!In(kSayVerbs, lemma) && lemma != u"күрен") continue;
     const int comma = NextLive(kits, i);
     if (comma >= static_cast<int>(kits.size()) || !IsComma(kits[comma])) continue;
     const int that = NextLive(kits, comma);
-    if (that >= static_cast<int>(kits.size()) || kits[that].Source != u"что") continue;
+    if (that >= static_cast<int>(kits.size())) continue;
+    // "что" alone is the conjunction; a phrase "что случилось" asks.
+    const std::u16string& thatText = kits[that].Source;
+    const bool conjunction = thatText == u"что";
+    if (!conjunction && !thatText.starts_with(u"что ")) continue;
     const int end = BoundaryFrom(kits, that + 1);
     int last = -1;
-    for (int j = that + 1; j < end; ++j)
+    for (int j = conjunction ? that + 1 : that; j < end; ++j)
       if (IsWordSlot(kits[j])) last = j;
     // "не знаю, что сказать": что asks what, there is no statement.
     if (last < 0 || IsInfinitive(kits[last]) || (lemma == u"бел" && Head(kits[i])->Negated))
       continue;
-    if (!In(kAskVerbs, lemma)) kits[that].Readings.clear();
+    if (conjunction && !In(kAskVerbs, lemma)) kits[that].Readings.clear();
     if (OpinionClause(kits, i, lemma)) {
       i = end;
       continue;
@@ -122,9 +129,13 @@ void ThanksFor(TTransKits& kits, const TDictionaryRT& dict) {
   const int count = static_cast<int>(kits.size());
   for (int i = 0; i + 1 < count; ++i) {
     if (!IsWordSlot(kits[i]) || !kits[i].Source.ends_with(u"спасибо")) continue;
-    const TTransKit& next = kits[i + 1];
-    if (!IsWordSlot(next) || !Head(next)->HasPrep ||
-        dict.Noun().PrepositionWord(Head(next)->PrepFirst) != u"за")
+    // The preposition sits on the noun, past its determiners and adjectives.
+    int noun = i + 1;
+    while (noun < count && IsWordSlot(kits[noun]) && !HeadIs(kits[noun], wcNoun) &&
+           !Head(kits[noun])->HasPrep)
+      ++noun;
+    if (noun >= count || !IsWordSlot(kits[noun]) || !Head(kits[noun])->HasPrep ||
+        dict.Noun().PrepositionWord(Head(kits[noun])->PrepFirst) != u"за")
       continue;
     const int end = BoundaryFrom(kits, i + 1);
     const uint8_t pattern = kits[i].CasePattern;
