@@ -147,10 +147,12 @@ bool IsQuestion(const TTransKits& kits, const TClause& c) {
 
 // The question word that opens a question clause; -1 when none does.
 int QuestionWord(const TTransKits& kits, const TClause& c) {
-  int first = c.First;
-  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
-  if (first >= c.Last || !IsQuestion(kits, c) || Head(kits[first])->HasPrep) return -1;
-  return In(kQuestionWords, kits[first].Source) ? first : -1;
+  if (!IsQuestion(kits, c)) return -1;
+  // The first one in the question, wherever it stands ("ты где сейчас?").
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && !Head(kits[i])->HasPrep && In(kQuestionWords, kits[i].Source))
+      return i;
+  return -1;
 }
 
 // The Tatar text of a whole-word reading, without a negation.
@@ -650,6 +652,39 @@ void Attributes(TTransKits& kits, const TClause& c) {
     while (to > c.First && IsWordSlot(kits[to - 1]) && HeadIs(kits[to - 1], kMaskAdjective)) --to;
     // The attribute with its own determiners, head + 1 .. j, goes to `to`.
     std::rotate(kits.begin() + to, kits.begin() + head + 1, kits.begin() + j + 1);
+  }
+}
+
+// "город Казань", "Республики Татарстан": a place word and the name after
+// it make an izafet with the name first (Казан шәһәре, Татарстан
+// Республикасының); the name stays in the nominative.
+constexpr std::u16string_view kPlaceWords[] = {
+    u"республика", u"шәһәр", u"елга", u"урам", u"авыл", u"күл", u"ил",
+    u"өлкә",       u"район", u"тау",  u"проспект", u"мәйдан", u"поселок"};
+
+void NamedPlaces(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int j = c.First + 1; j < c.Last; ++j) {
+    TTransKit& name = kits[j];
+    TTransKit& place = kits[j - 1];
+    if (!IsWordSlot(name) || name.CasePattern != 1 || name.Attribute || Head(name)->HasPrep ||
+        !(HeadIs(name, wcNoun) || HeadIs(name, wcUnknown)))
+      continue;
+    if (!IsWordSlot(place) || !HeadIs(place, wcNoun) || place.CasePattern == 2 ||
+        !In(kPlaceWords, dict.Noun().TatarLemma(Head(place)->Row)))
+      continue;
+    // An inanimate name reads as nominative or accusative: it is the
+    // nominative here.
+    if (HeadIs(name, wcNoun) && Head(name)->Form != 0 && Head(name)->Form != 3) continue;
+    ForNouns(name, [](TWordForm& r) {
+      r.Form = 0;
+      r.Bare = 0;
+    });
+    ForNouns(place, [](TWordForm& r) {
+      if (r.Possessor < 0) r.Possessor = 2;
+      r.Bare = 0;
+    });
+    if (place.Attribute) ++place.Attribute;
+    std::swap(kits[j - 1], kits[j]);
   }
 }
 
@@ -1283,6 +1318,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     Conditional(kits, c, facts);
     When(kits, c, facts, dict);
     ReportedThat(kits, c, facts);
+    NamedPlaces(kits, c, dict);
     Attributes(kits, c);
     VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);

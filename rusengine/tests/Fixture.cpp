@@ -341,6 +341,14 @@ TLexicon TLexicon::Speech() {
     x.Verb.Codes.push_back({K(17, code), e});
   // новую (feminine accusative of новый); the dative of брат.
   endings(x.Adj, u"ую", {C(2, 9)});
+  // город (8) -> шәһәр (8), a place word; Казань (9) -> Казан (9), a name.
+  endings(x.Noun, u"", {C(8, 0), C(8, 3)});
+  endings(x.Noun, u"ь", {C(9, 0), C(9, 3)});
+  x.Noun.Stems.push_back({u"город", 8, u"шәһәр", 8});
+  x.Noun.Stems.push_back({u"казан", 9, u"Казан", 9});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{{0, u""}, {18, u"е"}})
+    x.Noun.Codes.push_back({K(8, code), e});
+  x.Noun.Codes.push_back({K(9, 0), u""});
   x.Prepositions.push_back({u"за", u"3", u"0", u"өчен"});
   const std::pair<const char16_t*, const char16_t*> words[] = {
       {u"мне", u"миңа"},     {u"кажется", u"бугай"}, {u"спасибо", u"рәхмәт"},

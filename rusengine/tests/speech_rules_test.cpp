@@ -71,4 +71,13 @@ TEST_F(Speech, FixedFrames) {
   EXPECT_EQ(T(u"Дом краснее, чем я."), u"Йорт миңа караганда кызылрак.");
 }
 
+TEST_F(Speech, SoftComparativeAndNamedPlace) {
+  // по- before a comparative: the comparative.
+  EXPECT_EQ(T(u"Дом покраснее."), u"Йорт кызылрак.");
+  EXPECT_EQ(T(u"Дом поброт."), u"Йорт поброт.");
+  // A place word and its name: the name first, the place word possessed.
+  EXPECT_EQ(T(u"Город Казань большой."), u"Казан шәһәре зур.");
+  EXPECT_EQ(T(u"Город большой."), u"Шәһәр зур.");
+}
+
 }  // namespace rusengine::fixture
