@@ -69,8 +69,19 @@ bool OpinionClause(TTransKits& kits, int verb, std::u16string_view lemma) {
   return true;
 }
 
+// Datives that do not follow the rule: demonstratives, and the seasons,
+// whose adverbs (кышын "in winter") are not the noun.
+struct TDative {
+  std::u16string_view Word, Dative;
+};
+constexpr TDative kIrregularDatives[] = {
+    {u"шул", u"шуңа"}, {u"бу", u"моңа"},   {u"ул", u"аңа"},    {u"теге", u"тегесенә"},
+    {u"кышын", u"кышка"}, {u"җәен", u"җәйгә"}, {u"язын", u"язга"}, {u"көзен", u"көзгә"}};
+
 // The dative of a Tatar word by vowel harmony and the last sound.
 std::u16string Dative(std::u16string word) {
+  for (const TDative& d : kIrregularDatives)
+    if (word == d.Word) return std::u16string(d.Dative);
   bool front = false;
   for (auto it = word.rbegin(); it != word.rend(); ++it) {
     const std::u16string_view back = u"аоуыя", frontVowels = u"әөүеиэю";

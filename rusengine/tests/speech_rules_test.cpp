@@ -69,6 +69,8 @@ TEST_F(Speech, FixedFrames) {
   // ", чем X": X in the dative with караганда before the comparative.
   EXPECT_EQ(T(u"Дом краснее, чем брат."), u"Йорт абыйга караганда кызылрак.");
   EXPECT_EQ(T(u"Дом краснее, чем я."), u"Йорт миңа караганда кызылрак.");
+  EXPECT_EQ(T(u"Сегодня краснее, чем завтра."), u"Бүген иртәгәгә караганда кызылрак.");
+  EXPECT_EQ(T(u"Дом краснее, чем это."), u"Йорт моңа караганда кызылрак.");
 }
 
 TEST_F(Speech, SoftComparativeAndNamedPlace) {
