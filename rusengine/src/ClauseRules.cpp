@@ -4,9 +4,12 @@
 #include <array>
 #include <string>
 
+#include "ClauseTools.h"
 #include "Common_ru.h"
 #include "DictionaryRT.h"
+#include "MoodRules.h"
 #include "SelectionRules.h"
+#include "SpeechRules.h"
 #include "db_unit.h"
 
 namespace rusengine {
@@ -84,10 +87,7 @@ constexpr std::u16string_view kOwn = u"үз";
 // Personal endings of the past copula иде by person.
 constexpr std::array<std::u16string_view, 6> kCopulaEndings = {u"м", u"ң", u"", u"к", u"гез", u""};
 
-template <size_t N>
-bool In(const std::u16string_view (&list)[N], std::u16string_view text) {
-  return std::find(std::begin(list), std::end(list), text) != std::end(list);
-}
+}  // namespace
 
 const TWordForm* Head(const TTransKit& kit) {
   return kit.Readings.empty() ? nullptr : &kit.Readings[0];
@@ -147,10 +147,12 @@ bool IsQuestion(const TTransKits& kits, const TClause& c) {
 
 // The question word that opens a question clause; -1 when none does.
 int QuestionWord(const TTransKits& kits, const TClause& c) {
-  int first = c.First;
-  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
-  if (first >= c.Last || !IsQuestion(kits, c) || Head(kits[first])->HasPrep) return -1;
-  return In(kQuestionWords, kits[first].Source) ? first : -1;
+  if (!IsQuestion(kits, c)) return -1;
+  // The first one in the question, wherever it stands ("ты где сейчас?").
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && !Head(kits[i])->HasPrep && In(kQuestionWords, kits[i].Source))
+      return i;
+  return -1;
 }
 
 // The Tatar text of a whole-word reading, without a negation.
@@ -195,18 +197,11 @@ int DeterminerBefore(const TTransKits& kits, int j, const TClause& c) {
   return i >= c.First && IsWordSlot(kits[i]) ? i : -1;
 }
 
-void ForNouns(TTransKit& kit, auto&& f) {
-  for (TWordForm& w : kit.Readings)
-    if (w.WordClass == wcNoun) f(w);
-}
+
+namespace {
 
 // ------------------------------------------------------------------ clause
 
-struct TClauseFacts {
-  int Subject = -1;  // person of a pronoun subject, -1 when none
-  int Main = -1;     // the main verb or predicate slot, -1 when none
-  bool NounSubject = false;  // a noun stands before the verb as its subject
-};
 
 TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
   TClauseFacts f;
@@ -262,28 +257,57 @@ void PronounsAfterPrepositions(TTransKits& kits, const TClause& c, const TDB_sta
 }
 
 // "у меня (есть, нет) X", "у брата есть X": the owner in the genitive and
-// the owned nouns of the clause with the owner's possessive ending.
-void Possession(TTransKits& kits, const TClause& c, const TDB_standard& nouns) {
+// the owned nouns of the clause with the owner's possessive ending. Outside
+// such a clause "у" + pronoun says whose the subject is ("как у тебя
+// дела" -> хәлләрең ничек) or, with no noun to own, where (у нас всё
+// хорошо -> бездә барысы да яхшы, он живёт у меня -> ул миндә яши).
+void Possession(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
   int first = c.First;
   while (first < c.Last && !IsWordSlot(kits[first])) ++first;
   if (first >= c.Last) return;
-  TTransKit& owner = kits[first];
+  int at = first;
+  auto isOwner = [&](int i) {
+    const TWordForm* h = Head(kits[i]);
+    return IsWordSlot(kits[i]) && h->HasPrep && nouns.PrepositionWord(h->PrepFirst) == u"у";
+  };
+  while (at < c.Last && !isOwner(at)) ++at;
+  if (at >= c.Last) return;
+  TTransKit& owner = kits[at];
   const TWordForm* w = Head(owner);
-  if (!w->HasPrep || nouns.PrepositionWord(w->PrepFirst) != u"у") return;
-  bool hasOrNot = false;
-  for (int i = first + 1; i < c.Last; ++i)
+  const bool pronoun = w->WordClass == wcMod;
+  // Only a pronoun or a person owns from inside the clause; "у окна" is a
+  // place.
+  if (at != first && !pronoun && !w->Animate) return;
+  bool hasOrNot = false, quantity = false;
+  for (int i = first + 1; i < c.Last; ++i) {
     if (kits[i].Source == u"есть" || kits[i].Source == u"нет") hasOrNot = true;
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcMod) &&
+        In(kQuantities, ModText(*Head(kits[i]), dict)))
+      quantity = true;
+  }
 
   int person = -1;
   bool predicate = false;
   for (int i = first + 1; i < c.Last; ++i) predicate = predicate || IsMainCandidate(kits[i]);
-  const bool pronoun = w->WordClass == wcMod;
+  // The nouns the owner may own: plain nouns after it.
+  auto owned = [&](int i) {
+    return IsWordSlot(kits[i]) && HeadIs(kits[i], wcNoun) && !Head(kits[i])->HasPrep;
+  };
+  bool anyOwned = false;
+  for (int i = at + 1; i < c.Last; ++i) anyOwned = anyOwned || owned(i);
   if (pronoun) {
     const TPronounForm* p = FindPronoun(owner.Source, 1);
     if (!p) return;
     person = p->Person;
+    if (!anyOwned) {
+      // аңарда: анда alone would read as "there".
+      SetFixedText(owner, person == 2 ? std::u16string(u"аңарда")
+                                      : std::u16string(TatarPronoun(person, 5)));
+      return;
+    }
     SetFixedText(owner, std::u16string(TatarPronoun(person, 1)));
-  } else if (w->WordClass == wcNoun && hasOrNot) {
+  } else if (w->WordClass == wcNoun && (hasOrNot || (w->Animate && !predicate && anyOwned))) {
     person = 2;
     for (TWordForm& r : owner.Readings) {
       r.HasPrep = 0;
@@ -292,21 +316,26 @@ void Possession(TTransKits& kits, const TClause& c, const TDB_standard& nouns) {
   } else {
     return;
   }
+  const bool have = at == first && (hasOrNot || !predicate);
+  // Inside the clause the ending alone says "my", "your", "our": как у
+  // тебя дела -> хәлләрең ничек.
+  if (at != first && pronoun && person != 2 && person != 5) owner.Readings.clear();
   // "у нас два сына": a clause with no predicate has бар.
   int last = -1;
   for (int i = first + 1; i < c.Last; ++i)
     if (IsWordSlot(kits[i])) last = i;
-  if (!predicate && pronoun && last >= 0 && HeadIs(kits[last], wcNoun) &&
-      !Head(kits[last])->HasPrep)
+  if (!predicate && !quantity && pronoun && at == first && last >= 0 && owned(last))
     kits[last].Tail = u" бар";
-  for (int i = first + 1; i < c.Last; ++i) {
-    TTransKit& kit = kits[i];
-    if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun) || Head(kit)->HasPrep) continue;
-    hasOrNot = hasOrNot || !predicate;
-    ForNouns(kit, [&](TWordForm& r) {
+  for (int i = at + 1; i < c.Last; ++i) {
+    if (!owned(i)) continue;
+    // Outside a have-clause only the subject is owned.
+    if (!have && !std::any_of(kits[i].Readings.begin(), kits[i].Readings.end(),
+                              [](const TWordForm& r) { return r.Form == 0 || r.Form == 6; }))
+      continue;
+    ForNouns(kits[i], [&](TWordForm& r) {
       // The owned thing is the subject of бар / юк: "нет брата" (genitive,
       // read as the accusative too) is a plain noun.
-      if (hasOrNot && r.Form % 6 != 0 && r.Form % 6 <= 3)
+      if (have && r.Form % 6 != 0 && r.Form % 6 <= 3)
         r.Form = static_cast<uint16_t>(r.Form >= 6 ? 6 : 0);
       if (r.Possessor < 0) r.Possessor = static_cast<int8_t>(person);
     });
@@ -539,12 +568,16 @@ void ReportedThat(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
 // phrase before its noun (мин укыган китап); который and the commas
 // around the clause have no word. A present verb with который as its
 // subject takes -учы (якында яшәүче кеше), any other -ган.
+}  // namespace
+
 bool IsComma(const TTransKit& kit) {
   if (kit.IsWord == 1 || kit.Readings.empty()) return false;
   const std::u16string& t = kit.Readings[0].Text;
   return t.find_first_not_of(u" ") != std::u16string::npos &&
          t.find_first_not_of(u", ") == std::u16string::npos;
 }
+
+namespace {
 
 bool OpensRelative(const TTransKits& kits, int i) {
   return i >= 1 && IsWordSlot(kits[i]) && kits[i].Source.starts_with(u"котор") &&
@@ -622,6 +655,39 @@ void Attributes(TTransKits& kits, const TClause& c) {
   }
 }
 
+// "город Казань", "Республики Татарстан": a place word and the name after
+// it make an izafet with the name first (Казан шәһәре, Татарстан
+// Республикасының); the name stays in the nominative.
+constexpr std::u16string_view kPlaceWords[] = {
+    u"республика", u"шәһәр", u"елга", u"урам", u"авыл", u"күл", u"ил",
+    u"өлкә",       u"район", u"тау",  u"проспект", u"мәйдан", u"поселок"};
+
+void NamedPlaces(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  for (int j = c.First + 1; j < c.Last; ++j) {
+    TTransKit& name = kits[j];
+    TTransKit& place = kits[j - 1];
+    if (!IsWordSlot(name) || name.CasePattern != 1 || name.Attribute || Head(name)->HasPrep ||
+        !(HeadIs(name, wcNoun) || HeadIs(name, wcUnknown)))
+      continue;
+    if (!IsWordSlot(place) || !HeadIs(place, wcNoun) || place.CasePattern == 2 ||
+        !In(kPlaceWords, dict.Noun().TatarLemma(Head(place)->Row)))
+      continue;
+    // An inanimate name reads as nominative or accusative: it is the
+    // nominative here.
+    if (HeadIs(name, wcNoun) && Head(name)->Form != 0 && Head(name)->Form != 3) continue;
+    ForNouns(name, [](TWordForm& r) {
+      r.Form = 0;
+      r.Bare = 0;
+    });
+    ForNouns(place, [](TWordForm& r) {
+      if (r.Possessor < 0) r.Possessor = 2;
+      r.Bare = 0;
+    });
+    if (place.Attribute) ++place.Attribute;
+    std::swap(kits[j - 1], kits[j]);
+  }
+}
+
 // "если" opening the clause: the verb takes the conditional -са.
 void Conditional(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
   if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
@@ -654,6 +720,7 @@ void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     if (verb.WordClass == wcVerb && In(kWholeObjectVerbs, dict.Verb().TatarStem(verb.Row)) &&
         !infinitive)
       return;
+    if (!infinitive && KnownObjectVerb(kits, f, dict)) return;
   }
   for (int i = c.First; i < c.Last; ++i) {
     TTransKit& kit = kits[i];
@@ -731,12 +798,16 @@ void VerbGovernment(TTransKits& kits, const TClause& c, const TDictionaryRT& dic
 constexpr std::u16string_view kPrecipitation[] = {u"яңгыр", u"кар", u"боз"};
 constexpr std::u16string_view kFallStem = u"яу";
 
+}  // namespace
+
 int32_t RowOfTatarLemma(const TDB_standard& db, std::u16string_view lemma) {
   for (int32_t r = 0; r < db.Stems().RowCount(); ++r)
     if (db.TatarStem(r) == lemma.substr(0, db.TatarStem(r).size()) && db.TatarLemma(r) == lemma)
       return r;
   return -1;
 }
+
+namespace {
 
 void FallingWeather(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
   bool weather = false;
@@ -1207,9 +1278,11 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   MarkRelativeHeads(kits);
+  ThanksFor(kits, dict);
   int previousSubject = -1;
   for (const TClause& c : FindClauses(kits)) {
-    Possession(kits, c, dict.Noun());
+    Possession(kits, c, dict);
+    Absent(kits, c, dict);
     PronounsAfterPrepositions(kits, c, dict.Noun());
     TClauseFacts facts = Inspect(kits, c);
     // "мы пели и танцевали", "я встал, умылся": a clause with no subject
@@ -1230,6 +1303,8 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     WantPhrase(kits, c, facts, dict);
     BeginToDo(kits, c, facts, dict);
     LetUs(kits, c, facts);
+    InviteUs(kits, c, facts);
+    Promise(kits, c, facts);
     FallingWeather(kits, c, dict);
     NationIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
@@ -1243,12 +1318,16 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     Conditional(kits, c, facts);
     When(kits, c, facts, dict);
     ReportedThat(kits, c, facts);
+    NamedPlaces(kits, c, dict);
     Attributes(kits, c);
     VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
   }
   RelativeClauses(kits);
+  ReportedSpeech(kits, dict);
+  GladTo(kits, dict);
+  ComparedWith(kits, dict);
 }
 
 namespace {

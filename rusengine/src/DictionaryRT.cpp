@@ -20,7 +20,25 @@ bool TDictionaryRT::Analyse(std::u16string_view text, TTransKit& kit) const {
   FVAdv->AnalyseWord(text, kit.Readings);
   FVerb->AnalyseWord(text, kit.Readings);
   FNoun->AnalyseWord(text, kit.Readings);
+  if (kit.Readings.empty()) AnalyseSoftComparative(text, kit);
   return !kit.Readings.empty();
+}
+
+void TDictionaryRT::AnalyseSoftComparative(std::u16string_view text, TTransKit& kit) const {
+  constexpr std::u16string_view kSoft = u"по";
+  if (text.size() < 6 || !text.starts_with(kSoft) || text.find(u' ') != std::u16string_view::npos)
+    return;
+  const std::u16string_view rest = text.substr(kSoft.size());
+  TTransUnits found;
+  FAdj->AnalyseWord(rest, found);
+  std::erase_if(found, [](const TWordForm& w) { return w.Form != kComparativeForm; });
+  if (found.empty() && FMod->AnalyseWord(rest, found)) {
+    // "побольше": a whole word whose Tatar is a comparative (күбрәк).
+    std::u16string tat;
+    FMod->GetText(found[0], tat);
+    if (!tat.ends_with(u"рак") && !tat.ends_with(u"рәк")) found.clear();
+  }
+  kit.Readings.insert(kit.Readings.end(), found.begin(), found.end());
 }
 
 void TDictionaryRT::GetText(const TWordForm& reading, std::u16string& text) const {

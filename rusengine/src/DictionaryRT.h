@@ -37,6 +37,12 @@ public:
   const TMod& Mod() const { return *FMod; }
 
 private:
+  // "подешевле", "побольше": по- before a comparative softens it; the
+  // comparative readings of the rest, when the word has no other.
+  void AnalyseSoftComparative(std::u16string_view text, TTransKit& kit) const;
+  // The adjective form id of the comparative.
+  static constexpr uint16_t kComparativeForm = 24;
+
   TUnknown FUnknown;
   std::unique_ptr<TVAdj> FVAdj;
   std::unique_ptr<TVAdv> FVAdv;

@@ -4,6 +4,7 @@
 
 #include "ClauseRules.h"
 #include "Common_ru.h"
+#include "MoodRules.h"
 #include "SelectionRules.h"
 #include "TextCase.h"
 #include "Transler.h"
@@ -91,6 +92,7 @@ void TSP_rus::ApplyRules() {
   PreferVerbsInContext(Kits);
   PreferDirection(Kits, dict);
   DropBarePrepositional(Kits);
+  PreferAbsentGenitive(Kits, dict);
   PreferComparedGenitive(Kits);
   PreferQuantityCase(Kits, dict);
   MarkAttributes(Kits, dict);

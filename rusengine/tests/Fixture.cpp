@@ -297,6 +297,69 @@ TLexicon TLexicon::Context() {
   return x;
 }
 
+TLexicon TLexicon::Speech() {
+  TLexicon x = Context();
+  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
+    for (auto& e : c.Endings)
+      if (e.first == ending) {
+        e.second.insert(e.second.end(), codes.begin(), codes.end());
+        return;
+      }
+    c.Endings.emplace_back(std::move(ending), std::move(codes));
+  };
+  // сказать (13) -> әйт (13); спросить (14) -> сора (14); думать (15) ->
+  // уйла (15); объяснить (16) -> аңлат (16): past forms only, думать also
+  // the present.
+  endings(x.Verb, u"ал", {C(13, 9)});
+  endings(x.Verb, u"ала", {C(13, 10)});
+  endings(x.Verb, u"ил", {C(14, 9), C(16, 9)});
+  endings(x.Verb, u"ила", {C(14, 10), C(16, 10)});
+  endings(x.Verb, u"аю", {C(15, 3)});
+  endings(x.Verb, u"ает", {C(15, 5)});
+  endings(x.Verb, u"ал", {C(15, 9)});
+  x.Verb.Stems.push_back({u"сказ", 13, u"әйт", 13});
+  x.Verb.Stems.push_back({u"спрос", 14, u"сора", 14});
+  x.Verb.Stems.push_back({u"дум", 15, u"уйл", 15});
+  x.Verb.Stems.push_back({u"объясн", 16, u"аңлат", 16});
+  const std::pair<int, std::vector<std::pair<int, const char16_t*>>> tat[] = {
+      {13, {{1, u""}, {28, u"те"}}},
+      {14, {{1, u""}, {28, u"ды"}}},
+      {15, {{1, u"а"}, {14, u"ыйм"}, {16, u"ый"}, {28, u"ады"}}},
+      {16, {{1, u""}, {28, u"ты"}}}};
+  for (const auto& [paradigm, codes] : tat)
+    for (const auto& [code, e] : codes) x.Verb.Codes.push_back({K(paradigm, code), e});
+  // прочитать: 1sg and 1pl future; читать: -ыр; помочь (17) -> булыш
+  // (17): the infinitive and the verbal noun.
+  endings(x.Verb, u"аю", {C(10, 13)});
+  endings(x.Verb, u"аем", {C(10, 16)});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{{62, u"рмын"}, {68, u"мам"}})
+    x.Verb.Codes.push_back({K(2, code), e});
+  endings(x.Verb, u"мочь", {C(17, 0)});
+  x.Verb.Stems.push_back({u"по", 17, u"булыш", 17});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {1, u""}, {0, u"у"}, {4, u"ырга"}})
+    x.Verb.Codes.push_back({K(17, code), e});
+  // новую (feminine accusative of новый); the dative of брат.
+  endings(x.Adj, u"ую", {C(2, 9)});
+  // город (8) -> шәһәр (8), a place word; Казань (9) -> Казан (9), a name.
+  endings(x.Noun, u"", {C(8, 0), C(8, 3)});
+  endings(x.Noun, u"ь", {C(9, 0), C(9, 3)});
+  x.Noun.Stems.push_back({u"город", 8, u"шәһәр", 8});
+  x.Noun.Stems.push_back({u"казан", 9, u"Казан", 9});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{{0, u""}, {18, u"е"}})
+    x.Noun.Codes.push_back({K(8, code), e});
+  x.Noun.Codes.push_back({K(9, 0), u""});
+  x.Prepositions.push_back({u"за", u"3", u"0", u"өчен"});
+  const std::pair<const char16_t*, const char16_t*> words[] = {
+      {u"мне", u"миңа"},     {u"кажется", u"бугай"}, {u"спасибо", u"рәхмәт"},
+      {u"рад", u"шат"},      {u"рады", u"шат"},      {u"чем", u"караганда"},
+      {u"дома", u"өйдә"},    {u"завтра", u"иртәгә"}, {u"хорошо", u"яхшы"},
+      {u"как", u"ничек"},    {u"что случилось", u"нәрсә булды"}, {u"тебя", u"сине"},
+      {u"него", u"аны"},     {u"сегодня", u"бүген"}};
+  for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
+  return x;
+}
+
 // ------------------------------------------------------------------ folder
 
 TTempDir::TTempDir() {

@@ -55,6 +55,11 @@ struct TLexicon {
   // its prepositional (море), снег, a nationality adjective, and a few
   // whole phrases (хочу спать, давай, который).
   static TLexicon Context();
+  // Context() with verbs of saying and thinking (сказать, думать,
+  // спросить), объяснить, "мне кажется", "спасибо", "рад", "чем", "за",
+  // "дома", "завтра", a 1pl and 1sg perfective future, the -ыр future and
+  // the verbal noun of читать.
+  static TLexicon Speech();
   // Writes all seven data files into folder (with its trailing "/").
   void Write(const std::string& folder) const;
 };

@@ -1,0 +1,110 @@
+#include "MoodRules.h"
+
+#include <algorithm>
+
+#include "Common_ru.h"
+#include "DictionaryRT.h"
+#include "db_unit.h"
+
+namespace rusengine {
+
+namespace {
+
+bool IsGenitive(const TWordForm& w) { return w.WordClass == wcNoun && (w.Form == 1 || w.Form == 7); }
+
+// Whether a slot is a word with the preposition "у" on it.
+bool HasPrepU(const TTransKit& kit, const TDictionaryRT& dict) {
+  return IsWordSlot(kit) && Head(kit)->HasPrep &&
+         dict.Noun().PrepositionWord(Head(kit)->PrepFirst) == u"у";
+}
+
+// Words that set an event in time: a promise with one is a plain future.
+constexpr std::u16string_view kTimeWords[] = {
+    u"завтра", u"послезавтра", u"сегодня", u"вечером", u"утром", u"днем", u"ночью",
+    u"скоро", u"потом", u"летом", u"зимой", u"весной", u"осенью", u"через", u"когда"};
+// Russian weekday stems (в понедельник).
+constexpr std::u16string_view kWeekdayStems[] = {u"понедельник", u"вторник", u"сред", u"четверг",
+                                                 u"пятниц", u"суббот", u"воскресень"};
+
+bool IsWeekday(const TTransKit& kit) {
+  return std::any_of(std::begin(kWeekdayStems), std::end(kWeekdayStems),
+                     [&](std::u16string_view s) { return kit.Source.starts_with(s); });
+}
+
+// Tatar verbs whose object is a thing already known: one explains, checks,
+// repeats, finishes, wins, forgets or loses a particular thing.
+constexpr std::u16string_view kKnownObjectVerbs[] = {
+    u"аңлат", u"тикшер", u"кабатла", u"тәмамла", u"бетер", u"от", u"оныт", u"югалт"};
+
+}  // namespace
+
+void PreferAbsentGenitive(TTransKits& kits, const TDictionaryRT& dict) {
+  const int count = static_cast<int>(kits.size());
+  int start = 0;
+  for (int end = 0; end <= count; ++end) {
+    if (end < count && !IsBoundary(kits[end])) continue;
+    bool absent = false, owner = false;
+    for (int i = start; i < end; ++i) {
+      absent = absent || (IsWordSlot(kits[i]) && kits[i].Source == u"нет" && !Head(kits[i])->HasPrep);
+      owner = owner || HasPrepU(kits[i], dict);
+    }
+    if (absent && !owner)
+      for (int i = start; i < end; ++i) {
+        TTransUnits& r = kits[i].Readings;
+        if (!IsWordSlot(kits[i]) || Head(kits[i])->HasPrep) continue;
+        if (std::any_of(r.begin(), r.end(), IsGenitive))
+          std::erase_if(r, [](const TWordForm& w) { return w.WordClass == wcNoun && !IsGenitive(w); });
+      }
+    start = end + 1;
+  }
+}
+
+void Absent(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  bool absent = false;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (HasPrepU(kits[i], dict)) return;
+    absent = absent || (IsWordSlot(kits[i]) && kits[i].Source == u"нет" && !Head(kits[i])->HasPrep);
+  }
+  if (!absent) return;
+  for (int i = c.First; i < c.Last; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsWordSlot(kit) || Head(kit)->HasPrep || kit.Attribute) continue;
+    if (HeadIs(kit, wcMod)) {
+      // "его нет" (not "нет его книги": a possessive has a noun after it)
+      const TPronounForm* p = FindPronoun(kit.Source, 1);
+      const bool nounAfter = i + 1 < c.Last && IsWordSlot(kits[i + 1]) && HeadIs(kits[i + 1], wcNoun);
+      if (p && !nounAfter) SetFixedText(kit, std::u16string(TatarPronoun(p->Person, 0)));
+      continue;
+    }
+    ForNouns(kit, [](TWordForm& r) {
+      if (IsGenitive(r) && r.CaseCode < 0) r.Form = static_cast<uint16_t>(r.Form - 1);
+    });
+  }
+}
+
+void InviteUs(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || f.Subject >= 0 || f.NounSubject || IsQuestion(kits, c)) return;
+  int first = c.First;
+  while (first < c.Last && !IsWordSlot(kits[first])) ++first;
+  if (first != f.Main || !HeadIs(kits[f.Main], wcVerb)) return;
+  for (TWordForm& w : kits[f.Main].Readings)
+    if (w.WordClass == wcVerb && w.Form == 16 && w.CaseCode < 0)
+      w.CaseCode = static_cast<int16_t>(w.Negated ? 97 : 95);
+}
+
+void Promise(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && (In(kTimeWords, kits[i].Source) || IsWeekday(kits[i])))
+      return;
+  for (TWordForm& w : kits[f.Main].Readings)
+    if (w.WordClass == wcVerb && w.Form == 13 && w.CaseCode < 0)
+      w.CaseCode = static_cast<int16_t>(w.Negated ? 68 : 62);
+}
+
+bool KnownObjectVerb(const TTransKits& kits, const TClauseFacts& f, const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return false;
+  return In(kKnownObjectVerbs, dict.Verb().TatarLemma(Head(kits[f.Main])->Row));
+}
+
+}  // namespace rusengine
