@@ -172,8 +172,12 @@ void TSP_tat::GovernObjects() {
         noun.Agreed = 1;
         noun.Prefix.clear();
         int start = n;
-        while (start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
-               (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+        // A pronoun object takes no modifiers, and the pronoun "ул" (the glue
+        // rules left it a list-07 word, not the adjective "тот") is the
+        // subject: neither goes inside the preposition.
+        while (c != wcSubNoun && start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
+               (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) &&
+               !(Class(start - 1) == wcUnchanged07 && Lowered(Tat(start - 1).Source) == u"ул"))
           --start;
         // The preposition the Tatar case brought (от, в, к) goes.
         if (start - 1 >= from && Kits[start - 1].Kind == kkTranslated &&
