@@ -112,9 +112,12 @@ void TSP_tat::ApplyRules() {
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
+  RelativeAdjectives();
   PossessorAdjectives();
+  CompoundHomographs();
   ResolveFirstWord();
   ResolveCountHomographs();
+  PreferMeasuredNouns();
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
@@ -132,6 +135,8 @@ void TSP_tat::ApplyRules() {
   TimeSpans();
   CountedTimes();
   PostpositionSenses();
+  MeasurePhrases();
+  ComparisonDifferences();
   HalfNouns();
   MarkQualifiers();
   SplitPrepositions();
@@ -147,6 +152,7 @@ void TSP_tat::ApplyRules() {
   NameDemonstratives();
   AgreeLinkVerbs();
   AgreeNumerals();
+  CountsWithOne();
   GovernCases();
   MarkObjects();
   AskedPeople();
@@ -158,6 +164,7 @@ void TSP_tat::ApplyRules() {
   StateCopulas();
   GladPredicates();
   QuantityPredicates();
+  CompoundNumerals();
   GovernByNumerals();
   GovernByQuantities();
   MotionTargets();
