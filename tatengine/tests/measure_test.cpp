@@ -42,17 +42,7 @@ TLexicon MeasureLexicon() {
   return lx;
 }
 
-class MeasureTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(MeasureLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string MeasureTest::Dir;
+using MeasureTest = LexiconTest<MeasureLexicon>;
 
 TEST_F(MeasureTest, MeasureWordTakesTheCaseAndTheMeasuredNounTheGenitive) {
   // "бер" before a measure word is dropped; the count agrees with it.
