@@ -35,14 +35,31 @@ std::u16string TAdj::Generate(TFormRus& rus) const {
   if (rus.Number == 2) rus.Gender = 4;
   const int form = AdjFormCode(rus.Case, rus.Variant, rus.Gender);
   std::u16string text = rus.Prefix;
-  if (rus.StemRow >= 0 && rus.StemRow < Stems.RowCount()) {
-    const int64_t key = static_cast<int64_t>(IntAt(Stems, rus.StemRow, 3)) * 256 + form;
-    text += CellAt(Stems, rus.StemRow, 2);
-    const int row = FindNumber(Codes, key);
+  // Rows past the stem table are rows of the Russian stem table (stem in
+  // column 0, paradigm in column 1).
+  const bool own = rus.StemRow >= 0 && rus.StemRow < Stems.RowCount();
+  const int rusRow = rus.StemRow - Stems.RowCount();
+  const bool relative = !own && rus.StemRow >= 0 && rusRow < RusStems.RowCount();
+  if (own || relative) {
+    const int32_t paradigm = own ? IntAt(Stems, rus.StemRow, 3) : IntAt(RusStems, rusRow, 1);
+    text += own ? CellAt(Stems, rus.StemRow, 2) : CellAt(RusStems, rusRow, 0);
+    const int row = paradigm < 0 ? -1 : FindNumber(Codes, static_cast<int64_t>(paradigm) * 256 + form);
     if (row >= 0) text += CellAt(Codes, row, 1);
   }
   text += rus.Suffix;
   return text;
+}
+
+int TAdj::RelativeRow(std::u16string_view word) const {
+  // The stem is a prefix of the word: try the longest first.
+  for (size_t length = word.size(); length > 0; --length) {
+    int first = 0;
+    int last = -1;
+    if (!RusStems.FindRange(word.substr(0, length), first, last)) continue;
+    for (int row = first; row <= last; ++row)
+      if (CellAt(RusStems, row, 2) == word) return Stems.RowCount() + row;
+  }
+  return -1;
 }
 
 void TAdj::SetDefault(TFormRus& rus) {

@@ -12,7 +12,10 @@
 namespace tatengine {
 
 // Stem table column 3: the Russian adjective paradigm. Code table key:
-// paradigm * 256 + adjective form code, column 1 the Russian ending.
+// paradigm * 256 + adjective form code, column 1 the Russian ending. The
+// Russian stem table (stem, paradigm, Russian word) also holds the relative
+// adjectives nouns name; a reading reaches those rows through StemRow values
+// from Stems.RowCount() on (see RelativeRow).
 class TAdj {
 public:
   explicit TAdj(const std::string& dataPath);
@@ -25,6 +28,9 @@ public:
   // Plural turns Gender into 4 (the record keeps it).
   std::u16string Generate(TFormRus& rus) const;
   static void SetDefault(TFormRus& rus);
+  // The StemRow of a Russian adjective by its word, through the Russian stem
+  // table (лесной); -1 when the table lacks it.
+  int RelativeRow(std::u16string_view word) const;
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, RusStems, Codes;

@@ -100,8 +100,16 @@ std::u16string TNoun::Generate(TFormRus& rus) const {
   std::u16string text = rus.Prefix;
   text += CellAt(Stems, rus.StemRow, 2);
   if (row >= 0) text += CellAt(Codes, row, 1);
+  text += rus.Suffix;  // a measured noun (стакан молока)
   return text;
 }
+
+int TNoun::Flags(int stemRow) const {
+  const int32_t info = IntAt(Stems, stemRow, 3);
+  return info < 0 ? 0 : (info >> 8) & 0xFF;
+}
+
+std::u16string_view TNoun::RelativeAdjective(int stemRow) const { return CellAt(Stems, stemRow, 6); }
 
 void TNoun::SetDefault(TFormRus& rus) {
   rus.WordClass = wcNoun;
@@ -150,6 +158,7 @@ std::u16string TSubNoun::Generate(TFormRus& rus) const {
   std::u16string text = rus.Prefix;
   text += CellAt(Stems, rus.StemRow, 2);
   if (row >= 0) text += CellAt(Codes, row, 1);
+  text += rus.Suffix;  // a measured noun (стакан молока)
   return text;
 }
 

@@ -12,7 +12,10 @@
 namespace tatengine {
 
 // Stem table column 3: Russian paradigm * 65536 + flags * 256 + gender (flag
-// 1: the noun takes на/с in the place cases).
+// 1: the noun takes на/с in the place cases; 2: a measure word such as
+// стакан or кило; 4: a mass noun such as молоко, counted in the singular).
+// Column 6, where present: the Russian relative adjective that stands for the
+// noun before a possessed noun (лес: лесной).
 // Code table: key "paradigm*65536 + variant*256 + case-and-number", column 1
 // the Russian ending.
 class TNoun {
@@ -31,12 +34,20 @@ public:
   // (на работу, на работе, с работы); other nouns keep в and из.
   static void AdjustPlaceCase(TFormRus& rus, int code, bool onSurface);
 
+  // The lexicon's marks of a stem row; false or empty for a row outside the
+  // table.
+  bool IsMeasure(int stemRow) const { return (Flags(stemRow) & 2) != 0; }
+  bool IsMass(int stemRow) const { return (Flags(stemRow) & 4) != 0; }
+  bool TakesNa(int stemRow) const { return (Flags(stemRow) & 1) != 0; }
+  std::u16string_view RelativeAdjective(int stemRow) const;
+
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;
   TSplitTables Split{Stems, Endings};
 
 private:
   int FindVariant(uint32_t paradigm, int caseNo) const;
+  int Flags(int stemRow) const;
 };
 
 // Stem table column 3: key base in its second byte, gender in the low byte.

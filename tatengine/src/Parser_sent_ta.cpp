@@ -114,9 +114,12 @@ void TSP_tat::ApplyRules() {
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
+  RelativeAdjectives();
   PossessorAdjectives();
+  CompoundHomographs();
   ResolveFirstWord();
   ResolveCountHomographs();
+  PreferMeasuredNouns();
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
@@ -139,6 +142,8 @@ void TSP_tat::ApplyRules() {
   Dates();
   Comparatives();
   FacingSenses();
+  MeasurePhrases();
+  ComparisonDifferences();
   HalfNouns();
   MarkQualifiers();
   SplitPrepositions();
@@ -154,6 +159,7 @@ void TSP_tat::ApplyRules() {
   NameDemonstratives();
   AgreeLinkVerbs();
   AgreeNumerals();
+  CountsWithOne();
   GovernCases();
   MarkObjects();
   AskedPeople();
@@ -166,6 +172,7 @@ void TSP_tat::ApplyRules() {
   GladPredicates();
   QuantityPredicates();
   CompoundOnes();
+  CompoundNumerals();
   GovernByNumerals();
   LargeCounts();
   GovernByQuantities();

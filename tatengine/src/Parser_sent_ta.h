@@ -178,6 +178,32 @@ protected:
   // A plural noun subject takes no pronoun from "иделәр" (Дети играли).
   void DropPluralEcho();
 
+  // Measure phrases and differences of comparison (Rules_measure.cpp):
+  // "ике стакан сөт" is "два стакана молока", "өч яшькә олырак" "на три
+  // года старше".
+  void MeasurePhrases();
+  void ComparisonDifferences();
+  // After a count, a measure word and the word after it are nouns.
+  void PreferMeasuredNouns();
+  // A noun the lexicon marks as a mass noun (молоко, время): counted in the
+  // genitive singular.
+  bool IsMassNoun(int slot);
+  // A bare noun with a relative adjective before a possessed noun is that
+  // adjective: урман юлы, лесная дорога (Rules_relative.cpp).
+  void RelativeAdjectives();
+  // A compound numeral ending in one or two counts by its last word:
+  // тридцать один ребёнок, двадцать две девочки (Rules_numerals.cpp).
+  // CountsWithOne keeps the noun after "... бер" singular before the verbs
+  // agree; CompoundNumerals declines the words in the phrase's case.
+  void CountsWithOne();
+  void CompoundNumerals();
+  // Words that may be numerals before a numeral or "бер" and a noun are
+  // the numerals: йөз ике кеше (сто два человека), not a face.
+  void CompoundHomographs();
+  // The last slot of a compound numeral starting at first (утыз бер, егерме
+  // ике); one: it ends in "бер". -1 when first starts none.
+  int CompoundEnd(int first, bool& one);
+
   // Counts, clock time, spans of time and noun-phrase qualifiers.
   void ResolveCountHomographs();
   void ClockTimes();

@@ -204,7 +204,7 @@ void TSP_tat::GovernByQuantities() {
     Rus(i).WordClass = wcNumeral;
     Rus(i).RusText.assign(word);
     noun.Case = 3;
-    noun.Number = 2;
+    noun.Number = IsMassNoun(n) && noun.Gender != 4 ? 1 : 2;  // много воды, много книг
     noun.Agreed = 1;
     if (word != u"много" && word != u"мало") {
       // Counted people are "человек" (несколько человек).
@@ -216,7 +216,7 @@ void TSP_tat::GovernByQuantities() {
       }
     }
     for (int k = i + 1; k < n; ++k) {
-      Rus(k).Number = 2;
+      Rus(k).Number = noun.Number;
       Rus(k).Case = 3;
       Rus(k).Variant = 0;
       Rus(k).Agreed = 1;

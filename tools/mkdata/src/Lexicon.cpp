@@ -38,9 +38,10 @@ std::string Trim(const std::string& s) {
 
 // Flags allowed per source file; "t:" flags are the Tatar side.
 const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na",
+                                         "measure", "mass",
                                          "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
-                                        "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem"};
+                                        "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem", "radj"};
 const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
 const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
                                         "pf", "ger", "pap", "prp", "t:pres", "hom", "asp", "gov"};

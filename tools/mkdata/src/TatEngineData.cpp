@@ -74,9 +74,16 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     key.emplace_back(0, rn.Animate ? u"anim" : u"inan");
     int rp = rusSet.Number(key);
     if (rp > 32767) throw TLexiconError("nouns: more than 32767 Russian paradigms");
-    // Bit 8: the place cases take "на"/"с" (на работе, с работы) instead of "в"/"из".
-    const long long placeFlag = e.Flags.count("na") ? 256 : 0;
-    stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + placeFlag + rn.Gender), e.Tat, e.Rus});
+    // Bit 8: the place cases take "на"/"с" (на работе, с работы) instead of
+    // "в"/"из"; bit 9: a measure word (стакан, кило); bit 10: a mass noun
+    // (молоко, время), counted in the genitive singular.
+    const long long flags = (e.Flags.count("na") ? 256 : 0) + (e.Flags.count("measure") ? 512 : 0) +
+                            (e.Flags.count("mass") ? 1024 : 0);
+    TRow row{t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + flags + rn.Gender), e.Tat, e.Rus};
+    // Column 6: the relative adjective that stands for the noun before a
+    // possessed noun (урман юлы: лесная дорога).
+    if (auto it = e.Values.find("radj"); it != e.Values.end()) row.push_back(it->second);
+    stems.AddRow(std::move(row));
     if (written.insert(rp).second)
       for (auto& [code, ending] : r.Endings) {
         codes.AddRow({Num((long long)rp * 65536 + (rn.Animate ? 256 : 0) + code), ending});
@@ -124,12 +131,34 @@ void BuildPronouns(const TLexicon& lx, TOut& out) {
   out.Save("cds09.pack", codes);
 }
 
+// The relative adjective a noun names with radj= (урман: лесной): the
+// adjective entry of that Russian word where the lexicon has one (in either
+// direction, for its options), otherwise the bare word, whose declension the
+// form tells.
+TEntry RelativeAdjectiveOf(const TLexicon& lx, const TEntry& noun) {
+  const std::u16string& rus = noun.Values.at("radj");
+  const bool adjectival = rus.size() > 3 && rus.find(u' ') == std::u16string::npos &&
+                          (rus.ends_with(u"ый") || rus.ends_with(u"ий") || rus.ends_with(u"ой"));
+  if (!adjectival)
+    throw TLexiconError(noun.Place.Where() + ": radj=" + zentrok::Utf16ToUtf8(rus) +
+                        " is not one Russian adjective in -ый, -ий or -ой");
+  for (const auto& a : lx.Adjectives)
+    if (a.Rus == rus) return a;
+  TEntry e;
+  e.Place = noun.Place;
+  e.Tat = noun.Tat;
+  e.Rus = rus;
+  e.Flags.insert("rel");
+  return e;
+}
+
 void BuildAdjectives(const TLexicon& lx, TOut& out) {
   TParadigmSet tatSet("adjectives (Tatar)", TatLimit), rusSet("adjectives (Russian)");
   TEndingIndex tatIdx;
   TTextTableWriter stems, rusStems, codes;
   std::set<std::u16string> rusEndings;
   std::set<int> written;
+  std::set<std::u16string> rusWords;
   int n = 0;
   for (const auto& e : lx.Adjectives) {
     if (!e.ToRus) continue;
@@ -147,6 +176,26 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
     TSplit r = SplitForms(rl);
     int rp = rusSet.Number(r.Endings);
     stems.AddRow({t.Stem, Num(tp), r.Stem, Num(rp), e.Tat, e.Rus});
+    rusStems.AddRow({r.Stem, Num(rp), e.Rus});
+    rusWords.insert(e.Rus);
+    if (written.insert(rp).second)
+      for (auto& [code, ending] : r.Endings) {
+        codes.AddRow({Num((long long)rp * 256 + code), ending});
+        rusEndings.insert(ending);
+      }
+  }
+  // The relative adjectives of nouns (radj=) are generated from the Russian
+  // stem table alone: they have no Tatar stem of their own, so the noun is
+  // never read as an adjective.
+  for (const auto& noun : lx.Nouns) {
+    if (!noun.ToRus || !noun.Values.count("radj")) continue;
+    const TEntry e = RelativeAdjectiveOf(lx, noun);
+    if (!rusWords.insert(e.Rus).second) continue;
+    auto v = RusAdjOf(e);
+    TFormList rl;
+    for (int i = 1; i <= 29; ++i) rl.emplace_back(i, v[i]);
+    TSplit r = SplitForms(rl);
+    int rp = rusSet.Number(r.Endings);
     rusStems.AddRow({r.Stem, Num(rp), e.Rus});
     if (written.insert(rp).second)
       for (auto& [code, ending] : r.Endings) {
