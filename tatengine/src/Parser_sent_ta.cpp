@@ -112,6 +112,8 @@ void TSP_tat::ApplyRules() {
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
+  NamesWithAddress();
+  ThingOwnersKeepTheBareSense();
   PossessorAdjectives();
   ResolveFirstWord();
   ResolveCountHomographs();

@@ -1,4 +1,5 @@
 // The Tatar-to-Russian engine's tables.
+#include <map>
 #include <set>
 
 #include "DataBuilder.h"
@@ -59,11 +60,20 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
   TTextTableWriter stems, codes;
   std::set<std::u16string> rusEndings;
   std::set<int> written;
+  // The possessed sense ("px") shares the stem and paradigm of the bare
+  // entry, so that the engine finds the two side by side.
+  std::map<std::u16string, TFormList> bareForms;
+  for (const auto& e : lx.Nouns)
+    if (e.ToRus && !e.Flags.count("px")) bareForms.emplace(e.Tat, TatNounAnalysisList(e));
   int n = 0;
   for (const auto& e : lx.Nouns) {
     if (!e.ToRus) continue;
     ++n;
-    TSplit t = SplitForms(TatNounAnalysisList(e));
+    const bool possessedSense = e.Flags.count("px") > 0;
+    const TFormList tatForms = TatNounAnalysisList(e);
+    if (possessedSense && bareForms[e.Tat] != tatForms)
+      throw TLexiconError(e.Place.Where() + ": a \"px\" entry must inflect like the bare noun's entry");
+    TSplit t = SplitForms(tatForms);
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
     TRusNoun rn = RusNounOf(e);
@@ -76,7 +86,11 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     if (rp > 32767) throw TLexiconError("nouns: more than 32767 Russian paradigms");
     // Bit 8: the place cases take "на"/"с" (на работе, с работы) instead of "в"/"из".
     const long long placeFlag = e.Flags.count("na") ? 256 : 0;
-    stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + placeFlag + rn.Gender), e.Tat, e.Rus});
+    // Bit 9: the sense of the possessed noun (кызым: дочь), used only with a
+    // possessive ending; the row without it serves every other form.
+    const long long senseFlag = possessedSense ? 512 : 0;
+    stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + senseFlag + placeFlag + rn.Gender), e.Tat,
+                  e.Rus});
     if (written.insert(rp).second)
       for (auto& [code, ending] : r.Endings) {
         codes.AddRow({Num((long long)rp * 65536 + (rn.Animate ? 256 : 0) + code), ending});
