@@ -21,7 +21,7 @@ int TNoun::FindVariant(uint32_t paradigm, int caseNo) const {
   return static_cast<int>((static_cast<uint32_t>(IntAt(Codes, row, 0)) & 0xFFFF) >> 8);
 }
 
-bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, bool possessedSense) const {
+bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, TOwner owner) const {
   TSplit split;
   if (!SplitWord(Split, text, false, split)) return false;
   // "баланың" splits longest as балан + ың (your калина), but the genitive
@@ -35,7 +35,7 @@ bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, bool
       if (SplitWord(shorter, text, false, genitive) && genitive.Code == 2) split = genitive;
     }
   }
-  split.Row = SenseRow(split.Row, possessedSense && IsPossessedEnding(split.Code));
+  split.Row = SenseRow(split.Row, IsPossessedEnding(split.Code) ? owner : owNone);
   tat.WordClass = wcNoun;
   tat.EndingCode = static_cast<uint8_t>(split.Code);
   tat.StemRow = split.Row;
@@ -56,18 +56,19 @@ bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, bool
   return true;
 }
 
-bool TNoun::IsPossessedSense(int row) const {
-  return (static_cast<uint32_t>(IntAt(Stems, row, 3)) & PossessedSenseFlag) != 0;
+TNoun::TOwner TNoun::SenseOf(int row) const {
+  return static_cast<TOwner>(static_cast<uint32_t>(IntAt(Stems, row, 3)) & (owPerson | owThing));
 }
 
-int TNoun::SenseRow(int row, bool possessed) const {
-  if (IsPossessedSense(row) == possessed) return row;
-  // The other sense is a row with the same stem and Tatar paradigm.
+int TNoun::SenseRow(int row, TOwner owner) const {
+  if (SenseOf(row) == owner) return row;
+  // The other senses are rows with the same stem and Tatar paradigm.
   int first = 0, last = -1;
   if (!Stems.FindRange(CellAt(Stems, row, 0), first, last)) return row;
   const int64_t paradigm = IntAt(Stems, row, 1);
-  for (int r = first; r <= last; ++r)
-    if (IntAt(Stems, r, 1) == paradigm && IsPossessedSense(r) == possessed) return r;
+  for (TOwner wanted : {owner, owNone})
+    for (int r = first; r <= last; ++r)
+      if (IntAt(Stems, r, 1) == paradigm && SenseOf(r) == wanted) return r;
   return row;
 }
 

@@ -13,16 +13,20 @@ namespace tatengine {
 
 // Stem table column 3: Russian paradigm * 65536 + flags * 256 + gender (flag
 // 1: the noun takes на/с in the place cases; flag 2: the row is the sense of
-// the possessed noun, as кызым "моя дочь" beside кыз "девочка").
+// the possessed noun, as кызым "моя дочь" beside кыз "девочка"; flag 4: its
+// sense when a thing owns it, as авылның исеме "название деревни").
 // Code table: key "paradigm*65536 + variant*256 + case-and-number", column 1
 // the Russian ending.
 class TNoun {
 public:
   explicit TNoun(const std::string& dataPath);
 
-  // A form with a possessive ending takes the noun's possessed sense where
-  // it has one, unless possessedSense is false.
-  bool Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, bool possessedSense = true) const;
+  // Who owns a possessed noun, as far as its sense goes.
+  enum TOwner : uint32_t { owNone = 0, owPerson = 0x200, owThing = 0x400 };
+  // A form with a possessive ending takes the noun's sense for the owner
+  // where it has one (a person is assumed), else the bare sense; owNone
+  // asks for the bare sense.
+  bool Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, TOwner owner = owPerson) const;
   std::u16string Translate(TFormRus& rus) const { return Generate(rus); }
   // Maps Case through the case map (the record keeps the new value) and
   // returns Prefix + Russian stem + ending. Case 0 returns RusText.
@@ -34,18 +38,18 @@ public:
   // (на работу, на работе, с работы); other nouns keep в and из.
   static void AdjustPlaceCase(TFormRus& rus, int code, bool onSurface);
 
-  // Of the rows that share a stem and a Tatar paradigm, the one for a form
-  // with a possessive ending (possessed) or without one: a noun with a
-  // possessed sense has two rows, every other noun one, returned as it is.
-  int SenseRow(int row, bool possessed) const;
-  bool IsPossessedSense(int row) const;
+  // Of the rows that share a stem and a Tatar paradigm, the one of the
+  // sense for the owner (owNone: the bare sense), falling back to the bare
+  // one: a noun with possessed senses has two or three rows, every other
+  // noun one, returned as it is.
+  int SenseRow(int row, TOwner owner) const;
+  TOwner SenseOf(int row) const;
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;
   TSplitTables Split{Stems, Endings};
 
 private:
-  static constexpr uint32_t PossessedSenseFlag = 0x200;
   int FindVariant(uint32_t paradigm, int caseNo) const;
 };
 

@@ -136,6 +136,7 @@ void TSP_tat::ApplyRules() {
   PostpositionSenses();
   HalfNouns();
   MarkQualifiers();
+  HomeTargets();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();

@@ -82,6 +82,8 @@ protected:
   // the owner takes a noun back to its bare sense (авыл кызы: девочка).
   void NamesWithAddress();
   void ThingOwnersKeepTheBareSense();
+  // A possessed "өй" in the dative with a verb of motion is "домой".
+  void HomeTargets();
   // Two-word agreeing nouns after два/три/четыре (два старших брата): sets
   // the reading's fixed text; false when the noun is not of that kind.
   bool CountAgreeingNoun(TTransUnit& reading, bool feminine);

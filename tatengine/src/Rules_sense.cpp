@@ -1,8 +1,9 @@
 // Senses that the possessor decides, and names with a word of address.
 // A noun with a possessed sense (кызым: дочь, абыем: старший брат) is read
 // in it by the analyser whenever it has a possessive ending; these rules
-// take it back where the owner is a thing (авыл кызы: девочка деревни,
-// татар кызы: татарская девочка), and fold "абый"/"апа" after a name into
+// take it back, or give the sense a thing's owner asks for, where the owner
+// is a thing (авыл кызы: девочка деревни, татар кызы: татарская девочка,
+// авылның исеме: название деревни), and fold "абый"/"апа" after a name into
 // the name (Рөстәм абый: Рустам).
 #include "Common_ta.h"
 #include "DictionaryTR.h"
@@ -20,7 +21,45 @@ bool IsAddressWord(std::u16string_view lemma) {
   return lemma == u"абый" || lemma == u"апа" || lemma == u"абзый" || lemma == u"апай";
 }
 
+// A genitive personal pronoun said before a possessed noun: 1 of the speaker
+// or the one spoken to (минем, синең, безнең, сезнең), 3 of someone else
+// (аның, аларның), 0 none.
+int GenitivePronoun(std::u16string_view source) {
+  const std::u16string low = Lowered(source);
+  for (std::u16string_view form : {u"минем", u"синең", u"безнең", u"сезнең"})
+    if (low == form) return 1;
+  return low == u"аның" || low == u"аларның" ? 3 : 0;
+}
+
 }  // namespace
+
+void TSP_tat::HomeTargets() {
+  // "өемә", "өенә", "өебезгә" with a verb of motion are "домой" like the
+  // bare "өйгә": the owner is the one who goes (Ул өенә кайтты: Он вернулся
+  // домой), so "минем" before goes with it. After "аның" the home is
+  // someone else's (Аның өенә бардык: в его дом) and stays a noun.
+  for (int i = FirstWord; i <= LastWord; ++i) {
+    int noun = -1;
+    if (!HasReading(i, wcNoun, noun) || Kits[i].Readings.size() != 1) continue;
+    const int code = Tat(i).EndingCode;
+    const bool dative = code == 9 || code == 15 || code == 21 || code == 27 || code == 33;
+    if (!dative || NounLemmaOf(i, noun) != u"өй" || !Rus(i).Prefix.starts_with(u"в")) continue;
+    bool motion = false;
+    for (int k = ClauseStart(i); k <= LastWord && Kits[k].Kind != kkSeparator; ++k)
+      motion = motion || IsMotionVerb(k);
+    const int owner = i - 1 >= FirstWord && Kits[i - 1].Kind == kkTranslated ? GenitivePronoun(Tat(i - 1).Source) : 0;
+    if (!motion || owner == 3) continue;
+    const uint8_t capital = Kits[i].Capital;
+    Kits[i] = FixedKit(u"домой");
+    Kits[i].Capital = capital;
+    if (owner == 1) {
+      Kits[i].Capital = Kits[i - 1].Capital;
+      Kits.erase(Kits.begin() + i - 1);
+      --LastWord;
+      --i;
+    }
+  }
+}
 
 std::u16string_view TSP_tat::NounLemmaOf(int slot, int reading) {
   if (slot < 0 || slot >= SlotCount() || Kits[slot].Kind != kkTranslated) return {};
@@ -77,11 +116,11 @@ void TSP_tat::ThingOwnersKeepTheBareSense() {
     if (!thing || Kits[i + 1].Kind != kkTranslated) continue;
     for (TTransUnit& head : Kits[i + 1].Readings) {
       if (head.Tat.WordClass != wcNoun || PossessorOf(head.Tat.EndingCode) != 3) continue;
-      if (!nouns.IsPossessedSense(head.Tat.StemRow)) continue;
-      TTransUnit bare;
-      if (!nouns.Analyse(head.Tat.Source, bare.Tat, bare.Rus, false)) continue;
-      bare.Rus.FoundClass = bare.Rus.WordClass;
-      head = bare;
+      TTransUnit owned;
+      if (!nouns.Analyse(head.Tat.Source, owned.Tat, owned.Rus, TNoun::owThing)) continue;
+      if (owned.Tat.StemRow == head.Tat.StemRow) continue;
+      owned.Rus.FoundClass = owned.Rus.WordClass;
+      head = owned;
     }
   }
 }

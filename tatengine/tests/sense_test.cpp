@@ -26,15 +26,22 @@ TLexicon SenseLexicon() {
   // кыз: the standard lexicon's bare row comes first, the possessed one after.
   lx.Add("itfst04.pack", {u"кыз", u"1", u"доч", N(31 * 65536L + PossessedSense + 2)});
   // апа: the possessed row first, so the stem search meets it before the bare one.
-  lx.Add("itfst04.pack", {u"апа", u"1", u"старш", N(32 * 65536L + PossessedSense + 2)});
-  lx.Add("itfst04.pack", {u"апа", u"1", u"сестр", N(33 * 65536L + 2)});
+  lx.Add("itfst04.pack", {u"апа", u"1", u"старш", N(32 * 65536L + PossessedSense + 2), u"апа"});
+  lx.Add("itfst04.pack", {u"апа", u"1", u"сестр", N(33 * 65536L + 2), u"апа"});
   lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
   // People (the standard nouns are all things): мальчик, and two names.
   NounParadigm(lx, 34, {u"", u"и", u"а", u"ов", u"у", u"ам", u"а", u"ов", u"ом", u"ами", u"е", u"ах"}, true);
   Noun(lx, u"малай", u"мальчик", 34, 1);
-  Noun(lx, u"Рөстәм", u"Рустам", 34, 1);
-  Noun(lx, u"Гөлнара", u"Гульнар", 33, 2);
+  // Column 4, the Tatar lemma, tells a name (capitalised) and the word of address.
+  lx.Add("itfst04.pack", {u"Рөстәм", u"1", u"Рустам", N(34 * 65536L + 1), u"Рөстәм"});
+  lx.Add("itfst04.pack", {u"Гөлнара", u"1", u"Гульнар", N(33 * 65536L + 2), u"Гөлнара"});
   Noun(lx, u"авыл", u"деревн", 1, 2);
+  // исем: имя, and название where a thing owns it (flag 0x400).
+  NounParadigm(lx, 35, {u"я", u"ена", u"ени", u"ён", u"ени", u"енам", u"я", u"ена", u"енем", u"енами", u"ени", u"енах"});
+  NounParadigm(lx, 36, {u"е", u"я", u"я", u"й", u"ю", u"ям", u"е", u"я", u"ем", u"ями", u"и", u"ях"});
+  lx.Add("itfst04.pack", {u"исем", u"1", u"им", N(35 * 65536L + 3), u"исем"});
+  lx.Add("itfst04.pack", {u"исем", u"1", u"названи", N(36 * 65536L + 0x400 + 3), u"исем"});
+  lx.Add("flt04.pack", {u"е", C(19)});
   return lx;
 }
 
@@ -80,7 +87,7 @@ TEST_F(SenseTest, APersonOwnsInThePossessedSenseAThingDoesNot) {
   // genitive owner keeps the bare one.
   EXPECT_EQ(Translate(u"малайның кызы"), u"дочь мальчика");
   EXPECT_EQ(Translate(u"малайның апасы"), u"старшая сестра мальчика");
-  EXPECT_EQ(Translate(u"Гөлнараның кызы"), u"дочь Гульнары");
+  EXPECT_EQ(Translate(u"Гөлнараның кызы"), u"Дочь Гульнары");
   // A thing or an adjective as the owner: the bare sense.
   EXPECT_EQ(Translate(u"авыл кызы"), u"девочка деревни");
   EXPECT_EQ(Translate(u"авылның кызы"), u"девочка деревни");
@@ -89,13 +96,22 @@ TEST_F(SenseTest, APersonOwnsInThePossessedSenseAThingDoesNot) {
   EXPECT_EQ(Translate(u"матур кызым"), u"моя красивая дочь");
 }
 
+TEST_F(SenseTest, AThingAsTheOwnerTakesItsOwnSense) {
+  EXPECT_EQ(Translate(u"малайның исеме"), u"имя мальчика");
+  EXPECT_EQ(Translate(u"авылның исеме"), u"название деревни");
+  EXPECT_EQ(Translate(u"авыл исеме"), u"название деревни");
+  EXPECT_EQ(Translate(u"исем"), u"имя");
+  // Without an owner before it a person is assumed.
+  EXPECT_TRUE(Contains(Translate(u"исеме"), u"имя"));
+}
+
 TEST_F(SenseTest, ANameWithAWordOfAddressIsTheNameInItsCase) {
   EXPECT_EQ(Translate(u"Гөлнара апа"), u"Гульнара");
   EXPECT_EQ(Translate(u"Гөлнара апага"), u"Гульнаре");
-  EXPECT_EQ(Translate(u"Рөстәм апаның китапы"), u"книга Рустама");
+  EXPECT_EQ(Translate(u"Рөстәм апаның китапы"), u"Книга Рустама");
   // Without a name before it the word stays, and so does a plural.
   EXPECT_TRUE(Contains(Translate(u"малай апа"), u"сестра"));
-  EXPECT_TRUE(Contains(Translate(u"Гөлнара апалар"), u"сёстры"));
+  EXPECT_TRUE(Contains(Translate(u"Гөлнара апалар"), u"сестры"));
 }
 
 TEST_F(SenseTest, TwoWordNounsAfterTwoToFour) {

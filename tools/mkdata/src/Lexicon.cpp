@@ -37,7 +37,7 @@ std::string Trim(const std::string& s) {
 }
 
 // Flags allowed per source file; "t:" flags are the Tatar side.
-const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na", "px",
+const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na", "px", "pxt",
                                          "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
                                         "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem"};
@@ -48,8 +48,8 @@ const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp
 // verb: another entry with the same Russian word does not borrow them.
 bool IsEntryKey(const std::string& key) { return key == "asp" || key == "gov"; }
 // Flags that belong to one Tatar word's translation in the same way: "px"
-// (the sense of the possessed noun).
-bool IsEntryFlag(const std::string& flag) { return flag == "px"; }
+// (the sense of the possessed noun) and "pxt" (its sense when a thing owns it).
+bool IsEntryFlag(const std::string& flag) { return flag == "px" || flag == "pxt"; }
 const std::set<std::string> AdjFlags = {"short", "qual", "rel", "t:back", "t:front", "t:novoice"};
 const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp", "hom"};
 const std::set<std::string> NoFlags = {};
@@ -100,7 +100,7 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
                                 const std::set<std::string>& flags, const std::set<std::string>& keys,
                                 bool uniqueTat, bool uniqueRus) {
   std::vector<TEntry> out;
-  std::map<std::u16string, int, TKeyLess> seenTat, seenRus, seenPx;
+  std::map<std::u16string, int, TKeyLess> seenTat, seenRus, seenPx, seenPxt;
   for (auto& line : ReadSource(folder + "/" + name, textCells, textCells + 1)) {
     TEntry e;
     e.Place = line.Place;
@@ -112,10 +112,15 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
     if ((int)line.Cells.size() > textCells) ParseOptions(e, line.Cells[textCells], flags, keys);
     if (!e.ToRus && !e.ToTat) Fail(e.Place, "entry marked both \">\" and \"<\"");
     const bool possessedSense = e.Flags.count("px") > 0;
-    if (possessedSense && !e.ToRus) Fail(e.Place, "\"px\" is a Tatar-to-Russian sense: it cannot go with \"<\"");
+    const bool thingSense = e.Flags.count("pxt") > 0;
+    if (possessedSense && thingSense) Fail(e.Place, "an entry is either \"px\" or \"pxt\"");
+    if ((possessedSense || thingSense) && !e.ToRus)
+      Fail(e.Place, std::string(possessedSense ? "\"px\"" : "\"pxt\"") +
+                        " is a Tatar-to-Russian sense: it cannot go with \"<\"");
     if (uniqueTat && e.ToRus) {
-      // the possessed sense is a second Tatar-to-Russian entry of its own kind
-      auto [it, fresh] = (possessedSense ? seenPx : seenTat).emplace(e.Tat, e.Place.Line);
+      // each possessed sense is a further Tatar-to-Russian entry of its own kind
+      auto& seen = possessedSense ? seenPx : thingSense ? seenPxt : seenTat;
+      auto [it, fresh] = seen.emplace(e.Tat, e.Place.Line);
       if (!fresh)
         Fail(e.Place, "duplicate Tatar entry (first at line " + std::to_string(it->second) +
                           "); mark extra meanings with \"<\"");
@@ -128,9 +133,11 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
     }
     out.push_back(std::move(e));
   }
-  for (auto& [tat, line] : seenPx)
-    if (!seenTat.count(tat))
-      Fail(TPlace{name, line}, "a \"px\" entry needs the entry of the bare noun beside it");
+  for (auto* senses : {&seenPx, &seenPxt})
+    for (auto& [tat, line] : *senses)
+      if (!seenTat.count(tat))
+        Fail(TPlace{name, line}, std::string(senses == &seenPx ? "a \"px\"" : "a \"pxt\"") +
+                                     " entry needs the entry of the bare noun beside it");
   return out;
 }
 

@@ -64,15 +64,17 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
   // entry, so that the engine finds the two side by side.
   std::map<std::u16string, TFormList> bareForms;
   for (const auto& e : lx.Nouns)
-    if (e.ToRus && !e.Flags.count("px")) bareForms.emplace(e.Tat, TatNounAnalysisList(e));
+    if (e.ToRus && !e.Flags.count("px") && !e.Flags.count("pxt")) bareForms.emplace(e.Tat, TatNounAnalysisList(e));
   int n = 0;
   for (const auto& e : lx.Nouns) {
     if (!e.ToRus) continue;
     ++n;
     const bool possessedSense = e.Flags.count("px") > 0;
+    const bool thingSense = e.Flags.count("pxt") > 0;
     const TFormList tatForms = TatNounAnalysisList(e);
-    if (possessedSense && bareForms[e.Tat] != tatForms)
-      throw TLexiconError(e.Place.Where() + ": a \"px\" entry must inflect like the bare noun's entry");
+    if ((possessedSense || thingSense) && bareForms[e.Tat] != tatForms)
+      throw TLexiconError(e.Place.Where() + ": a \"" + (possessedSense ? "px" : "pxt") +
+                          "\" entry must inflect like the bare noun's entry");
     TSplit t = SplitForms(tatForms);
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
@@ -87,8 +89,9 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     // Bit 8: the place cases take "на"/"с" (на работе, с работы) instead of "в"/"из".
     const long long placeFlag = e.Flags.count("na") ? 256 : 0;
     // Bit 9: the sense of the possessed noun (кызым: дочь), used only with a
-    // possessive ending; the row without it serves every other form.
-    const long long senseFlag = possessedSense ? 512 : 0;
+    // possessive ending; bit 10: its sense when a thing owns it (авылның
+    // исеме: название); the row without either serves every other form.
+    const long long senseFlag = possessedSense ? 512 : thingSense ? 1024 : 0;
     stems.AddRow({t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + senseFlag + placeFlag + rn.Gender), e.Tat,
                   e.Rus});
     if (written.insert(rp).second)

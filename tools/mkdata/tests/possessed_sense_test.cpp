@@ -59,6 +59,8 @@ TEST_F(PossessedSense, BothSensesShareTheStemAndOnlyThePossessedOneIsFlagged) {
         "кыз\tдевочка\tanim fleet\n"
         "кыз\tдочь\tpx f anim gs=дочери ds=дочери is=дочерью ps=дочери np=дочери gp=дочерей "
         "dp=дочерям ip=дочерьми pp=дочерях\n"
+        "исем\tимя\n"
+        "исем\tназвание\tpxt\n"
         "эш\tработа\tna\n");
   ASSERT_EQ(Build(), "");
   zentrok::TTable stems = Stems();
@@ -75,6 +77,9 @@ TEST_F(PossessedSense, BothSensesShareTheStemAndOnlyThePossessedOneIsFlagged) {
   // The flag does not spill into a neighbour's bits: "на" stays bit 8 alone.
   EXPECT_EQ(Info(stems, "работа") & 0x300, 0x100);
   EXPECT_EQ(Info(stems, "старший брат") & 0x200, 0x200);
+  // The sense for a thing as the owner: flag 0x400 alone.
+  EXPECT_EQ(Info(stems, "название") & 0x600, 0x400);
+  EXPECT_EQ(Info(stems, "имя") & 0x600, 0);
   EXPECT_EQ(Info(stems, "брат") & 0x200, 0);
 }
 
@@ -89,8 +94,12 @@ TEST_F(PossessedSense, TheReaderRefusesEntriesTheEngineCouldNotUse) {
   Write("nouns.tsv", "кыз\tдевочка\tanim fleet\nкыз\tдочь\tpx f anim\nкыз\tдочка\t> px anim fleet\n");
   EXPECT_NE(Build().find("duplicate Tatar entry"), std::string::npos);
   // A stem of its own: the engine would not find the two rows together.
-  Write("nouns.tsv", "китап\tкнига\nкитап\tписьмо\tpx t:novoice\n");
+  Write("nouns.tsv", "китап\tкнига\tt:back\nкитап\tписьмо\tpx t:front\n");
   EXPECT_NE(Build().find("must inflect like the bare noun"), std::string::npos);
+  Write("nouns.tsv", "исем\tназвание\tpxt\n");
+  EXPECT_NE(Build().find("a \"pxt\" entry needs the entry of the bare noun"), std::string::npos);
+  Write("nouns.tsv", "исем\tимя\nисем\tназвание\tpx pxt\n");
+  EXPECT_NE(Build().find("either \"px\" or \"pxt\""), std::string::npos);
   // The flag is a noun option only.
   Write("nouns.tsv", "# none\n");
   Write("verbs.tsv", "укы\tчитать\tpx\n");
