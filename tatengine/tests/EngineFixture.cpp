@@ -22,6 +22,11 @@ std::string LoadLexicon(const TLexicon& lexicon) {
   return dir;
 }
 
+void ReloadLexicon(const std::string& dir) {
+  LoadTransler((dir + "/").c_str());
+  ParserInit();
+}
+
 void UseStandardLexicon() {
   {
     static const std::string dir = [] {

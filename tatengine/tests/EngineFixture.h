@@ -29,10 +29,30 @@ std::u16string Translate(std::u16string_view sentence);
 void UseStandardLexicon();
 // Loads a lexicon from a new temporary folder; returns the folder.
 std::string LoadLexicon(const TLexicon& lexicon);
+// Loads the tables written before into dir again and resets the remembered
+// subject.
+void ReloadLexicon(const std::string& dir);
 
+// Tests on the standard lexicon.
 class EngineTest : public ::testing::Test {
 protected:
   void SetUp() override { UseStandardLexicon(); }
+};
+
+// Tests on a lexicon of their own, built by Build: written once per test
+// suite, loaded again before each test (with the remembered subject
+// forgotten), and replaced by the standard lexicon after the suite, so
+// that suites running after it find the engine as they expect.
+//   TLexicon MyLexicon() { ... }
+//   using MyTest = LexiconTest<MyLexicon>;
+template <TLexicon (*Build)()>
+class LexiconTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { Dir = LoadLexicon(Build()); }
+  static void TearDownTestSuite() { UseStandardLexicon(); }
+  void SetUp() override { ReloadLexicon(Dir); }
+  // The suite's folder of tables.
+  inline static std::string Dir;
 };
 
 }  // namespace tatfix

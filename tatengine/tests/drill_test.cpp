@@ -41,17 +41,7 @@ TLexicon DrillLexicon() {
   return lx;
 }
 
-class DrillTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(DrillLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string DrillTest::Dir;
+using DrillTest = LexiconTest<DrillLexicon>;
 
 bool Contains(const std::u16string& text, std::u16string_view part) {
   return text.find(part) != std::u16string::npos;

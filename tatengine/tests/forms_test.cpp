@@ -64,17 +64,7 @@ TLexicon FormsLexicon() {
   return lx;
 }
 
-class FormsTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(FormsLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string FormsTest::Dir;
+using FormsTest = LexiconTest<FormsLexicon>;
 
 TEST_F(FormsTest, PossessiveEndingsBecomeAgreeingPronouns) {
   EXPECT_EQ(Translate(u"китапым"), u"моя книга");

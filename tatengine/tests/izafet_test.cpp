@@ -24,17 +24,7 @@ TLexicon IzafetLexicon() {
   return lx;
 }
 
-class IzafetTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(IzafetLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string IzafetTest::Dir;
+using IzafetTest = LexiconTest<IzafetLexicon>;
 
 TEST_F(IzafetTest, PossessorIsAnAdjectiveWhereTheWordIsOne) {
   EXPECT_EQ(Translate(u"мәктәп китапы"), u"школьная книга");

@@ -51,17 +51,7 @@ TLexicon ModalLexicon() {
   return lx;
 }
 
-class ModalTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(ModalLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string ModalTest::Dir;
+using ModalTest = LexiconTest<ModalLexicon>;
 
 TEST_F(ModalTest, ModalVerbGoesFirstWithTheInfinitiveAfterIt) {
   // Past of "-а ал" is смог with the perfective; the object stays between.

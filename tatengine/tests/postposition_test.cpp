@@ -28,17 +28,7 @@ TLexicon PostLexicon() {
   return lx;
 }
 
-class PostpositionTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(PostLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string PostpositionTest::Dir;
+using PostpositionTest = LexiconTest<PostLexicon>;
 
 bool Contains(const std::u16string& text, std::u16string_view part) {
   return text.find(part) != std::u16string::npos;

@@ -92,17 +92,7 @@ TLexicon PredicateLexicon() {
   return lx;
 }
 
-class PredicateTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(PredicateLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string PredicateTest::Dir;
+using PredicateTest = LexiconTest<PredicateLexicon>;
 
 TEST_F(PredicateTest, AStateWithoutASubjectIsTheShortNeuterForm) {
   EXPECT_EQ(Translate(u"урамда салкын."), u"на улице холодно.");

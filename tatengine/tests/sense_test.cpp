@@ -45,17 +45,7 @@ TLexicon SenseLexicon() {
   return lx;
 }
 
-class SenseTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(SenseLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string SenseTest::Dir;
+using SenseTest = LexiconTest<SenseLexicon>;
 
 bool Contains(const std::u16string& text, std::u16string_view part) {
   return text.find(part) != std::u16string::npos;

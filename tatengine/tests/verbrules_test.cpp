@@ -83,17 +83,7 @@ TLexicon VerbLexicon() {
   return lx;
 }
 
-class VerbRulesTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(VerbLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string VerbRulesTest::Dir;
+using VerbRulesTest = LexiconTest<VerbLexicon>;
 
 TEST_F(VerbRulesTest, CompletedPastAndFutureTakeThePerfective) {
   EXPECT_EQ(Translate(u"укучы китап язды."), u"ученик написал книгу.");

@@ -71,7 +71,7 @@ TEST_F(FormTest, CaptureAndShowPlacesTheHostAndTranslatesOnce) {
 
   // A new selection while the popup is shown is followed.
   TForeignSelection next(QStringLiteral("Әни өйдә эшли."));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return texts.size() == 2; }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return texts.size() == 2; }, 10000));
   EXPECT_EQ(texts.back(), QStringLiteral("Әни өйдә эшли."));
   EXPECT_EQ(form->Memo1()->toPlainText(), QStringLiteral("Әни өйдә эшли."));
 }
@@ -120,10 +120,12 @@ TEST_F(FormTest, SizeNeverFallsBelowTheMinimumAndThePlaceStaysOnScreen) {
   EXPECT_GE(Settings.PopupWidth, 400);
   EXPECT_GE(Settings.PopupHeight, 100);
 
-  // A user's resize and move are stored.
+  // A user's resize and move are stored, also once the window system has
+  // reported them back.
   Host()->resize(640, 200);
   Host()->move(30, 40);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Settings.PopupLeft == 30; }, 2000));
+  QGuiApplication::sync();
+  EXPECT_EQ(Settings.PopupLeft, 30);
   EXPECT_EQ(Settings.PopupTop, 40);
   EXPECT_EQ(Settings.PopupWidth, 640);
   EXPECT_EQ(Settings.PopupHeight, 200);
@@ -146,7 +148,8 @@ TEST_F(FormTest, EscapeAndCloseBoxOnlyHideAndTheNextCaptureReturnsToTheLastPlace
   ASSERT_TRUE(form->CaptureAndShow(TMSServers::appWord, true));
   Host()->move(60, 70);
   Host()->resize(450, 220);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Settings.PopupLeft == 60; }, 2000));
+  QGuiApplication::sync();
+  ASSERT_EQ(Settings.PopupLeft, 60);
 
   Host()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Host()));

@@ -105,14 +105,16 @@ TEST_F(ServersTest, FollowingReportsASettledNewSelectionOnceUntilDisconnected) {
   TForeignSelection first(QStringLiteral("беренче"));
   ASSERT_TRUE(servers->CaptureSelection(TMSServers::appWord, false));
 
-  // A selection dragged over three states within the settle time.
+  // A selection dragged over three states within the settle time: the
+  // program hears of all three at once, in the order they were made.
   std::vector<std::unique_ptr<TForeignSelection>> drag;
   for (const char* text : {"и", "икенче", "икенче сүз"}) {
-    drag.push_back(std::make_unique<TForeignSelection>(QString::fromUtf8(text), false));
-    QTest::qWait(20);
+    drag.push_back(std::make_unique<TForeignSelection>());
+    ASSERT_TRUE(drag.back()->OwnUnheard(QString::fromUtf8(text))) << text;
   }
   ASSERT_TRUE(WaitForSelection(QStringLiteral("икенче сүз")));
-  QTest::qWait(900);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !reports.empty(); }, 10000));
+  QTest::qWait(2 * servers->SettleMs);  // and nothing after it
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0], U("икенче сүз"));
   EXPECT_EQ(servers->Text, U("икенче сүз"));

@@ -1,11 +1,14 @@
 #include "zentrok/testsupport/XClients.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTest>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -56,7 +59,7 @@ TForeignSelection::TForeignSelection(const QString& text, bool wait) : TForeignS
 
 TForeignSelection::~TForeignSelection() { Drop(); }
 
-bool TForeignSelection::Own(const QString& text, bool wait, int timeoutMs) {
+bool TForeignSelection::Start(const QString& text) {
   Drop();
   // -quiet keeps xclip in the foreground, so that it can be ended here.
   FProcess->start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
@@ -64,6 +67,41 @@ bool TForeignSelection::Own(const QString& text, bool wait, int timeoutMs) {
   if (!FProcess->waitForStarted(5000)) return false;
   FProcess->write(text.toUtf8());
   FProcess->closeWriteChannel();
+  return true;
+}
+
+bool TForeignSelection::OwnUnheard(const QString& text, int timeoutMs) {
+  xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+  auto owner = [c]() -> xcb_window_t {
+    auto* r = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, XCB_ATOM_PRIMARY), nullptr);
+    xcb_window_t w = r ? r->owner : XCB_NONE;
+    std::free(r);
+    return w;
+  };
+  bool owned = false;
+  if (!xcb_connection_has_error(c)) {
+    // The owner before is alive until xclip takes over, so the new owner's
+    // window cannot carry the same id.
+    const xcb_window_t before = owner();
+    if (Start(text)) {
+      // Writes the text and closes the pipe without the event loop too:
+      // xclip takes the selection at the end of its input.
+      if (!text.isEmpty()) FProcess->waitForBytesWritten(5000);
+      QElapsedTimer clock;
+      clock.start();
+      for (;;) {
+        const xcb_window_t now = owner();
+        if ((owned = now != before && now != XCB_NONE) || clock.elapsed() >= timeoutMs) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+    }
+  }
+  xcb_disconnect(c);
+  return owned;
+}
+
+bool TForeignSelection::Own(const QString& text, bool wait, int timeoutMs) {
+  if (!Start(text)) return false;
   if (!wait) return true;
   QClipboard* c = QGuiApplication::clipboard();
   // The owner is asked for last: an empty text reads the same with no owner.

@@ -43,11 +43,19 @@ public:
   // Ends a previous owner and owns text. With wait, true once the X server
   // names an owner and this program reads the text, false after timeoutMs.
   bool Own(const QString& text, bool wait = true, int timeoutMs = 10000);
+  // Ends a previous owner and owns text; returns once the X server names
+  // the new owner (false after timeoutMs), without running this program's
+  // event loop: the program hears of the change only when its loop runs
+  // next, together with any other changes made meanwhile.
+  bool OwnUnheard(const QString& text, int timeoutMs = 10000);
   // Ends the owner, so that no program owns the selection.
   void Drop();
   bool Running() const;
 
 private:
+  // Starts xclip offering text.
+  bool Start(const QString& text);
+
   std::unique_ptr<QProcess> FProcess;
 };
 
