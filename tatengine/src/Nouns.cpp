@@ -21,7 +21,7 @@ int TNoun::FindVariant(uint32_t paradigm, int caseNo) const {
   return static_cast<int>((static_cast<uint32_t>(IntAt(Codes, row, 0)) & 0xFFFF) >> 8);
 }
 
-bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const {
+bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, TOwner owner) const {
   TSplit split;
   if (!SplitWord(Split, text, false, split)) return false;
   // "баланың" splits longest as балан + ың (your калина), but the genitive
@@ -35,6 +35,7 @@ bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) cons
       if (SplitWord(shorter, text, false, genitive) && genitive.Code == 2) split = genitive;
     }
   }
+  split.Row = SenseRow(split.Row, IsPossessedEnding(split.Code) ? owner : owNone);
   tat.WordClass = wcNoun;
   tat.EndingCode = static_cast<uint8_t>(split.Code);
   tat.StemRow = split.Row;
@@ -53,6 +54,22 @@ bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) cons
   rus.Possessor = static_cast<uint8_t>(PossessorOf(split.Code));
   AdjustPlaceCase(rus, split.Code, (info & 0x100) != 0);
   return true;
+}
+
+TNoun::TOwner TNoun::SenseOf(int row) const {
+  return static_cast<TOwner>(static_cast<uint32_t>(IntAt(Stems, row, 3)) & (owPerson | owThing));
+}
+
+int TNoun::SenseRow(int row, TOwner owner) const {
+  if (SenseOf(row) == owner) return row;
+  // The other senses are rows with the same stem and Tatar paradigm.
+  int first = 0, last = -1;
+  if (!Stems.FindRange(CellAt(Stems, row, 0), first, last)) return row;
+  const int64_t paradigm = IntAt(Stems, row, 1);
+  for (TOwner wanted : {owner, owNone})
+    for (int r = first; r <= last; ++r)
+      if (IntAt(Stems, r, 1) == paradigm && SenseOf(r) == wanted) return r;
+  return row;
 }
 
 void TNoun::AdjustPlaceCase(TFormRus& rus, int code, bool onSurface) {

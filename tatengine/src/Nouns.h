@@ -13,7 +13,10 @@ namespace tatengine {
 
 // Stem table column 3: Russian paradigm * 65536 + flags * 256 + gender (flag
 // 1: the noun takes на/с in the place cases; 2: a measure word such as
-// стакан or кило; 4: a mass noun such as молоко, counted in the singular).
+// стакан or кило; 4: a mass noun such as молоко, counted in the singular;
+// 8: the row is the sense of the possessed noun, as кызым "моя дочь" beside
+// кыз "девочка"; 16: its sense when a thing owns it, as авылның исеме
+// "название деревни").
 // Column 6, where present: the Russian relative adjective that stands for the
 // noun before a possessed noun (лес: лесной).
 // Code table: key "paradigm*65536 + variant*256 + case-and-number", column 1
@@ -22,7 +25,12 @@ class TNoun {
 public:
   explicit TNoun(const std::string& dataPath);
 
-  bool Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus) const;
+  // Who owns a possessed noun, as far as its sense goes.
+  enum TOwner : uint32_t { owNone = 0, owPerson = 0x800, owThing = 0x1000 };
+  // A form with a possessive ending takes the noun's sense for the owner
+  // where it has one (a person is assumed), else the bare sense; owNone
+  // asks for the bare sense.
+  bool Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, TOwner owner = owPerson) const;
   std::u16string Translate(TFormRus& rus) const { return Generate(rus); }
   // Maps Case through the case map (the record keeps the new value) and
   // returns Prefix + Russian stem + ending. Case 0 returns RusText.
@@ -40,6 +48,12 @@ public:
   bool IsMass(int stemRow) const { return (Flags(stemRow) & 4) != 0; }
   bool TakesNa(int stemRow) const { return (Flags(stemRow) & 1) != 0; }
   std::u16string_view RelativeAdjective(int stemRow) const;
+  // Of the rows that share a stem and a Tatar paradigm, the one of the
+  // sense for the owner (owNone: the bare sense), falling back to the bare
+  // one: a noun with possessed senses has two or three rows, every other
+  // noun one, returned as it is.
+  int SenseRow(int row, TOwner owner) const;
+  TOwner SenseOf(int row) const;
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;

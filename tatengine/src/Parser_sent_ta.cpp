@@ -115,6 +115,8 @@ void TSP_tat::ApplyRules() {
   PreferParticles();
   PreferImperatives();
   RelativeAdjectives();
+  NamesWithAddress();
+  ThingOwnersKeepTheBareSense();
   PossessorAdjectives();
   CompoundHomographs();
   ResolveFirstWord();
@@ -146,6 +148,7 @@ void TSP_tat::ApplyRules() {
   ComparisonDifferences();
   HalfNouns();
   MarkQualifiers();
+  HomeTargets();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();

@@ -77,6 +77,18 @@ protected:
   void PossessorAdjectives();
   // A noun with the 3rd-person possessive ending (теле, дәресендә).
   bool IsPossessedHead(int slot);
+  // Senses the possessor decides (Rules_sense.cpp): a name followed by
+  // абый/апа is the name alone in their case; a thing or an adjective as
+  // the owner takes a noun back to its bare sense (авыл кызы: девочка).
+  void NamesWithAddress();
+  void ThingOwnersKeepTheBareSense();
+  // A possessed "өй" in the dative with a verb of motion is "домой".
+  void HomeTargets();
+  // Two-word agreeing nouns after два/три/четыре (два старших брата): sets
+  // the reading's fixed text; false when the noun is not of that kind.
+  bool CountAgreeingNoun(TTransUnit& reading, bool feminine);
+  // The Tatar lemma of a slot's noun reading, empty for other readings.
+  std::u16string_view NounLemmaOf(int slot, int reading);
   void AgreeLinkVerbs();
   void AgreeNumerals();
   void GovernCases();

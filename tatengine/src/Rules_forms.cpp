@@ -449,6 +449,7 @@ void TSP_tat::GovernByNumerals() {
     if (governs) {
       noun.Case = 3;
       noun.Number = paucal ? 1 : 2;
+      if (paucal) CountAgreeingNoun(Kits[n].Readings[0], noun.Gender == 2);
       if (!paucal) {
         // The counted form of "люди" is "человек" (пять человек).
         TTransUnit& reading = Kits[n].Readings[0];

@@ -67,19 +67,6 @@ bool TTransler::LookupWord(std::u16string_view text, std::u16string_view next, T
     }
   }
   if (!found) {
-    // The spoken possessive of a noun in -й: абыйсы, абыйсына for the
-    // written абые, абыена.
-    const std::u16string low = Lowered(text);
-    for (std::u16string_view spoken : {u"йсы", u"йсе"}) {
-      const size_t at = low.find(spoken);
-      if (found || at == std::u16string::npos || at == 0) continue;
-      std::u16string written(text);
-      written.replace(at, spoken.size(), u"е");
-      found = FDictionary->Lookup(written, next, usedNext, kit);
-      if (found) kit.Readings[0].Tat.Source.assign(text);
-    }
-  }
-  if (!found) {
     // A known verb with a voice suffix the lexicon lacks (күченгәннәр).
     TTransUnit derived;
     const TVerb& verb = FDictionary->Verb;

@@ -68,8 +68,10 @@ TLexicon PredicateLexicon() {
                                   u"спрашивали", u"спрашивая", u"спрашивавший", u"спрашивавшая",
                                   u"спрашивавшее", u"спрашивавшие"}));
   lx.Add("itfst08.pack", {u"бар", u"есть"});
-  // "абый" (elder brother): абы+й, абы+е.
+  // "абый" (elder brother): абы+й, абы+е, and the spoken абы+йсы that the
+  // data compiler lists beside the written form.
   lx.Add("flt04.pack", {u"й", C(1)});
+  lx.Add("flt04.pack", {u"йсы", C(19)});
   lx.Add("itfst04.pack", {u"абы", u"1", u"брат", N(2 * 65536L + 1)});
 
   // "яу" (fall): я+ва, я+уды, я+вачак; "авырт" (ache).

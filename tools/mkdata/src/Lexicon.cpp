@@ -38,7 +38,7 @@ std::string Trim(const std::string& s) {
 
 // Flags allowed per source file; "t:" flags are the Tatar side.
 const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na",
-                                         "measure", "mass",
+                                         "measure", "mass", "px", "pxt",
                                          "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
                                         "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem", "radj"};
@@ -48,6 +48,9 @@ const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp
 // Options that belong to one Tatar verb's translation, not to its Russian
 // verb: another entry with the same Russian word does not borrow them.
 bool IsEntryKey(const std::string& key) { return key == "asp" || key == "gov"; }
+// Flags that belong to one Tatar word's translation in the same way: "px"
+// (the sense of the possessed noun) and "pxt" (its sense when a thing owns it).
+bool IsEntryFlag(const std::string& flag) { return flag == "px" || flag == "pxt"; }
 const std::set<std::string> AdjFlags = {"short", "qual", "rel", "t:back", "t:front", "t:novoice"};
 const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp", "hom"};
 const std::set<std::string> NoFlags = {};
@@ -98,7 +101,7 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
                                 const std::set<std::string>& flags, const std::set<std::string>& keys,
                                 bool uniqueTat, bool uniqueRus) {
   std::vector<TEntry> out;
-  std::map<std::u16string, int, TKeyLess> seenTat, seenRus;
+  std::map<std::u16string, int, TKeyLess> seenTat, seenRus, seenPx, seenPxt;
   for (auto& line : ReadSource(folder + "/" + name, textCells, textCells + 1)) {
     TEntry e;
     e.Place = line.Place;
@@ -109,8 +112,16 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
     if (textCells == 3) e.Extra = line.Cells[2];
     if ((int)line.Cells.size() > textCells) ParseOptions(e, line.Cells[textCells], flags, keys);
     if (!e.ToRus && !e.ToTat) Fail(e.Place, "entry marked both \">\" and \"<\"");
+    const bool possessedSense = e.Flags.count("px") > 0;
+    const bool thingSense = e.Flags.count("pxt") > 0;
+    if (possessedSense && thingSense) Fail(e.Place, "an entry is either \"px\" or \"pxt\"");
+    if ((possessedSense || thingSense) && !e.ToRus)
+      Fail(e.Place, std::string(possessedSense ? "\"px\"" : "\"pxt\"") +
+                        " is a Tatar-to-Russian sense: it cannot go with \"<\"");
     if (uniqueTat && e.ToRus) {
-      auto [it, fresh] = seenTat.emplace(e.Tat, e.Place.Line);
+      // each possessed sense is a further Tatar-to-Russian entry of its own kind
+      auto& seen = possessedSense ? seenPx : thingSense ? seenPxt : seenTat;
+      auto [it, fresh] = seen.emplace(e.Tat, e.Place.Line);
       if (!fresh)
         Fail(e.Place, "duplicate Tatar entry (first at line " + std::to_string(it->second) +
                           "); mark extra meanings with \"<\"");
@@ -123,6 +134,11 @@ std::vector<TEntry> ReadEntries(const std::string& folder, const std::string& na
     }
     out.push_back(std::move(e));
   }
+  for (auto* senses : {&seenPx, &seenPxt})
+    for (auto& [tat, line] : *senses)
+      if (!seenTat.count(tat))
+        Fail(TPlace{name, line}, std::string(senses == &seenPx ? "a \"px\"" : "a \"pxt\"") +
+                                     " entry needs the entry of the bare noun beside it");
   return out;
 }
 
@@ -327,7 +343,7 @@ TLexicon LoadLexicon(const std::string& folder) {
   for (auto* list : {&lx.Nouns, &lx.Adjectives, &lx.Verbs}) {
     auto russianSide = [](const TEntry& e) {
       for (auto& f : e.Flags)
-        if (f.rfind("t:", 0) != 0) return true;
+        if (f.rfind("t:", 0) != 0 && !IsEntryFlag(f)) return true;
       for (auto& [k, v] : e.Values)
         if (k.rfind("t:", 0) != 0 && k != "hom" && !IsEntryKey(k)) return true;
       return false;
@@ -340,7 +356,7 @@ TLexicon LoadLexicon(const std::string& folder) {
       auto it = described.find(RusKey(e));
       if (it == described.end()) continue;
       for (auto& f : it->second->Flags)
-        if (f.rfind("t:", 0) != 0) e.Flags.insert(f);
+        if (f.rfind("t:", 0) != 0 && !IsEntryFlag(f)) e.Flags.insert(f);
       for (auto& [k, v] : it->second->Values)
         if (k.rfind("t:", 0) != 0 && !IsEntryKey(k)) e.Values.emplace(k, v);
     }

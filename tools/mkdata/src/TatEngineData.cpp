@@ -1,4 +1,5 @@
 // The Tatar-to-Russian engine's tables.
+#include <map>
 #include <set>
 
 #include "DataBuilder.h"
@@ -59,11 +60,22 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
   TTextTableWriter stems, codes;
   std::set<std::u16string> rusEndings;
   std::set<int> written;
+  // The possessed sense ("px") shares the stem and paradigm of the bare
+  // entry, so that the engine finds the two side by side.
+  std::map<std::u16string, TFormList> bareForms;
+  for (const auto& e : lx.Nouns)
+    if (e.ToRus && !e.Flags.count("px") && !e.Flags.count("pxt")) bareForms.emplace(e.Tat, TatNounAnalysisList(e));
   int n = 0;
   for (const auto& e : lx.Nouns) {
     if (!e.ToRus) continue;
     ++n;
-    TSplit t = SplitForms(TatNounAnalysisList(e));
+    const bool possessedSense = e.Flags.count("px") > 0;
+    const bool thingSense = e.Flags.count("pxt") > 0;
+    const TFormList tatForms = TatNounAnalysisList(e);
+    if ((possessedSense || thingSense) && bareForms[e.Tat] != tatForms)
+      throw TLexiconError(e.Place.Where() + ": a \"" + (possessedSense ? "px" : "pxt") +
+                          "\" entry must inflect like the bare noun's entry");
+    TSplit t = SplitForms(tatForms);
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
     TRusNoun rn = RusNounOf(e);
@@ -76,9 +88,13 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     if (rp > 32767) throw TLexiconError("nouns: more than 32767 Russian paradigms");
     // Bit 8: the place cases take "на"/"с" (на работе, с работы) instead of
     // "в"/"из"; bit 9: a measure word (стакан, кило); bit 10: a mass noun
-    // (молоко, время), counted in the genitive singular.
+    // (молоко, время), counted in the genitive singular; bit 11: the sense of
+    // the possessed noun (кызым: дочь), used only with a possessive ending;
+    // bit 12: its sense when a thing owns it (авылның исеме: название). A row
+    // without bits 11 and 12 serves every other form.
     const long long flags = (e.Flags.count("na") ? 256 : 0) + (e.Flags.count("measure") ? 512 : 0) +
-                            (e.Flags.count("mass") ? 1024 : 0);
+                            (e.Flags.count("mass") ? 1024 : 0) + (possessedSense ? 2048 : 0) +
+                            (thingSense ? 4096 : 0);
     TRow row{t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + flags + rn.Gender), e.Tat, e.Rus};
     // Column 6: the relative adjective that stands for the noun before a
     // possessed noun (урман юлы: лесная дорога).
