@@ -134,7 +134,10 @@ bool TSP_tat::CountAgreeingNoun(TTransUnit& reading, bool feminine) {
   singular.Rus.Number = 1;
   Translator->Dictionary().Generate(singular);
   const size_t space = singular.Rus.RusText.rfind(u' ');
-  if (singular.Rus.WordClass != wcNoun || space == std::u16string::npos || !singular.Rus.Prefix.empty())
+  // A measure word carries its measured noun as a suffix (стакан молока):
+  // that is not a two-word noun.
+  if (singular.Rus.WordClass != wcNoun || space == std::u16string::npos || !singular.Rus.Prefix.empty() ||
+      !singular.Rus.Suffix.empty())
     return false;
   TTransUnit plural = reading;
   plural.Rus.Case = feminine ? 1 : 3;
