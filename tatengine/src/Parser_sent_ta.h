@@ -239,6 +239,11 @@ protected:
   std::u16string Source(int slot);
   // A numeral or "бер" (which the glue rules read).
   bool IsCountWord(int slot);
+  // Puts a time preposition (через, на) before the counted time noun at
+  // slot k (the output order puts prepositions first), sets the noun to the
+  // accusative, and drops a lone "бер" before it (через час); k follows
+  // the noun.
+  void PutTimePreposition(int& k, std::u16string_view preposition, std::u16string_view source);
   // The nominative singular of a slot's Russian word.
   std::u16string LemmaOf(int slot);
   // A determiner or genitive pronoun standing before the noun it goes with

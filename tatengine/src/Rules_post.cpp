@@ -82,19 +82,7 @@ void TSP_tat::PostpositionSenses() {
     // [count] [time noun]-ablative before the verb: через десять минут.
     if (k > FirstWord && k < LastWord && IsTimeUnit(k) && IsAblativeEnding(Tat(k).EndingCode) &&
         IsCountWord(k - 1) && Class(k + 1) == wcVerb) {
-      Kits.insert(Kits.begin() + k + 1, FixedKit(u"через", wcPostposition));
-      ++LastWord;
-      Rus(k + 1).Case = 7;
-      Tat(k + 1).Source = u"соң";
-      Rus(k).Prefix.clear();
-      Rus(k).Case = 7;
-      Rus(k).Agreed = 1;
-      if (Source(k - 1) == u"бер" && !IsCountWord(k - 2)) {
-        Kits[k].Capital = Kits[k - 1].Capital;
-        Kits.erase(Kits.begin() + k - 1);
-        --LastWord;
-        --k;
-      }
+      PutTimePreposition(k, u"через", u"соң");
       continue;
     }
     // [count] [time noun] эчендә: за три дня, за день; a bare unit: в течение

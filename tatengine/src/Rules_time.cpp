@@ -80,22 +80,26 @@ void TSP_tat::TimeCases() {
     // "биш яшьтән" is "с пяти лет".
     if (after && (Source(k).starts_with(u"яш") || KeepsAblative(next) || IsComparative(k + 1))) continue;
     if (k < LastWord && Class(k + 1) == wcPostposition) continue;
-    Kits.insert(Kits.begin() + k + 1, FixedKit(after ? u"через" : u"на", wcPostposition));
-    ++LastWord;
-    Rus(k + 1).Case = 7;
-    Tat(k + 1).Source = after ? u"соң" : u"";
     Kits[k].Readings.resize(1);
-    Rus(k).Prefix.clear();
-    Rus(k).Case = 7;
-    Rus(k).Agreed = 1;
-    // One unit goes without "один" (через час, на неделю); the last word of
-    // a compound count stays (через двадцать один день).
-    if (Source(k - 1) == u"бер" && !IsCountWord(k - 2)) {
-      Kits[k].Capital = Kits[k - 1].Capital;
-      Kits.erase(Kits.begin() + k - 1);
-      --LastWord;
-      --k;
-    }
+    PutTimePreposition(k, after ? u"через" : u"на", after ? u"соң" : u"");
+  }
+}
+
+void TSP_tat::PutTimePreposition(int& k, std::u16string_view preposition, std::u16string_view source) {
+  Kits.insert(Kits.begin() + k + 1, FixedKit(preposition, wcPostposition));
+  ++LastWord;
+  Rus(k + 1).Case = 7;
+  Tat(k + 1).Source = source;
+  Rus(k).Prefix.clear();
+  Rus(k).Case = 7;
+  Rus(k).Agreed = 1;
+  // One unit goes without "один" (через час, на неделю); the last word of
+  // a compound count stays (через двадцать один день).
+  if (Source(k - 1) == u"бер" && !IsCountWord(k - 2)) {
+    Kits[k].Capital = Kits[k - 1].Capital;
+    Kits.erase(Kits.begin() + k - 1);
+    --LastWord;
+    --k;
   }
 }
 

@@ -40,6 +40,13 @@ void Noun(TLexicon& lx, const std::u16string& tat, const std::u16string& rus, in
   lx.Add("itfst04.pack", {tat, u"1", rus, N(paradigm * 65536L + gender)});
 }
 
+void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s) {
+  lx.Add("plr10.pack",
+         {N(number), s + u"ть", aspect, s + u"ть", s + u"й", s + u"ю", s + u"ешь", s + u"ет", s + u"йте",
+          s + u"ем", s + u"ете", s + u"ют", s + u"л", s + u"ла", s + u"ло", s + u"ли", s + u"я",
+          s + u"вший", s + u"вшая", s + u"вшее", s + u"вшие"});
+}
+
 namespace {
 
 // Russian adjective endings by adjective form code 1-29.

@@ -38,6 +38,11 @@ void NounParadigm(TLexicon& lx, int paradigm, const std::vector<std::u16string>&
 // paradigm and gender (1-3).
 void Noun(TLexicon& lx, const std::u16string& tat, const std::u16string& rus, int paradigm, int gender);
 
+// A regular Russian verb in -ть into "plr10.pack": number, infinitive,
+// aspect ("i" or "p"), then its forms by selector (infinitive, imperative,
+// present 1sg-3pl, past m f n pl, gerund, participles) built on stem s.
+void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s);
+
 // A fresh temporary folder.
 std::string MakeTempDir();
 

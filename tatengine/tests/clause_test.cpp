@@ -8,16 +8,6 @@
 namespace tatfix {
 namespace {
 
-// A regular Russian verb in -ть: infinitive, aspect, then the forms by
-// selector (infinitive, imperative, present 1sg-3pl, past m f n pl, gerund,
-// participles).
-void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s) {
-  lx.Add("plr10.pack",
-         {N(number), s + u"ть", aspect, s + u"ть", s + u"й", s + u"ю", s + u"ешь", s + u"ет", s + u"йте",
-          s + u"ем", s + u"ете", s + u"ют", s + u"л", s + u"ла", s + u"ло", s + u"ли", s + u"я",
-          s + u"вший", s + u"вшая", s + u"вшее", s + u"вшие"});
-}
-
 // A Russian verb given form by form (infinitive first).
 void ListedVerb(TLexicon& lx, long number, const char16_t* aspect, std::vector<std::u16string> f) {
   TRow row{N(number), f[0], aspect};
@@ -95,17 +85,7 @@ TLexicon ClauseLexicon() {
   return lx;
 }
 
-class ClauseTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() { Dir = LoadLexicon(ClauseLexicon()); }
-  static void TearDownTestSuite() { UseStandardLexicon(); }
-  void SetUp() override {
-    LoadTransler((Dir + "/").c_str());
-    ParserInit();
-  }
-  static std::string Dir;
-};
-std::string ClauseTest::Dir;
+using ClauseTest = LexiconTest<ClauseLexicon>;
 
 TEST_F(ClauseTest, StandingUpInTheMorning) {
   EXPECT_EQ(Translate(u"укучы иртә тора."), u"ученик рано встаёт.");

@@ -7,14 +7,6 @@
 namespace tatfix {
 namespace {
 
-// A regular Russian verb in -ть with its infinitive and aspect in columns 1-2.
-void NamedVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s) {
-  lx.Add("plr10.pack",
-         {N(number), s + u"ть", aspect, s + u"ть", s + u"й", s + u"ю", s + u"ешь", s + u"ет", s + u"йте",
-          s + u"ем", s + u"ете", s + u"ют", s + u"л", s + u"ла", s + u"ло", s + u"ли", s + u"я",
-          s + u"вший", s + u"вшая", s + u"вшее", s + u"вшие"});
-}
-
 TLexicon ModalLexicon() {
   TLexicon lx = StandardLexicon();
   std::erase_if(lx.Tables["plr10.pack"], [](const TRow& row) { return row[0] == N(2037); });
@@ -31,17 +23,17 @@ TLexicon ModalLexicon() {
   lx.Add("flt10.pack", {u"дым", C(27)});
   // күр: видеть, its perfective увидеть (1011).
   lx.Add("itfst10.pack", {u"күр", u"1", u"видеть", N(1010 + 65536L * 1011)});
-  NamedVerb(lx, 1010, u"i", u"виде");
-  NamedVerb(lx, 1011, u"p", u"увиде");
+  RegularVerb(lx, 1010, u"i", u"виде");
+  RegularVerb(lx, 1011, u"p", u"увиде");
   lx.Add("itfst10.pack", {u"йөз", u"1", u"плавать", N(1012)});
-  NamedVerb(lx, 1012, u"i", u"плава");
+  RegularVerb(lx, 1012, u"i", u"плава");
   lx.Add("itfst10.pack", {u"кайт", u"1", u"возвращаться", N(1013)});
-  NamedVerb(lx, 1013, u"i", u"возвраща");
+  RegularVerb(lx, 1013, u"i", u"возвраща");
   lx.Add("itfst10.pack", {u"кил", u"1", u"приходить", N(1014)});
-  NamedVerb(lx, 1014, u"i", u"приходи");
+  RegularVerb(lx, 1014, u"i", u"приходи");
   lx.Add("itfst10.pack", {u"ярат", u"1", u"обожать", N(1015)});
-  NamedVerb(lx, 1015, u"i", u"обожа");
-  NamedVerb(lx, 5251, u"i", u"уме");
+  RegularVerb(lx, 1015, u"i", u"обожа");
+  RegularVerb(lx, 5251, u"i", u"уме");
   lx.Add("plr10.pack", {N(1016), u"хотеть", u"i", u"хотеть", u"хоти", u"хочу", u"хочешь", u"хочет",
                         u"хотите", u"хотим", u"хотите", u"хотят", u"хотел", u"хотела", u"хотело",
                         u"хотели", u"хотя", u"хотевший", u"хотевшая", u"хотевшее", u"хотевшие"});

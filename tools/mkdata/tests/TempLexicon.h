@@ -10,6 +10,11 @@
 #include <fstream>
 #include <string>
 
+#include "DataBuilder.h"
+#include "Lexicon.h"
+#include "zentrok/MyTables3.h"
+#include "zentrok/Utf.h"
+
 class TempLexicon : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -30,4 +35,30 @@ protected:
   }
 
   std::filesystem::path Dir;
+};
+
+// A temporary lexicon that the tests compile into the engines' files in its
+// "out" folder.
+class TempBuild : public TempLexicon {
+protected:
+  void SetUp() override {
+    TempLexicon::SetUp();
+    std::filesystem::create_directories(Dir / "out");
+  }
+  // Builds the Tatar-to-Russian files, and the Russian-to-Tatar ones too
+  // when asked; the error text, empty on success.
+  std::string Build(bool rusEngineToo = false) {
+    try {
+      mkdata::TLexicon lx = mkdata::LoadLexicon(Dir.string());
+      mkdata::TBuildReport report;
+      mkdata::BuildTatEngineData(lx, (Dir / "out").string(), report);
+      if (rusEngineToo) mkdata::BuildRusEngineData(lx, (Dir / "out").string(), report);
+    } catch (const mkdata::TLexiconError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  zentrok::TTable Table(const char* name) {
+    return zentrok::TTable(zentrok::Utf8ToUtf16((Dir / "out" / name).string()));
+  }
 };

@@ -14,30 +14,11 @@
 #include "zentrok_test_utf8.h"
 
 using namespace mkdata;
-namespace fs = std::filesystem;
 
 namespace {
 
-class AspectFolder : public TempLexicon {
+class AspectFolder : public TempBuild {
 protected:
-  void SetUp() override {
-    TempLexicon::SetUp();
-    fs::create_directories(Dir / "out");
-  }
-  // Builds the Tatar-to-Russian files; the error text, empty on success.
-  std::string Build() {
-    try {
-      TLexicon lx = LoadLexicon(Dir.string());
-      TBuildReport report;
-      BuildTatEngineData(lx, (Dir / "out").string(), report);
-    } catch (const TLexiconError& e) {
-      return e.what();
-    }
-    return "";
-  }
-  zentrok::TTable Table(const char* name) {
-    return zentrok::TTable(zentrok::Utf8ToUtf16((Dir / "out" / name).string()));
-  }
   // The stem row of a Tatar verb (column 4 is the lemma).
   int StemRow(zentrok::TTable& stems, const std::string& tat) {
     for (int r = 0; r < stems.RowCount(); ++r)

@@ -13,29 +13,11 @@
 #include "zentrok_test_utf8.h"
 
 using namespace mkdata;
-namespace fs = std::filesystem;
 
 namespace {
 
-class NounOptionsFolder : public TempLexicon {
+class NounOptionsFolder : public TempBuild {
  protected:
-  void SetUp() override {
-    TempLexicon::SetUp();
-    fs::create_directories(Dir / "out");
-  }
-  std::string Build() {
-    try {
-      TLexicon lx = LoadLexicon(Dir.string());
-      TBuildReport report;
-      BuildTatEngineData(lx, (Dir / "out").string(), report);
-    } catch (const TLexiconError& e) {
-      return e.what();
-    }
-    return "";
-  }
-  zentrok::TTable Table(const char* name) {
-    return zentrok::TTable(zentrok::Utf8ToUtf16((Dir / "out" / name).string()));
-  }
   // The row whose cell col holds text, or -1.
   static int Row(const zentrok::TTable& t, int col, const std::string& text) {
     for (int r = 0; r < t.RowCount(); ++r)

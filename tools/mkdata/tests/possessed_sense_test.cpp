@@ -12,31 +12,14 @@
 #include "zentrok_test_utf8.h"
 
 using namespace mkdata;
-namespace fs = std::filesystem;
 
 namespace {
 
-class PossessedSense : public TempLexicon {
+class PossessedSense : public TempBuild {
 protected:
-  void SetUp() override {
-    TempLexicon::SetUp();
-    fs::create_directories(Dir / "out");
-  }
   // Builds both engines' files; the error text, empty on success.
-  std::string Build() {
-    try {
-      TLexicon lx = LoadLexicon(Dir.string());
-      TBuildReport report;
-      BuildTatEngineData(lx, (Dir / "out").string(), report);
-      BuildRusEngineData(lx, (Dir / "out").string(), report);
-    } catch (const TLexiconError& e) {
-      return e.what();
-    }
-    return "";
-  }
-  zentrok::TTable Stems() {
-    return zentrok::TTable(zentrok::Utf8ToUtf16((Dir / "out" / "itfst04.pack").string()));
-  }
+  std::string Build() { return TempBuild::Build(true); }
+  zentrok::TTable Stems() { return Table("itfst04.pack"); }
   // Column 3 of the stem row whose Russian lemma (column 5) is rus; -1 if none.
   long long Info(zentrok::TTable& stems, const std::string& rus, std::string* tatStem = nullptr,
                  std::string* paradigm = nullptr) {
