@@ -423,15 +423,19 @@ std::u16string_view ResourcefulForm(int x, int gender) {
   return odd[row][Clamp(gender, 1, 4) - 1];
 }
 
-std::u16string_view OneForm(int x, int gender) {
+std::u16string_view OneForm(int x, int gender, bool animate) {
   static constexpr u16string_view odd[6][4] = {
       {u"один", u"одна", u"одно", u"одни"},       {u"одного", u"одной", u"одного", u"одних"},
-      {u"одному", u"одной", u"одному", u"одним"}, {u"одного", u"одну", u"одно", u"одних"},
+      {u"одному", u"одной", u"одному", u"одним"}, {u"один", u"одну", u"одно", u"одни"},
       {u"одним", u"одной", u"одним", u"одними"},  {u"одном", u"одной", u"одном", u"одних"}};
   int c = Clamp(x, 1, 12);
   int row = (c - 1) / 2;
-  if (c % 2 == 0) return odd[row][3];
-  return odd[row][Clamp(gender, 1, 4) - 1];
+  int column = c % 2 == 0 ? 3 : Clamp(gender, 1, 4) - 1;
+  // The accusative of an animate masculine noun or plural is the genitive
+  // (увидел одного мальчика), of an inanimate one the nominative (взял
+  // один билет).
+  if (row == 3 && animate && (column == 0 || column == 3)) row = 1;
+  return odd[row][column];
 }
 
 }  // namespace tatengine

@@ -83,6 +83,6 @@ std::u16string_view RiseForm(int number);
 std::u16string_view ThisForm(int gender);
 std::u16string_view ReadyForm(int gender);
 std::u16string_view ResourcefulForm(int x, int gender);
-std::u16string_view OneForm(int x, int gender);
+std::u16string_view OneForm(int x, int gender, bool animate);
 
 }  // namespace tatengine

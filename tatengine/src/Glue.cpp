@@ -43,7 +43,7 @@ std::u16string TGlues::Generate(TFormRus& rus) const {
         if (rus.Number == 2) rus.Gender = 4;
         return std::u16string(ThisForm(rus.Gender));
       case 10: return std::u16string(ReadyForm(rus.Gender));
-      case 13: return std::u16string(OneForm(CaseMap(rus.Case, rus.Number), rus.Gender));
+      case 13: return std::u16string(OneForm(CaseMap(rus.Case, rus.Number), rus.Gender, rus.Variant == 1));
       default: break;
     }
   }

@@ -13,12 +13,8 @@
 namespace tatengine {
 namespace {
 
-// "один" in case 1-6 for a noun of the given gender; the accusative of an
-// inanimate masculine or neuter noun is the nominative.
-std::u16string_view OneIn(int caseNo, int gender, bool animate) {
-  if (caseNo == 4 && !animate && gender != 2) caseNo = 1;
-  return OneForm(caseNo * 2 - 1, gender);
-}
+// "один" in case 1-6 for a noun of the given gender and animacy.
+std::u16string_view OneIn(int caseNo, int gender, bool animate) { return OneForm(caseNo * 2 - 1, gender, animate); }
 
 }  // namespace
 

@@ -110,5 +110,12 @@ TEST_F(SenseTest, TwoWordNounsAfterTwoToFour) {
   EXPECT_EQ(Translate(u"ике апа"), u"две сестры");
 }
 
+TEST_F(SenseTest, OneInTheAccusativeFollowsTheNounsAnimacy) {
+  // The genitive for a person, the nominative for a thing.
+  EXPECT_EQ(Translate(u"бер малайны"), u"одного мальчика");
+  EXPECT_EQ(Translate(u"бер өйне"), u"один дом");
+  EXPECT_EQ(Translate(u"бер апаны"), u"одну сестру");
+}
+
 }  // namespace
 }  // namespace tatfix
