@@ -135,23 +135,4 @@ void TSP_tat::InfinitivesBeforeObjects() {
   }
 }
 
-void TSP_tat::DropPluralEcho() {
-  // "Балалар уйный иделәр": the verb carries "они" for a clause without a
-  // subject word; a plural noun subject says who.
-  int from = FirstWord;
-  for (int v = FirstWord; v <= LastWord; ++v) {
-    if (Kits[v].Kind == kkSeparator) {
-      from = v + 1;
-      continue;
-    }
-    if (Class(v) != wcVerb) continue;
-    bool plural = false;
-    for (int k = from; k < v; ++k)
-      plural = plural || (Kits[k].Kind == kkTranslated && Class(k) == wcNoun && Rus(k).Case == 2);
-    if (!plural) continue;
-    for (TTransUnit& reading : Kits[v].Readings)
-      if (reading.Rus.Prefix.starts_with(u"они ")) reading.Rus.Prefix.erase(0, 4);
-  }
-}
-
 }  // namespace tatengine

@@ -196,7 +196,6 @@ void TSP_tat::ApplyRules() {
   NameQualifiers();
   MeasureAdjectives();
   DropEchoedPronouns();
-  DropPluralEcho();
   OrderComparisons();
   AddPossessors();
   PastCopulas();

@@ -187,8 +187,6 @@ protected:
   // An infinitive after its objects goes before them, after the adverbs
   // that follow the modal (хочу завтра пойти в кино).
   void InfinitivesBeforeObjects();
-  // A plural noun subject takes no pronoun from "иделәр" (Дети играли).
-  void DropPluralEcho();
 
   // Measure phrases and differences of comparison (Rules_measure.cpp):
   // "ике стакан сөт" is "два стакана молока", "өч яшькә олырак" "на три
@@ -233,7 +231,8 @@ protected:
   // 1, 2, 4, 5 (1sg, 2sg, 1pl, 2pl) for a finite verb of the speaker or the
   // one spoken to, also with "иде" (укый идем); 0 otherwise.
   int SpeakerPerson(int verb);
-  // A person already said by the subject pronoun is not repeated by "иде".
+  // A person already said by the subject pronoun, or the "они" of a plural
+  // noun subject, is not repeated by "иде".
   void DropEchoedPronouns();
   // The lowered Tatar text of a slot (an unknown word's own text).
   std::u16string Source(int slot);

@@ -342,15 +342,20 @@ void TSP_tat::DropEchoedPronouns() {
     }
     if (Class(v) != wcVerb) continue;
     static constexpr std::u16string_view persons[] = {u"мин", u"син", u"без", u"сез", u"алар"};
+    // A plural noun subject (Балалар уйный иделәр) says who as well, so
+    // the verb's "они" goes.
     bool subject = false;
+    bool pluralNoun = false;
     for (int k = from; k < v; ++k) {
-      if (Kits[k].Kind != kkTranslated || Rus(k).Case > 2) continue;
+      if (Kits[k].Kind != kkTranslated) continue;
+      pluralNoun = pluralNoun || (Class(k) == wcNoun && Rus(k).Case == 2);
+      if (Rus(k).Case > 2) continue;
       for (std::u16string_view p : persons) subject = subject || Source(k) == p;
     }
-    if (!subject) continue;
+    if (!subject && !pluralNoun) continue;
     for (TTransUnit& reading : Kits[v].Readings)
       for (std::u16string_view p : pronouns)
-        if (reading.Rus.Prefix.starts_with(p)) {
+        if ((subject || p == u"они ") && reading.Rus.Prefix.starts_with(p)) {
           reading.Rus.Prefix.erase(0, p.size());
           break;
         }
