@@ -204,7 +204,10 @@ void TSP_tat::GovernByQuantities() {
     Rus(i).WordClass = wcNumeral;
     Rus(i).RusText.assign(word);
     noun.Case = 3;
-    noun.Number = IsMassNoun(n) && noun.Gender != 4 ? 1 : 2;  // много воды, много книг
+    // много воды, мало времени, but несколько книг: only an amount, never a
+    // count, takes a mass noun in the singular.
+    const bool amount = word == u"много" || word == u"мало" || word == u"сколько";
+    noun.Number = amount && IsMassNoun(n) && noun.Gender != 4 ? 1 : 2;
     noun.Agreed = 1;
     if (word != u"много" && word != u"мало") {
       // Counted people are "человек" (несколько человек).

@@ -22,6 +22,9 @@ TLexicon MeasureLexicon() {
                /*animate=*/true);
   lx.Add("itfst04.pack", {u"стакан", u"1", u"стакан", N(2 * 65536L + Measure + 1)});
   lx.Add("itfst04.pack", {u"сөт", u"1", u"молок", N(21 * 65536L + Mass + 3)});
+  // A fish as food is counted as a mass, as animals in the plural.
+  lx.Add("itfst05.pack", {u"берничә", u"1", u"несколько"});
+  lx.Add("itfst04.pack", {u"балык", u"1", u"карп", N(2 * 65536L + Mass + 1)});
   Noun(lx, u"алма", u"яблок", 21, 3);
   Noun(lx, u"кибет", u"магазин", 2, 1);
   Noun(lx, u"төс", u"цвет", 2, 1);
@@ -62,6 +65,9 @@ TEST_F(MeasureTest, MeasureWordTakesTheCaseAndTheMeasuredNounTheGenitive) {
 TEST_F(MeasureTest, QuantityWordsCountMassNounsInTheSingular) {
   EXPECT_EQ(Translate(u"күп сөт"), u"много молока");
   EXPECT_EQ(Translate(u"күп алма"), u"много яблок");
+  EXPECT_EQ(Translate(u"күп балык"), u"много карпа");
+  // A count word counts the things, mass or not.
+  EXPECT_EQ(Translate(u"берничә балык"), u"несколько карпов");
 }
 
 TEST_F(MeasureTest, NounPossessorBecomesItsRelativeAdjective) {
