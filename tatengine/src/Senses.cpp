@@ -55,7 +55,7 @@ const std::vector<TSenseRule> kNone;
 
 TSenses::TSenses(const std::string& dataPath) {
   const std::string path = dataPath + "senses.coll";
-  if (!std::filesystem::exists(std::filesystem::u8path(path))) return;
+  if (!std::filesystem::exists(path)) return;
   const zentrok::TFileCollection coll(path);
   const zentrok::TTable rules = ItemTable(coll, "rules", 7);
   const zentrok::TTable classes = ItemTable(coll, "classes", 2);

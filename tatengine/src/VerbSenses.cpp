@@ -84,9 +84,9 @@ int TSP_tat::SenseContextSlot(const TSenseRule& rule, int from, int verb) {
     switch (rule.Relation) {
       case srObject: {
         // A definite object takes the accusative; an indefinite one is a
-        // bare noun right before the verb (хат язды).
-        const bool bare = caseNo == 0 && IsBareNounEnding(Tat(k).EndingCode) && k == verb - 1;
-        related = noun && (caseNo == 3 || (bare && !any));
+        // bare word right before the verb (хат язды, сәлам әйт).
+        const bool bare = k == verb - 1 && (!noun || (caseNo == 0 && IsBareNounEnding(Tat(k).EndingCode)));
+        related = (noun && caseNo == 3) || (bare && !any);
         break;
       }
       case srDative: related = noun && caseNo == 2; break;

@@ -42,6 +42,7 @@ std::set<std::u16string> TatarLemmas(const TLexicon& lx) {
       if (e.ToRus) all.insert(e.Tat);
   for (auto& p : lx.Pronouns) all.insert(p.Tat);
   for (auto& d : lx.Determiners) all.insert(d.Tat);
+  for (auto& p : lx.Phrases) all.insert(p.Key);
   return all;
 }
 
