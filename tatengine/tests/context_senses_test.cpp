@@ -99,6 +99,7 @@ TEST_F(ContextSenseTest, AdjectiveByItsNoun) {
 
 class ContextSenseFileTest : public ::testing::Test {
 protected:
+  void SetUp() override { UseStandardLexicon(); }
   void TearDown() override { UseStandardLexicon(); }
 };
 
