@@ -21,7 +21,8 @@ TDictionaryTR::TDictionaryTR(const std::string& dataPath)
       Numeral(dataPath),
       Unchanging(dataPath),
       Direct(dataPath),
-      Gan(dataPath) {
+      Gan(dataPath),
+      Senses(dataPath) {
   Aux.SetAnalysers(&Verb, &Adj);
 }
 

@@ -12,6 +12,7 @@
 #include "Ide.h"
 #include "Nouns.h"
 #include "Records.h"
+#include "Senses.h"
 #include "StemWords.h"
 #include "Unchanged.h"
 #include "Verbs.h"
@@ -47,6 +48,8 @@ public:
   TIde Aux;
   TGan Gan;
   TGlues Glues;
+  // Context senses; optional (no file: no rules).
+  TSenses Senses;
 };
 
 }  // namespace tatengine

@@ -135,7 +135,7 @@ void TSP_tat::ApplyRules() {
   ChooseReadings();
   HabitualAspect();
   ModalVerbs();
-  VerbSenses();
+  ContextSenses();
   ClockTimes();
   TimeSpans();
   CountedTimes();

@@ -12,6 +12,7 @@
 namespace tatengine {
 
 class TTransler;
+struct TSenseRule;
 
 // A fixed Russian text in a slot of its own that no generator rewrites:
 // a word (wcUnchanged03) or a preposition (wcPostposition). Rules insert
@@ -174,11 +175,19 @@ protected:
   void ModalVerbs();
   // The genitive pronoun before an -асы килә group becomes the nominative.
   void NominativeWanter(int verb);
-  // Verb senses by context (VerbSenses.cpp): тор "вставать" in the
-  // morning, ал "получить" / "занять", бар, кил, кит by road to a town.
-  void VerbSenses();
-  // A noun naming a town, a country or the like (Казань, город, деревня).
-  bool IsFarPlace(int slot);
+  // Senses of verbs and adjectives by the words around them, from the
+  // lexicon's context rules (VerbSenses.cpp, Senses.h): тор "вставать" in
+  // the morning, ал "получить" a letter, озын "высокий" of a person.
+  void ContextSenses();
+  // The slot in [from, verb) that stands in the rule's relation to the verb
+  // and is one of its context words; -1 when there is none.
+  int SenseContextSlot(const TSenseRule& rule, int from, int verb);
+  bool SenseContextMatches(const TSenseRule& rule, int slot);
+  // Gives the verb's readings the rule's Russian verb in their aspect.
+  void SwapVerbSense(int verb, const TSenseRule& rule, int context);
+  // The Tatar lemma of a slot's first reading (a verb's, noun's, pronoun's
+  // or adjective's lemma; the lowered text for other words).
+  std::u16string TatarLemmaOf(int slot);
   // "әле" before a negated verb: ещё не.
   void StillNot();
   // Modal order (ModalOrder.cpp): должен, надо, нельзя, можно, хотеть go

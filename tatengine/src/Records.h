@@ -59,6 +59,9 @@ struct TFormRus {
   std::u16string RusText;
   std::u16string Prefix;
   std::u16string Suffix;
+  // Verbs: a context sense's government of the object ("acc:в+acc"),
+  // replacing the government of the verb's entry; empty: none.
+  std::u16string Government;
 };
 
 struct TTransUnit {

@@ -22,6 +22,7 @@ int TatarCaseOf(int code) {
 }
 
 int TatarCaseByName(std::u16string_view name) {
+  if (name == u"nom") return 0;
   if (name == u"dat") return 2;
   if (name == u"acc") return 3;
   if (name == u"abl") return 4;
@@ -148,7 +149,8 @@ void TSP_tat::GovernObjects() {
     while (v <= LastWord && Class(v) != wcVerb) ++v;
     if (v > LastWord) break;
     const std::u16string_view gov =
-        Tat(v).WordClass == wcVerb ? verbs.Government(Tat(v).StemRow) : std::u16string_view{};
+        !Rus(v).Government.empty() ? std::u16string_view(Rus(v).Government)
+        : Tat(v).WordClass == wcVerb ? verbs.Government(Tat(v).StemRow) : std::u16string_view{};
     const size_t colon = gov.find(u':');
     if (colon != std::u16string_view::npos) {
       const int tatCase = TatarCaseByName(gov.substr(0, colon));
@@ -164,6 +166,8 @@ void TSP_tat::GovernObjects() {
         const int c = Class(n);
         if (Kits[n].Kind != kkTranslated || !(c & (wcNoun | wcSubNoun))) continue;
         if (TatarCaseOf(Tat(n).EndingCode) != tatCase) continue;
+        // A bare (nominative) object is the noun right before the verb.
+        if (tatCase == 0 && n != v - 1) continue;
         TFormRus& noun = Rus(n);
         const int code = Tat(n).EndingCode;
         const bool plural = noun.Number == 2 || (code >= 37 && code <= 71) || code == 87;

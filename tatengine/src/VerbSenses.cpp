@@ -1,21 +1,13 @@
-// Verb senses chosen by the words around the verb. A Tatar verb comes with
-// one Russian verb; some verbs say another one in a known context:
-//   тор "стоять" with a morning or waking word is "вставать" (иртә торам:
-//   рано встаю);
-//   ал "взять" with a letter, a mark or a prize is "получить", with a place
-//   "занять" (хат алдым: получил письмо; беренче урынны алды: занял первое
-//   место);
-//   бар, кил, кит to or from a town or a country go by road: ехать, приехать,
-//   уехать (Казанга бардык: поехали в Казань);
-//   эшлә "работать" with an object is "делать" (өй эшен эшләдем: сделал
-//   домашнее задание);
-//   әле before a negated verb is "ещё" right before it (Ул әле кайтмаган:
-//   Он ещё не вернулся).
-#include <array>
-#include <span>
-
+// Senses chosen by the words around a verb or an adjective. A Tatar verb
+// comes with one Russian verb; in a known context it says another one
+// (хат алдым: получил письмо; тәрәзәне ватты: разбил окно; Казанга бардык:
+// поехали в Казань), and an adjective says another adjective by its noun
+// (озын кеше: высокий человек). The rules are data (senses.coll, see
+// Senses.h); this pass finds each rule's context word and swaps the reading.
+// Also "әле" before a negated verb: "ещё" right before it.
 #include "Common_ta.h"
 #include "Parser_sent_ta.h"
+#include "Senses.h"
 #include "TextUtil.h"
 #include "Transler.h"
 #include "VerbAspect.h"
@@ -23,155 +15,161 @@
 namespace tatengine {
 namespace {
 
-using TSense = std::pair<std::u16string_view, std::u16string_view>;
-
-// The Russian verb number of an infinitive; -1 when the data has none.
-int NumberOf(const TVerb& verb, std::u16string_view infinitive) {
-  const int rows = verb.VerbForms.RowCount();
-  for (int r = 0; r < rows; ++r)
-    if (CellAt(verb.VerbForms, r, 1) == infinitive) return IntAt(verb.VerbForms, r, 0);
+// The Tatar case of a noun form code: 0 nominative, 1 genitive, 2 dative,
+// 3 accusative, 4 ablative, 5 locative; -1 for other codes.
+int CaseOfEnding(int code) {
+  if (code >= 1 && code <= 36) return (code - 1) % 6;
+  if (code >= 37 && code <= 41) return code - 36;
+  if (code >= 42 && code <= 71) return (code - 42) % 6;
+  if (code == 87) return 0;
   return -1;
 }
 
-template <size_t N>
-bool OneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list) {
-  for (std::u16string_view w : list)
-    if (word == w) return true;
-  return false;
+// The Tatar lemma of a stem row: column 4 where the table has it, else the
+// stem itself.
+std::u16string_view StemLemma(const zentrok::TTable& stems, int row) {
+  if (row < 0 || row >= stems.RowCount()) return {};
+  return CellAt(stems, row, stems.RowLength(row) > 4 ? 4 : 0);
 }
 
-// Words that put "тор" into the morning: иртә торам "рано встаю",
-// йокыдан тордым "проснулся и встал", сәгать җидедә "в семь часов".
-constexpr std::array<std::u16string_view, 9> kWakeWords = {
-    u"иртә", u"иртән", u"иртүк", u"иртәрәк", u"иртәнге", u"йокыдан", u"урыннан", u"сәгать", u"соң"};
-
-// What one receives rather than takes.
-constexpr std::array<std::u16string_view, 22> kReceived = {
-    u"письмо",  u"оценка",   u"пятёрка",   u"четвёрка",  u"тройка",   u"двойка",
-    u"подарок", u"приз",     u"премия",    u"зарплата",  u"ответ",    u"посылка",
-    u"медаль",  u"диплом",   u"награда",   u"сообщение", u"телеграмма", u"пенсия",
-    u"стипендия", u"образование", u"разрешение", u"известие"};
-
-constexpr std::array<std::u16string_view, 1> kTaken = {u"место"};
-
-// Places one goes to by road or by air: towns, countries, the country side.
-constexpr std::array<std::u16string_view, 10> kFarPlaces = {
-    u"город", u"деревня", u"село", u"страна", u"столица", u"дача", u"море", u"курорт",
-    u"лагерь", u"заграница"};
-
-constexpr std::array<std::u16string_view, 6> kVehicles = {u"поезд",      u"автобус", u"трамвай",
-                                                           u"троллейбус", u"электричка", u"теплоход"};
-
-// Proper names of places in town rather than towns.
-constexpr std::array<std::u16string_view, 1> kTownSights = {u"Кремль"};
-
-constexpr std::array<TSense, 2> kWakeSenses = {{{u"стоять", u"вставать"}, {u"постоять", u"встать"}}};
-constexpr std::array<TSense, 1> kStandSenses = {{{u"встать", u"стоять"}}};
-constexpr std::array<TSense, 1> kDoSenses = {{{u"работать", u"делать"}}};
-constexpr std::array<TSense, 1> kDoneSenses = {{{u"работать", u"сделать"}}};
-constexpr std::array<TSense, 2> kReceiveSenses = {{{u"взять", u"получить"}, {u"брать", u"получать"}}};
-constexpr std::array<TSense, 2> kTakeSenses = {{{u"взять", u"занять"}, {u"брать", u"занимать"}}};
-constexpr std::array<TSense, 7> kRoadSenses = {{{u"идти", u"ехать"},
-                                                {u"пойти", u"поехать"},
-                                                {u"ходить", u"ездить"},
-                                                {u"прийти", u"приехать"},
-                                                {u"приходить", u"приезжать"},
-                                                {u"уйти", u"уехать"},
-                                                {u"уходить", u"уезжать"}}};
-
-// A locative form: өйдә, янында, урамда.
-bool IsLocative(std::u16string_view low) {
+bool EndsInLocative(std::u16string_view low) {
   return low.ends_with(u"да") || low.ends_with(u"дә") || low.ends_with(u"та") || low.ends_with(u"тә");
-}
-
-// The Russian infinitive of a verb reading.
-std::u16string InfinitiveOf(const TVerb& verb, const TTransUnit& reading) {
-  TFormRus rus = reading.Rus;
-  rus.Case = 1;
-  rus.Prefix.clear();
-  rus.Suffix.clear();
-  return verb.PlainForm(rus);
-}
-
-// Every verb reading of the slot whose Russian verb is a "from" of senses
-// says its "to" instead, in the same form.
-void SwapSense(const TVerb& verb, TTransKit& kit, std::span<const TSense> senses) {
-  for (TTransUnit& reading : kit.Readings) {
-    if (reading.Rus.WordClass != wcVerb || reading.Tat.WordClass != wcVerb) continue;
-    const std::u16string infinitive = InfinitiveOf(verb, reading);
-    for (const auto& [from, to] : senses) {
-      if (infinitive != from) continue;
-      if (const int number = NumberOf(verb, to); number >= 0) reading.Rus.StemRow = number;
-      break;
-    }
-  }
 }
 
 }  // namespace
 
-bool TSP_tat::IsFarPlace(int slot) {
-  if (Kits[slot].Kind != kkTranslated || Class(slot) != wcNoun) return false;
-  const std::u16string lemma = LemmaOf(slot);
-  if (lemma.empty()) return false;
-  // A proper name that is no person: a town, a country, a river.
-  if (IsUpperChar(lemma[0]) && Rus(slot).Variant != 1) return !OneOf(lemma, kTownSights);
-  return OneOf(lemma, kFarPlaces);
+std::u16string TSP_tat::TatarLemmaOf(int slot) {
+  if (slot < FirstWord || slot > LastWord || Kits[slot].Kind != kkTranslated) return {};
+  const TDictionaryTR& d = Translator->Dictionary();
+  const TFormTat& tat = Tat(slot);
+  std::u16string_view lemma;
+  switch (tat.WordClass) {
+    case wcNoun: lemma = StemLemma(d.Noun.Stems, tat.StemRow); break;
+    case wcSubNoun: lemma = StemLemma(d.SubNoun.Stems, tat.StemRow); break;
+    case wcAdjective: lemma = StemLemma(d.Adj.Stems, tat.StemRow); break;
+    case wcVerb: lemma = StemLemma(d.Verb.Stems, tat.StemRow); break;
+    default: break;
+  }
+  return lemma.empty() ? Source(slot) : std::u16string(lemma);
 }
 
-void TSP_tat::VerbSenses() {
+bool TSP_tat::SenseContextMatches(const TSenseRule& rule, int slot) {
+  const std::u16string lemma = TatarLemmaOf(slot);
+  for (const std::u16string& word : rule.Context) {
+    if (word == u"*") return true;
+    if (word == u"@placename") {
+      // A proper name that names no person: a town, a country, a river.
+      if (Class(slot) == wcNoun && !lemma.empty() && IsUpperChar(lemma[0]) && Rus(slot).Variant != 1)
+        return true;
+    } else if (word[0] == u'@') {
+      if (Translator->Dictionary().Senses.InClass(word, lemma)) return true;
+    } else if (word == lemma) {
+      return true;
+    }
+  }
+  return false;
+}
+
+int TSP_tat::SenseContextSlot(const TSenseRule& rule, int from, int verb) {
+  const bool any = rule.Context.size() == 1 && rule.Context[0] == u"*";
+  if (rule.Relation == srSubject) {
+    const int s = SubjectOf(from, verb);
+    return s >= 0 && SenseContextMatches(rule, s) ? s : -1;
+  }
+  for (int k = verb - 1; k >= from; --k) {
+    if (Kits[k].Kind != kkTranslated) continue;
+    const bool noun = (Class(k) & (wcNoun | wcSubNoun)) != 0;
+    const int caseNo = noun ? CaseOfEnding(Tat(k).EndingCode) : -1;
+    bool related = false;
+    switch (rule.Relation) {
+      case srObject: {
+        // A definite object takes the accusative; an indefinite one is a
+        // bare word right before the verb (хат язды, сәлам әйт).
+        const bool bare = k == verb - 1 && (!noun || (caseNo == 0 && IsBareNounEnding(Tat(k).EndingCode)));
+        related = (noun && caseNo == 3) || (bare && !any);
+        break;
+      }
+      case srDative: related = noun && caseNo == 2; break;
+      case srAblative: related = noun && caseNo == 4; break;
+      case srLocative: related = (noun && caseNo == 5) || (any && EndsInLocative(Source(k))); break;
+      case srWith: related = noun && k + 1 < verb && Source(k + 1) == u"белән"; break;
+      case srBefore: related = true; break;
+      default: break;
+    }
+    if (related && SenseContextMatches(rule, k)) return k;
+  }
+  return -1;
+}
+
+void TSP_tat::SwapVerbSense(int v, const TSenseRule& rule, int context) {
   const TVerb& verbs = Translator->Dictionary().Verb;
+  for (TTransUnit& reading : Kits[v].Readings) {
+    if (reading.Rus.WordClass != wcVerb || reading.Tat.WordClass != wcVerb) continue;
+    const int code = reading.Tat.EndingCode;
+    bool perfective = verbs.IsPerfective(reading.Rus.StemRow);
+    // A verb without an aspect partner said the imperfective in every form;
+    // the new verb takes the aspect the form asks for (эшләде: сделал).
+    const bool choose = verbs.PartnerNumber(reading.Tat.StemRow) <= 0 && rule.Imperfective != rule.Perfective;
+    if (choose) perfective = AspectOfForm(code) == awPerfective && !IsNegativeVerbEnding(code);
+    const int number = perfective ? rule.Perfective : rule.Imperfective;
+    if (number <= 0) continue;
+    if (choose && perfective && code >= 51 && code <= 74) {
+      // The future of a perfective verb is its present form (сделаю).
+      static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
+      reading.Rus.Case = present[(code - 51) % 6];
+      reading.Rus.Prefix.assign(IsNegativeVerbEnding(code) ? u"не " : u"");
+    }
+    reading.Rus.StemRow = number;
+    if (!rule.Government.empty()) {
+      reading.Rus.Government = rule.Government;
+      // A bare object right before the verb stands in the nominative.
+      if (context >= 0 && rule.Relation == srObject && CaseOfEnding(Tat(context).EndingCode) == 0 &&
+          reading.Rus.Government.starts_with(u"acc:"))
+        reading.Rus.Government.replace(0, 3, u"nom");
+    }
+  }
+}
+
+void TSP_tat::ContextSenses() {
+  const TDictionaryTR& d = Translator->Dictionary();
+  if (d.Senses.RuleCount() == 0) return;
   for (int v = FirstWord; v <= LastWord; ++v) {
-    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
-    // Of the two-word groups only "надо" + infinitive keeps the verb's own sense.
-    if (Tat(v).Source.find(u' ') != std::u16string::npos && !Rus(v).Prefix.starts_with(u"надо "))
-      continue;
-    const std::u16string_view stem = verbs.TatarStem(Tat(v).StemRow);
+    if (Kits[v].Kind != kkTranslated) continue;
     const int from = ClauseStart(v);
-    if (stem == u"тор") {
-      bool wake = false;
-      for (int k = from; k < v; ++k) wake = wake || OneOf(Source(k), kWakeWords);
-      // "-ып тор" keeps doing (укып тор), no getting up.
-      const bool converb = v > from && Class(v - 1) == wcVerb && Tat(v - 1).EndingCode == 75;
-      if (wake && !converb) {
-        SwapSense(verbs, Kits[v], kWakeSenses);
-      } else if (!converb) {
-        // Standing somewhere (ишек янында торды): стоял, not встал.
-        bool place = false;
-        for (int k = from; k < v; ++k)
-          place = place || (Kits[k].Kind == kkTranslated && IsLocative(Source(k)));
-        if (place) SwapSense(verbs, Kits[v], kStandSenses);
+    if (Class(v) == wcVerb && Tat(v).WordClass == wcVerb) {
+      // Of the two-word groups only "надо" + infinitive keeps the verb's own sense.
+      if (Tat(v).Source.find(u' ') != std::u16string::npos && !Rus(v).Prefix.starts_with(u"надо "))
+        continue;
+      // After an -ып converb the verb is an auxiliary (укып тора: keeps reading).
+      if (v > from && Class(v - 1) == wcVerb && Tat(v - 1).EndingCode == 75) continue;
+      for (const TSenseRule& rule : d.Senses.RulesOf(TatarLemmaOf(v))) {
+        if (rule.Relation == srHead) continue;
+        const int context = SenseContextSlot(rule, from, v);
+        if (context < 0) continue;
+        SwapVerbSense(v, rule, context);
+        break;
       }
-    } else if (stem == u"ал") {
-      for (int k = from; k < v; ++k) {
-        if (Kits[k].Kind != kkTranslated || Class(k) != wcNoun) continue;
-        const std::u16string lemma = LemmaOf(k);
-        if (OneOf(lemma, kReceived)) SwapSense(verbs, Kits[v], kReceiveSenses);
-        else if (OneOf(lemma, kTaken)) SwapSense(verbs, Kits[v], kTakeSenses);
+    } else if (Class(v) == wcAdjective && Tat(v).WordClass == wcAdjective) {
+      const auto& rules = d.Senses.RulesOf(TatarLemmaOf(v));
+      if (rules.empty()) continue;
+      // The noun it goes with follows it; a predicate adjective ending its
+      // clause goes with the subject (Ул озын: он высокий).
+      int head = v + 1;
+      while (head <= LastWord && Kits[head].Kind == kkTranslated && (Class(head) & (wcAdjective | wcNumeral)))
+        ++head;
+      if (head > LastWord || Kits[head].Kind != kkTranslated || !(Class(head) & (wcNoun | wcSubNoun))) {
+        const bool last = v == LastWord || Kits[v + 1].Kind != kkTranslated;
+        head = last ? SubjectOf(from, v) : -1;
       }
-    } else if (stem == u"эшл" || stem == u"эшлә") {
-      // Working at something is doing it: өй эшен эшләдем "сделал домашнее
-      // задание"; a one-off past or future says the perfective.
-      bool object = false;
-      for (int k = from; k < v; ++k)
-        object = object || (Kits[k].Kind == kkTranslated && Class(k) == wcNoun &&
-                            (Rus(k).Case == 7 || Rus(k).Case == 8));
-      if (object)
-        SwapSense(verbs, Kits[v],
-                  AspectOfForm(Tat(v).EndingCode) == awPerfective && !IsNegativeVerbEnding(Tat(v).EndingCode)
-                      ? std::span<const TSense>(kDoneSenses)
-                      : std::span<const TSense>(kDoSenses));
-    } else if (stem == u"бар" || stem == u"кил" || stem == u"кит") {
-      // A train or a bus "идёт" wherever it goes.
-      bool vehicle = false;
-      for (int k = from; k < v; ++k)
-        vehicle = vehicle || (Kits[k].Kind == kkTranslated && Class(k) == wcNoun && Rus(k).Case <= 2 &&
-                              OneOf(LemmaOf(k), kVehicles));
-      for (int k = from; k < v && !vehicle; ++k) {
-        const int code = Tat(k).EndingCode;
-        if ((IsDativeEnding(code) || IsAblativeEnding(code)) && IsFarPlace(k)) {
-          SwapSense(verbs, Kits[v], kRoadSenses);
-          break;
-        }
+      if (head < 0) continue;
+      for (const TSenseRule& rule : rules) {
+        if (rule.Relation != srHead || !SenseContextMatches(rule, head)) continue;
+        const int row = d.Adj.RelativeRow(rule.Russian);
+        if (row < 0) continue;
+        for (TTransUnit& reading : Kits[v].Readings)
+          if (reading.Rus.WordClass == wcAdjective && reading.Tat.WordClass == wcAdjective)
+            reading.Rus.StemRow = row;
+        break;
       }
     }
   }

@@ -26,6 +26,25 @@ void TLexicon::Write(const std::string& dir) const {
     writer.Sort(0);
     writer.Save(dir + "/" + name);
   }
+  // The optional context senses: a collection of two text tables, written
+  // only when the lexicon has rules.
+  auto rules = Tables.find(SenseRules);
+  if (rules == Tables.end()) return;
+  zentrok::TCollectionWriter coll;
+  for (const char* item : {SenseRules, SenseClasses}) {
+    zentrok::TTextTableWriter writer;
+    if (auto it = Tables.find(item); it != Tables.end())
+      for (const TRow& row : it->second) writer.AddRow(row);
+    writer.Sort(0);
+    coll.AddItem(std::string(item).substr(7), writer.Build());
+  }
+  coll.Save(dir + "/senses.coll");
+}
+
+void SenseRule(TLexicon& lx, const std::u16string& word, const std::u16string& relation,
+               const std::u16string& context, const std::u16string& russian, long imperfective,
+               long perfective, const std::u16string& government) {
+  lx.Add(SenseRules, {word, relation, context, russian, N(imperfective), N(perfective), government});
 }
 
 std::u16string N(long v) { return zentrok::Utf8ToUtf16(std::to_string(v)); }

@@ -43,6 +43,16 @@ void Noun(TLexicon& lx, const std::u16string& tat, const std::u16string& rus, in
 // present 1sg-3pl, past m f n pl, gerund, participles) built on stem s.
 void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s);
 
+// Context senses, written into "senses.coll" when there are rules: a rule
+// (Tatar lemma, relation, context words joined by commas, Russian word,
+// imperfective and perfective verb numbers, government) and class members
+// (lx.Add(SenseClasses, {"@name", lemma})).
+inline constexpr const char* SenseRules = "senses.rules";
+inline constexpr const char* SenseClasses = "senses.classes";
+void SenseRule(TLexicon& lx, const std::u16string& word, const std::u16string& relation,
+               const std::u16string& context, const std::u16string& russian, long imperfective = 0,
+               long perfective = 0, const std::u16string& government = u"");
+
 // A fresh temporary folder.
 std::string MakeTempDir();
 

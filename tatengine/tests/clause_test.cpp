@@ -82,6 +82,14 @@ TLexicon ClauseLexicon() {
   lx.Add("itfst02.pack", {u"әле", u"1", u"пока"});
   lx.Add("itfst02.pack", {u"тиеш", u"1", u"должен"});
   lx.Add("itfst02.pack", {u"ярамый", u"1", u"нельзя"});
+
+  // The context senses of these verbs.
+  SenseRule(lx, u"тор", u"adv", u"иртә", u"вставать/встать", 1202, 1201);
+  SenseRule(lx, u"тор", u"loc", u"*", u"стоять/стоять", 1200, 1200);
+  SenseRule(lx, u"ал", u"obj", u"хат", u"получить", 0, 1212);
+  SenseRule(lx, u"ал", u"obj", u"урын", u"занять", 0, 1213);
+  SenseRule(lx, u"эшл", u"obj", u"*", u"делать/сделать", 1251, 1252);
+  SenseRule(lx, u"бар", u"dat", u"@placename", u"ехать/поехать", 1223, 1222);
   return lx;
 }
 

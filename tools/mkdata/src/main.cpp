@@ -12,6 +12,7 @@
 #include "DataBuilder.h"
 #include "Inflect.h"
 #include "Lexicon.h"
+#include "Senses.h"
 #include "zentrok/Utf.h"
 
 namespace {
@@ -140,6 +141,7 @@ int main(int argc, char** argv) {
     mkdata::TBuildReport report;
     mkdata::BuildTatEngineData(lx, out, report);
     mkdata::BuildRusEngineData(lx, out, report);
+    mkdata::BuildSenses(lx, mkdata::ReadSenses(lexicon, lx), out, report);
     if (!quiet) {
       for (auto& [k, v] : report.Entries) std::printf("entries   %-28s %6d\n", k.c_str(), v);
       for (auto& [k, v] : report.Paradigms) std::printf("paradigms %-28s %6d\n", k.c_str(), v);

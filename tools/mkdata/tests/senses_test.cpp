@@ -1,0 +1,128 @@
+// Context senses: senses.tsv is checked line by line against the lexicon and
+// written as senses.coll.
+#include <filesystem>
+
+#include "Senses.h"
+#include "TempLexicon.h"
+#include "zentrok/FileCollection.h"
+#include "zentrok/MyTables3.h"
+
+namespace {
+
+class SensesTest : public TempLexicon {
+protected:
+  void SetUp() override {
+    TempLexicon::SetUp();
+    Write("verbs.tsv",
+          "ват\tломать\tasp=сломать\n"
+          "ват\tразбить\t< p\n"
+          "ват\tразбивать\t< asp=разбить\n"
+          "ват\tсломать\t< p\n"
+          "уйна\tиграть\n");
+    Write("nouns.tsv", "тәрәзә\tокно\tn\nфутбол\tфутбол\tm\nкеше\tчеловек\tm anim\n");
+    Write("adjectives.tsv", "озын\tдлинный\nозын\tвысокий\t<\n");
+  }
+  // The error of reading senses.tsv, empty when it is accepted.
+  std::string Check(const std::string& text) {
+    Write("senses.tsv", text);
+    try {
+      mkdata::ReadSenses(Dir.string(), mkdata::LoadLexicon(Dir.string()));
+    } catch (const mkdata::TLexiconError& e) {
+      return e.what();
+    }
+    return "";
+  }
+};
+
+TEST_F(SensesTest, GoodLinesAreAccepted) {
+  EXPECT_EQ(Check("@glass\t=\tтәрәзә\n"
+                  "ват\tobj\t@glass\tразбивать/разбить\n"
+                  "уйна\tobj\tфутбол\tиграть\tв+acc\n"
+                  "ват\tadv\t*\tломать\n"),
+            "");
+}
+
+TEST_F(SensesTest, BadLinesNameTheirLine) {
+  const std::string ok = "ват\tobj\tтәрәзә\tразбить\n";
+  // unknown Tatar verb
+  EXPECT_EQ(Check(ok + "сындыр\tobj\tтәрәзә\tразбить\n"),
+            "senses.tsv:2: \"сындыр\" is no Tatar verb of the lexicon");
+  // an adjective rule with a verb's relation and the other way round
+  EXPECT_EQ(Check("озын\tobj\tкеше\tвысокий\n"), "senses.tsv:1: \"озын\" is no Tatar verb of the lexicon");
+  EXPECT_EQ(Check("ват\thead\tкеше\tвысокий\n"), "senses.tsv:1: \"ват\" is no Tatar adjective of the lexicon");
+  EXPECT_NE(Check(ok + "ват\twith\tтәрәзә\tразбить\n").find("senses.tsv:2: unknown relation \"with\""),
+            std::string::npos);
+  // unknown context word or class
+  EXPECT_EQ(Check("ват\tobj\tтәрәз\tразбить\n"),
+            "senses.tsv:1: context word \"тәрәз\" is no Tatar word of the lexicon");
+  EXPECT_EQ(Check("ват\tobj\t@dishes\tразбить\n"), "senses.tsv:1: unknown class @dishes");
+  EXPECT_NE(Check("@dishes\t=\tсавыт\n").find("\"савыт\" is no Tatar word"), std::string::npos);
+  // unknown Russian verb, adjective, aspect order
+  EXPECT_EQ(Check("ват\tobj\tтәрәзә\tразбивать/расколоть\n"),
+            "senses.tsv:1: \"расколоть\" is no Russian verb of the lexicon");
+  EXPECT_EQ(Check("ват\tobj\tтәрәзә\tразбить/разбивать\n"),
+            "senses.tsv:1: \"разбить/разбивать\": write the imperfective verb first, then the perfective");
+  EXPECT_NE(Check("озын\thead\tкеше\tрослый\n").find("senses.tsv:1: \"рослый\" is no Russian adjective"),
+            std::string::npos);
+  // governments
+  EXPECT_NE(Check("уйна\tobj\tфутбол\tиграть\tв+nom\n").find("senses.tsv:1: government \"в+nom\""),
+            std::string::npos);
+  EXPECT_NE(Check("уйна\tadv\tфутбол\tиграть\tв+acc\n").find("senses.tsv:1: a government applies"),
+            std::string::npos);
+  // class lines
+  EXPECT_NE(Check("@x\tclass\tкеше\n").find("senses.tsv:1: a class line"), std::string::npos);
+  EXPECT_NE(Check("@x\t=\tкеше\n@x\t=\tфутбол\n").find("senses.tsv:2: class defined twice"), std::string::npos);
+}
+
+TEST_F(SensesTest, NoFileMeansNoRules) {
+  EXPECT_TRUE(mkdata::ReadSenses(Dir.string(), mkdata::LoadLexicon(Dir.string())).Rules.empty());
+}
+
+TEST_F(SensesTest, AspectPartnersComeFromTheVerbEntries) {
+  Write("senses.tsv",
+        "ват\tobj\tтәрәзә\tразбить\n"
+        "ват\tobj\tкеше\tломать\n"
+        "ват\tobj\tфутбол\tсломать/сломать\n"
+        "уйна\tobj\tфутбол\tиграть\n");
+  const mkdata::TLexicon lx = mkdata::LoadLexicon(Dir.string());
+  const mkdata::TSenses s = mkdata::ReadSenses(Dir.string(), lx);
+  ASSERT_EQ(s.Rules.size(), 4u);
+  const auto numbers = mkdata::NumberVerbs(lx);
+  auto pair = [&](int i) {
+    auto v = mkdata::ResolveSenseVerbs(lx, numbers, s.Rules[i]);
+    return std::make_pair(v.Imperfective, v.Perfective);
+  };
+  // named from the partner's entry (разбивать asp=разбить), from its own, or both given
+  EXPECT_EQ(pair(0), std::make_pair(numbers.at(u"разбивать"), numbers.at(u"разбить")));
+  EXPECT_EQ(pair(1), std::make_pair(numbers.at(u"ломать"), numbers.at(u"сломать")));
+  EXPECT_EQ(pair(2), std::make_pair(numbers.at(u"сломать"), numbers.at(u"сломать")));
+  // no partner: the verb serves both aspects
+  EXPECT_EQ(pair(3), std::make_pair(numbers.at(u"играть"), numbers.at(u"играть")));
+}
+
+TEST_F(SensesTest, WrittenAsACollectionInFileOrderPerWord) {
+  Write("senses.tsv",
+        "@glass\t=\tтәрәзә\n"
+        "уйна\tobj\tфутбол\tиграть\tв+acc\n"
+        "ват\tobj\t@glass, кеше\tразбить\n"
+        "ват\tadv\t*\tломать\n");
+  const mkdata::TLexicon lx = mkdata::LoadLexicon(Dir.string());
+  mkdata::TBuildReport report;
+  mkdata::BuildSenses(lx, mkdata::ReadSenses(Dir.string(), lx), Dir.string(), report);
+  zentrok::TFileCollection coll((Dir / "senses.coll").string());
+  const zentrok::TFileItem* rulesItem = coll.FindItem("rules");
+  const zentrok::TFileItem* classesItem = coll.FindItem("classes");
+  ASSERT_NE(rulesItem, nullptr);
+  ASSERT_NE(classesItem, nullptr);
+  zentrok::TTable rules = zentrok::TTable::FromBytes(rulesItem->Memory(), rulesItem->Size(), "rules");
+  ASSERT_EQ(rules.RowCount(), 3);
+  EXPECT_EQ(rules.GetCell(0, 0), u"ват");
+  EXPECT_EQ(rules.GetCell(0, 2), u"@glass,кеше");
+  EXPECT_EQ(rules.GetCell(1, 1), u"adv");
+  EXPECT_EQ(rules.GetCell(2, 6), u"acc:в+acc");
+  zentrok::TTable classes = zentrok::TTable::FromBytes(classesItem->Memory(), classesItem->Size(), "classes");
+  ASSERT_EQ(classes.RowCount(), 1);
+  EXPECT_EQ(classes.GetCell(0, 1), u"тәрәзә");
+}
+
+}  // namespace
