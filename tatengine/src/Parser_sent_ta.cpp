@@ -184,6 +184,7 @@ void TSP_tat::ApplyRules() {
   CompoundOnes();
   CompoundNumerals();
   GovernByNumerals();
+  CountedOwnChildren();
   LargeCounts();
   GovernByQuantities();
   MotionTargets();

@@ -302,6 +302,8 @@ protected:
   void CollectiveNouns();
   // "Синең ничә апаң бар?": Сколько у тебя старших сестёр?
   void CountQuestions();
+  // One's own children after два, три, четыре: двое детей.
+  void CountedOwnChildren();
   // The first slot of the noun phrase ending in noun: its adjectives,
   // numerals and determiners without a preposition of their own.
   int NounPhraseStart(int noun);

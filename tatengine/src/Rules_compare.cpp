@@ -208,6 +208,14 @@ void TSP_tat::OrderComparisons() {
     for (int s = start; s <= k; ++s) phrase.push_back(Kits[s]);
     const int end = attributive ? head : a;
     std::copy(phrase.begin(), phrase.end(), Kits.begin() + start);
+    // Said of how a verb is done, the comparison follows the verb: едет
+    // быстрее автобуса.
+    if (!attributive && end + 1 <= LastWord && Kits[end + 1].Kind == kkTranslated && Class(end + 1) == wcVerb &&
+        SingleReading(end + 1, wcVerb)) {
+      Move(end + 1, start);
+      a = end + 1;
+      continue;
+    }
     a = end;
   }
 }
