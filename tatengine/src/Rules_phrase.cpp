@@ -86,10 +86,12 @@ bool IsPlaceAttribute(int code) { return code >= 82 && code <= 86; }
 }  // namespace
 
 int TSP_tat::NounPhraseStart(int noun) {
+  // A personal pronoun in the nominative is a subject, no determiner.
+  static constexpr std::u16string_view subjects[] = {u"мин", u"син", u"ул", u"без", u"сез", u"алар"};
   int s = noun;
   while (s - 1 >= FirstWord && Kits[s - 1].Kind == kkTranslated && Rus(s - 1).Prefix.empty() &&
          ((Class(s - 1) & (wcAdjective | wcNumeral)) ||
-          (Class(s - 1) == wcUnchanged07 && Tat(s - 1).WordClass != wcGlue)))
+          (Class(s - 1) == wcUnchanged07 && Tat(s - 1).WordClass != wcGlue && !OneOf(Source(s - 1), subjects))))
     --s;
   return s;
 }
@@ -304,8 +306,8 @@ void TSP_tat::CountQuestions() {
 
   const int first = owned ? o : q;
   const uint8_t capital = Kits[first].Capital;
+  // Without its Tatar source: the quantity rules must not decline it.
   TTransKit how = FixedKit(u"сколько", wcUnchanged03);
-  how.Readings[0].Tat.Source = u"ничә";
   how.Capital = capital;
   TTransKit owner;
   if (nounOwner) {
@@ -313,6 +315,7 @@ void TSP_tat::CountQuestions() {
     owner.Readings.resize(1);
     owner.Readings[0].Rus.Prefix = u"у ";
     owner.Readings[0].Rus.Case = 3;
+    owner.Readings[0].Rus.Number = 1;
     owner.Readings[0].Rus.Agreed = 1;
     owner.Capital = 0;
   } else {
