@@ -33,6 +33,8 @@ TLexicon PhraseLexicon() {
   lx.Add("itfst01.pack", {u"озын", u"1", u"длинн", u"3"});
   lx.Add("itfst01.pack", {u"җылы", u"1", u"тепл", u"3"});
   lx.Add("itfst01.pack", {u"караңгы", u"1", u"тёмн", u"3"});
+  lx.Add("itfst01.pack", {u"тиз", u"1", u"быстр", u"3"});
+  lx.Add("flt01.pack", {u"рәк", C(1, 2)});
   lx.Add("itfst02.pack", {u"бүген", u"1", u"сегодня"});
   lx.Add("itfst02.pack", {u"ничә", u"1", u"сколько"});
   lx.Add("itfst05.pack", {u"биш", u"1", u"пять"});
@@ -53,8 +55,10 @@ TEST_F(PhraseTest, APlaceAttributeFollowsItsNoun) {
   // With its own adjective, and after a whole phrase with "иң".
   EXPECT_EQ(Translate(u"зур авылдагы мәктәп"), u"школа в большой деревне");
   EXPECT_EQ(Translate(u"сыйныфтагы иң зур укучы"), u"самый большой ученик в классе");
-  // Inside a sentence, in the case the sentence gives the head.
+  // Inside a sentence, in the case the sentence gives the head; a
+  // predicate agrees with the head, not with the place.
   EXPECT_EQ(Translate(u"Ул сыйныфтагы китапны укыды."), u"Он читал книгу в классе.");
+  EXPECT_EQ(Translate(u"Авылдагы мәктәп зур."), u"Школа в деревне большая.");
 }
 
 TEST_F(PhraseTest, ADependentDativeOrAblativeFollowsTheNoun) {
@@ -98,6 +102,8 @@ TEST_F(PhraseTest, ComparisonWithAPossessiveOrATime) {
   EXPECT_EQ(Translate(u"Китаплар безнекеннән зуррак."), u"Книги больше наших.");
   EXPECT_EQ(Translate(u"Өй тегесеннән зуррак."), u"Дом больше того.");
   EXPECT_EQ(Translate(u"Бүген кичәгедән җылырак."), u"Сегодня теплее, чем вчера.");
+  // Said of how one does something, the comparison follows the verb.
+  EXPECT_EQ(Translate(u"Укучы кыздан тизрәк чапты."), u"Ученик бегал быстрее девочки.");
 }
 
 TEST_F(PhraseTest, CountedPagesAndCountQuestions) {
