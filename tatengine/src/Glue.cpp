@@ -26,6 +26,7 @@ std::u16string TGlues::Generate(TFormRus& rus) const {
   if (rus.Case == 0) rus.Case = 1;
   const int kind = rus.StemRow;  // the mode of every glue kind equals the kind
   const int m = rus.GlueMode;
+  if (kind == 1 && m == 2) return std::u16string(PageForm(CaseMap(rus.Case, rus.Number)));
   if (m == 0) {
     switch (kind) {
       case 1: {

@@ -48,6 +48,14 @@ void TSP_tat::ApplyGlues() {
         }
         break;
       case 1: {
+        // Counted, "бит" is a page (кырык биш бит: сорок пять страниц).
+        if (FirstWord < i && hasPrev && (HasReading(prev, wcNumeral, p) || Source(prev) == u"ничә" ||
+                                         Source(prev) == u"берничә")) {
+          if (Source(prev) != u"ничә" && Source(prev) != u"берничә") Keep(prev, p);
+          MakeNoun(Rus(i), 2);
+          Rus(i).GlueMode = 2;
+          break;
+        }
         const bool a = i < LastWord && HasReading(next, wcPostposition, n);
         const bool b = FirstWord < i && hasPrev && HasReading(prev, wcAdjective, p);
         if (a || b) {
@@ -133,7 +141,11 @@ void TSP_tat::ApplyGlues() {
             !(next == LastWord && next + 1 < SlotCount()) &&
             !(next + 1 == LastWord && Lowered(Tat(LastWord).Source) == u"түгел") &&
             !(i == FirstWord && next + 1 == LastWord && Kits[next].Readings[n].Tat.EndingCode == 1 &&
-              HasReading(LastWord, wcVerb) && !HasReading(LastWord, 0x109))) {
+              HasReading(LastWord, wcVerb) && !HasReading(LastWord, 0x109)) &&
+            // Nor before a noun with a postposition and a verb after it (Ул
+            // кашык белән ашый: он ест ложкой).
+            !(i == FirstWord && next + 2 <= LastWord && HasReading(next + 1, wcPostposition) &&
+              !HasReading(next + 1, ~wcPostposition) && HasReading(LastWord, wcVerb))) {
           Rus(i).WordClass = wcAdjective;
           Keep(next, n);
           Rus(i).GlueMode = 0;

@@ -140,6 +140,7 @@ void TSP_tat::ApplyRules() {
   TimeSpans();
   CountedTimes();
   PostpositionSenses();
+  InstrumentSenses();
   TimeCases();
   Dates();
   Comparatives();
@@ -149,6 +150,11 @@ void TSP_tat::ApplyRules() {
   HalfNouns();
   MarkQualifiers();
   HomeTargets();
+  WaysAlong();
+  TimeOfDayLocatives();
+  PlaceAttributes();
+  DependentObliques();
+  CollectiveNouns();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -156,6 +162,7 @@ void TSP_tat::ApplyRules() {
   NameClauses();
   IzafetGroups();
   SwapPossessives();
+  CountQuestions();
   ExistentialClauses();
   AgeClauses();
   NounCopulas();
@@ -177,6 +184,7 @@ void TSP_tat::ApplyRules() {
   CompoundOnes();
   CompoundNumerals();
   GovernByNumerals();
+  CountedOwnChildren();
   LargeCounts();
   GovernByQuantities();
   MotionTargets();

@@ -295,6 +295,30 @@ protected:
   // People after "сотни", "тысячи" are "людей".
   void LargeCounts();
 
+  // Noun phrases (Rules_phrase.cpp). A place attribute in -дагы follows
+  // its noun (книга на столе); a dative person or an ablative before a noun
+  // follows it (подарок маме, письмо из деревни).
+  void PlaceAttributes();
+  void DependentObliques();
+  // "белән" with a tool is the bare instrumental, with a vehicle "на".
+  void InstrumentSenses();
+  // The ablative of a road with a verb of motion: по улице; the locative
+  // of a channel: по телефону.
+  void WaysAlong();
+  // A part of the day with an adjective in the locative: тёмной ночью.
+  void TimeOfDayLocatives();
+  // Plurals of Russian collectives stay singular (киемнәр: одежда).
+  void CollectiveNouns();
+  // "Синең ничә апаң бар?": Сколько у тебя старших сестёр?
+  void CountQuestions();
+  // One's own children after два, три, четыре: двое детей.
+  void CountedOwnChildren();
+  // The first slot of the noun phrase ending in noun: its adjectives,
+  // numerals and determiners without a preposition of their own.
+  int NounPhraseStart(int noun);
+  // The noun that the modifiers from slot from on go with; -1 when none.
+  int FollowingHead(int from);
+
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }
   // The Russian side of a slot's first reading (a blank record when none).

@@ -25,6 +25,35 @@ std::u16string_view ComparedPronoun(std::u16string_view tat) {
   return {};
 }
 
+// The genitive of a possessive or demonstrative standard by the gender of
+// the noun compared (masculine and neuter, feminine, plural): "минекеннән
+// озынрак" is "длиннее моего", "моей" or "моих".
+std::u16string_view ComparedOwner(std::u16string_view tat, int gender, bool plural) {
+  struct TOwnerForms {
+    std::u16string_view Tat, Masculine, Feminine, Plural;
+  };
+  static constexpr TOwnerForms owners[] = {
+      {u"минекеннән", u"моего", u"моей", u"моих"},    {u"синекеннән", u"твоего", u"твоей", u"твоих"},
+      {u"безнекеннән", u"нашего", u"нашей", u"наших"}, {u"сезнекеннән", u"вашего", u"вашей", u"ваших"},
+      {u"аныкыннан", u"его", u"его", u"его"},          {u"аларныкыннан", u"их", u"их", u"их"},
+      {u"тегесеннән", u"того", u"той", u"тех"},        {u"монысыннан", u"этого", u"этой", u"этих"},
+      {u"бусыннан", u"этого", u"этой", u"этих"},       {u"шунысыннан", u"этого", u"этой", u"этих"}};
+  for (const TOwnerForms& o : owners)
+    if (tat == o.Tat) return plural ? o.Plural : gender == 2 ? o.Feminine : o.Masculine;
+  return {};
+}
+
+// A time compared with another: "кичәгедән җылырак" is "теплее, чем вчера".
+std::u16string_view ComparedTime(std::u16string_view tat) {
+  static constexpr std::pair<std::u16string_view, std::u16string_view> times[] = {
+      {u"кичәгедән", u"чем вчера"},       {u"бүгенгедән", u"чем сегодня"},   {u"элеккедән", u"чем раньше"},
+      {u"гадәттәгедән", u"чем обычно"},   {u"иртәгедән", u"чем завтра"},     {u"әлегедән", u"чем сейчас"},
+      {u"хәзергедән", u"чем сейчас"}};
+  for (auto [t, r] : times)
+    if (tat == t) return r;
+  return {};
+}
+
 // Quantity comparatives the lexicon keeps as adverbs or particles.
 bool IsComparativeWord(std::u16string_view word) {
   // "ерак" (far) only looks like one.
@@ -43,7 +72,22 @@ void TSP_tat::Comparatives() {
   for (int k = FirstWord; k < LastWord; ++k) {
     if (Kits[k].Kind == kkSeparator) continue;
     const std::u16string word = Source(k);
-    const std::u16string_view pronoun = ComparedPronoun(word);
+    std::u16string_view pronoun = ComparedPronoun(word);
+    const std::u16string_view time = ComparedTime(word);
+    if (pronoun.empty() && !time.empty()) pronoun = time;
+    if (pronoun.empty()) {
+      // The noun compared: the nearest nominative noun before the standard.
+      int gender = 1;
+      bool plural = false;
+      for (int n = k - 1; n >= FirstWord && Kits[n].Kind != kkSeparator; --n) {
+        if (Kits[n].Kind == kkTranslated && Class(n) == wcNoun && (Rus(n).Case == 1 || Rus(n).Case == 2)) {
+          gender = Rus(n).Gender;
+          plural = Rus(n).Number == 2;
+          break;
+        }
+      }
+      pronoun = ComparedOwner(word, gender, plural);
+    }
     const bool noun = Class(k) == wcNoun;
     const bool than = noun && IsDativeEnding(Tat(k).EndingCode) && Source(k + 1) == u"караганда";
     const bool from = noun && IsAblativeEnding(Tat(k).EndingCode);
@@ -58,7 +102,8 @@ void TSP_tat::Comparatives() {
     Translator->Dictionary().Generate(reading);
     if (reading.Rus.RusText.empty()) continue;
     const uint8_t capital = Kits[a].Capital;
-    Kits[a] = FixedKit(reading.Rus.RusText, wcUnchanged03);
+    // Before "чем" the comparative takes the comma (теплее, чем вчера).
+    Kits[a] = FixedKit(time.empty() ? reading.Rus.RusText : reading.Rus.RusText + u",", wcUnchanged03);
     Tat(a).WordClass = wcAdjective;
     Tat(a).EndingCode = 2;
     Tat(a).Source = reading.Tat.Source;
@@ -130,7 +175,10 @@ bool TSP_tat::CountComparison(int k) {
 
 bool TSP_tat::IsStandardOfComparison(int slot) {
   if (slot < FirstWord || slot > LastWord || Kits[slot].Kind != kkTranslated) return false;
-  if (Class(slot) == wcUnchanged03) return !ComparedPronoun(Source(slot)).empty();
+  if (Class(slot) == wcUnchanged03) {
+    const std::u16string word = Source(slot);
+    return !ComparedPronoun(word).empty() || !ComparedTime(word).empty() || !ComparedOwner(word, 1, false).empty();
+  }
   const int code = Tat(slot).EndingCode;
   return Class(slot) == wcNoun && Rus(slot).Case == 3 && (IsAblativeEnding(code) || IsDativeEnding(code));
 }
@@ -160,6 +208,14 @@ void TSP_tat::OrderComparisons() {
     for (int s = start; s <= k; ++s) phrase.push_back(Kits[s]);
     const int end = attributive ? head : a;
     std::copy(phrase.begin(), phrase.end(), Kits.begin() + start);
+    // Said of how a verb is done, the comparison follows the verb: едет
+    // быстрее автобуса.
+    if (!attributive && end + 1 <= LastWord && Kits[end + 1].Kind == kkTranslated && Class(end + 1) == wcVerb &&
+        SingleReading(end + 1, wcVerb)) {
+      Move(end + 1, start);
+      a = end + 1;
+      continue;
+    }
     a = end;
   }
 }

@@ -299,13 +299,17 @@ void TSP_tat::NameQualifiers() {
       const int x = adj.Case == 14 || adj.Case == 0 ? 1 : CaseMap(adj.Case, adj.Number);
       const int gender = adj.Number == 2 ? 4 : adj.Gender;
       if (Source(k + 1) == u"яхшы") {
-        // "иң яхшы" is one word: лучший.
+        // "иң яхшы" is "лучший"; before a noun everyday Russian says "самый
+        // лучший" (самый лучший ученик), elsewhere the one word.
+        const bool attributive = k + 2 <= LastWord && Class(k + 2) == wcNoun;
         Kits[k + 1] = FixedKit(AdjForm(Luchshij, x, gender, adj.Variant == 1), wcUnchanged03);
         Kits[k + 1].Readings[0].Tat.Source = u"яхшы";
-        Kits[k + 1].Capital = Kits[k].Capital;
-        Kits.erase(Kits.begin() + k);
-        --LastWord;
-        continue;
+        if (!attributive) {
+          Kits[k + 1].Capital = Kits[k].Capital;
+          Kits.erase(Kits.begin() + k);
+          --LastWord;
+          continue;
+        }
       }
       Rus(k).RusText = AdjForm(Samyj, x, gender, adj.Variant == 1);
     } else {

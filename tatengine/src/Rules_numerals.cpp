@@ -19,7 +19,8 @@ void TSP_tat::CompoundHomographs() {
       ++last;
       if (Source(last) == u"бер") break;
     }
-    if (last == i || !HasReading(last + 1, wcNoun)) continue;
+    // "бит" after a count is a page (йөз егерме биш бит).
+    if (last == i || !(HasReading(last + 1, wcNoun) || Source(last + 1) == u"бит")) continue;
     for (int k = i; k <= last; ++k) {
       int index = -1;
       if (HasReading(k, wcNumeral, index)) Keep(k, index);

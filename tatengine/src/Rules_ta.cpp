@@ -512,6 +512,17 @@ void TSP_tat::AgreeFollowers() {
     int before = n - 1;
     if (before > FirstWord && Class(before) == wcAdjective && Rus(before).Case == Rus(n).Case) --before;
     if ((Rus(n).Case == 3 || Rus(n).Case == 4) && before >= FirstWord && Class(before) == wcNoun) continue;
+    // Nor is a noun governed by a preposition (школа в нашей деревне большая).
+    int lead = n - 1;
+    while (lead > FirstWord && Kits[lead].Kind == kkTranslated &&
+           (Class(lead) & (wcAdjective | wcNumeral | wcUnchanged07 | wcUnchanged03)) && Class(lead) != wcPostposition)
+      --lead;
+    if (lead >= FirstWord && lead < n && Kits[lead].Kind == kkTranslated && Class(lead) == wcPostposition &&
+        n + 1 <= LastWord && Class(n + 1) == wcAdjective && !Rus(n + 1).Agreed && lead - 1 >= FirstWord &&
+        (Class(lead - 1) & 0x108)) {
+      if (Rus(lead - 1).Case <= 2) Agree(n + 1, lead - 1, afCase | afGender | afVariant | afNumber);
+      continue;
+    }
     for (int k = n + 1; k <= LastWord; ++k) {
       const int c = Class(k);
       // Glue words, degree adverbs and a possessor in the genitive may

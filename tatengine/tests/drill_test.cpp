@@ -95,8 +95,8 @@ TEST_F(DrillTest, SuperlativeAndOwnAgreeWithTheirNoun) {
   EXPECT_EQ(Translate(u"иң зур өй"), u"самый большой дом");
   EXPECT_EQ(Translate(u"иң зур өйдә"), u"в самом большом доме");
   EXPECT_EQ(Translate(u"иң матур кыз"), u"самая красивая девочка");
-  EXPECT_EQ(Translate(u"иң яхшы китап"), u"лучшая книга");
-  EXPECT_EQ(Translate(u"иң яхшы китапда"), u"в лучшей книге");
+  EXPECT_EQ(Translate(u"иң яхшы китап"), u"самая лучшая книга");
+  EXPECT_EQ(Translate(u"иң яхшы китапда"), u"в самой лучшей книге");
   EXPECT_EQ(Translate(u"үз китапымда"), u"в своей книге");
   EXPECT_EQ(Translate(u"үз өйымда"), u"в своём доме");
 }

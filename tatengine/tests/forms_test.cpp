@@ -200,7 +200,7 @@ TEST_F(FormsTest, WholeWordOrNounByTheNeighbours) {
 TEST_F(FormsTest, PeopleAreReachedWithK) {
   EXPECT_EQ(Translate(u"кыз әнигә киләчәк."), u"девочка придёт к маме.");
   // Not after other verbs, and not for places.
-  EXPECT_EQ(Translate(u"кыз әнигә китап укый."), u"девочка читает маме книгу.");
+  EXPECT_EQ(Translate(u"кыз әнигә китап укый."), u"девочка читает книгу маме.");
   EXPECT_EQ(Translate(u"кыз урамга киләчәк."), u"девочка придёт на улицу.");
 }
 
@@ -234,7 +234,7 @@ TEST_F(FormsTest, TheOneAskedIsTheAccusative) {
   EXPECT_EQ(Translate(u"кыз әнидән сорады."), u"девочка спрашивала маму.");
   EXPECT_EQ(Translate(u"кыз ике әнидән сорады."), u"девочка спрашивала двух мам.");
   // Other verbs keep "от".
-  EXPECT_EQ(Translate(u"кыз әнидән китап алды."), u"девочка получала от мамы книгу.");
+  EXPECT_EQ(Translate(u"кыз әнидән китап алды."), u"девочка получала книгу от мамы.");
 }
 
 TEST_F(FormsTest, GenitiveBeatsALongerStemWithYour) {
