@@ -1,6 +1,7 @@
 #include "Parser_sent_ta.h"
 
 #include <algorithm>
+#include <cstdlib> // TEMP
 
 #include "Common_ta.h"
 #include "TextUtil.h"
@@ -135,7 +136,9 @@ void TSP_tat::ApplyRules() {
   ChooseReadings();
   HabitualAspect();
   ModalVerbs();
+  if (!getenv("ZT_OFF")) VerbTenses();
   VerbSenses();
+  if (!getenv("ZT_OFF")) RoundTrips();
   ClockTimes();
   TimeSpans();
   CountedTimes();
@@ -182,6 +185,7 @@ void TSP_tat::ApplyRules() {
   MotionTargets();
   TimeAccusatives();
   MoveVerbs();
+  if (!getenv("ZT_OFF")) VerbGovernment();
   WeatherVerbs();
   BodyStates();
   InfinitiveComplements();
