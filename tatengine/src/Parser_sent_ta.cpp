@@ -139,6 +139,7 @@ void TSP_tat::ApplyRules() {
   if (!getenv("ZT_OFF")) VerbTenses();
   VerbSenses();
   if (!getenv("ZT_OFF")) RoundTrips();
+  if (!getenv("ZT_OFF")) DirectionWords();
   ClockTimes();
   TimeSpans();
   CountedTimes();

@@ -188,8 +188,10 @@ protected:
   void VerbTenses();
   // бар in the past to an event or at a past time: ходил, ездил.
   void RoundTrips();
+  // монда, анда with a verb of going: сюда, туда (Монда кил: Иди сюда).
+  void DirectionWords();
   // The genitive after negated знать/видеть, опоздать на урок, "тора" with
-  // a price as "стоит".
+  // a price as "стоит", кунакка "в гости".
   void VerbGovernment();
   // Modal order (ModalOrder.cpp): должен, надо, нельзя, можно, хотеть go
   // right after the subject, before the adverbs and the infinitive.

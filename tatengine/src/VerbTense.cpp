@@ -56,6 +56,14 @@ constexpr std::array<std::u16string_view, 22> kLateFor = {
 constexpr std::array<std::u16string_view, 9> kPriceWords = {
     u"сум", u"тиен", u"ничә", u"күпме", u"кыйммәт", u"арзан", u"доллар", u"евро", u"акча"};
 
+// Activities whose indefinite object is many things (Russian imperfectives).
+constexpr std::array<std::u16string_view, 6> kGathering = {u"собирать", u"сажать", u"обрывать",
+                                                           u"рвать",    u"копать", u"ловить"};
+
+// Tatar verbs of going somewhere: монда, анда with them say where to.
+constexpr std::array<std::u16string_view, 11> kGoingStems = {
+    u"бар", u"кил", u"кайт", u"кер", u"кит", u"чык", u"мен", u"төш", u"йөгер", u"оч", u"күч"};
+
 // Pairs of verbs of going: the one-way verb, and the round trip.
 constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 4> kRoundTrips = {
     {{u"идти", u"ходить"}, {u"пойти", u"ходить"}, {u"ехать", u"ездить"}, {u"поехать", u"ездить"}}};
@@ -160,10 +168,17 @@ void TSP_tat::VerbTenses() {
         const int o = v - 1;
         if (o < from || Kits[o].Kind != kkTranslated || Class(o) != wcNoun) continue;
         const int oc = Tat(o).EndingCode;
-        if (oc != 87 && !(oc == 1 && IsMassNoun(o))) continue;
+        TFormRus activity = reading.Rus;
+        activity.StemRow = imperfective;
+        // Things gathered, picked or planted are many: a bare singular
+        // is plural in Russian (гөмбә җыйдык: собирали грибы).
+        const bool gathering = oc == 1 && !IsMassNoun(o) && Rus(o).Variant != 1 &&
+                               OneOf(InfinitiveOf(verbs, activity), kGathering);
+        if (oc != 87 && !(oc == 1 && IsMassNoun(o)) && !gathering) continue;
         const int subject = SubjectOf(from, v);
-        if (subject != o && (subject >= 0 || IsSpeakerPerson(PersonOf(code))))
-          reading.Rus.StemRow = imperfective;
+        if (subject == o || (subject < 0 && !IsSpeakerPerson(PersonOf(code)))) continue;
+        reading.Rus.StemRow = imperfective;
+        if (gathering) Rus(o).Number = 2;
       }
     }
   }
@@ -217,8 +232,50 @@ void TSP_tat::RoundTrips() {
   }
 }
 
+void TSP_tat::DirectionWords() {
+  // "монда", "анда" with a verb of going say where to: сюда, туда (Ул
+  // монда килде: Он пришёл сюда); "Монда кил!" calls: Иди сюда!
+  const TVerb& verbs = Translator->Dictionary().Verb;
+  for (int v = FirstWord; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
+    if (!OneOf(verbs.TatarStem(Tat(v).StemRow), kGoingStems)) continue;
+    const int from = ClauseStart(v);
+    int to = v;
+    while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
+    bool here = false;
+    for (int k = from; k <= to; ++k) {
+      if (k == v || Kits[k].Kind != kkTranslated) continue;
+      const std::u16string word = Source(k);
+      const bool near = word == u"монда" || word == u"мында";
+      if (!near && word != u"анда" && word != u"шунда") continue;
+      const uint8_t capital = Kits[k].Capital;
+      Kits[k] = FixedKit(near ? u"сюда" : u"туда");
+      Kits[k].Readings[0].Tat.Source = word;
+      Kits[k].Capital = capital;
+      here = here || near;
+    }
+    const int code = Tat(v).EndingCode;
+    if (here && (code == 2 || code == 11) && verbs.TatarStem(Tat(v).StemRow) == u"кил")
+      if (const int go = NumberOf(verbs, u"идти"); go >= 0) Rus(v).StemRow = go;
+  }
+}
+
 void TSP_tat::VerbGovernment() {
   const TVerb& verbs = Translator->Dictionary().Verb;
+  // Going visiting: кунакка "в гости", кунакта "в гостях", кунактан "из
+  // гостей", whatever the verb (бардык, чакырды, идек, кайттык).
+  for (int n = FirstWord; n <= LastWord; ++n) {
+    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || LemmaOf(n) != u"гость") continue;
+    const int code = Tat(n).EndingCode;
+    if (code != 3 && code != 5 && code != 6) continue;
+    const int p = n - 1;
+    if (p < FirstWord || Kits[p].Kind != kkTranslated || Class(p) != wcPostposition) continue;
+    Rus(n).Number = 2;
+    Rus(n).Case = code == 3 ? 2 : code == 5 ? 4 : 12;
+    Rus(n).Agreed = 1;
+    Rus(p).RusText = code == 5 ? u"из" : u"в";
+    Kits[p].Text = Rus(p).RusText;
+  }
   for (int v = FirstWord; v <= LastWord; ++v) {
     if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
     const int from = ClauseStart(v);
@@ -251,8 +308,18 @@ void TSP_tat::VerbGovernment() {
         if (!indefinite && !known && !(none && c == 3)) continue;
         Rus(n).Case = Rus(n).Case == 8 ? 4 : 3;
         Rus(n).Agreed = 1;
-        for (int k = start; k < n; ++k)
-          if (Rus(k).Case != 14) Agree(k, n, afCase | afNumber);
+        for (int k = start; k < n; ++k) {
+          if (Rus(k).Case == 14) continue;
+          Agree(k, n, afCase | afNumber);
+          // "бернинди" stands as "никакой" in the nominative; its genitive:
+          // никакого, никакой, никаких.
+          if (Class(k) == wcUnchanged07 && (Source(k) == u"бернинди" || Source(k) == u"һичнинди")) {
+            const uint8_t capital = Kits[k].Capital;
+            const int gender = Rus(n).Gender;
+            Kits[k] = FixedKit(Rus(n).Case == 4 || gender == 4 ? u"никаких" : gender == 2 ? u"никакой" : u"никакого");
+            Kits[k].Capital = capital;
+          }
+        }
       }
     }
     // Late for a lesson or a train: "опоздать на"; for a place "в" stays.
