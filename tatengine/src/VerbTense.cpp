@@ -111,11 +111,47 @@ bool IsSpeakerPerson(int person) { return person != 2 && person != 5; }
 
 void TSP_tat::VerbTenses() {
   const TVerb& verbs = Translator->Dictionary().Verb;
+  // "элек" after a span of time or an ablative is "назад"/"до" (ике ел
+  // элек, дәрестән элек); anywhere else it is "раньше", formerly (Алар
+  // элек авылда яшәделәр: Раньше они жили в деревне).
+  for (int k = FirstWord; k <= LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Source(k) != u"элек" || Class(k) == wcAdverb) continue;
+    const int p = k - 1;
+    const bool governs = p >= FirstWord && Kits[p].Kind == kkTranslated &&
+                         (IsTimeUnit(p) || IsCountWord(p) ||
+                          ((Class(p) & (wcNoun | wcSubNoun)) && IsAblativeEnding(Tat(p).EndingCode)) ||
+                          Source(p).ends_with(u"дан") || Source(p).ends_with(u"дән") ||
+                          Source(p).ends_with(u"тан") || Source(p).ends_with(u"тән") ||
+                          Source(p).ends_with(u"нан") || Source(p).ends_with(u"нән"));
+    if (governs) continue;
+    if (int adverb; HasReading(k, wcAdverb, adverb)) {
+      Keep(k, adverb);
+    } else {
+      const uint8_t capital = Kits[k].Capital;
+      Kits[k] = FixedKit(u"раньше", wcAdverb);
+      Kits[k].Readings[0].Tat.Source = u"элек";
+      Kits[k].Capital = capital;
+    }
+  }
   bool habitual = false;
   for (int k = FirstWord; k <= LastWord; ++k)
     habitual = habitual || (Kits[k].Kind == kkTranslated && IsHabitualWord(Source(k)));
   for (int v = FirstWord; v <= LastWord; ++v) {
     if (Kits[v].Kind != kkTranslated) continue;
+    // A word the lexicon gives as a phrase (белмим "не знаю") is the verb
+    // again after an object in the accusative: аның адресын белмим.
+    if (Class(v) == wcDirect && v > FirstWord && Kits[v - 1].Kind == kkTranslated &&
+        (v == LastWord || Kits[v + 1].Kind == kkSeparator) &&
+        (Class(v - 1) & (wcNoun | wcSubNoun)) && TatarCase(Tat(v - 1).EndingCode) == 3 &&
+        Source(v).find(u' ') == std::u16string::npos) {
+      TTransUnit verb;
+      if (verbs.AnalyseWord(Source(v), verb.Tat, verb.Rus) && verb.Tat.EndingCode >= 15 &&
+          verb.Tat.EndingCode <= 74) {
+        verb.Tat.Source = Tat(v).Source;
+        verb.Rus.FoundClass = wcVerb;
+        Kits[v].Readings.assign(1, std::move(verb));
+      }
+    }
     const int from = ClauseStart(v);
     int to = v;
     while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
@@ -245,6 +281,11 @@ void TSP_tat::DirectionWords() {
     bool here = false;
     for (int k = from; k <= to; ++k) {
       if (k == v || Kits[k].Kind != kkTranslated) continue;
+      // The word goes with the first verb after it (Диңгезгә бардык, анда
+      // ял иттек: there, not thither).
+      int next = k + 1;
+      while (next < v && Class(next) != wcVerb) ++next;
+      if (k < v && next != v) continue;
       const std::u16string word = Source(k);
       const bool near = word == u"монда" || word == u"мында";
       if (!near && word != u"анда" && word != u"шунда") continue;
@@ -268,8 +309,13 @@ void TSP_tat::VerbGovernment() {
     if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || LemmaOf(n) != u"гость") continue;
     const int code = Tat(n).EndingCode;
     if (code != 3 && code != 5 && code != 6) continue;
-    const int p = n - 1;
-    if (p < FirstWord || Kits[p].Kind != kkTranslated || Class(p) != wcPostposition) continue;
+    int p = n - 1;
+    if (p < FirstWord || Kits[p].Kind != kkTranslated || Class(p) != wcPostposition) {
+      // A dative of a person takes no preposition of its own (гостю).
+      Kits.insert(Kits.begin() + n, FixedKit(u"в", wcPostposition));
+      ++LastWord;
+      p = n++;
+    }
     Rus(n).Number = 2;
     Rus(n).Case = code == 3 ? 2 : code == 5 ? 4 : 12;
     Rus(n).Agreed = 1;
@@ -278,7 +324,11 @@ void TSP_tat::VerbGovernment() {
   }
   for (int v = FirstWord; v <= LastWord; ++v) {
     if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
+    // The verbs have found their Russian place: the clause is searched
+    // on both sides of the verb.
     const int from = ClauseStart(v);
+    int to = v;
+    while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
     const int code = Tat(v).EndingCode;
     const std::u16string infinitive = InfinitiveOf(verbs, Rus(v));
     const bool negated = IsNegativeVerbEnding(code) || Rus(v).Prefix.starts_with(u"не ");
@@ -289,8 +339,6 @@ void TSP_tat::VerbGovernment() {
     // too (не видел эту машину). Runs after the verbs found their place.
     if (negated && (infinitive == u"знать" || infinitive == u"видеть" || infinitive == u"увидеть" ||
                     infinitive == u"слышать" || infinitive == u"иметь")) {
-      int to = v;
-      while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
       for (int n = from; n <= to; ++n) {
         // An object (MarkObjects gave it the accusative) that is no person.
         if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Rus(n).Variant == 1) continue;
@@ -324,7 +372,7 @@ void TSP_tat::VerbGovernment() {
     }
     // Late for a lesson or a train: "опоздать на"; for a place "в" stays.
     if (infinitive == u"опоздать" || infinitive == u"опаздывать") {
-      for (int n = from + 1; n < v; ++n) {
+      for (int n = from + 1; n <= to; ++n) {
         if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || !IsDativeEnding(Tat(n).EndingCode)) continue;
         if (!OneOf(LemmaOf(n), kLateFor)) continue;
         int p = n - 1;
@@ -342,8 +390,8 @@ void TSP_tat::VerbGovernment() {
     if (verbs.TatarStem(Tat(v).StemRow) == u"тор" && IsSimpleVerb(Kits[v].Readings[0]) &&
         !IsImperative(code) && code != 75) {
       bool price = false;
-      for (int k = from; k < v; ++k) price = price || (Kits[k].Kind == kkTranslated && OneOf(Source(k), kPriceWords));
-      for (int k = from; k < v && !price; ++k)
+      for (int k = from; k <= to; ++k) price = price || (Kits[k].Kind == kkTranslated && OneOf(Source(k), kPriceWords));
+      for (int k = from; k <= to && !price; ++k)
         price = Kits[k].Kind == kkTranslated && Class(k) == wcNoun &&
                 (LemmaOf(k) == u"рубль" || LemmaOf(k) == u"копейка" || LemmaOf(k) == u"цена");
       if (!price) continue;
@@ -351,6 +399,41 @@ void TSP_tat::VerbGovernment() {
       if (cost < 0) continue;
       for (TTransUnit& reading : Kits[v].Readings)
         if (IsSimpleVerb(reading)) reading.Rus.StemRow = cost;
+      // "Ничә сум тора?" asks the price: Сколько стоит? A demonstrative
+      // standing alone is the thing priced: Бу ничә сум тора? Сколько это стоит?
+      for (int k = from; k < to; ++k) {
+        if (Kits[k].Kind != kkTranslated || Source(k) != u"ничә" || Source(k + 1) != u"сум") continue;
+        const uint8_t capital = Kits[k].Capital;
+        Kits[k] = FixedKit(u"сколько");
+        Kits[k].Readings[0].Tat.Source = u"ничә";
+        Kits[k].Capital = capital;
+        Kits.erase(Kits.begin() + k + 1);
+        --LastWord;
+        --to;
+        if (v > k) --v;
+        for (int d = from; d <= to; ++d) {
+          const std::u16string word = Source(d);
+          if (Kits[d].Kind != kkTranslated || (word != u"бу" && word != u"шул") || Class(d) == wcNoun ||
+              (d + 1 <= to && (Class(d + 1) & (wcNoun | wcAdjective))))
+            continue;
+          const uint8_t dc = Kits[d].Capital;
+          Kits[d] = FixedKit(u"это");
+          Kits[d].Readings[0].Tat.Source = word;
+          Kits[d].Capital = dc;
+        }
+        // The question opens the clause, the verb follows it unless the
+        // thing is "это": Сколько стоит хлеб? Сколько это стоит?
+        Move(k, from);
+        bool pronoun = false;
+        int verb = -1;
+        for (int d = from + 1; d <= to; ++d) {
+          pronoun = pronoun || Rus(d).RusText == u"это";
+          if (Kits[d].Kind == kkTranslated && Class(d) == wcVerb) verb = d;
+        }
+        if (!pronoun && verb > from + 1) Move(verb, from + 1);
+        v = to;
+        break;
+      }
     }
   }
 }
