@@ -110,7 +110,60 @@ bool IsSpeakerPerson(int person) { return person != 2 && person != 5; }
 }  // namespace
 
 void TSP_tat::VerbTenses() {
+  // "Мин аны күргәнем бар" (I have seen him once): the -ган participle
+  // with a possessive and бар/юк is the speaker's experience, the
+  // imperfective past: Я его видел; with юк: Я его не видел.
+  static constexpr std::pair<std::u16string_view, int> possessives[] = {
+      {u"ыбыз", 3}, {u"ебез", 3}, {u"ыгыз", 4}, {u"егез", 4}, {u"ым", 0}, {u"ем", 0},
+      {u"ың", 1},   {u"ең", 1},   {u"ы", 2},    {u"е", 2}};
+  static constexpr std::u16string_view owners[6] = {u"минем", u"синең", u"аның", u"безнең", u"сезнең", u"аларның"};
+  static constexpr std::u16string_view subjects[6] = {u"я", u"ты", u"он", u"мы", u"вы", u"они"};
   const TVerb& verbs = Translator->Dictionary().Verb;
+  for (int k = FirstWord; k < LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Kits[k + 1].Kind != kkTranslated) continue;
+    const std::u16string exists = Source(k + 1);
+    const bool have = exists == u"бар" || exists == u"бармы";
+    const bool lack = exists == u"юк" || exists == u"юкмы";
+    if ((!have && !lack) || (k + 1 < LastWord && Kits[k + 2].Kind != kkSeparator)) continue;
+    const std::u16string word = Source(k);
+    int person = -1;
+    std::u16string stem;
+    for (const auto& [ending, p] : possessives)
+      if (word.ends_with(ending)) {
+        stem = word.substr(0, word.size() - ending.size());
+        person = p;
+        break;
+      }
+    if (person < 0 || !(stem.ends_with(u"ган") || stem.ends_with(u"гән") || stem.ends_with(u"кан") ||
+                        stem.ends_with(u"кән")))
+      continue;
+    TTransUnit verb;
+    if (!verbs.AnalyseWord(stem, verb.Tat, verb.Rus) || verb.Tat.EndingCode != 41) continue;
+    const int code = (lack ? 45 : 39) + person;
+    const int row = verb.Tat.StemRow;
+    const int entry = verbs.VerbNumber(row);
+    verb.Tat.EndingCode = static_cast<uint8_t>(code);
+    verb.Tat.Source = Tat(k).Source;
+    verb.Rus.StemRow = VerbOfAspect(entry, verbs.PartnerNumber(row), verbs.IsPerfective(entry), awImperfective);
+    const TCasePrefix rule = VerbRule(code);
+    verb.Rus.Case = rule.Case;
+    verb.Rus.Prefix.assign(rule.Prefix);
+    verb.Rus.FoundClass = wcVerb;
+    Kits[k].Readings.assign(1, std::move(verb));
+    Kits.erase(Kits.begin() + k + 1);
+    --LastWord;
+    // The owner in the genitive is the one who did it: минем -> я.
+    for (int o = ClauseStart(k); o < k; ++o)
+      for (int p = 0; p < 6; ++p)
+        if (Kits[o].Kind == kkTranslated && Source(o) == owners[p]) {
+          const uint8_t capital = Kits[o].Capital;
+          TTransKit subject = FixedKit(subjects[p], wcUnchanged03);
+          subject.Readings[0].Tat.Source.assign(owners[p]);
+          subject.Capital = capital;
+          Kits[o] = std::move(subject);
+        }
+  }
+
   // "элек" after a span of time or an ablative is "назад"/"до" (ике ел
   // элек, дәрестән элек); anywhere else it is "раньше", formerly (Алар
   // элек авылда яшәделәр: Раньше они жили в деревне).
