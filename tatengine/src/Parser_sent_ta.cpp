@@ -1,7 +1,6 @@
 #include "Parser_sent_ta.h"
 
 #include <algorithm>
-#include <cstdlib> // TEMP
 
 #include "Common_ta.h"
 #include "TextUtil.h"
@@ -136,10 +135,10 @@ void TSP_tat::ApplyRules() {
   ChooseReadings();
   HabitualAspect();
   ModalVerbs();
-  if (!getenv("ZT_OFF")) VerbTenses();
+  VerbTenses();
   VerbSenses();
-  if (!getenv("ZT_OFF")) RoundTrips();
-  if (!getenv("ZT_OFF")) DirectionWords();
+  RoundTrips();
+  DirectionWords();
   ClockTimes();
   TimeSpans();
   CountedTimes();
@@ -186,7 +185,7 @@ void TSP_tat::ApplyRules() {
   MotionTargets();
   TimeAccusatives();
   MoveVerbs();
-  if (!getenv("ZT_OFF")) VerbGovernment();
+  VerbGovernment();
   WeatherVerbs();
   BodyStates();
   InfinitiveComplements();

@@ -1,16 +1,18 @@
 // Tense, aspect and government of a verb chosen by the words around it.
 // The form of a Tatar verb asks for one Russian aspect (VerbAspect.h); the
 // sentence often asks for the other:
-//   a -ган past of the speaker or in a question reports experience:
-//   караганмын "смотрел", Син Казанда булганмы "Ты был в Казани?";
+//   a -ган past of the speaker or in a question, and -ганым бар/юк,
+//   report experience: караганмын "смотрел", Син Казанда булганмы "Ты был
+//   в Казани?", күргәнем бар "я видел";
 //   a present with a time to come, or asked "when", is the perfective
 //   future: Иртәгә китәм "Завтра уйду", Кайчан кайтасың "Когда вернёшься?";
-//   a -ды past with an indefinite object or at a place tells the activity:
-//   урманда гөмбә җыйдык "собирали грибы", китапны укыдым stays "прочитал";
+//   a -ды past with many things at a place tells the activity: урманда
+//   гөмбә җыйдык "собирали грибы", китапны укыдым stays "прочитал";
 //   going to an event or at a past time is a trip there and back: Кичә
-//   театрга бардык "Вчера ходили в театр";
+//   театрга бардык "Вчера ходили в театр"; монда, анда with a verb of
+//   going are сюда, туда; элек alone is "раньше";
 // and the verb's object or sense: не знает английского языка, опоздал на
-// урок, китап йөз сум тора "книга стоит сто рублей".
+// урок, кунакка "в гости", китап йөз сум тора "книга стоит сто рублей".
 #include <array>
 
 #include "Common_ta.h"
