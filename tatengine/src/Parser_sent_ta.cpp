@@ -135,7 +135,10 @@ void TSP_tat::ApplyRules() {
   ChooseReadings();
   HabitualAspect();
   ModalVerbs();
+  VerbTenses();
   ContextSenses();
+  RoundTrips();
+  DirectionWords();
   ClockTimes();
   TimeSpans();
   CountedTimes();
@@ -190,6 +193,7 @@ void TSP_tat::ApplyRules() {
   MotionTargets();
   TimeAccusatives();
   MoveVerbs();
+  VerbGovernment();
   WeatherVerbs();
   BodyStates();
   InfinitiveComplements();

@@ -190,6 +190,18 @@ protected:
   std::u16string TatarLemmaOf(int slot);
   // "әле" before a negated verb: ещё не.
   void StillNot();
+  // Tense and aspect by context (VerbTense.cpp): experience in the -ган
+  // past (караганмын: смотрел), the perfective future of a present with a
+  // time to come or "кайчан", the activity of a -ды past with an indefinite
+  // object or a place (гөмбә җыйдык: собирали грибы).
+  void VerbTenses();
+  // бар in the past to an event or at a past time: ходил, ездил.
+  void RoundTrips();
+  // монда, анда with a verb of going: сюда, туда (Монда кил: Иди сюда).
+  void DirectionWords();
+  // The genitive after negated знать/видеть, опоздать на урок, "тора" with
+  // a price as "стоит", кунакка "в гости".
+  void VerbGovernment();
   // Modal order (ModalOrder.cpp): должен, надо, нельзя, можно, хотеть go
   // right after the subject, before the adverbs and the infinitive.
   void ModalsFirst();

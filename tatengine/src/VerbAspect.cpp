@@ -21,6 +21,20 @@ TAspectWish AspectOfForm(int code) {
   return awEntry;
 }
 
+// Words that make an action repeated, habitual or lasting: еш "often",
+// гел "always", көн саен "every day", һәр "every" (һәр көнне) ...
+bool IsHabitualWord(std::u16string_view lowered) {
+  static constexpr std::u16string_view words[] = {
+      u"еш",       u"гел",       u"һәрвакыт", u"һәрчак",  u"кайвакыт", u"кайчак",
+      u"кайчакта", u"гадәттә",   u"саен",     u"һәр",     u"һаман",    u"даими",
+      u"элек",     u"еш-еш",     u"һәрвакытта", u"көн дә", u"көн саен",
+      // lasting a while: көне буе "all day long", озак "for long"
+      u"буе", u"буена", u"озак"};
+  for (std::u16string_view w : words)
+    if (lowered == w) return true;
+  return false;
+}
+
 int VerbOfAspect(int entry, int partner, bool entryPerfective, TAspectWish wish) {
   if (partner <= 0 || wish == awEntry) return entry;
   const bool wantPerfective = wish == awPerfective;

@@ -40,20 +40,6 @@ int RussianCaseByName(std::u16string_view name) {
   return 0;
 }
 
-// Words that make an action repeated, habitual or lasting: еш "often",
-// гел "always", көн саен "every day", һәр "every" (һәр көнне) ...
-bool IsHabitualWord(std::u16string_view lowered) {
-  static constexpr std::u16string_view words[] = {
-      u"еш",       u"гел",       u"һәрвакыт", u"һәрчак",  u"кайвакыт", u"кайчак",
-      u"кайчакта", u"гадәттә",   u"саен",     u"һәр",     u"һаман",    u"даими",
-      u"элек",     u"еш-еш",     u"һәрвакытта", u"көн дә", u"көн саен",
-      // lasting a while: көне буе "all day long", озак "for long"
-      u"буе", u"буена", u"озак"};
-  for (std::u16string_view w : words)
-    if (lowered == w) return true;
-  return false;
-}
-
 bool IsInfinitiveCode(int code) { return code == 5 || code == 6; }
 bool IsImperativeCode(int code) { return code == 2 || code == 3 || code == 11 || code == 12; }
 
@@ -102,15 +88,20 @@ bool TSP_tat::IsDoingWhile(int slot, int stemRow) {
 
 void TSP_tat::HabitualAspect() {
   bool habitual = false;
-  for (int k = FirstWord; k <= LastWord; ++k)
-    if (Kits[k].Kind != kkSeparator)
-      for (const TTransUnit& reading : Kits[k].Readings)
-        habitual = habitual || IsHabitualWord(Lowered(reading.Tat.Source));
+  for (int k = FirstWord; k <= LastWord; ++k) {
+    if (Kits[k].Kind == kkSeparator) continue;
+    // "өч ел элек" is "three years ago", a point in time; "элек" alone is
+    // "раньше", a habit.
+    if (Source(k) == u"элек" && k > FirstWord && (IsTimeUnit(k - 1) || IsCountWord(k - 1))) continue;
+    for (const TTransUnit& reading : Kits[k].Readings)
+      habitual = habitual || IsHabitualWord(Lowered(reading.Tat.Source));
+  }
   // A number of days, years ... says how long: өч көн тордык "жили три дня";
   // not "өч көн эчендә" (за три дня) nor "өч көннән" (через три дня).
   for (int k = FirstWord; k < LastWord; ++k)
     if (Kits[k].Kind == kkTranslated && Class(k) == wcNumeral && Kits[k + 1].Kind == kkTranslated &&
-        Source(k + 2) != u"эчендә" && !IsAblativeEnding(Tat(k + 1).EndingCode)) {
+        Source(k + 2) != u"эчендә" && Source(k + 2) != u"элек" && Source(k + 2) != u"соң" &&
+        !IsAblativeEnding(Tat(k + 1).EndingCode)) {
       const std::u16string unit = Lowered(Tat(k + 1).Source);
       habitual = habitual || unit == u"көн" || unit == u"ел" || unit == u"атна" || unit == u"ай" ||
                  unit == u"сәгать" || unit == u"минут";

@@ -1,5 +1,7 @@
 #include "Verbs.h"
 
+#include <algorithm>
+
 #include "Common_ta.h"
 #include "SplitWord.h"
 #include "TextUtil.h"
@@ -215,6 +217,8 @@ std::u16string_view TVerb::TatarStem(int row) const { return CellAt(Stems, row, 
 
 int TVerb::VerbNumber(int row) const { return IntAt(Stems, row, 3) & 0xFFFF; }
 
+int TVerb::InviteNumber(int row) const { return std::max(IntAt(Stems, row, 5), 0); }
+
 int TVerb::PartnerNumber(int row) const {
   return static_cast<int>(static_cast<uint32_t>(IntAt(Stems, row, 3)) >> 16);
 }
@@ -225,7 +229,11 @@ int TVerb::VerbForForm(int row, int code) const {
   TAspectWish wish = AspectOfForm(code);
   // An order is to get something done (Напишите!, Закройте дверь!); to come,
   // go or enter Russian invites with the imperfective (Приходи!, Заходите!).
-  if (code == 2 || code == 11) wish = IsMotionStem(TatarStem(row)) ? awImperfective : awPerfective;
+  if (code == 2 || code == 11) {
+    // A posture verb names its own (Утырыгыз!: Садитесь!, Тор!: Вставай!).
+    if (const int invite = InviteNumber(row); invite > 0) return invite;
+    wish = IsMotionStem(TatarStem(row)) ? awImperfective : awPerfective;
+  }
   const int chosen = VerbOfAspect(entry, partner, IsPerfective(entry), wish);
   // A warning against a mishap keeps the perfective: не забудь, не опоздай.
   if ((code == 3 || code == 12) && partner > 0) {

@@ -14,7 +14,8 @@ namespace tatengine {
 // Stem table column 3: the Russian verb number, plus 65536 times the number
 // of its partner of the other aspect (0: none); column 2 the Russian verb,
 // then "|" and the government of its object where it has one
-// (бояться|abl:gen). Verb form table: column 0 the verb number as decimal
+// (бояться|abl:gen), column 5 the verb of its invitations (0: none). Verb
+// form table: column 0 the verb number as decimal
 // text, column 2 the aspect, the form for selector k in column k + 2.
 class TVerb {
 public:
@@ -43,6 +44,9 @@ public:
   // The government of a stem row's verb ("abl:gen", "dat:на+acc"); empty
   // when the object keeps the case its Tatar ending gives.
   std::u16string_view Government(int row) const;
+  // The verb of the positive imperative where the entry names one (column
+  // 5: утыр "садись", тор "вставай"); 0 when none.
+  int InviteNumber(int row) const;
   // The Tatar stem (column 0) of a stem row.
   std::u16string_view TatarStem(int row) const;
 

@@ -44,10 +44,10 @@ const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
                                         "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem", "radj"};
 const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
 const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
-                                        "pf", "ger", "pap", "prp", "t:pres", "hom", "asp", "gov"};
+                                        "pf", "ger", "pap", "prp", "t:pres", "hom", "asp", "gov", "inv"};
 // Options that belong to one Tatar verb's translation, not to its Russian
 // verb: another entry with the same Russian word does not borrow them.
-bool IsEntryKey(const std::string& key) { return key == "asp" || key == "gov"; }
+bool IsEntryKey(const std::string& key) { return key == "asp" || key == "gov" || key == "inv"; }
 // Flags that belong to one Tatar word's translation in the same way: "px"
 // (the sense of the possessed noun) and "pxt" (its sense when a thing owns it).
 bool IsEntryFlag(const std::string& flag) { return flag == "px" || flag == "pxt"; }

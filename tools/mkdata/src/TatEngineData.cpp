@@ -247,6 +247,23 @@ const TEntry* AspectPartner(const TLexicon& lx, const TEntry& e) {
   return found;
 }
 
+// The entry of the Russian verb an "inv=" option names: the imperfective
+// verb whose imperative invites (утыр: садись, тор: вставай). It must be a
+// verb of the lexicon and imperfective.
+const TEntry* InviteVerb(const TLexicon& lx, const TEntry& e) {
+  auto it = e.Values.find("inv");
+  if (it == e.Values.end()) return nullptr;
+  const TEntry* found = nullptr;
+  for (const auto& v : lx.Verbs)
+    if (RusKey(v) == it->second && (!found || (found->Values.empty() && found->Flags.empty())))
+      found = &v;
+  const std::string name = zentrok::Utf16ToUtf8(it->second);
+  if (!found) throw TLexiconError(e.Place.Where() + ": inv=" + name + " is no Russian verb of the lexicon");
+  if (found->Flags.count("p"))
+    throw TLexiconError(e.Place.Where() + ": inv=" + name + " is perfective; invitations take the imperfective");
+  return found;
+}
+
 // The government a "gov=" option gives: "abl:gen", "dat:на+acc" (the Tatar
 // case of the object, then the Russian preposition and case).
 bool IsGovernment(const std::u16string& g) {
@@ -307,7 +324,16 @@ void BuildVerbs(const TLexicon& lx, TOut& out) {
       if (it == rusVerbs.end() || (it->second->Values.empty() && it->second->Flags.empty()))
         rusVerbs[RusKey(*partner)] = partner;
     }
-    stems.AddRow({t.Stem, Num(tp), RusWithGovernment(e), Num(info), e.Tat});
+    // column 5: the verb of the positive imperative where the entry names one
+    const TEntry* invite = InviteVerb(lx, e);
+    long long inviteNumber = 0;
+    if (invite) {
+      inviteNumber = numbers.at(RusKey(*invite));
+      auto it = rusVerbs.find(RusKey(*invite));
+      if (it == rusVerbs.end() || (it->second->Values.empty() && it->second->Flags.empty()))
+        rusVerbs[RusKey(*invite)] = invite;
+    }
+    stems.AddRow({t.Stem, Num(tp), RusWithGovernment(e), Num(info), e.Tat, Num(inviteNumber)});
     // a pinned line without options leaves the conjugation to the verb entry
     auto it = rusVerbs.find(key);
     if (it == rusVerbs.end() || (it->second->Values.empty() && it->second->Flags.empty()))

@@ -75,3 +75,29 @@ TEST_F(AspectFolder, BadOptionsNameTheirLine) {
   Write("verbs.tsv", "кара\tсмотреть\tgov=dat:на+xyz\n");
   EXPECT_NE(Build().find("verbs.tsv:1: gov="), std::string::npos);
 }
+
+TEST_F(AspectFolder, InvitationVerbTravelsInColumnFive) {
+  Write("verbs.tsv",
+        "утыр\tсидеть\t1s=сижу 3s=сидит asp=сесть inv=садиться\n"
+        "утыр\tсесть\t< p 1s=сяду 3s=сядет pm=сел pf=села imp=сядь\n"
+        "утыр\tсадиться\t< 1s=сажу 3s=садит\n"
+        "кил\tприйти\tp 1s=приду 3s=придёт pm=пришёл pf=пришла\n");
+  ASSERT_EQ(Build(), "");
+  auto stems = Table("itfst10.pack");
+  auto forms = Table("plr10.pack");
+  // the invitation verb's forms are written although it serves only Russian to Tatar
+  const int sit = VerbNumber(forms, "садиться");
+  ASSERT_GT(sit, 0);
+  int r = StemRow(stems, "утыр");
+  ASSERT_GE(r, 0);
+  EXPECT_EQ(std::stol(U8(stems.GetCell(r, 5))), sit);
+  r = StemRow(stems, "кил");
+  EXPECT_EQ(U8(stems.GetCell(r, 5)), "0");
+}
+
+TEST_F(AspectFolder, InvitationVerbMustBeAnImperfectiveOfTheLexicon) {
+  Write("verbs.tsv", "утыр\tсидеть\tinv=садиться\n");
+  EXPECT_NE(Build().find("verbs.tsv:1: inv=садиться is no Russian verb"), std::string::npos);
+  Write("verbs.tsv", "утыр\tсидеть\tinv=сесть\nутыр\tсесть\t< p 1s=сяду 3s=сядет\n");
+  EXPECT_NE(Build().find("verbs.tsv:1: inv=сесть is perfective"), std::string::npos);
+}
