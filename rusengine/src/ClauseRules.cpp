@@ -1290,6 +1290,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   ThanksFor(kits, dict);
   int previousSubject = -1;
   for (const TClause& c : FindClauses(kits)) {
+    TimeFirst(kits, c, dict);
     const bool owner = OpensWithOwner(kits, c, dict);
     HowAreThings(kits, c, dict);
     Possession(kits, c, dict);
@@ -1337,7 +1338,6 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
-    TimeFirst(kits, c);
     PredicateAdjective(kits, c);
   }
   RelativeClauses(kits);

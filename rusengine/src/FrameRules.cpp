@@ -64,8 +64,13 @@ bool IsPastBe(const TTransKit& kit) { return IsWordSlot(kit) && In(kPastBeWords,
 bool IsFutureBe(const TTransKit& kit) { return IsWordSlot(kit) && In(kFutureBeWords, kit.Source); }
 
 bool OpensWithOwner(const TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
-  const int first = FirstWord(kits, c);
+  int first = FirstWord(kits, c);
   if (first < 0) return false;
+  // Past the owner's own determiners and adjectives: "у моего брата".
+  while (first + 1 < c.Last && IsWordSlot(kits[first + 1]) &&
+         (HeadIs(kits[first], kMaskAdjective) ||
+          (HeadIs(kits[first], wcMod) && !FindPronoun(kits[first].Source))))
+    ++first;
   const TWordForm& w = *Head(kits[first]);
   if (!w.HasPrep || dict.Noun().PrepositionWord(w.PrepFirst) != u"у") return false;
   return (w.WordClass == wcMod && FindPronoun(kits[first].Source, 1)) ||
@@ -184,18 +189,22 @@ void PredicateAdjective(TTransKits& kits, const TClause& c) {
   std::swap(kits[adj], kits[noun]);
 }
 
-void TimeFirst(TTransKits& kits, const TClause& c) {
+void TimeFirst(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
   for (int i = c.First + 1; i < c.Last; ++i) {
     if (!IsWordSlot(kits[i]) || !In(kTimeSettings, kits[i].Source) || Head(kits[i])->HasPrep)
       continue;
     // Past places and directions (к нам летом -> җәен безгә) and a
     // predicate adjective (открыт каждый день -> көн саен ачык); a bare
     // object or a pronoun stays before it (миңа иртәгә шалтырат).
+    // An owner with "у" keeps its place: it opens a have-clause.
+    auto passable = [&](const TTransKit& k) {
+      if (!IsWordSlot(k) || In(kOpeners, k.Source)) return false;
+      const TWordForm& w = *Head(k);
+      if (w.HasPrep) return dict.Noun().PrepositionWord(w.PrepFirst) != u"у";
+      return (w.WordClass & kMaskAdjective) != 0;
+    };
     int to = i;
-    while (to - 1 >= c.First && IsWordSlot(kits[to - 1]) &&
-           (Head(kits[to - 1])->HasPrep || HeadIs(kits[to - 1], kMaskAdjective)) &&
-           !In(kOpeners, kits[to - 1].Source))
-      --to;
+    while (to - 1 >= c.First && passable(kits[to - 1])) --to;
     if (to < i) std::rotate(kits.begin() + to, kits.begin() + i, kits.begin() + i + 1);
     return;
   }

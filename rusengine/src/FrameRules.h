@@ -45,7 +45,7 @@ void PredicateAdjective(TTransKits& kits, const TClause& c);
 
 // A time word ("летом", "каждый день") moves before the places,
 // directions and predicate adjectives in front of it: "приезжай к нам
-// летом" -> җәен безгә кил. Runs after VerbLast.
-void TimeFirst(TTransKits& kits, const TClause& c);
+// летом" -> җәен безгә кил. Runs first, on the Russian order.
+void TimeFirst(TTransKits& kits, const TClause& c, const TDictionaryRT& dict);
 
 }  // namespace rusengine
