@@ -24,7 +24,7 @@ constexpr std::u16string_view kStateNoun = u"хәл";
 // "исполнилось пять лет": the years are full (тулды).
 constexpr std::u16string_view kFillVerb = u"тул";
 // Time and place words after which adjective + noun is a statement about
-// the noun: "сегодня хорошая погода", "на улице холодная погода".
+// the noun: "сегодня хорошая погода", "здесь красивая природа".
 constexpr std::u16string_view kSettingWords[] = {
     u"сегодня", u"вчера",  u"завтра", u"сейчас", u"теперь", u"здесь", u"там",
     u"летом",   u"зимой",  u"весной", u"осенью", u"утром",  u"вечером", u"днем",
@@ -98,14 +98,15 @@ void HowAreThings(TTransKits& kits, const TClause& c, const TDictionaryRT& dict)
   bool how = false;
   for (int i = c.First; i < c.Last; ++i) how = how || (IsWordSlot(kits[i]) && kits[i].Source == u"как");
   if (!how) return;
-  const int32_t row = RowOfTatarLemma(dict.Noun(), kStateNoun);
-  if (row < 0) return;
   for (int i = c.First; i < c.Last; ++i) {
     if (!IsWordSlot(kits[i]) || kits[i].Source != u"дела" || Head(kits[i])->HasPrep) continue;
     // "дела" reads as the genitive singular too; here it is the plural.
     TTransUnits& r = kits[i].Readings;
-    const auto noun = std::find_if(r.begin(), r.end(), [](const TWordForm& w) { return w.WordClass == wcNoun; });
+    const auto noun = std::find_if(r.begin(), r.end(),
+                                   [](const TWordForm& w) { return w.WordClass == wcNoun; });
     if (noun == r.end()) return;
+    const int32_t row = RowOfTatarLemma(dict.Noun(), kStateNoun);
+    if (row < 0) return;
     TWordForm w = *noun;
     w.Row = row;
     w.Form = 6;
@@ -134,8 +135,8 @@ void Age(TTransKits& kits, const TClause& c, const TClauseFacts& f, const TDicti
     const TTransKit& before = kits[i - 1];
     if (!IsNumeral(before, dict) && !IsDigits(before)) continue;
     SetFixedText(kits[i], u"яшь");
-    // The dative noun is the owner: the nominative reading of "брату"
-    // does not exist, but a noun read as another case is set right.
+    // A noun that may be the dative is the one whose age it is: it keeps
+    // only its dative readings.
     for (int j = c.First; j < c.Last; ++j)
       if (IsWordSlot(kits[j]) && !Head(kits[j])->HasPrep) {
         TTransUnits& r = kits[j].Readings;
