@@ -7,6 +7,7 @@
 #include "ClauseTools.h"
 #include "Common_ru.h"
 #include "DictionaryRT.h"
+#include "FrameRules.h"
 #include "MoodRules.h"
 #include "SelectionRules.h"
 #include "SpeechRules.h"
@@ -281,7 +282,10 @@ void Possession(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
   if (at != first && !pronoun && !w->Animate) return;
   bool hasOrNot = false, quantity = false;
   for (int i = first + 1; i < c.Last; ++i) {
-    if (kits[i].Source == u"есть" || kits[i].Source == u"нет") hasOrNot = true;
+    // "был", "будет": having in the past and the future (бар иде, булачак).
+    if (kits[i].Source == u"есть" || kits[i].Source == u"нет" || IsPastBe(kits[i]) ||
+        IsFutureBe(kits[i]))
+      hasOrNot = true;
     if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcMod) &&
         In(kQuantities, ModText(*Head(kits[i]), dict)))
       quantity = true;
@@ -368,10 +372,14 @@ void PossessivePronouns(TTransKits& kits, const TClause& c, const TDictionaryRT&
   }
 }
 
+}  // namespace
+
 bool IsNumeral(const TTransKit& kit, const TDictionaryRT& dict) {
   if (!IsWordSlot(kit) || Head(kit)->WordClass != wcMod) return false;
   return In(kNumerals, LastWord(ModText(*Head(kit), dict)));
 }
+
+namespace {
 
 bool IsQuantity(const TTransKit& kit, const TDictionaryRT& dict) {
   if (!IsWordSlot(kit) || Head(kit)->WordClass != wcMod) return false;
@@ -458,7 +466,8 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
       if (f.Subject >= 0) w.Person = static_cast<int8_t>(f.Subject);
     return;
   }
-  if (!In(kPastBe, kit.Source)) return;
+  // A past of быть that a frame rule already rendered (бар иде) stays.
+  if (!In(kPastBe, kit.Source) || HeadIs(kit, wcUnknown)) return;
   const int person = f.Subject >= 0 ? f.Subject : (kit.Source == u"были" ? 5 : 2);
   // With a predicate noun or adjective "был" is the copula иде; with none
   // (a place, a time) it is the past of бул: "я был в Москве" -> булдым.
@@ -1281,6 +1290,9 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   ThanksFor(kits, dict);
   int previousSubject = -1;
   for (const TClause& c : FindClauses(kits)) {
+    TimeFirst(kits, c, dict);
+    const bool owner = OpensWithOwner(kits, c, dict);
+    HowAreThings(kits, c, dict);
     Possession(kits, c, dict);
     Absent(kits, c, dict);
     PronounsAfterPrepositions(kits, c, dict.Noun());
@@ -1314,7 +1326,10 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
     CopulaPredicate(kits, c, dict);
+    Age(kits, c, facts, dict);
+    HadInPast(kits, c, owner, dict);
     MainVerb(kits, c, facts, dict);
+    GoHome(kits, c, dict);
     Conditional(kits, c, facts);
     When(kits, c, facts, dict);
     ReportedThat(kits, c, facts);
@@ -1323,6 +1338,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
     VerbLast(kits, c, facts, dict);
+    PredicateAdjective(kits, c);
   }
   RelativeClauses(kits);
   ReportedSpeech(kits, dict);

@@ -39,6 +39,8 @@ bool IsInfinitive(const TTransKit& kit);
 bool IsMainCandidate(const TTransKit& kit);
 // Whether the clause ends with a question mark.
 bool IsQuestion(const TTransKits& kits, const TClause& c);
+// A whole word whose Tatar text ends in a numeral or ничә, күпме.
+bool IsNumeral(const TTransKit& kit, const TDictionaryRT& dict);
 // The Tatar text of a whole-word reading, without a negation.
 std::u16string ModText(const TWordForm& w, const TDictionaryRT& dict);
 // The last word of a text.

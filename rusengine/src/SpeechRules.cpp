@@ -97,6 +97,71 @@ std::u16string Dative(std::u16string word) {
   return word;
 }
 
+// Verbs of knowing and perceiving: what is known is the verb's object, a
+// participle with the subject's possessive in the accusative ("я знаю, что
+// он пришёл" -> мин аның килгәнен беләм). Verbs of saying and thinking
+// keep дип.
+constexpr std::u16string_view kKnowVerbs[] = {u"бел", u"күр", u"ишет", u"аңла", u"оныт",
+                                              u"хәтерлә"};
+
+// Possessive + accusative endings after a participle, by person, for a
+// back-vowel and a front-vowel word. The 3pl takes the 3rd-person ending.
+constexpr std::u16string_view kObjectEndings[2][6] = {
+    {u"ымны", u"ыңны", u"ын", u"ыбызны", u"ыгызны", u"ын"},
+    {u"емне", u"еңне", u"ен", u"ебезне", u"егезне", u"ен"}};
+
+bool EndsInBackHarmony(std::u16string_view word) {
+  for (auto it = word.rbegin(); it != word.rend(); ++it) {
+    if (std::u16string_view(u"аоуыя").find(*it) != std::u16string_view::npos) return true;
+    if (std::u16string_view(u"әөүеиэю").find(*it) != std::u16string_view::npos) return false;
+  }
+  return true;
+}
+
+// Rewrites the clause [from, to) after a verb of knowing as an object: the
+// subject in the genitive, the verb as a -ган (or -ачак) participle with
+// the subject's possessive in the accusative. False, with nothing
+// changed, when the clause is not a plain subject + verb statement.
+bool KnownFact(TTransKits& kits, int from, int to, const TDictionaryRT& dict) {
+  int verb = -1;
+  for (int j = to - 1; j >= from && verb < 0; --j)
+    if (IsWordSlot(kits[j])) verb = j;
+  if (verb < 0 || !HeadIs(kits[verb], wcVerb) || kits[verb].Predicate || kits[verb].AskParticle)
+    return false;
+  const TWordForm& v = *Head(kits[verb]);
+  if (v.Form < 3 || v.CaseCode >= 0) return false;
+  int subject = -1, person = 2;
+  for (int j = from; j < verb && subject < 0; ++j) {
+    if (!IsWordSlot(kits[j]) || Head(kits[j])->HasPrep) continue;
+    if (const TPronounForm* p = FindPronoun(kits[j].Source, 0)) {
+      subject = j;
+      person = p->Person;
+    } else if (HeadIs(kits[j], wcNoun) && (Head(kits[j])->Form == 0 || Head(kits[j])->Form == 6)) {
+      subject = j;
+    } else if (HeadIs(kits[j], wcVerb)) {
+      return false;
+    }
+  }
+  if (subject < 0) return false;
+  // The participle: -ган for the past and the present, -ачак for the future.
+  TWordForm participle = v;
+  const bool future = IsFutureForm(v.Form);
+  participle.CaseCode = static_cast<int16_t>(future ? (v.Negated ? 58 : 52) : (v.Negated ? 46 : 40));
+  std::u16string text;
+  dict.GetText(participle, text);
+  if (text.empty()) return false;
+  if (future && text.back() == u'к') text.back() = u'г';
+  text.append(kObjectEndings[EndsInBackHarmony(text) ? 0 : 1][static_cast<size_t>(person)]);
+  SetFixedText(kits[verb], std::move(text));
+  kits[verb].Readings[0].Negated = 0;
+  if (HeadIs(kits[subject], wcNoun)) {
+    ForNouns(kits[subject], [](TWordForm& r) { r.CaseCode = static_cast<int16_t>(r.Form < 6 ? 1 : 36); });
+  } else {
+    SetFixedText(kits[subject], std::u16string(TatarPronoun(person, 1)));
+  }
+  return true;
+}
+
 }  // namespace
 
 void ReportedSpeech(TTransKits& kits, const TDictionaryRT& dict) {
@@ -129,7 +194,8 @@ void ReportedSpeech(TTransKits& kits, const TDictionaryRT& dict) {
     }
     if (lemma == u"күрен") continue;
     kits[comma].Readings.clear();
-    kits[last].Tail.append(u" дип");
+    if (!(conjunction && In(kKnowVerbs, lemma) && KnownFact(kits, that + 1, end, dict)))
+      kits[last].Tail.append(u" дип");
     if (kits[i].CasePattern == 1 && ClauseStartOf(kits, i) == i) kits[i].CasePattern = 0;
     std::rotate(kits.begin() + i, kits.begin() + i + 1, kits.begin() + last + 1);
     i = end;

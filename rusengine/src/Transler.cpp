@@ -43,7 +43,41 @@ bool TTransler::IsPreposition(int& start, int& end, int32_t& first, int32_t& las
   return true;
 }
 
+bool TTransler::TranslateFixedPhrase(int start, int& end, TTransKits& kits,
+                                     const TUnits& units) {
+  // Only a preposition, or "не" and a preposition, open such a phrase:
+  // "не" before a verb ("не знаю") is the verb's own negation.
+  auto preposition = [&](int i) {
+    int32_t first = 0, last = 0;
+    return IsWordAt(units, i) &&
+           FDictionary.Noun().FindPreposition(NormalizeYo(std::u16string(units[i].Text)), first, last);
+  };
+  if (!IsWordAt(units, start)) return false;
+  if (!preposition(start) && !(units[start].Text == u"не" && preposition(start + 1))) return false;
+  for (int e = end; e > start; --e) {
+    if (!IsWordAt(units, e)) continue;
+    FPhrase.clear();
+    for (int i = start; i <= e; ++i) {
+      if (i > start) FPhrase.push_back(u' ');
+      FPhrase.append(units[i].Text);
+    }
+    FPhrase = NormalizeYo(std::move(FPhrase));
+    TTransUnits readings;
+    if (!FDictionary.Mod().AnalyseWord(FPhrase, readings)) continue;
+    TTransKit& kit = kits.emplace_back();
+    kit.IsWord = 1;
+    kit.Translated = 1;
+    kit.CasePattern = SlotPattern(units[start]);
+    kit.Readings = std::move(readings);
+    kit.Source = FPhrase;
+    end = e + 1;
+    return true;
+  }
+  return false;
+}
+
 void TTransler::TranslateAt(int start, int& end, TTransKits& kits, const TUnits& units) {
+  if (TranslateFixedPhrase(start, end, kits, units)) return;
   const int firstToken = start;
   bool negated = IsNegation(start, end, units);
   while (IsNegation(start, end, units)) negated = !negated;

@@ -26,6 +26,11 @@ public:
   // the index of the next token to translate.
   void TranslateAt(int start, int& end, TTransKits& kits, const TUnits& units);
 
+  // A whole phrase that opens with a preposition, or "не" and a
+  // preposition ("до свидания", "не за что"): looked up as written before
+  // they are taken off. Appends its slot and sets end one past its last
+  // word; false when none is known.
+  bool TranslateFixedPhrase(int start, int& end, TTransKits& kits, const TUnits& units);
   // Takes a "не" off the window, moving its end one word on when the run
   // allows, so the window keeps its length.
   bool IsNegation(int& start, int& end, const TUnits& units) const;

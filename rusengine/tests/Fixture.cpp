@@ -360,6 +360,40 @@ TLexicon TLexicon::Speech() {
   return x;
 }
 
+TLexicon TLexicon::Frames() {
+  TLexicon x = Speech();
+  // знаю (18) -> бел (18); вернуться (19) -> кайт (19), with no Russian
+  // forms of its own that the tests use: it is found by its Tatar lemma.
+  for (auto& e : x.Verb.Endings)
+    if (e.first == u"ю") e.second.push_back(C(18, 3));
+  x.Verb.Stems.push_back({u"зна", 18, u"бел", 18});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{{1, u""}, {14, u"әм"}})
+    x.Verb.Codes.push_back({K(18, code), e});
+  x.Verb.Endings.push_back({u"уться", {C(19, 0)}});
+  x.Verb.Stems.push_back({u"верн", 19, u"кайт", 19});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {1, u""}, {14, u"ам"}, {28, u"ты"}})
+    x.Verb.Codes.push_back({K(19, code), e});
+  // дела (10) -> эш (10), the genitive singular and the nominative plural;
+  // состояние (11) -> хәл (11), the sense "как дела" asks about.
+  x.Noun.Endings.push_back({u"ла", {C(10, 1), C(10, 6)}});
+  x.Noun.Endings.push_back({u"ние", {C(11, 0)}});
+  x.Noun.Stems.push_back({u"де", 10, u"эш", 10});
+  x.Noun.Stems.push_back({u"состоя", 11, u"хәл", 11});
+  for (auto [code, e] : std::vector<std::pair<int, const char16_t*>>{
+           {0, u""}, {1, u"нең"}, {86, u"ләр"}, {47, u"ләрең"}, {65, u"ләрегез"}})
+    x.Noun.Codes.push_back({K(11, code), e});
+  x.Noun.Codes.push_back({K(10, 0), u""});
+  x.Noun.Codes.push_back({K(10, 86), u"ләр"});
+  x.Verb.Codes.push_back({K(2, 46), u"маган"});
+  const std::pair<const char16_t*, const char16_t*> words[] = {
+      {u"было", u"иде"},   {u"десять", u"ун"},      {u"лет", u"ел"},
+      {u"домой", u"өйгә"}, {u"летом", u"җәен"},     {u"нам", u"безгә"},
+      {u"вас", u"сезне"},  {u"не за что", u"бернәрсә түгел"}, {u"ему", u"аңа"}};
+  for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
+  return x;
+}
+
 // ------------------------------------------------------------------ folder
 
 TTempDir::TTempDir() {

@@ -60,6 +60,10 @@ struct TLexicon {
   // "дома", "завтра", a 1pl and 1sg perfective future, the -ыр future and
   // the verbal noun of читать.
   static TLexicon Speech();
+  // Speech() with знать in the present, вернуться (кайт), дело and its
+  // other sense хәл, and the whole words of the everyday frames (было,
+  // десять, лет, домой, летом, нам, не за что).
+  static TLexicon Frames();
   // Writes all seven data files into folder (with its trailing "/").
   void Write(const std::string& folder) const;
 };

@@ -96,8 +96,11 @@ TFormList Pick(const std::vector<std::u16string>& v, std::initializer_list<std::
 
 void BuildNouns(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
   TClassTables t("noun");
+  // Two-word nouns (день рождения, детский сад) are stored whole, blank
+  // included: the engine matches a run of words against them and inflects
+  // the Tatar head (туган көнгә).
   for (auto& e : lx.Nouns) {
-    if (!e.ToTat || e.Rus.find(u' ') != std::u16string::npos) continue;
+    if (!e.ToTat) continue;
     TRusNoun rn = RusNounOf(e);
     FoldYoForms(rn.Forms);
     TFormList rus;

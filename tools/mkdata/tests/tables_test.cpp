@@ -225,4 +225,9 @@ TEST(GeneratedTables, RussianSentenceWordsReachTatarForms) {
   auto k = noun.Analyse(u"книги");  // genitive singular and nominative plural
   ASSERT_GE(k.size(), 2u);
   EXPECT_EQ(noun.Tatar(k[0].second, 86), "китаплар");
+  // a two-word noun is one entry, declined whole (детского сада)
+  auto d = noun.Analyse(u"детского сада");
+  ASSERT_FALSE(d.empty());
+  EXPECT_EQ(d[0].first, 1);
+  EXPECT_EQ(noun.Tatar(d[0].second, 2), "балалар бакчасына");
 }
