@@ -160,6 +160,7 @@ void TSP_tat::ApplyRules() {
   AgeClauses();
   NounCopulas();
   NameDemonstratives();
+  SpeakerSubjects();
   AgreeLinkVerbs();
   AgreeNumerals();
   CountsWithOne();
@@ -199,6 +200,14 @@ void TSP_tat::ApplyRules() {
   OrderComparisons();
   AddPossessors();
   PastCopulas();
+  TimeFirst();
+  FrequencyBeforeVerbs();
+  PronounObjectsBeforeVerbs();
+  MannerAfterVerbs();
+  ObjectsBeforePlaces();
+  AgoAfterVerbs();
+  QuestionGroupsFirst();
+  AuxBeforePronounObjects();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();
