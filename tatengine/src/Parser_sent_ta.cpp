@@ -200,6 +200,7 @@ void TSP_tat::ApplyRules() {
   OrderComparisons();
   AddPossessors();
   PastCopulas();
+  VerbsAfterSubjects();
   TimeFirst();
   FrequencyBeforeVerbs();
   PronounObjectsBeforeVerbs();
@@ -208,6 +209,7 @@ void TSP_tat::ApplyRules() {
   AgoAfterVerbs();
   QuestionGroupsFirst();
   AuxBeforePronounObjects();
+  OrdersBeforePronouns();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

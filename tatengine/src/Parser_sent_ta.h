@@ -318,6 +318,13 @@ protected:
   // "будем" of a compound future goes before a pronoun object: Мы будем
   // вас ждать.
   void AuxBeforePronounObjects();
+  // A finite verb left at the clause end after its subject and a phrase
+  // with a preposition goes right after the subject: Урок начинается в
+  // девять часов.
+  void VerbsAfterSubjects();
+  // An order goes before a pronoun in the dative and takes it right after
+  // itself: Дай мне книгу.
+  void OrdersBeforePronouns();
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);

@@ -66,7 +66,19 @@ bool IsPointInTime(std::u16string_view rus) {
   return InList(rus, words);
 }
 
+bool IsPreposition(std::u16string_view rus) {
+  static constexpr std::array<std::u16string_view, 26> words = {
+      u"в",   u"во",    u"на",    u"о",     u"об",    u"обо",   u"с",   u"со",   u"к",
+      u"ко",  u"у",     u"до",    u"после", u"через", u"за",    u"под", u"над",  u"перед",
+      u"рядом", u"около", u"возле", u"из",  u"от",    u"для",   u"про", u"по"};
+  return InList(rus, words);
+}
+
 // Adverbs of time a sentence may open with, before its subject.
+bool IsSeason(std::u16string_view rus) {
+  return rus == u"летом" || rus == u"зимой" || rus == u"весной" || rus == u"осенью";
+}
+
 bool IsTimeAdverb(std::u16string_view rus) {
   static constexpr std::array<std::u16string_view, 11> words = {
       u"утром", u"вечером", u"ночью", u"днём", u"летом", u"зимой", u"весной", u"осенью",
@@ -190,7 +202,9 @@ void TSP_tat::TimeFirst() {
     while (at < s && IsClauseOpener(RusWord(at))) ++at;
     const int to = ClauseEnd(s);
     int t = s + 1;
-    while (t <= to && !(IsPointInTime(RusWord(t)) && (Class(t) & (wcAdverb | wcDirect | wcUnchanged03)))) ++t;
+    while (t <= to && !((IsPointInTime(RusWord(t)) || IsSeason(RusWord(t))) &&
+                        (Class(t) & (wcAdverb | wcDirect | wcUnchanged03))))
+      ++t;
     if (t > to) continue;
     // Inside a modal group the time belongs to the infinitive: Я хочу
     // завтра пойти в кино.
@@ -404,6 +418,87 @@ void TSP_tat::AuxBeforePronounObjects() {
       ++v;
       break;
     }
+  }
+}
+
+void TSP_tat::VerbsAfterSubjects() {
+  for (int v = FirstWord + 2; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
+    const int code = Tat(v).EndingCode;
+    if (code < 15 || code > 74 || v != ClauseEnd(v)) continue;
+    const int from = ClauseStart(v);
+    int at = from;
+    while (at < v && IsClauseOpener(RusWord(at))) ++at;
+    // The subject: a pronoun or a nominative noun group without a preposition.
+    int s = -1;
+    if (IsPronounSubject(at)) {
+      s = at;
+    } else if (const int end = NounGroupEnd(at, v - 1); end >= 0 && Class(at) != wcPostposition) {
+      int head = end;
+      while (head > at && (Rus(head).Case == 3 || Rus(head).Case == 4) && Class(head - 1) == wcNoun) --head;
+      if ((Rus(head).Case == 1 || Rus(head).Case == 2) && Rus(head).Prefix.empty()) s = end;
+    }
+    if (s < 0) continue;
+    // Unstressed words stay before the verb: adverbs, pronoun objects.
+    int t = s + 1;
+    while (t < v && Kits[t].Kind == kkTranslated &&
+           ((Class(t) & wcAdverb) || IsFrequencyAdverb(RusWord(t)) ||
+            (Class(t) == wcSubNoun && Rus(t).Prefix.empty() && Rus(t).Case >= 5 && Rus(t).Case <= 8)))
+      ++t;
+    if (t >= v) continue;
+    // What is left is phrases with a preposition only.
+    bool prepositional = false;
+    bool plain = true;
+    for (int k = t; k < v && plain;) {
+      // A fixed phrase that starts with a preposition (рядом со мной, о
+      // тебе) with the fixed words after it (в девять часов).
+      if (Class(k) == wcUnchanged03) {
+        const std::u16string word = RusWord(k);
+        if (!IsPreposition(word.substr(0, word.find(u' ')))) {
+          plain = false;
+          break;
+        }
+        prepositional = true;
+        ++k;
+        while (k < v && (Class(k) & (wcUnchanged03 | wcNumeral | wcNoun)) && !IsFrequencyAdverb(RusWord(k)) &&
+               !IsPreposition(RusWord(k)) && RusWord(k) != u"не")
+          ++k;
+        continue;
+      }
+      const int end = NounGroupEnd(k, v - 1);
+      if (end < 0) {
+        plain = false;
+        break;
+      }
+      int head = end;
+      while (head > k && (Rus(head).Case == 3 || Rus(head).Case == 4) && Class(head - 1) == wcNoun) --head;
+      const bool marked = Class(k) == wcPostposition || !Rus(head).Prefix.empty();
+      plain = marked;
+      prepositional = prepositional || marked;
+      k = end + 1;
+    }
+    if (plain && prepositional) Move(v, t);
+  }
+}
+
+void TSP_tat::OrdersBeforePronouns() {
+  // "Миңа бер кисәк ипи бир": Дай мне кусок хлеба; "Китапны миңа бир": Дай
+  // мне книгу.
+  for (int v = FirstWord; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
+    const int code = Tat(v).EndingCode;
+    if (code != 2 && code != 3 && code != 11 && code != 12) continue;
+    const int from = ClauseStart(v);
+    const int to = ClauseEnd(v);
+    auto dative = [this](int k) {
+      return Kits[k].Kind == kkTranslated && Class(k) == wcSubNoun && Rus(k).Prefix.empty() &&
+             (Rus(k).Case == 5 || Rus(k).Case == 6);
+    };
+    if (v == from + 1 && dative(from)) {
+      Move(v, from);
+      continue;
+    }
+    if (v == from && to > v + 1 && dative(to) && NounGroupEnd(v + 1, to - 1) == to - 1) Move(to, v + 1);
   }
 }
 

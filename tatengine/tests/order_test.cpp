@@ -47,6 +47,9 @@ TLexicon OrderLexicon() {
   lx.Add("itfst02.pack", {u"татарча", u"1", u"по-татарски"});
   lx.Add("itfst03.pack", {u"ләкин", u"но"});
   lx.Add("itfst11.pack", {u"кемнең", u"чей"});
+  lx.Add("itfst03.pack", {u"өй янында", u"возле дома"});
+  lx.Add("itfst10.pack", {u"бир", u"1", u"давать", N(1101)});
+  RegularVerb(lx, 1101, u"i", u"дава");
   lx.Add("itfst07.pack", {u"бу", u"этот", u"эта", u"это", u"1", u"1"});
   return lx;
 }
@@ -102,6 +105,15 @@ TEST_F(OrderTest, AdverbsAndPronounObjectsAroundTheVerb) {
   EXPECT_EQ(Translate(u"сиңа булышам."), u"я тебе помогаю.");
   // A manner adverb in "по-" after the verb.
   EXPECT_EQ(Translate(u"без татарча укыйбыз."), u"мы читаем по-татарски.");
+  // A fixed phrase with a preposition follows the verb.
+  EXPECT_EQ(Translate(u"кыз өй янында укый."), u"девочка читает возле дома.");
+  EXPECT_EQ(Translate(u"кыз һәрвакыт өй янында укый."), u"девочка всегда читает возле дома.");
+}
+
+TEST_F(OrderTest, OrdersTakeTheDativePronounRightAfterThem) {
+  EXPECT_EQ(Translate(u"миңа китап бир."), u"давай мне книгу.");
+  EXPECT_EQ(Translate(u"китапны миңа бир."), u"давай мне книгу.");
+  EXPECT_EQ(Translate(u"миңа бир."), u"давай мне.");
 }
 
 }  // namespace
