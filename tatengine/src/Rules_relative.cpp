@@ -50,6 +50,8 @@ void TSP_tat::RelativeAdjectives() {
     const int code = possessed.Tat.EndingCode;
     if (possessed.Tat.WordClass != wcNoun || !IsPossessedEnding(code) || PossessorOf(code) != 3) continue;
     if (possessed.Rus.Variant == 1) continue;
+    // A measure or container keeps what it holds in the genitive: кусок хлеба.
+    if (dictionary.Noun.IsMeasure(possessed.Rus.StemRow)) continue;
     TTransUnit lemma = possessed;
     lemma.Rus.Case = 1;
     lemma.Rus.Number = 1;

@@ -13,8 +13,8 @@ constexpr long Mass = 1024;
 
 TLexicon MeasureLexicon() {
   TLexicon lx = StandardLexicon();
-  const std::pair<const char16_t*, int> endings[] = {{u"тән", 5},   {u"дән", 5}, {u"е", 19},
-                                                     {u"ендә", 24}, {u"кә", 3},  {u"ка", 3}};
+  const std::pair<const char16_t*, int> endings[] = {{u"тән", 5}, {u"дән", 5}, {u"е", 19}, {u"ы", 19},
+                                                     {u"ендә", 24}, {u"кә", 3}, {u"ка", 3}};
   for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
   // молоко, яблоко (neuter in -о); друг (animate).
   NounParadigm(lx, 21, {u"о", u"и", u"а", u"", u"у", u"ам", u"о", u"и", u"ом", u"ами", u"е", u"ах"});
@@ -74,6 +74,8 @@ TEST_F(MeasureTest, NounPossessorBecomesItsRelativeAdjective) {
   EXPECT_EQ(Translate(u"китапның кибете"), u"магазин книги");
   EXPECT_EQ(Translate(u"китап дусы"), u"друг книги");
   EXPECT_EQ(Translate(u"китап төсе"), u"цвет книги");
+  // So does a measure or container: what it holds is no kind of it.
+  EXPECT_EQ(Translate(u"китап стаканы"), u"стакан книги");
 }
 
 TEST_F(MeasureTest, CompoundNumeralCountsByItsLastWord) {

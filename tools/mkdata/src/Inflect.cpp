@@ -167,6 +167,16 @@ std::vector<std::u16string> RusVerbOf(const TEntry& e) {
   });
 }
 
+std::vector<std::u16string> RusEngineVerbOf(const TEntry& e) {
+  return Guard(e, [&] {
+    const TRusVerbInfo info = RusVerbInfoOf(e);
+    std::vector<std::u16string> v = RusVerbForms(e.Rus, info);
+    if (v[14].empty()) v[14] = RusEngineGerund(e.Rus, info);
+    if (v[3].empty()) v[3] = u"смогу " + e.Rus;
+    return v;
+  });
+}
+
 TFormList ToZeroBased(const TFormList& list) {
   TFormList out;
   for (auto& [c, f] : list) out.emplace_back(c - 1, f);

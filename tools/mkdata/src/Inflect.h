@@ -44,6 +44,12 @@ std::vector<std::u16string> RusAdjOf(const TEntry& e);
 TRusVerbInfo RusVerbInfoOf(const TEntry& e);
 std::vector<std::u16string> RusVerbOf(const TEntry& e);
 
+// The verb forms the Tatar-to-Russian engine prints: RusVerbOf with a
+// stand-in where Russian lacks a form and a Tatar word still needs one: the
+// gerund of the past stem for a missing present gerund (писав), "смогу" and
+// the infinitive for a missing 1st singular (смогу победить).
+std::vector<std::u16string> RusEngineVerbOf(const TEntry& e);
+
 // Shifts a 1-based Tatar code list to the 0-based codes of the
 // Russian-to-Tatar engine.
 TFormList ToZeroBased(const TFormList& list);

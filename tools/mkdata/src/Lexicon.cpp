@@ -51,6 +51,9 @@ bool IsEntryKey(const std::string& key) { return key == "asp" || key == "gov"; }
 // Flags that belong to one Tatar word's translation in the same way: "px"
 // (the sense of the possessed noun) and "pxt" (its sense when a thing owns it).
 bool IsEntryFlag(const std::string& flag) { return flag == "px" || flag == "pxt"; }
+// Noun options that say how the engine uses a noun, not how it inflects:
+// an entry giving only these still borrows its synonym's inflection.
+bool IsUsageOption(const std::string& name) { return name == "measure" || name == "mass" || name == "radj"; }
 const std::set<std::string> AdjFlags = {"short", "qual", "rel", "t:back", "t:front", "t:novoice"};
 const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp", "hom"};
 const std::set<std::string> NoFlags = {};
@@ -343,9 +346,9 @@ TLexicon LoadLexicon(const std::string& folder) {
   for (auto* list : {&lx.Nouns, &lx.Adjectives, &lx.Verbs}) {
     auto russianSide = [](const TEntry& e) {
       for (auto& f : e.Flags)
-        if (f.rfind("t:", 0) != 0 && !IsEntryFlag(f)) return true;
+        if (f.rfind("t:", 0) != 0 && !IsEntryFlag(f) && !IsUsageOption(f)) return true;
       for (auto& [k, v] : e.Values)
-        if (k.rfind("t:", 0) != 0 && k != "hom" && !IsEntryKey(k)) return true;
+        if (k.rfind("t:", 0) != 0 && k != "hom" && !IsEntryKey(k) && !IsUsageOption(k)) return true;
       return false;
     };
     std::map<std::u16string, const TEntry*> described;

@@ -166,7 +166,9 @@ void BuildVerbs(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
       if (!f.empty()) past.emplace_back(1, f);
     vadj.Add(past, tatPart);
 
-    TFormList ger = {{info.Perfective ? 1 : 0, v[14]}};
+    // a verb without a present gerund is still read in its past-stem
+    // gerund (писав)
+    TFormList ger = {{info.Perfective ? 1 : 0, RusEngineGerund(e.Rus, info)}};
     vadv.Add(ger, {{0, tatAll[75]}, {1, tatAll[76]}});
   }
   rep.Entries["rusengine verb"] = verbs.Count();

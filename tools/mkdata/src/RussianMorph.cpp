@@ -395,6 +395,37 @@ struct TPresent {
   std::u16string S1, S2, S3, P1, P2, P3;
 };
 
+bool HasVowel(std::u16string_view w) {
+  for (char16_t c : w)
+    if (IsVowel(c)) return true;
+  return false;
+}
+
+// Imperfective verbs Russian forms no present gerund for: -чь (печь, беречь,
+// мочь), a present stem without a vowel in the first conjugation (пьют,
+// жмут, трут; but чтя, мстя), the з/с alternation of the а-class (пишут,
+// вяжут, режут), -нуть losing its suffix in the past (сохнуть: сох,
+// мёрзнуть: мёрз), and a few single verbs.
+bool LacksPresentGerund(const std::u16string& b, const TPresent& p, const std::u16string& pm) {
+  const std::u16string z = Cut(p.P3, 2);
+  const bool second = p.S3[p.S3.size() - 2] == u'и';
+  if (EndsWith(b, u"чь") || (!HasVowel(z) && !second)) return true;
+  if ((EndsWith(b, u"зать") || EndsWith(b, u"сать")) && (Last(z) == u'ж' || Last(z) == u'ш')) return true;
+  if (EndsWith(b, u"нуть") && pm != Cut(b, 2) + u"л") return true;
+  for (std::u16string_view w : {u"петь", u"ехать", u"бежать", u"хотеть", u"лезть", u"стонать", u"спать"})
+    if (b == w) return true;
+  return false;
+}
+
+// Perfective verbs with no 1st person singular in the future: победить,
+// убедить (and their prefixed kin), очутиться, and the -ить verbs whose
+// -жу/-шу form is avoided (дерзить, чудить).
+bool LacksFirstSingular(const std::u16string& b) {
+  for (std::u16string_view w : {u"бедить", u"очутить", u"дерзить", u"чудить", u"затмить"})
+    if (EndsWith(b, w)) return true;
+  return false;
+}
+
 TPresent Present(const std::u16string& b, const TOverrides& o) {
   std::u16string s1, s3;
   if (EndsWith(b, u"овать")) {
@@ -434,6 +465,15 @@ TPresent Present(const std::u16string& b, const TOverrides& o) {
   return p;
 }
 
+// The gerund of the past stem: прочитав, вернувшись, испёкши; -нуть verbs
+// that lose -ну- in the past keep it here (возникнув, достигнув, завянув).
+std::u16string PastGerund(const std::u16string& b, const std::u16string& pm, bool r) {
+  const bool l = Last(pm) == u'л';
+  const std::u16string root = l ? Cut(pm, 1) : pm;
+  if (!r && EndsWith(b, u"нуть") && pm != Cut(b, 2) + u"л") return Cut(b, 2) + u"в";
+  return r ? root + (l ? u"вшись" : u"шись") : root + (l ? u"в" : u"ши");
+}
+
 }  // namespace
 
 std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVerbInfo& info) {
@@ -454,19 +494,20 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   if (pm.empty()) throw std::invalid_argument("past cannot be guessed: give pm=");
   // a ё in the last syllable of the masculine loses the stress to the
   // ending (нёс -> несла, вёл -> вела); one further back keeps it
-  // (причёсывал -> причёсывала)
+  // (причёсывал -> причёсывала), and so does one before р, where the stem
+  // keeps the stress (стёр -> стёрла, мёрз -> мёрзла)
   std::u16string pf = Last(pm) == u'л' ? pm + u"а" : pm + u"ла";
   if (size_t yo = pm.rfind(u'ё'); yo != std::u16string::npos) {
     bool last = true;
     for (size_t i = yo + 1; i < pm.size(); ++i) last = last && !IsVowel(pm[i]);
-    if (last) pf[yo] = u'е';
+    if (last && (yo + 1 == pm.size() || pm[yo + 1] != u'р')) pf[yo] = u'е';
   }
   if (EndsWith(pm, u"шёл") || EndsWith(pm, u"чёл")) pf = Cut(pm, 2) + u"ла";  // пришёл -> пришла, прочёл -> прочла
   pf = Get(o, "pf", pf);
   std::u16string ps = Cut(pf, 1);
   v[1] = inf;
   v[2] = Refl(imp, r);
-  v[3] = Refl(p.S1, r);
+  v[3] = LacksFirstSingular(b) && !o.count("1s") ? std::u16string() : Refl(p.S1, r);
   v[4] = Refl(p.S2, r);
   v[5] = Refl(p.S3, r);
   v[6] = Refl(imp + u"те", r);
@@ -479,11 +520,8 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   v[13] = Refl(ps + u"и", r);
   std::u16string ger;
   if (info.Perfective) {
-    std::u16string root = Last(pm) == u'л' ? Cut(pm, 1) : pm;
-    ger = r ? root + (Last(pm) == u'л' ? u"вшись" : u"шись") : root + (Last(pm) == u'л' ? u"в" : u"ши");
-    // -нуть verbs that lose -ну- in the past keep it here: возникнув, достигнув
-    if (!r && Last(pm) != u'л' && EndsWith(b, u"нуть")) ger = Cut(b, 2) + u"в";
-  } else {
+    ger = PastGerund(b, pm, r);
+  } else if (!LacksPresentGerund(b, p, pm)) {
     std::u16string g = GivingVerb(b) ? Cut(b, 2) : z;
     ger = Refl(g + (Sibilant(Last(g)) ? u"а" : u"я"), r);
   }
@@ -505,6 +543,13 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   v[17] = pst + u"ее" + (r ? u"ся" : u"");
   v[18] = pst + u"ие" + (r ? u"ся" : u"");
   return v;
+}
+
+std::u16string RusEngineGerund(const std::u16string& inf, const TRusVerbInfo& info) {
+  const std::vector<std::u16string> v = RusVerbForms(inf, info);
+  if (!v[14].empty()) return v[14];
+  TVerbParts vp = Split(inf);
+  return PastGerund(vp.Base, Get(info.Forms, "pm", Cut(vp.Base, 2) + u"л"), vp.Refl);
 }
 
 std::u16string RusPresentParticiple(const std::u16string& inf, const TRusVerbInfo& info) {

@@ -61,6 +61,14 @@ struct TRusVerbInfo {
 // m f n, 13 past pl, 14 gerund, 15-18 active past participle m f n pl.
 std::vector<std::u16string> RusVerbForms(const std::u16string& infinitive, const TRusVerbInfo& info);
 
+// Verb forms Russian lacks are left empty: the present gerund of вязать,
+// печь, пить, сохнуть (v[14]) and the 1st singular of победить (v[3]).
+
+// The gerund the engine tables carry: the verb's own, or for an
+// imperfective verb without one the gerund of its past stem (писав, пев,
+// пёкши, сохнув), so that a Tatar converb still has a Russian word.
+std::u16string RusEngineGerund(const std::u16string& infinitive, const TRusVerbInfo& info);
+
 // Full declension (v 1-28 as for adjectives) of a participle given in the
 // masculine nominative (читающий, читавшийся).
 std::vector<std::u16string> RusParticipleDeclension(const std::u16string& masc);

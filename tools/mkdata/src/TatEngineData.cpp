@@ -326,7 +326,7 @@ void BuildVerbs(const TLexicon& lx, TOut& out) {
   for (const auto& e : lx.Verbs)
     if (!e.ToRus) rusVerbs.emplace(RusKey(e), &e);
   for (auto& [key, entry] : rusVerbs) {
-    auto v = RusVerbOf(*entry);
+    auto v = RusEngineVerbOf(*entry);
     TRow row{Num(numbers.at(key)), entry->Rus, entry->Flags.count("p") ? u"p" : u"i"};
     for (int k = 1; k <= 18; ++k) row.push_back(v[k]);
     forms.AddRow(std::move(row));

@@ -75,6 +75,8 @@ void DumpRussian(const mkdata::TLexicon& lx) {
     Row("verb", e.Rus, "past,neut,sing", v[12]);
     Row("verb", e.Rus, "past,plur", v[13]);
     Row("gerund", e.Rus, perf ? "GRND,past" : "GRND,pres", v[14]);
+    // the stand-in the engines use where Russian has no present gerund
+    if (v[14].empty()) Row("gerund", e.Rus, "GRND,past", RusEngineGerund(e.Rus, RusVerbInfoOf(e)));
     for (int g = 0; g < 4; ++g)
       Row("participle", e.Rus,
           std::string("PRTF,past,actv,nomn,") + (g < 3 ? std::string(Genders[g]) + ",sing" : "plur"),

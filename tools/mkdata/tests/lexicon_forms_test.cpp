@@ -120,7 +120,9 @@ TEST(ProjectLexiconForms, EveryRussianParadigmIsComplete) {
         bad.push_back(e.Place.Where() + " " + U8(e.Rus) + " " + std::to_string(i) + " \"" + U8(f[i]) + "\": " + why);
   };
   for (const auto& e : lx.Nouns) check(e, RusNounOf(e).Forms, 0, 11);
-  for (const auto& e : lx.Verbs) check(e, RusVerbOf(e), 1, 13);
+  // the engine's verb table, with stand-ins where Russian lacks a form, has
+  // every form up to the participles
+  for (const auto& e : lx.Verbs) check(e, RusEngineVerbOf(e), 1, 18);
   for (const auto& e : lx.Adjectives) check(e, RusAdjOf(e), 1, 28);
   EXPECT_TRUE(bad.empty()) << bad.size() << " faults, the first:\n" << Report(bad);
 }

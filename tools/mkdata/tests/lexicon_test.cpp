@@ -91,6 +91,23 @@ const TEntry& Find(const std::vector<TEntry>& list, const std::u16string& tat) {
 
 }  // namespace
 
+TEST_F(LexiconFolder, UsageOptionsDoNotStopASynonymBorrowingItsInflection) {
+  // гөл names only its relative adjective and still declines цветок like
+  // чәчәк; a mass or measure mark alone borrows in the same way
+  Write("nouns.tsv",
+        "гөл\tцветок\t> radj=цветочный\n"
+        "чәчәк\tцветок\tfleet np=цветы\n"
+        "савыт\tчашка\t> measure\n"
+        "чынаяк\tчашка\tfleet\n");
+  ASSERT_EQ(ErrorOf(), "");
+  TLexicon lx = LoadLexicon(Dir.string());
+  const TEntry& pot = Find(lx.Nouns, u"гөл");
+  EXPECT_EQ(U8(RusNounOf(pot).Forms[1]) + " " + U8(RusNounOf(pot).Forms[6]), "цветка цветы");
+  EXPECT_EQ(U8(pot.Values.at("radj")), "цветочный");
+  EXPECT_EQ(U8(RusNounOf(Find(lx.Nouns, u"савыт")).Forms[7]), "чашек");
+  EXPECT_TRUE(Find(lx.Nouns, u"савыт").Flags.count("measure"));
+}
+
 TEST_F(LexiconFolder, HomonymsKeepTheirOwnConjugation) {
   // болеть "to be ill" (болеет) and болеть "to hurt" (болит): two verbs
   Write("verbs.tsv",

@@ -126,9 +126,10 @@ TEST(RussianVerbs, ConjugationsAndAlternations) {
   EXPECT_EQ(v(u"читать", false),
             "читать читай читаю читаешь читает читайте читаем читаете читают читал читала читало "
             "читали читая читавший читавшая читавшее читавшие");
+  // no present gerund after the с/ш alternation: the slot stays empty
   EXPECT_EQ(v(u"писать", false, {{"1s", u"пишу"}, {"3s", u"пишет"}}),
             "писать пиши пишу пишешь пишет пишите пишем пишете пишут писал писала писало писали "
-            "пиша писавший писавшая писавшее писавшие");
+            " писавший писавшая писавшее писавшие");
   EXPECT_EQ(v(u"говорить", false),
             "говорить говори говорю говоришь говорит говорите говорим говорите говорят говорил "
             "говорила говорило говорили говоря говоривший говорившая говорившее говорившие");
@@ -283,4 +284,57 @@ TEST(RussianVerbs, YoAndGivenReflexiveForms) {
   EXPECT_EQ(U8(b[14]) + " " + U8(b[15]), "вернувшись вернувшийся");
   TRusVerbInfo divorce{true, {{"1s", u"разведу"}, {"3s", u"разведёт"}, {"pm", u"развёл"}, {"ger", u"разведя"}}};
   EXPECT_EQ(U8(RusVerbForms(u"развестись", divorce)[14]), "разведясь");
+}
+
+// Forms Russian does not have are left empty rather than made up; the
+// engines get a real stand-in instead.
+TEST(RussianVerbs, FormsRussianLacks) {
+  auto gerund = [](const std::u16string& inf, TOverrides o = {}) {
+    TRusVerbInfo i;
+    i.Forms = std::move(o);
+    return U8(RusVerbForms(inf, i)[14]) + "/" + U8(RusEngineGerund(inf, i));
+  };
+  // no present gerund: з/ж and с/ш alternation, -чь, a vowelless present
+  // stem, -нуть losing -ну-, and single verbs
+  EXPECT_EQ(gerund(u"вязать", {{"1s", u"вяжу"}, {"3s", u"вяжет"}}), "/вязав");
+  EXPECT_EQ(gerund(u"чесаться", {{"1s", u"чешу"}, {"3s", u"чешет"}}), "/чесавшись");
+  EXPECT_EQ(gerund(u"печь", {{"1s", u"пеку"}, {"3s", u"печёт"}, {"3p", u"пекут"}, {"pm", u"пёк"}}), "/пёкши");
+  EXPECT_EQ(gerund(u"пить", {{"1s", u"пью"}, {"3s", u"пьёт"}}), "/пив");
+  EXPECT_EQ(gerund(u"жать", {{"1s", u"жму"}, {"3s", u"жмёт"}}), "/жав");
+  EXPECT_EQ(gerund(u"тереть", {{"1s", u"тру"}, {"3s", u"трёт"}, {"pm", u"тёр"}}), "/тёрши");
+  EXPECT_EQ(gerund(u"сохнуть", {{"pm", u"сох"}}), "/сохнув");
+  EXPECT_EQ(gerund(u"вянуть", {{"pm", u"вял"}}), "/вянув");
+  EXPECT_EQ(gerund(u"петь", {{"1s", u"пою"}, {"3s", u"поёт"}, {"pm", u"пел"}}), "/пев");
+  // verbs that have one keep it, and a given one wins
+  EXPECT_EQ(gerund(u"плакать", {{"1s", u"плачу"}, {"3s", u"плачет"}}), "плача/плача");
+  EXPECT_EQ(gerund(u"прятать", {{"1s", u"прячу"}, {"3s", u"прячет"}}), "пряча/пряча");
+  EXPECT_EQ(gerund(u"тянуть", {{"1s", u"тяну"}, {"3s", u"тянет"}}), "тяня/тяня");
+  EXPECT_EQ(gerund(u"мыть", {{"1s", u"мою"}, {"3s", u"моет"}}), "моя/моя");
+  EXPECT_EQ(gerund(u"мстить", {{"1s", u"мщу"}}), "мстя/мстя");
+  EXPECT_EQ(gerund(u"мочь", {{"1s", u"могу"}, {"3s", u"может"}, {"3p", u"могут"}, {"pm", u"мог"}, {"ger", u"могши"}}),
+            "могши/могши");
+
+  // no 1st singular: победить, убедить, очутиться; the rest of the future
+  // stands, and a given 1s= is kept
+  TRusVerbInfo win{true, {}};
+  auto w = RusVerbForms(u"победить", win);
+  EXPECT_EQ(Join(w, 2, 10), "победи  победишь победит победите победим победите победят");
+  EXPECT_EQ(U8(RusVerbForms(u"убедиться", win)[3]), "");
+  EXPECT_EQ(U8(RusVerbForms(u"очутиться", {true, {{"1s", u"очучу"}, {"3s", u"очутит"}}})[3]), "очучусь");
+  EXPECT_EQ(U8(RusVerbForms(u"пылесосить", {false, {{"1s", u"пылесошу"}, {"3s", u"пылесосит"}}})[3]),
+            "пылесошу");
+  EXPECT_EQ(U8(RusVerbForms(u"обедать", {})[3]), "обедаю");
+
+  // the past from a given masculine alone: ё before р keeps the stress on
+  // the stem, elsewhere in the last syllable it moves to the ending
+  auto past = [](const std::u16string& inf, const std::u16string& pm) {
+    TRusVerbInfo i{false, {{"1s", u"x"}, {"3s", u"xет"}, {"pm", pm}}};
+    return Join(RusVerbForms(inf, i), 10, 14);
+  };
+  EXPECT_EQ(past(u"мёрзнуть", u"мёрз"), "мёрз мёрзла мёрзло мёрзли");
+  EXPECT_EQ(past(u"стереть", u"стёр"), "стёр стёрла стёрло стёрли");
+  EXPECT_EQ(past(u"вести", u"вёл"), "вёл вела вело вели");
+  EXPECT_EQ(past(u"лечь", u"лёг"), "лёг легла легло легли");
+  EXPECT_EQ(past(u"беречь", u"берёг"), "берёг берегла берегло берегли");
+  EXPECT_EQ(past(u"прийти", u"пришёл"), "пришёл пришла пришло пришли");
 }
