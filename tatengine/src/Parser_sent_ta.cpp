@@ -170,6 +170,7 @@ void TSP_tat::ApplyRules() {
   AgeClauses();
   NounCopulas();
   NameDemonstratives();
+  SpeakerSubjects();
   AgreeLinkVerbs();
   AgreeNumerals();
   CountsWithOne();
@@ -211,6 +212,16 @@ void TSP_tat::ApplyRules() {
   OrderComparisons();
   AddPossessors();
   PastCopulas();
+  VerbsAfterSubjects();
+  TimeFirst();
+  FrequencyBeforeVerbs();
+  PronounObjectsBeforeVerbs();
+  MannerAfterVerbs();
+  ObjectsBeforePlaces();
+  AgoAfterVerbs();
+  QuestionGroupsFirst();
+  AuxBeforePronounObjects();
+  OrdersBeforePronouns();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

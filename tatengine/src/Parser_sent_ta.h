@@ -331,6 +331,55 @@ protected:
   // The noun that the modifiers from slot from on go with; -1 when none.
   int FollowingHead(int from);
 
+  // Russian order and subject pronouns (Rules_order.cpp). A finite verb in
+  // the 1st or 2nd person without a pronoun subject gets one at its clause
+  // start (Кая барасыз? Куда вы идёте?).
+  void SpeakerSubjects();
+  // A point in time after a pronoun subject opens the clause (Вчера я ...);
+  // in a question it follows the verb (Где ты был вчера?).
+  void TimeFirst();
+  // A frequency adverb left after the moved verb goes before it.
+  void FrequencyBeforeVerbs();
+  // A dative or accusative personal pronoun after the verb goes before it.
+  void PronounObjectsBeforeVerbs();
+  // A "по-" manner adverb or a comparison before the clause-final verb goes
+  // after it (говорим по-татарски, едет быстрее автобуса).
+  void MannerAfterVerbs();
+  // A place with its preposition and then the direct object after the verb:
+  // the object goes first (собирала цветы в лесу).
+  void ObjectsBeforePlaces();
+  // The last slot of the noun group starting at start (a preposition,
+  // modifiers, the noun and its genitive possessors), -1 when none ends
+  // by slot to.
+  int NounGroupEnd(int start, int to);
+  // The noun group from start to end names a time (через час, в пятницу).
+  bool IsTimeGroup(int start, int end);
+  // A span with "назад" between the verb and the rest of its clause goes to
+  // the clause end (переехал в Казань четыре года назад).
+  void AgoAfterVerbs();
+  // In a question, a noun group with an asking determiner (в каком классе)
+  // opens the sentence; "чей" + noun + "это" is "Чья это книга?".
+  void QuestionGroupsFirst();
+  // "будем" of a compound future goes before a pronoun object: Мы будем
+  // вас ждать.
+  void AuxBeforePronounObjects();
+  // A finite verb left at the clause end after its subject and a phrase
+  // with a preposition goes right after the subject: Урок начинается в
+  // девять часов.
+  void VerbsAfterSubjects();
+  // An order goes before a pronoun in the dative and takes it right after
+  // itself: Дай мне книгу.
+  void OrdersBeforePronouns();
+  // The lowered Russian text of a slot's first reading (before generation:
+  // the fixed text of adverbs and fixed words).
+  std::u16string RusWord(int slot);
+  // A personal pronoun (мин, син, ул ...) read as the nominative subject.
+  bool IsPronounSubject(int slot);
+  // The last word slot of the clause that holds slot.
+  int ClauseEnd(int slot);
+  // The sentence ends in a question mark.
+  bool IsQuestion();
+
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }
   // The Russian side of a slot's first reading (a blank record when none).

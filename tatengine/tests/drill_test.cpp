@@ -72,7 +72,7 @@ TEST_F(DrillTest, ClockTimeNamesTheHours) {
   EXPECT_EQ(Translate(u"сәгать бердә"), u"в час");
   EXPECT_EQ(Translate(u"сәгать биш"), u"пять часов");
   EXPECT_EQ(Translate(u"сәгать бишкә кадәр"), u"до пяти часов");
-  EXPECT_EQ(Translate(u"кыз сәгать биштә укыды."), u"девочка в пять часов читала.");
+  EXPECT_EQ(Translate(u"кыз сәгать биштә укыды."), u"девочка читала в пять часов.");
   EXPECT_EQ(Translate(u"сәгать ничәдә?"), u"во сколько?");
   // "тапкыр" counts times.
   EXPECT_EQ(Translate(u"өч тапкыр"), u"три раза");
@@ -104,7 +104,7 @@ TEST_F(DrillTest, SuperlativeAndOwnAgreeWithTheirNoun) {
 TEST_F(DrillTest, TheVerbEndingGivesThePerson) {
   // A 3rd-person subject earlier in the sentence does not make a 1st-person
   // verb feminine.
-  EXPECT_EQ(Translate(u"кыз укыды, укыдым."), u"девочка читала, читал.");
+  EXPECT_EQ(Translate(u"кыз укыды, укыдым."), u"девочка читала, я читал.");
   EXPECT_EQ(Translate(u"кыз укыды, укый идем."), u"девочка читала, я читал.");
 }
 

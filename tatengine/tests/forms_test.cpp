@@ -158,9 +158,9 @@ TEST_F(FormsTest, SubjectObjectAndWordOrder) {
   EXPECT_EQ(Translate(u"өйдә кыз укый."), u"в доме читает девочка.");
   EXPECT_EQ(Translate(u"өйдә зур кыз укый."), u"в доме читает большая девочка.");
   // A verb of the 1st or 2nd person has no noun subject: the noun is its
-  // object, and the verb goes before it.
-  EXPECT_EQ(Translate(u"китап укыйбыз."), u"читаем книгу.");
-  EXPECT_EQ(Translate(u"өйдә тиз китап укыйбыз."), u"в доме быстро читаем книгу.");
+  // object, and the verb goes before it; the person is said as a pronoun.
+  EXPECT_EQ(Translate(u"китап укыйбыз."), u"мы читаем книгу.");
+  EXPECT_EQ(Translate(u"өйдә тиз китап укыйбыз."), u"мы в доме быстро читаем книгу.");
   // A pronoun object stays before the verb.
   EXPECT_EQ(Translate(u"кыз мине укый."), u"девочка меня читает.");
   // A comma ends the clause: no subject is looked for before it.
@@ -233,7 +233,7 @@ TEST_F(FormsTest, QuantityWordsTakeTheGenitivePlural) {
 TEST_F(FormsTest, TheOneAskedIsTheAccusative) {
   EXPECT_EQ(Translate(u"кыз әнидән сорады."), u"девочка спрашивала маму.");
   EXPECT_EQ(Translate(u"кыз ике әнидән сорады."), u"девочка спрашивала двух мам.");
-  // Other verbs keep "от".
+  // Other verbs keep "от" (after the object).
   EXPECT_EQ(Translate(u"кыз әнидән китап алды."), u"девочка получала книгу от мамы.");
 }
 
