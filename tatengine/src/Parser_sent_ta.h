@@ -379,6 +379,9 @@ protected:
   int ClauseEnd(int slot);
   // The sentence ends in a question mark.
   bool IsQuestion();
+  // The clause of verb slot v asks: it ends in a question mark or the verb
+  // carries the question particle (-мы/-ме).
+  bool IsAsked(int v);
 
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }

@@ -111,6 +111,13 @@ bool IsSpeakerPerson(int person) { return person != 2 && person != 5; }
 
 }  // namespace
 
+bool TSP_tat::IsAsked(int v) {
+  const int to = ClauseEnd(v);
+  const std::u16string own = Source(v);
+  return (to + 1 < SlotCount() && Kits[to + 1].Text.find(u'?') != std::u16string::npos) ||
+         own.ends_with(u"мы") || own.ends_with(u"ме");
+}
+
 void TSP_tat::VerbTenses() {
   // "Мин аны күргәнем бар" (I have seen him once): the -ган participle
   // with a possessive and бар/юк is the speaker's experience, the
@@ -208,13 +215,8 @@ void TSP_tat::VerbTenses() {
       }
     }
     const int from = ClauseStart(v);
-    int to = v;
-    while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
-    const std::u16string_view end =
-        to + 1 < SlotCount() ? std::u16string_view(Kits[to + 1].Text) : std::u16string_view{};
-    const std::u16string own = Source(v);
-    const bool question = end.find(u'?') != std::u16string_view::npos || own.ends_with(u"мы") ||
-                          own.ends_with(u"ме");
+    const int to = ClauseEnd(v);
+    const bool question = IsAsked(v);
     bool future = false, when = false, already = false, accusative = false, place = false;
     for (int k = from; k <= to; ++k) {
       if (k == v || Kits[k].Kind != kkTranslated) continue;
@@ -286,13 +288,8 @@ void TSP_tat::RoundTrips() {
     const int code = Tat(v).EndingCode;
     if (!IsDefinitePastCode(code) && !IsGanPastCode(code)) continue;
     const int from = ClauseStart(v);
-    int to = v;
-    while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
-    const std::u16string_view end =
-        to + 1 < SlotCount() ? std::u16string_view(Kits[to + 1].Text) : std::u16string_view{};
-    const std::u16string own = Source(v);
-    const bool question = end.find(u'?') != std::u16string_view::npos || own.ends_with(u"мы") ||
-                          own.ends_with(u"ме");
+    const int to = ClauseEnd(v);
+    const bool question = IsAsked(v);
     bool trip = IsGanPastCode(code) && (IsSpeakerPerson(PersonOf(code)) || question);
     bool purpose = false;
     for (int k = from; k < v; ++k) {
@@ -331,8 +328,7 @@ void TSP_tat::DirectionWords() {
     if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
     if (!OneOf(verbs.TatarStem(Tat(v).StemRow), kGoingStems)) continue;
     const int from = ClauseStart(v);
-    int to = v;
-    while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
+    const int to = ClauseEnd(v);
     bool here = false;
     for (int k = from; k <= to; ++k) {
       if (k == v || Kits[k].Kind != kkTranslated) continue;
@@ -382,8 +378,7 @@ void TSP_tat::VerbGovernment() {
     // The verbs have found their Russian place: the clause is searched
     // on both sides of the verb.
     const int from = ClauseStart(v);
-    int to = v;
-    while (to + 1 <= LastWord && Kits[to + 1].Kind != kkSeparator) ++to;
+    int to = ClauseEnd(v);
     const int code = Tat(v).EndingCode;
     const std::u16string infinitive = InfinitiveOf(verbs, Rus(v));
     const bool negated = IsNegativeVerbEnding(code) || Rus(v).Prefix.starts_with(u"не ");

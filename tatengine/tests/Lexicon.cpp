@@ -66,6 +66,13 @@ void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u
           s + u"вший", s + u"вшая", s + u"вшее", s + u"вшие"});
 }
 
+void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::u16string> f) {
+  TRow row{N(number), f[0], aspect};
+  for (auto& form : f) row.push_back(form);
+  for (int k = 0; k < 4; ++k) row.push_back(f[9] + u"ший");
+  lx.Add("plr10.pack", row);
+}
+
 namespace {
 
 // Russian adjective endings by adjective form code 1-29.

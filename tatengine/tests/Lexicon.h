@@ -43,6 +43,11 @@ void Noun(TLexicon& lx, const std::u16string& tat, const std::u16string& rus, in
 // present 1sg-3pl, past m f n pl, gerund, participles) built on stem s.
 void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u16string& s);
 
+// A Russian verb into "plr10.pack" by its 14 forms: infinitive, imperative
+// sg, present 1sg 2sg 3sg, imperative pl, present 1pl 2pl 3pl, past m f n
+// pl, gerund; the participles are built on the plural past stem.
+void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::u16string> f);
+
 // Context senses, written into "senses.coll" when there are rules: a rule
 // (Tatar lemma, relation, context words joined by commas, Russian word,
 // imperfective and perfective verb numbers, government) and class members

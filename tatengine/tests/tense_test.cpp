@@ -9,15 +9,6 @@
 namespace tatfix {
 namespace {
 
-// A Russian verb by its 14 forms: infinitive, imperative sg, present 1sg
-// 2sg 3sg, imperative pl, present 1pl 2pl 3pl, past m f n pl, gerund.
-void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::u16string> f) {
-  TRow row{N(number), f[0], aspect};
-  for (auto& form : f) row.push_back(form);
-  for (int k = 0; k < 4; ++k) row.push_back(f[9] + u"ший");
-  lx.Add("plr10.pack", row);
-}
-
 // A Tatar stem, its Russian verb, aspect partner and invitation verb.
 void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number, int partner, int invite = 0) {
   lx.Add("itfst10.pack", {stem, u"1", rus, N(number + 65536L * partner), stem, N(invite)});

@@ -229,18 +229,29 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
   out.Save("cds01.pack", codes);
 }
 
-// The entry of the Russian verb an "asp=" option names: the partner of the
-// other aspect (читать - прочитать). Any verb entry may describe it, in
-// either direction; it must exist and differ in aspect.
-const TEntry* AspectPartner(const TLexicon& lx, const TEntry& e) {
-  auto it = e.Values.find("asp");
+// The verb entry an option of e names (asp=, inv=), preferring the entry
+// that describes the verb in full; a name that is no verb is an error.
+// Null when e has no such option.
+const TEntry* NamedVerb(const TLexicon& lx, const TEntry& e, const std::string& option) {
+  auto it = e.Values.find(option);
   if (it == e.Values.end()) return nullptr;
   const TEntry* found = nullptr;
   for (const auto& v : lx.Verbs)
     if (RusKey(v) == it->second && (!found || (found->Values.empty() && found->Flags.empty())))
       found = &v;
-  const std::string name = zentrok::Utf16ToUtf8(it->second);
-  if (!found) throw TLexiconError(e.Place.Where() + ": asp=" + name + " is no Russian verb of the lexicon");
+  if (!found)
+    throw TLexiconError(e.Place.Where() + ": " + option + "=" + zentrok::Utf16ToUtf8(it->second) +
+                        " is no Russian verb of the lexicon");
+  return found;
+}
+
+// The entry of the Russian verb an "asp=" option names: the partner of the
+// other aspect (читать - прочитать). Any verb entry may describe it, in
+// either direction; it must exist and differ in aspect.
+const TEntry* AspectPartner(const TLexicon& lx, const TEntry& e) {
+  const TEntry* found = NamedVerb(lx, e, "asp");
+  if (!found) return nullptr;
+  const std::string name = zentrok::Utf16ToUtf8(e.Values.at("asp"));
   if (found->Flags.count("p") == e.Flags.count("p"))
     throw TLexiconError(e.Place.Where() + ": asp=" + name + " has the same aspect as " +
                         zentrok::Utf16ToUtf8(e.Rus));
@@ -251,14 +262,9 @@ const TEntry* AspectPartner(const TLexicon& lx, const TEntry& e) {
 // verb whose imperative invites (утыр: садись, тор: вставай). It must be a
 // verb of the lexicon and imperfective.
 const TEntry* InviteVerb(const TLexicon& lx, const TEntry& e) {
-  auto it = e.Values.find("inv");
-  if (it == e.Values.end()) return nullptr;
-  const TEntry* found = nullptr;
-  for (const auto& v : lx.Verbs)
-    if (RusKey(v) == it->second && (!found || (found->Values.empty() && found->Flags.empty())))
-      found = &v;
-  const std::string name = zentrok::Utf16ToUtf8(it->second);
-  if (!found) throw TLexiconError(e.Place.Where() + ": inv=" + name + " is no Russian verb of the lexicon");
+  const TEntry* found = NamedVerb(lx, e, "inv");
+  if (!found) return nullptr;
+  const std::string name = zentrok::Utf16ToUtf8(e.Values.at("inv"));
   if (found->Flags.count("p"))
     throw TLexiconError(e.Place.Where() + ": inv=" + name + " is perfective; invitations take the imperfective");
   return found;
