@@ -162,6 +162,18 @@ void TSP_tat::MeasureAdjectives() {
     Rus(k + 1).Case = 1;
     Rus(k + 1).Prefix.clear();
   }
+  // The quality compared comes first when it ends the clause: кар кебек ак
+  // is "белый как снег", минем кебек озын "высокий как я".
+  for (int k = FirstWord; k < LastWord; ++k) {
+    const bool noun = Class(k) == wcPostposition && Class(k + 1) == wcNoun;
+    const bool pronoun = Class(k) == wcUnchanged03;
+    if ((!noun && !pronoun) || !IsLikeWord(Tat(k).Source)) continue;
+    const int quality = noun ? k + 2 : k + 1;
+    if (quality > LastWord || Class(quality) != wcAdjective) continue;
+    if (quality < LastWord && Kits[quality + 1].Kind != kkSeparator) continue;
+    Move(quality, k);
+    k = quality;
+  }
 }
 
 }  // namespace tatengine

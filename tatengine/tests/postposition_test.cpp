@@ -60,6 +60,11 @@ TEST_F(PostpositionTest, KebekComparesInTheNominative) {
   EXPECT_EQ(Translate(u"укучы кебек"), u"как ученик");
   // The comparison follows the verb that ends the clause.
   EXPECT_EQ(Translate(u"кыз минем кебек укый."), u"девочка читает как я.");
+  // A quality that ends the clause goes before the comparison.
+  EXPECT_EQ(Translate(u"кыз укучы кебек матур."), u"девочка красивая как ученик.");
+  EXPECT_EQ(Translate(u"укучы кебек зур"), u"большой как ученик");
+  // Not when the quality goes with a noun after it.
+  EXPECT_EQ(Translate(u"укучы кебек зур кыз"), u"как ученик большая девочка");
 }
 
 TEST_F(PostpositionTest, ACountedMeasureWordIsOneAgreeingAdjective) {
