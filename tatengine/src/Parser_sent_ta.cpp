@@ -109,6 +109,7 @@ void TSP_tat::ApplyRules() {
   Kits[FirstWord].Capital = 0;
 
   DateOrdinals();
+  AblativePronounPostpositions();
   PossessedPostpositions();
   UntilNouns();
   ResolveDirectWords();

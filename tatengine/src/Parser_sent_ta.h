@@ -295,6 +295,9 @@ protected:
   void YearPrepositions();
   // Postpositions with a personal possessive ending: рядом со мной.
   void PossessedPostpositions();
+  // A pronoun in the ablative before тыш, башка, соң, элек: кроме тебя,
+  // после него, до нас.
+  void AblativePronounPostpositions();
   // A noun with "-гача": до школы.
   void UntilNouns();
   // "каршында": перед + instrumental, при + prepositional for institutions.

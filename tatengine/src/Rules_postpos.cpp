@@ -1,7 +1,8 @@
 // Postpositions with a possessive ending for a personal pronoun ("минем
 // янымда": рядом со мной, "алдыңда": перед тобой), the "up to" case of a
 // noun ("мәктәпкәчә": до школы), the senses of "каршында", and the н- forms
-// of the 3rd-person pronouns after a preposition (у него, с ними).
+// of the 3rd-person pronouns after a preposition (у него, с ними), and
+// personal pronouns in the ablative before a postposition (кроме тебя).
 #include <algorithm>
 
 #include "Common_ta.h"
@@ -86,7 +87,37 @@ bool IsOrganisation(std::u16string_view lemma) {
   return std::find(std::begin(words), std::end(words), lemma) != std::end(words);
 }
 
+// Postpositions that take a pronoun in the ablative, with the Russian
+// preposition; the pronoun goes to the genitive (синнән тыш: кроме тебя).
+constexpr std::pair<std::u16string_view, std::u16string_view> kAblativePostpositions[] = {
+    {u"тыш", u"кроме"}, {u"башка", u"кроме"}, {u"соң", u"после"}, {u"элек", u"до"}};
+
 }  // namespace
+
+void TSP_tat::AblativePronounPostpositions() {
+  for (int k = FirstWord; k < LastWord; ++k) {
+    // Personal pronouns in the ablative are whole words read as "от" + the
+    // genitive (синнән: от тебя).
+    if (Kits[k].Kind != kkTranslated || Kits[k + 1].Kind == kkSeparator) continue;
+    const std::u16string own = Rus(k).RusText;
+    if (!own.starts_with(u"от ") || own.find(u' ', 3) != std::u16string::npos) continue;
+    const std::u16string_view pronoun = std::u16string_view(own).substr(3);
+    static constexpr std::u16string_view personal[] = {u"меня", u"тебя", u"него", u"неё", u"нас", u"вас", u"них"};
+    if (std::find(std::begin(personal), std::end(personal), pronoun) == std::end(personal)) continue;
+    const std::u16string next = Lowered(Source(k + 1));
+    for (auto [tat, prep] : kAblativePostpositions) {
+      if (next != tat) continue;
+      const uint8_t capital = Kits[k].Capital;
+      const std::u16string source = Source(k);
+      Kits[k] = FixedKit(std::u16string(prep) + u" " + std::u16string(pronoun));
+      Kits[k].Capital = capital;
+      Tat(k).Source = source;
+      Kits.erase(Kits.begin() + k + 1);
+      --LastWord;
+      break;
+    }
+  }
+}
 
 void TSP_tat::PossessedPostpositions() {
   for (int k = FirstWord; k <= LastWord; ++k) {

@@ -27,6 +27,10 @@ TLexicon NounPhraseLexicon() {
   lx.Add("itfst06.pack", {u"бирле", u"с", u"3"});
   lx.Add("itfst06.pack", {u"каршында", u"перед", u"9"});
   Noun(lx, u"университет", u"университет", 2, 1);
+  // Personal pronouns in the ablative are whole words.
+  lx.Add("itfst11.pack", {u"синнән", u"от тебя"});
+  lx.Add("itfst11.pack", {u"аннан", u"от него"});
+  lx.Add("itfst06.pack", {u"тыш", u"кроме", u"3"});
   return lx;
 }
 
@@ -53,6 +57,14 @@ TEST_F(NounPhraseTest, TheStandardOfComparisonFollowsInTheGenitive) {
   EXPECT_EQ(Translate(u"өйдән зуррак мәктәп"), u"школа больше дома");
   // Without a comparative the ablative keeps its preposition.
   EXPECT_TRUE(Translate(u"өйдән зур").starts_with(u"из дома"));
+}
+
+TEST_F(NounPhraseTest, APronounInTheAblativeBeforeAPostpositionTakesItsPreposition) {
+  EXPECT_EQ(Translate(u"синнән тыш"), u"кроме тебя");
+  EXPECT_EQ(Translate(u"аннан соң"), u"после него");
+  EXPECT_EQ(Translate(u"Синнән элек."), u"До тебя.");
+  // Without a postposition the ablative stays "от".
+  EXPECT_EQ(Translate(u"синнән"), u"от тебя");
 }
 
 TEST_F(NounPhraseTest, APostpositionWithAPossessiveEndingNamesThePronoun) {
