@@ -209,8 +209,10 @@ std::u16string_view IntentForm(int caseNo) {
   return forms[caseNo - 1];
 }
 
+// 37-41 are the bare plural in the five oblique cases, the ablative (40)
+// included: балалардан is "от детей", never "от ребёнка".
 bool IsPluralEnding(int code) {
-  return InRanges(code, {{37, 39}, {41, 71}, {73, 73}, {75, 75}, {86, 87}});
+  return InRanges(code, {{37, 71}, {73, 73}, {75, 75}, {86, 87}});
 }
 bool IsBareNounEnding(int code) {
   return InRanges(code, {{1, 6}, {37, 41}, {72, 75}, {82, 82}, {87, 87}});

@@ -107,7 +107,8 @@ TEST(FixedTables, EndingSets) {
     EXPECT_NE(IsBareNounEnding(code), IsPossessedEnding(code)) << code;
   }
   EXPECT_TRUE(IsPluralEnding(37));
-  EXPECT_FALSE(IsPluralEnding(40));
+  EXPECT_TRUE(IsPluralEnding(40));  // the plural ablative
+  EXPECT_FALSE(IsPluralEnding(36));
   EXPECT_TRUE(IsPluralEnding(87));
   EXPECT_TRUE(IsNegativeVerbEnding(74));
   EXPECT_FALSE(IsNegativeVerbEnding(75));

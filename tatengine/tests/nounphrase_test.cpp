@@ -28,6 +28,7 @@ TLexicon NounPhraseLexicon() {
   lx.Add("itfst06.pack", {u"каршында", u"перед", u"9"});
   Noun(lx, u"университет", u"университет", 2, 1);
   // Personal pronouns in the ablative are whole words.
+  lx.Add("flt04.pack", {u"ләрдән", C(40)});
   lx.Add("itfst11.pack", {u"синнән", u"от тебя"});
   lx.Add("itfst11.pack", {u"аннан", u"от него"});
   lx.Add("itfst06.pack", {u"тыш", u"кроме", u"3"});
@@ -57,6 +58,10 @@ TEST_F(NounPhraseTest, TheStandardOfComparisonFollowsInTheGenitive) {
   EXPECT_EQ(Translate(u"өйдән зуррак мәктәп"), u"школа больше дома");
   // Without a comparative the ablative keeps its preposition.
   EXPECT_TRUE(Translate(u"өйдән зур").starts_with(u"из дома"));
+}
+
+TEST_F(NounPhraseTest, ThePluralAblativeIsPlural) {
+  EXPECT_EQ(Translate(u"университетләрдән"), u"из университетов");
 }
 
 TEST_F(NounPhraseTest, APronounInTheAblativeBeforeAPostpositionTakesItsPreposition) {
