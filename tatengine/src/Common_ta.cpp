@@ -209,6 +209,10 @@ std::u16string_view IntentForm(int caseNo) {
   return forms[caseNo - 1];
 }
 
+bool IsLikeWord(std::u16string_view word) {
+  return word == u"кебек" || word == u"төсле" || word == u"сыман" || word == u"күк";
+}
+
 // 37-41 are the bare plural in the five oblique cases, the ablative (40)
 // included: балалардан is "от детей", never "от ребёнка".
 bool IsPluralEnding(int code) {

@@ -26,6 +26,8 @@ std::u16string_view VerbRuleCap(int code);
 // "намереваться " ... by case 1-13; others: empty.
 std::u16string_view IntentForm(int caseNo);
 
+// The postpositions of likeness: кебек, төсле, сыман, күк (как).
+bool IsLikeWord(std::u16string_view word);
 bool IsPluralEnding(int code);        // noun form codes meaning plural
 bool IsBareNounEnding(int code);      // noun without a possessive ending
 bool IsPossessedEnding(int code);     // noun with a possessive ending

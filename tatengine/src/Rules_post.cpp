@@ -21,10 +21,6 @@ std::u16string_view NominativePronoun(std::u16string_view tat) {
   return {};
 }
 
-bool IsLikeWord(std::u16string_view word) {
-  return word == u"кебек" || word == u"төсле" || word == u"сыман" || word == u"күк";
-}
-
 // Counted measure words and the Russian adjective ending they make with the
 // combining form of the numeral: җиде яшьлек -> семи|летний.
 struct TMeasure {

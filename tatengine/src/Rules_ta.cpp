@@ -194,9 +194,8 @@ void TSP_tat::ResolveLastWord() {
   }
   // So is one after a likeness (кар кебек ак: белый как снег); an order
   // never follows "кебек".
-  const std::u16string like = p >= FirstWord ? Source(p) : std::u16string();
-  if (Kits[l].Readings[index].Tat.EndingCode == 2 && HasReading(l, wcAdjective, adjective) &&
-      (like == u"кебек" || like == u"сыман" || like == u"төсле" || like == u"күк")) {
+  if (p >= FirstWord && Kits[l].Readings[index].Tat.EndingCode == 2 &&
+      HasReading(l, wcAdjective, adjective) && IsLikeWord(Source(p))) {
     Keep(l, adjective);
     return;
   }
