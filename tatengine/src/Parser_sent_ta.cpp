@@ -109,6 +109,7 @@ void TSP_tat::ApplyRules() {
   Kits[FirstWord].Capital = 0;
 
   DateOrdinals();
+  CompoundOrdinals();
   AblativePronounPostpositions();
   PossessedPostpositions();
   UntilNouns();

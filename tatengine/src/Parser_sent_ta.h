@@ -141,6 +141,9 @@ protected:
   void GladPredicates();
   void QuantityPredicates();
   void DateOrdinals();
+  // Cardinal words before an ordinal stay in the nominative as one fixed
+  // slot (в тысяча девятьсот девяносто пятом году) (Rules_ordinal.cpp).
+  void CompoundOrdinals();
   // An ordinal adjective (унбишенче read as ун бишенче too).
   bool AnalyseOrdinal(std::u16string_view stem, TTransUnit& reading);
   // A noun slot whose Russian nominative singular is lemma.

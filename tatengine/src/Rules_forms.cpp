@@ -539,7 +539,8 @@ void TSP_tat::TimeAccusatives() {
     if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Tat(n).EndingCode != 4) continue;
     int start = n;
     while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated &&
-           (Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)))
+           ((Class(start - 1) & (wcAdjective | wcNumeral | wcUnchanged07)) ||
+            (Class(start - 1) == wcUnchanged03 && Tat(start - 1).WordClass == wcNumeral)))
       --start;
     // "һәр көнне" is "каждый день" without a preposition.
     if (start == n || Lowered(Tat(start).Source) == u"һәр") continue;
@@ -552,8 +553,11 @@ void TSP_tat::TimeAccusatives() {
     for (std::u16string_view t : times) time = time || reading.Rus.RusText == t;
     if (!time) continue;
     // A later ordinal counts on from a starting point: на третий день.
-    const std::u16string first = Lowered(Tat(start).Source);
-    const bool later = (first.ends_with(u"нче") || first.ends_with(u"нчы")) && first != u"беренче";
+    // The ordinal is the first modifier, or follows the fixed cardinal
+    // words of a compound one (на сто восьмой день).
+    const int ordinal = Class(start) == wcUnchanged03 && start + 1 < n ? start + 1 : start;
+    const std::u16string first = Lowered(Tat(ordinal).Source);
+    const bool later = (first.ends_with(u"нче") || first.ends_with(u"нчы")) && (first != u"беренче" || ordinal != start);
     Kits.insert(Kits.begin() + start, FixedKit(later ? u"на" : u"в", wcPostposition));
     ++LastWord;
     ++n;

@@ -362,8 +362,10 @@ void TSP_tat::MovePrepositions() {
     int j = Kits[i - 1].HyphenPart == 2 ? i - 2 : i - 1;
     if (j > 0 && Rus(j - 1).WordClass == wcGlue) --j;
     // Before the adjectives, numerals and determiners of the noun.
+    // A fixed cardinal before an ordinal is a numeral on the Tatar side.
     while (j > 0 && ((Class(j - 1) & 0x11) ||
-                     (Class(j - 1) == wcUnchanged07 && Tat(j - 1).WordClass != wcGlue))) {
+                     (Class(j - 1) == wcUnchanged07 && Tat(j - 1).WordClass != wcGlue) ||
+                     (Class(j - 1) == wcUnchanged03 && Tat(j - 1).WordClass == wcNumeral))) {
       if (Rus(j - 1).Case == 14) break;
       --j;
     }

@@ -23,6 +23,11 @@ TLexicon NounPhraseLexicon() {
   lx.Add("itfst05.pack", {u"биш", u"1", u"пять"});
   lx.Add("itfst05.pack", {u"егерме", u"1", u"двадцать"});
   lx.Add("itfst01.pack", {u"сигезенче", u"1", u"восьм", u"2"});
+  lx.Add("itfst05.pack", {u"мең", u"1", u"тысяча"});
+  lx.Add("itfst05.pack", {u"тугыз", u"1", u"девять"});
+  lx.Add("itfst05.pack", {u"йөз", u"1", u"сто"});
+  lx.Add("itfst05.pack", {u"туксан", u"1", u"девяносто"});
+  lx.Add("itfst05.pack", {u"ун", u"1", u"десять"});
   lx.Add("itfst06.pack", {u"караганда", u"чем", u"1"});
   lx.Add("itfst06.pack", {u"бирле", u"с", u"3"});
   lx.Add("itfst06.pack", {u"каршында", u"перед", u"9"});
@@ -115,6 +120,18 @@ TEST_F(NounPhraseTest, WeekdaysDatesAndYears) {
   EXPECT_EQ(Translate(u"сигезенче мартка"), u"к восьмому марта");
   EXPECT_EQ(Translate(u"2020 елда"), u"В 2020 году");
   EXPECT_EQ(Translate(u"кыз 2020 елда укыды."), u"девочка в 2020 году читала.");
+}
+
+TEST_F(NounPhraseTest, OnlyTheLastWordOfACompoundOrdinalDeclines) {
+  // The cardinal words stay in the nominative and the noun singular.
+  EXPECT_EQ(Translate(u"егерме сигезенче елда"), u"в двадцать восьмом году");
+  EXPECT_EQ(Translate(u"мең тугыз йөз туксан сигезенче елда"), u"в тысяча девятьсот девяносто восьмом году");
+  EXPECT_EQ(Translate(u"ике мең сигезенче ел"), u"две тысячи восьмой год");
+  // A later day counts on: на сто восьмой день.
+  EXPECT_EQ(Translate(u"йөз сигезенче көнне"), u"на сто восьмой день");
+  // Ten and an ordinal unit is a teen (восемнадцатый), not ten and an eighth:
+  // the words are left to the ordinal's own reading.
+  EXPECT_NE(Translate(u"ун сигезенче елда"), u"в десять восьмом году");
 }
 
 TEST_F(NounPhraseTest, ACompoundCountEndingInOneAgreesLikeOne) {
