@@ -159,6 +159,7 @@ void TSP_tat::ApplyRules() {
   TimeOfDayLocatives();
   PlaceAttributes();
   DependentObliques();
+  LackAndTopicAttributes();
   CollectiveNouns();
   SplitPrepositions();
   RewriteConjunctions();

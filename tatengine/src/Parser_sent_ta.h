@@ -318,12 +318,16 @@ protected:
   // follows it (подарок маме, письмо из деревни).
   void PlaceAttributes();
   void DependentObliques();
+  // A lack in -сыз or a topic with турында/хакында before a noun follows
+  // it: чай без молока, сказка о кошке.
+  void LackAndTopicAttributes();
   // "белән" with a tool is the bare instrumental, with a vehicle "на".
   void InstrumentSenses();
   // The ablative of a road with a verb of motion: по улице; the locative
   // of a channel: по телефону.
   void WaysAlong();
-  // A part of the day with an adjective in the locative: тёмной ночью.
+  // A part of the day or a season with an adjective in the locative:
+  // тёмной ночью, холодной зимой.
   void TimeOfDayLocatives();
   // Plurals of Russian collectives stay singular (киемнәр: одежда).
   void CollectiveNouns();

@@ -11,6 +11,8 @@
 // - the locative of a part of the day with an adjective is the instrumental
 //   (караңгы төндә: тёмной ночью), in the plural "в" + accusative (в зимние
 //   дни);
+// - a lack in -сыз or a topic with турында before a noun follows it
+//   (сөтсез чәй: чай без молока, мәче турында әкият: сказка о кошке);
 // - plurals of nouns that Russian has only as collectives stay singular
 //   (киемнәр: одежда).
 #include <algorithm>
@@ -54,6 +56,12 @@ constexpr std::u16string_view Channels[] = {u"телефон", u"радио", u"
 // Parts of the day and seasons: with an adjective the locative is the
 // instrumental (тёмной ночью, зимним днём).
 constexpr std::u16string_view DayParts[] = {u"день", u"ночь", u"утро", u"вечер"};
+
+// Ending codes of a noun in -сыз (without), singular and plural.
+bool IsLackEnding(int code) { return code == 72 || code == 73; }
+
+// Postpositions of a topic: "о" + prepositional.
+constexpr std::u16string_view Topics[] = {u"турында", u"хакында"};
 
 // Russian nouns used only as a collective singular for a Tatar plural.
 constexpr std::u16string_view Collectives[] = {u"одежда", u"обувь", u"мебель", u"посуда", u"бельё",
@@ -193,6 +201,34 @@ void TSP_tat::DependentObliques() {
   }
 }
 
+void TSP_tat::LackAndTopicAttributes() {
+  for (int k = FirstWord; k < LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated) continue;
+    int start = -1;
+    if (SingleReading(k, wcNoun) && Tat(k).WordClass == wcNoun && IsLackEnding(Tat(k).EndingCode)) {
+      start = NounPhraseStart(k);
+    } else if (k > FirstWord && Class(k) == wcPostposition && OneOf(Source(k), Topics) &&
+               SingleReading(k - 1, wcNoun)) {
+      // Only a noun topic: a pronoun (бу турында) stays by the verb.
+      start = NounPhraseStart(k - 1);
+    }
+    if (start < 0) continue;
+    int head = FollowingHead(k + 1);
+    // A time word after it says when, it is no head (бу турында кичә).
+    if (head < 0 || IsTimeUnit(head)) continue;
+    while (IsPossessedHead(head + 1)) ++head;
+    TTransKits phrase(std::make_move_iterator(Kits.begin() + start), std::make_move_iterator(Kits.begin() + k + 1));
+    const uint8_t capital = Kits[start].Capital;
+    Kits.erase(Kits.begin() + start, Kits.begin() + k + 1);
+    const int newHead = head - (k + 1 - start);
+    Kits[start].Capital = capital;
+    phrase.front().Capital = 0;
+    Kits.insert(Kits.begin() + newHead + 1, std::make_move_iterator(phrase.begin()),
+                std::make_move_iterator(phrase.end()));
+    k = newHead + static_cast<int>(phrase.size());
+  }
+}
+
 void TSP_tat::InstrumentSenses() {
   for (int p = FirstWord + 1; p <= LastWord; ++p) {
     if (Kits[p].Kind != kkTranslated || Class(p) != wcPostposition || Source(p) != u"белән") continue;
@@ -245,13 +281,18 @@ void TSP_tat::WaysAlong() {
 }
 
 void TSP_tat::TimeOfDayLocatives() {
-  for (int k = FirstWord + 1; k <= LastWord; ++k) {
+  for (int k = FirstWord; k <= LastWord; ++k) {
     if (Kits[k].Kind != kkTranslated || Class(k) != wcNoun || Tat(k).WordClass != wcNoun) continue;
     TFormRus& rus = Rus(k);
     if (rus.Prefix != u"в " || (rus.Case != 11 && rus.Case != 12)) continue;
-    // An adjective (or a noun read as one: кыш көнендә) before it.
-    if (Kits[k - 1].Kind != kkTranslated || Class(k - 1) != wcAdjective) continue;
-    if (!OneOf(LemmaOf(k), DayParts)) continue;
+    // An adjective (or a noun read as one: кыш көнендә) before it; a
+    // season or a part of the day other than "день" says when on its own
+    // too (язда: весной, төндә: ночью).
+    const bool before = k > FirstWord && Kits[k - 1].Kind == kkTranslated;
+    const bool modified = before && Class(k - 1) == wcAdjective;
+    if (!(modified && OneOf(LemmaOf(k), DayParts)) && !OneOf(LemmaOf(k), SeasonsAndDayParts)) continue;
+    // Not after a count (өч кышта) and not in the plural without a modifier.
+    if (!modified && (rus.Number == 2 || (before && Class(k - 1) == wcNumeral))) continue;
     Kits[k].Readings.resize(1);
     if (rus.Number == 2) {
       rus.Case = 8;  // в зимние дни

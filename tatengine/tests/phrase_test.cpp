@@ -41,6 +41,11 @@ TLexicon PhraseLexicon() {
   lx.Add("itfst07.pack", {u"синең", u"твой", u"твоя", u"твоё", u"1", u"3"});
   lx.Add("flt04.pack", {u"ң", C(13)});
   Noun(lx, u"телефон", u"телефон", 2, 1);
+  // -сыз (without), турында (about), a season.
+  lx.Add("flt04.pack", {u"сыз", C(72)});
+  lx.Add("flt04.pack", {u"дә", C(6)});
+  lx.Add("itfst06.pack", {u"турында", u"о", u"11"});
+  Noun(lx, u"кыш", u"зим", 1, 2);
   // чап: бегать, a verb of motion.
   lx.Add("itfst10.pack", {u"чап", u"1", u"бегать", N(1101)});
   RegularVerb(lx, 1101, u"i", u"бега");
@@ -88,6 +93,20 @@ TEST_F(PhraseTest, PartsOfTheDayWithAnAdjective) {
   EXPECT_EQ(Translate(u"караңгы төннәрдә"), u"в тёмные ночи");
   // Other nouns keep "в".
   EXPECT_EQ(Translate(u"зур өйдә"), u"в большом доме");
+  // A season says when without an adjective too; after a count it does not.
+  EXPECT_EQ(Translate(u"кышта"), u"зимой");
+  EXPECT_EQ(Translate(u"караңгы кышта"), u"тёмной зимой");
+  EXPECT_EQ(Translate(u"биш кышта"), u"в пяти зимах");
+}
+
+TEST_F(PhraseTest, ALackOrATopicFollowsItsNoun) {
+  EXPECT_EQ(Translate(u"китапсыз укучы"), u"ученик без книги");
+  EXPECT_EQ(Translate(u"авыл турында китап"), u"книга о деревне");
+  // With the head's own adjective, and inside a sentence.
+  EXPECT_EQ(Translate(u"авыл турында зур китап"), u"большая книга о деревне");
+  EXPECT_EQ(Translate(u"Укучы авыл турында китапны укыды."), u"Ученик читал книгу о деревне.");
+  // Without a noun after it, it stays where it is.
+  EXPECT_EQ(Translate(u"Укучы китапсыз чапты."), u"Ученик бегал без книги.");
 }
 
 TEST_F(PhraseTest, CollectivesStaySingular) {
