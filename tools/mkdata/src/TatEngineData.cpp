@@ -4,6 +4,7 @@
 
 #include "DataBuilder.h"
 #include "Inflect.h"
+#include "RussianPronouns.h"
 #include "zentrok/TableWriter.h"
 #include "zentrok/Utf.h"
 
@@ -180,7 +181,7 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
     if (!e.ToRus) continue;
     ++n;
     auto v = RusAdjOf(e);
-    TFormList tl = TatAdjList(e);
+    TFormList tl = TatAdjAnalysisList(e);
     // a Russian adjective without degrees gives the Tatar -рак form nothing
     // to become: that form is left out rather than rendered as a bare stem
     if (v[29].empty()) std::erase_if(tl, [](const auto& f) { return f.first == 2; });
@@ -425,7 +426,13 @@ void BuildLists(const TLexicon& lx, TOut& out) {
     if (e.ToRus) l03.AddRow({e.Tat, e.Rus}), ++n03;
   for (auto& e : lx.Postpositions)
     if (e.ToRus) l06.AddRow({e.Tat, e.Rus, e.Extra}), ++n06;
-  for (auto& d : lx.Determiners) l07.AddRow({d.Tat, d.M, d.F, d.N, Num(d.Number), Num(d.Case)});
+  for (auto& d : lx.Determiners) {
+    // columns 6-33: the declension (v 1-28) of a determiner that agrees in case
+    std::vector<std::u16string> row{d.Tat, d.M, d.F, d.N, Num(d.Number), Num(d.Case)};
+    const std::vector<std::u16string> forms = RusDeterminerForms(d.M);
+    if (!forms.empty()) row.insert(row.end(), forms.begin() + 1, forms.end());
+    l07.AddRow(row);
+  }
   for (auto& e : lx.Predicatives)
     if (e.ToRus) l08.AddRow({e.Tat, e.Rus}), ++n08;
   for (auto& p : lx.Phrases) l11.AddRow({p.Key, p.Value});
