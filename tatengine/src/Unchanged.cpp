@@ -52,7 +52,16 @@ std::u16string TUnchanged::Translate(TFormRus& rus) const {
 
 std::u16string TUnchanged::Generate(TFormRus& rus) const {
   if (rus.StemRow < 0) return {};
-  // "этот" and "тот" agree in case and number too (в этом доме, эти книги).
+  // A determiner agrees with its noun in case, number and gender (в этом
+  // доме, какую книгу, всех детей): columns 6-33 hold its declension in the
+  // adjective order where the data gives it.
+  if (rus.Agreed && rus.Case != 0) {
+    const int x = CaseMap(rus.Case, rus.Number);
+    const int gender = x % 2 == 0 || rus.Gender == 4 ? 4 : (rus.Gender >= 1 && rus.Gender <= 3 ? rus.Gender : 1);
+    const std::u16string_view declined = CellAt(List07, rus.StemRow, 5 + AdjFormCode(x, rus.Variant, gender));
+    if (!declined.empty()) return std::u16string(declined);
+  }
+  // Data without the declension still has "этот" and "тот".
   if (rus.Agreed && rus.Case != 0) {
     const std::u16string_view form = DemonstrativeForm(
         CellAt(List07, rus.StemRow, 1), CaseMap(rus.Case, rus.Number), rus.Gender, rus.Variant == 1);

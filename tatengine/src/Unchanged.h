@@ -13,7 +13,8 @@ namespace tatengine {
 // List 03 (class 4) and 08 (class 128): column 1 the Russian word.
 // List 06 (postpositions, class 32): column 1 the word, column 2 the case
 // it governs. List 07 (class 64): columns 1-3 the forms by gender, column 4
-// the number, column 5 the case. The lists are tried in this order and the
+// the number, column 5 the case, columns 6-33 (where given) the declension
+// in the adjective order v 1-28. The lists are tried in this order and the
 // first hit wins.
 class TUnchanged {
 public:

@@ -68,6 +68,8 @@ TTatFlags TatFlagsOf(const TEntry& e) {
   f.Loan = e.Flags.count("t:loan") > 0;
   f.NoVoice = e.Flags.count("t:novoice") > 0;
   f.Syncope = e.Flags.count("t:syncope") > 0;
+  f.Syncopable = e.Flags.count("t:syncopable") > 0;
+  if (auto it = e.Values.find("t:pstem"); it != e.Values.end()) f.PStem = it->second;
   f.Voiceless = e.Flags.count("t:T") > 0;
   f.Px3 = e.Flags.count("t:px3") > 0;
   if (auto it = e.Values.find("t:stem"); it != e.Values.end()) f.Px3Stem = it->second;
@@ -82,13 +84,30 @@ TFormList TatNounAnalysisList(const TEntry& e) {
   TFormList l = TatNounList(e);
   if (e.Flags.count("anim"))
     for (auto& f : TatColloquialPx3(e.Tat, TatFlagsOf(e))) l.push_back(f);
+  for (auto& f : TatSyncopeVariants(e.Tat, TatFlagsOf(e))) l.push_back(f);
+  for (auto& f : TatVoicingVariants(e.Tat, TatFlagsOf(e))) l.push_back(f);
   return l;
 }
 TFormList TatVerbList(const TEntry& e) { return FromVector(TatVerbForms(e.Tat, TatFlagsOf(e)), 1); }
 TFormList TatParticipleList(const TEntry& e) {
   return FromVector(TatParticipleForms(e.Tat, TatFlagsOf(e)), 1);
 }
-TFormList TatAdjList(const TEntry& e) { return FromVector(TatAdjForms(e.Tat, TatFlagsOf(e)), 1); }
+TFormList TatAdjList(const TEntry& e) {
+  TFormList l = FromVector(TatAdjForms(e.Tat, TatFlagsOf(e)), 1);
+  if (auto it = e.Values.find("t:cmp"); it != e.Values.end())
+    for (auto& [code, form] : l)
+      if (code == 2) form = it->second;
+  return l;
+}
+TFormList TatAdjAnalysisList(const TEntry& e) {
+  TFormList l = TatAdjList(e);
+  // the comparative by rule is read beside a given one (кечкенәрәк, кечерәк)
+  if (e.Values.count("t:cmp")) {
+    const auto rule = TatAdjForms(e.Tat, TatFlagsOf(e));
+    if (rule.size() > 2 && !rule[2].empty() && rule[2] != e.Values.at("t:cmp")) l.emplace_back(2, rule[2]);
+  }
+  return l;
+}
 
 TRusNoun RusNounOf(const TEntry& e) {
   return Guard(e, [&] {

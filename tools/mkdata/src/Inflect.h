@@ -18,11 +18,16 @@ TTatFlags TatFlagsOf(const TEntry& e);
 // Tatar side, codes as in the Tatar-to-Russian engine (1-based).
 TFormList TatNounList(const TEntry& e);
 // The forms the Tatar-to-Russian engine recognises: TatNounList and, for a
-// person in vowel + й (абый), the colloquial possessive абыйсы.
+// person in vowel + й (абый), the colloquial possessive абыйсы, and for a
+// syncope noun or a loan in a voiced consonant its other spelling (сеңелесе
+// beside сеңлесе, борны beside борыны, поездга beside поездка).
 TFormList TatNounAnalysisList(const TEntry& e);
 TFormList TatVerbList(const TEntry& e);
 TFormList TatParticipleList(const TEntry& e);
+// Adjective forms; a given t:cmp= (кечкенә: кечерәк) is the comparative.
 TFormList TatAdjList(const TEntry& e);
+// TatAdjList and, beside a given comparative, the one the rule makes.
+TFormList TatAdjAnalysisList(const TEntry& e);
 
 // Russian noun: gender (1-4), animacy and the twelve forms in block order.
 struct TRusNoun {

@@ -39,9 +39,10 @@ std::string Trim(const std::string& s) {
 // Flags allowed per source file; "t:" flags are the Tatar side.
 const std::set<std::string> NounFlags = {"m", "f", "n", "pl", "anim", "fleet", "end", "indecl", "adj", "agree", "na",
                                          "measure", "mass", "px", "pxt",
-                                         "t:back", "t:front", "t:novoice", "t:syncope", "t:T", "t:px3", "t:loan"};
+                                         "t:back", "t:front", "t:novoice", "t:syncope", "t:syncopable", "t:T", "t:px3",
+                                         "t:loan"};
 const std::set<std::string> NounKeys = {"ns", "gs", "ds", "as", "is", "ps",
-                                        "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem", "radj"};
+                                        "np", "gp", "dp", "ap", "ip", "pp", "hom", "t:stem", "t:pstem", "radj"};
 const std::set<std::string> VerbFlags = {"p", "t:back", "t:front", "t:novoice", "t:syncope", "t:ar", "t:ir", "t:T"};
 const std::set<std::string> VerbKeys = {"1s", "2s", "3s", "1p", "2p", "3p", "imp", "pm",
                                         "pf", "ger", "pap", "prp", "t:pres", "hom", "asp", "gov", "inv"};
@@ -55,7 +56,7 @@ bool IsEntryFlag(const std::string& flag) { return flag == "px" || flag == "pxt"
 // an entry giving only these still borrows its synonym's inflection.
 bool IsUsageOption(const std::string& name) { return name == "measure" || name == "mass" || name == "radj"; }
 const std::set<std::string> AdjFlags = {"short", "qual", "rel", "t:back", "t:front", "t:novoice"};
-const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp", "hom"};
+const std::set<std::string> AdjKeys = {"cmp", "sm", "sf", "sn", "sp", "hom", "t:cmp"};
 const std::set<std::string> NoFlags = {};
 // "direct": the word is also looked up whole, before any analysis, so that
 // an adverb such as иртәгә wins over the noun form it resembles.
@@ -168,7 +169,7 @@ std::vector<std::u16string> SplitCommas(const std::u16string& s) {
 // "возвратиться" with no flag: both кайтыр).
 void InheritLastWordFlags(std::vector<TEntry>& list) {
   static const std::vector<std::vector<std::string>> Groups = {
-      {"t:back", "t:front"}, {"t:ar", "t:ir"}, {"t:novoice"}, {"t:syncope"}, {"t:T"}, {"t:loan"}};
+      {"t:back", "t:front"}, {"t:ar", "t:ir"}, {"t:novoice"}, {"t:syncope", "t:syncopable"}, {"t:T"}, {"t:loan"}};
   auto tatarSide = [](const TEntry& e) {
     for (auto& f : e.Flags)
       if (f.rfind("t:", 0) == 0) return true;
@@ -206,8 +207,9 @@ void InheritLastWordFlags(std::vector<TEntry>& list) {
       for (auto& f : group)
         if (last.Flags.count(f)) e.Flags.insert(f);
     }
-    if (!e.Values.count("t:pres"))
-      if (auto p = last.Values.find("t:pres"); p != last.Values.end()) e.Values.emplace("t:pres", p->second);
+    for (const char* key : {"t:pres", "t:pstem"})
+      if (!e.Values.count(key))
+        if (auto p = last.Values.find(key); p != last.Values.end()) e.Values.emplace(key, p->second);
   }
 }
 

@@ -1,9 +1,11 @@
 // The Russian-to-Tatar engine's collections and text tables.
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "DataBuilder.h"
 #include "Inflect.h"
+#include "RussianPronouns.h"
 #include "zentrok/TableWriter.h"
 #include "zentrok/Utf.h"
 
@@ -199,10 +201,20 @@ void BuildTextTables(const TLexicon& lx, const std::string& dir, TBuildReport& r
   for (auto* list : {&lx.Adverbs, &lx.Numerals, &lx.Conjunctions, &lx.Predicatives})
     for (auto& e : *list)
       if (e.ToTat) add(e.Rus, e.Tat);
+  std::map<std::u16string, std::u16string> tatOf;  // the Tatar a nominative already says
+  for (auto& w : lx.RusWords) tatOf.emplace(FoldYo(w.Key), w.Value);
   for (auto& d : lx.Determiners) {
     add(d.M, d.Tat);
     add(d.F, d.Tat);
     add(d.N, d.Tat);
+    tatOf.emplace(FoldYo(d.M), d.Tat);
+  }
+  // every case form of a determiner says what its nominative says (этого,
+  // всех, какую)
+  for (auto& d : lx.Determiners) {
+    const std::u16string& tat = tatOf[FoldYo(d.M)];
+    for (auto& f : RusDeterminerForms(d.M))
+      if (!f.empty()) add(f, tat);
   }
   mod.Sort(0);
   mod.Save(dir + "/pc32mod.coll");

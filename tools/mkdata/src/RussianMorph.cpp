@@ -461,6 +461,12 @@ TPresent Present(const std::u16string& b, const TOverrides& o) {
   std::u16string p3;
   if (second) p3 = y + (Sibilant(Last(y)) ? u"ат" : u"ят");
   else p3 = y + (Last(s1) == u'ю' ? u"ют" : u"ут");
+  // к/г of the 1sg comes back in the 3pl (пеку, печёт -> пекут; стригу,
+  // стрижёт -> стригут; могу, может -> могут), and the imperative follows it
+  const std::u16string k = s1.size() >= 2 ? Cut(s1, 1) : std::u16string();
+  if (!second && Last(s1) == u'у' && !k.empty() && (Last(k) == u'к' || Last(k) == u'г') &&
+      (Last(y) == u'ч' || Last(y) == u'ж'))
+    p3 = k + u"ут";
   p.P3 = Get(o, "3p", p3);
   return p;
 }
@@ -490,6 +496,12 @@ std::vector<std::u16string> RusVerbForms(const std::u16string& inf, const TRusVe
   imp = Get(o, "imp", imp);
   std::u16string pm;
   if (EndsWith(b, u"ть")) pm = Cut(b, 2) + u"л";
+  if (EndsWith(b, u"чь") && (Last(Cut(p.P3, 2)) == u'к' || Last(Cut(p.P3, 2)) == u'г')) {
+    // -чь: the past has the к/г of the present and no -л; a last е is the
+    // stressed ё (пёк, берёг, лёг; стриг, мог)
+    pm = Cut(b, 2) + Last(Cut(p.P3, 2));
+    if (pm.size() >= 2 && pm[pm.size() - 2] == u'е') pm[pm.size() - 2] = u'ё';
+  }
   pm = Get(o, "pm", pm);
   if (pm.empty()) throw std::invalid_argument("past cannot be guessed: give pm=");
   // a ё in the last syllable of the masculine loses the stress to the

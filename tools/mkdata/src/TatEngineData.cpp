@@ -1,9 +1,11 @@
 // The Tatar-to-Russian engine's tables.
+#include <algorithm>
 #include <map>
 #include <set>
 
 #include "DataBuilder.h"
 #include "Inflect.h"
+#include "RussianPronouns.h"
 #include "zentrok/TableWriter.h"
 #include "zentrok/Utf.h"
 
@@ -54,6 +56,29 @@ void SaveRusEndings(TOut& out, const std::string& name, const std::set<std::u16s
   out.Save(name, w);
 }
 
+// The other spelling of a noun stem with ё: ё is often typed as е
+// (шофёр: шофер), and a loan written with е is also met with the ё of its
+// Russian word (самолет: самолёт). Each is one more stem row on the same
+// paradigm, so no new ending set is made.
+std::vector<std::u16string> YoSpellings(const std::u16string& stem, const TEntry& e) {
+  std::vector<std::u16string> out;
+  if (stem.find(u'ё') != std::u16string::npos) {
+    std::u16string plain = stem;
+    std::replace(plain.begin(), plain.end(), u'ё', u'е');
+    out.push_back(plain);
+  } else if (e.Rus.size() == e.Tat.size()) {
+    // a loan: the Tatar word is its Russian word with е for ё
+    bool loan = true;
+    for (size_t i = 0; i < e.Tat.size(); ++i)
+      loan = loan && (e.Tat[i] == e.Rus[i] || (e.Tat[i] == u'е' && e.Rus[i] == u'ё'));
+    std::u16string yo = stem;
+    for (size_t i = 0; loan && i < stem.size(); ++i)
+      if (stem[i] == u'е' && e.Rus[i] == u'ё') yo[i] = u'ё';
+    if (yo != stem) out.push_back(yo);
+  }
+  return out;
+}
+
 void BuildNouns(const TLexicon& lx, TOut& out) {
   TParadigmSet tatSet("nouns (Tatar)", TatLimit), rusSet("nouns (Russian)");
   TEndingIndex tatIdx;
@@ -99,6 +124,11 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     // Column 6: the relative adjective that stands for the noun before a
     // possessed noun (урман юлы: лесная дорога).
     if (auto it = e.Values.find("radj"); it != e.Values.end()) row.push_back(it->second);
+    for (const std::u16string& other : YoSpellings(t.Stem, e)) {
+      TRow alt = row;
+      alt[0] = other;
+      stems.AddRow(std::move(alt));
+    }
     stems.AddRow(std::move(row));
     if (written.insert(rp).second)
       for (auto& [code, ending] : r.Endings) {
@@ -180,7 +210,7 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
     if (!e.ToRus) continue;
     ++n;
     auto v = RusAdjOf(e);
-    TFormList tl = TatAdjList(e);
+    TFormList tl = TatAdjAnalysisList(e);
     // a Russian adjective without degrees gives the Tatar -рак form nothing
     // to become: that form is left out rather than rendered as a bare stem
     if (v[29].empty()) std::erase_if(tl, [](const auto& f) { return f.first == 2; });
@@ -425,7 +455,13 @@ void BuildLists(const TLexicon& lx, TOut& out) {
     if (e.ToRus) l03.AddRow({e.Tat, e.Rus}), ++n03;
   for (auto& e : lx.Postpositions)
     if (e.ToRus) l06.AddRow({e.Tat, e.Rus, e.Extra}), ++n06;
-  for (auto& d : lx.Determiners) l07.AddRow({d.Tat, d.M, d.F, d.N, Num(d.Number), Num(d.Case)});
+  for (auto& d : lx.Determiners) {
+    // columns 6-33: the declension (v 1-28) of a determiner that agrees in case
+    std::vector<std::u16string> row{d.Tat, d.M, d.F, d.N, Num(d.Number), Num(d.Case)};
+    const std::vector<std::u16string> forms = RusDeterminerForms(d.M);
+    if (!forms.empty()) row.insert(row.end(), forms.begin() + 1, forms.end());
+    l07.AddRow(row);
+  }
   for (auto& e : lx.Predicatives)
     if (e.ToRus) l08.AddRow({e.Tat, e.Rus}), ++n08;
   for (auto& p : lx.Phrases) l11.AddRow({p.Key, p.Value});

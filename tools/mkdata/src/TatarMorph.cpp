@@ -303,7 +303,7 @@ std::vector<std::u16string> PlainNounForms(const std::u16string& lemma, const TT
   TTatFlags sound;  // only the sound class carries over to consonant-initial suffixes
   sound.Voiceless = flags.Voiceless;
   b.Bare(1, lemma, sound);
-  auto px = Possessives(lemma, back, flags);
+  auto px = flags.PStem.empty() ? Possessives(lemma, back, flags) : Possessives(flags.PStem, back, {});
   b.AfterPx12(7, px[0]);
   b.AfterPx12(13, px[1]);
   b.AfterPx3(19, px[2]);
@@ -374,6 +374,58 @@ std::vector<std::u16string> TatNounForms(const std::u16string& lemma, const TTat
   return OnLastWord(lemma, [&](const std::u16string& w) { return NounForms(w, flags); });
 }
 
+std::vector<std::pair<int, std::u16string>> TatSyncopeVariants(const std::u16string& lemma,
+                                                               const TTatFlags& flags) {
+  if (flags.Px3 || !(flags.Syncope || flags.Syncopable)) return {};
+  const std::vector<std::u16string> own = TatNounForms(lemma, flags);
+  std::vector<TTatFlags> others;
+  TTatFlags full = flags;  // the vowel kept: сеңелем, сеңеле, халыкы
+  full.Syncope = false;
+  full.Syncopable = false;
+  full.PStem.clear();
+  if (flags.Syncope) {
+    others.push_back(full);
+    if (!flags.PStem.empty()) {
+      // the vowel stem built on the whole lemma: сеңеле-се
+      TTatFlags f = full;
+      const std::u16string last = LastWord(lemma);
+      f.PStem = last + flags.PStem.back();
+      others.push_back(f);
+    }
+  } else {
+    TTatFlags f = full;  // the vowel dropped: борны
+    f.Syncope = true;
+    others.push_back(f);
+  }
+  std::vector<std::pair<int, std::u16string>> out;
+  for (const TTatFlags& f : others) {
+    const std::vector<std::u16string> v = TatNounForms(lemma, f);
+    for (int code = 1; code <= NounCodes; ++code) {
+      if (v[code].empty() || v[code] == own[code]) continue;
+      bool seen = false;
+      for (auto& [c, w] : out) seen = seen || (c == code && w == v[code]);
+      if (!seen) out.emplace_back(code, v[code]);
+    }
+  }
+  return out;
+}
+
+std::vector<std::pair<int, std::u16string>> TatVoicingVariants(const std::u16string& lemma,
+                                                               const TTatFlags& flags) {
+  const std::u16string word = LastWord(lemma);
+  if (flags.Px3 || !(flags.Loan || flags.Voiceless) || word.empty()) return {};
+  const char16_t c = word.back();
+  if (c != u'б' && c != u'в' && c != u'г' && c != u'д' && c != u'ж' && c != u'з') return {};
+  TTatFlags other = flags;
+  other.Voiceless = !flags.Voiceless;
+  const std::vector<std::u16string> own = TatNounForms(lemma, flags);
+  const std::vector<std::u16string> v = TatNounForms(lemma, other);
+  std::vector<std::pair<int, std::u16string>> out;
+  for (int code : {3, 5, 6, 82})
+    if (!v[code].empty() && v[code] != own[code]) out.emplace_back(code, v[code]);
+  return out;
+}
+
 std::vector<std::pair<int, std::u16string>> TatColloquialPx3(const std::u16string& lemma,
                                                              const TTatFlags& flags) {
   const size_t n = lemma.size();
@@ -419,7 +471,12 @@ std::u16string AoristStem(const std::u16string& s, bool back, const TTatFlags& f
     return s + u"р";
   }
   int kind = f.Aorist;
-  if (kind == 0) kind = Syllables(s) <= 1 ? 1 : 2;
+  if (kind == 0) {
+    // у/ү after a vowel is [w] and makes no syllable: ау, сау, яу take -ар
+    int n = Syllables(s);
+    if (s.size() >= 2 && (s.back() == u'у' || s.back() == u'ү') && IsVowel(s[s.size() - 2])) --n;
+    kind = n <= 1 ? 1 : 2;
+  }
   return TatAppend(s, kind == 1 ? u"Aр" : u"Iр", back, f);
 }
 
@@ -550,10 +607,13 @@ std::vector<std::u16string> TatAdjForms(const std::u16string& lemma, const TTatF
     const bool back = TatIsBack(w, flags);
     std::vector<std::u16string> o(4);
     o[1] = w;
-    // a final к or п is voiced before -рак: кызыграк, күбрәк, ераграк
+    // a final к or п after a vowel is voiced before -рак, as before a
+    // vowel: кызыграк, күбрәк, ераграк; not in a word that keeps it (хак)
     std::u16string voiced = w;
-    if (voiced.size() >= 2 && voiced.back() == u'к') voiced.back() = u'г';
-    else if (voiced.size() >= 2 && voiced.back() == u'п') voiced.back() = u'б';
+    if (!flags.NoVoice && voiced.size() >= 2 && IsVowel(voiced[voiced.size() - 2])) {
+      if (voiced.back() == u'к') voiced.back() = u'г';
+      else if (voiced.back() == u'п') voiced.back() = u'б';
+    }
     o[2] = TatAppend(voiced, u"рAк", back);
     o[3] = TatAppend(w, u"LAр", back);
     return o;

@@ -20,6 +20,8 @@ struct TTatFlags {
   int Harmony = 0;         // 0 from the last vowel, 1 back, -1 front
   bool NoVoice = false;    // final к/п does not become г/б before a vowel
   bool Syncope = false;    // the last stem vowel drops before a vowel (халык -> халкы)
+  bool Syncopable = false; // nouns: the vowel is kept (борыны) but may drop (борны); analysis takes both
+  std::u16string PStem;    // nouns: the vowel stem the possessives go on (сеңел: сеңле -> сеңлем, сеңлесе)
   bool Voiceless = false;  // final voiced consonant counts as voiceless (клуб -> клубка)
   bool Px3 = false;        // the lemma already ends in a 3rd-person possessive (ишегалды)
   std::u16string Px3Stem;  // with Px3: the last word without its possessive (хуҗалыгы -> хуҗалык);
@@ -63,6 +65,20 @@ std::vector<std::u16string> TatVerbForms(const std::u16string& stem, const TTatF
 // for other nouns.
 std::vector<std::pair<int, std::u16string>> TatColloquialPx3(const std::u16string& lemma,
                                                              const TTatFlags& flags);
+// Spellings a reader meets beside the generated noun forms, codes 1-87, for
+// analysis only: the unsyncopated forms of a Syncope noun (сеңелем, сеңеле,
+// сеңелесе beside сеңлем, сеңлесе; халыкы beside халкы) and the syncopated
+// forms of a Syncopable one (борны beside борыны). Only forms that differ
+// from TatNounForms are listed; empty for other nouns.
+std::vector<std::pair<int, std::u16string>> TatSyncopeVariants(const std::u16string& lemma,
+                                                               const TTatFlags& flags);
+// The other spelling of a loan noun ending in a voiced consonant, for
+// analysis only: the suffix consonant by the letter (поездга, поездда beside
+// поездка, поездта for a t:T noun) or by the sound (заводка beside заводга
+// for one without). Codes 3, 5, 6, 82 where they differ; empty for
+// native words and other endings.
+std::vector<std::pair<int, std::u16string>> TatVoicingVariants(const std::u16string& lemma,
+                                                               const TTatFlags& flags);
 // -ган participle with case and possessive endings, codes 1-71.
 std::vector<std::u16string> TatParticipleForms(const std::u16string& stem, const TTatFlags& flags);
 // Adjective forms: 1 base, 2 comparative, 3 substantivised plural.

@@ -12,6 +12,7 @@
 #include "DataBuilder.h"
 #include "Inflect.h"
 #include "Lexicon.h"
+#include "RussianPronouns.h"
 #include "Senses.h"
 #include "zentrok/Utf.h"
 
@@ -59,6 +60,22 @@ void DumpRussian(const mkdata::TLexicon& lx) {
     Row("comparative", e.Rus, "COMP", v[29]);
     // whether the adjective has degrees at all, against the dictionary's Qual mark
     Row("degree", e.Rus, "Qual", RusAdjIsQualitative(e) ? u"yes" : u"no");
+  }
+  // determiners declined like adjectives (этот, мой, весь, какой); the
+  // plural-only ones (все, некоторые) are cited by a form no dictionary
+  // lemmatises to and are left out
+  for (auto& d : lx.Determiners) {
+    if (d.Number != 1 || !seen.insert(u"d" + d.M).second) continue;
+    auto v = RusDeterminerForms(d.M);
+    if (v.empty()) continue;
+    for (int c = 0; c < 6; ++c)
+      for (int g = 0; g < 4; ++g) {
+        std::string tags = std::string(Cases[c]) + "," + (g < 3 ? std::string(Genders[g]) + ",sing" : "plur");
+        if (c == 3 && (g == 0 || g == 3)) tags += ",inan";
+        Row("determiner", d.M, tags, v[CaseRows[c] + g]);
+      }
+    Row("determiner", d.M, "accs,masc,sing,anim", v[17]);
+    Row("determiner", d.M, "accs,plur,anim", v[20]);
   }
   for (auto& e : lx.Verbs) {
     if (!seen.insert(u"v" + e.Rus).second) continue;

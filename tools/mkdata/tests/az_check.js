@@ -13,7 +13,8 @@ const Az = require('az');
 const [dumpPath, dictDir, minRateArg] = process.argv.slice(2);
 const minRate = minRateArg ? Number(minRateArg) : 0.9;
 const fold = (s) => s.replace(/ё/g, 'е').toLowerCase();
-const posOf = { noun: ['NOUN'], adjective: ['ADJF'], comparative: ['ADJF'], degree: ['ADJF'], verb: ['INFN'],
+const posOf = { noun: ['NOUN'], adjective: ['ADJF'], determiner: ['ADJF', 'NUMR'], comparative: ['ADJF'],
+                degree: ['ADJF'], verb: ['INFN'],
                 gerund: ['INFN'], participle: ['INFN'] };
 
 Az.Morph.init(dictDir, (err) => {

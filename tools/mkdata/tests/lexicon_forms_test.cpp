@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "Inflect.h"
 #include "Lexicon.h"
+#include "RussianPronouns.h"
 #include "zentrok_test_utf8.h"
 
 using namespace mkdata;
@@ -125,4 +127,46 @@ TEST(ProjectLexiconForms, EveryRussianParadigmIsComplete) {
   for (const auto& e : lx.Verbs) check(e, RusEngineVerbOf(e), 1, 18);
   for (const auto& e : lx.Adjectives) check(e, RusAdjOf(e), 1, 28);
   EXPECT_TRUE(bad.empty()) << bad.size() << " faults, the first:\n" << Report(bad);
+}
+
+TEST(ProjectLexiconForms, EveryDeterminerDeclinesInItsOwnGenders) {
+  // the declension must start from the very forms the entry gives, or an
+  // agreeing determiner would change word (каждый -> какой)
+  std::vector<std::string> bad;
+  for (const auto& d : Project().Determiners) {
+    const std::vector<std::u16string> f = RusDeterminerForms(d.M);
+    const bool genitive = d.M == u"его" || d.M == u"её" || d.M == u"их";
+    if (genitive) {
+      if (!f.empty()) bad.push_back(d.Place.Where() + " " + U8(d.M) + ": a genitive pronoun declined");
+      continue;
+    }
+    if (f.empty()) {
+      bad.push_back(d.Place.Where() + " " + U8(d.M) + ": no declension");
+      continue;
+    }
+    const bool pluralOnly = d.Number == 2;
+    if (f[pluralOnly ? 4 : 1] != d.M || (!pluralOnly && (f[2] != d.F || f[3] != d.N)))
+      bad.push_back(d.Place.Where() + " " + U8(d.M) + ": nominative " + U8(f[1]) + " " + U8(f[2]) + " " + U8(f[3]));
+    for (int v = 1; v <= 28; ++v)
+      if (std::string why = Fault(d.M, f[v]); !why.empty())
+        bad.push_back(d.Place.Where() + " " + U8(d.M) + " v" + std::to_string(v) + ": " + why);
+  }
+  EXPECT_TRUE(bad.empty()) << Report(bad);
+}
+
+TEST(ProjectLexiconForms, SyncopeNounsAreReadInBothSpellings) {
+  // a noun that drops its vowel (халкы) or may drop it (борны) is read with
+  // and without it in the 3rd-person possessive
+  int nouns = 0;
+  std::vector<std::string> bad;
+  for (const auto& e : Project().Nouns) {
+    if (!e.ToRus || !(e.Flags.count("t:syncope") || e.Flags.count("t:syncopable")) || e.Flags.count("t:px3")) continue;
+    ++nouns;
+    std::set<std::u16string> px3;
+    for (auto& [code, form] : TatNounAnalysisList(e))
+      if (code == 19) px3.insert(form);
+    if (px3.size() < 2) bad.push_back(e.Place.Where() + " " + U8(e.Tat) + ": one spelling only");
+  }
+  EXPECT_GE(nouns, 5);
+  EXPECT_TRUE(bad.empty()) << Report(bad);
 }

@@ -338,3 +338,26 @@ TEST(RussianVerbs, FormsRussianLacks) {
   EXPECT_EQ(past(u"беречь", u"берёг"), "берёг берегла берегло берегли");
   EXPECT_EQ(past(u"прийти", u"пришёл"), "пришёл пришла пришло пришли");
 }
+
+TEST(RussianVerbs, VelarVerbsInChKeepTheirConsonantIn3plImperativeAndPast) {
+  auto v = [](const std::u16string& inf, bool perf, TOverrides o) {
+    TRusVerbInfo i;
+    i.Perfective = perf;
+    i.Forms = std::move(o);
+    return Join(RusVerbForms(inf, i), 1);
+  };
+  // only the 1sg and 3sg given: the к/г of the 1sg is in the 3pl, the
+  // imperative and the past (стригут, стриги, стриг), the ч/ж in the rest
+  EXPECT_EQ(v(u"стричь", false, {{"1s", u"стригу"}, {"3s", u"стрижёт"}}),
+            "стричь стриги стригу стрижёшь стрижёт стригите стрижём стрижёте стригут стриг стригла "
+            "стригло стригли  стригший стригшая стригшее стригшие");
+  EXPECT_EQ(v(u"печь", false, {{"1s", u"пеку"}, {"3s", u"печёт"}}),
+            "печь пеки пеку печёшь печёт пеките печём печёте пекут пёк пекла пекло пекли  пёкший "
+            "пёкшая пёкшее пёкшие");
+  auto keep = RusVerbForms(u"беречь", {false, {{"1s", u"берегу"}, {"3s", u"бережёт"}}});
+  EXPECT_EQ(U8(keep[2]) + " " + U8(keep[9]) + " " + U8(keep[10]) + " " + U8(keep[11]), "береги берегут берёг берегла");
+  auto help = RusVerbForms(u"помочь", {true, {{"1s", u"помогу"}, {"3s", u"поможет"}}});
+  EXPECT_EQ(U8(help[9]) + " " + U8(help[2]) + " " + U8(help[10]) + " " + U8(help[14]), "помогут помоги помог помогши");
+  // hushing stems without the alternation keep their 3pl (пишут, режут)
+  EXPECT_EQ(U8(RusVerbForms(u"резать", {false, {{"1s", u"режу"}, {"3s", u"режет"}}})[9]), "режут");
+}

@@ -231,3 +231,51 @@ TEST(GeneratedTables, RussianSentenceWordsReachTatarForms) {
   EXPECT_EQ(d[0].first, 1);
   EXPECT_EQ(noun.Tatar(d[0].second, 2), "балалар бакчасына");
 }
+
+TEST(GeneratedTables, OtherSpellingsOfSyncopeNounsAndLoansAreRead) {
+  auto stems = Load("itfst04.pack"), endings = Load("flt04.pack"), codes = Load("cds04.pack");
+  struct TCase {
+    const char16_t* Word;
+    int Code;
+  } cases[] = {{u"сеңлесе", 19}, {u"сеңелесе", 19}, {u"сеңеле", 19}, {u"сеңлемне", 10},
+               {u"сеңелемне", 10}, {u"халкы", 19},  {u"борыны", 19}, {u"борны", 19},
+               {u"поездга", 3},   {u"поездка", 3},   {u"поездда", 6}, {u"поездны", 4}};
+  for (const auto& c : cases) {
+    TMatch m = SplitWord(*stems, *endings, c.Word);
+    ASSERT_GE(m.Row, 0) << U8(c.Word);
+    EXPECT_EQ(m.Code, c.Code) << U8(c.Word);
+  }
+}
+
+TEST(GeneratedTables, DeterminersCarryTheirDeclension) {
+  // list 07: columns 6-33 the forms in adjective order (v 14: accusative
+  // feminine; v 25: prepositional masculine)
+  auto l07 = Load("itfst07.pack");
+  int row;
+  ASSERT_TRUE(l07->Find(u"кайсы", row));
+  ASSERT_GE(l07->RowLength(row), 34);
+  EXPECT_EQ(U8(l07->GetCell(row, 5 + 14)), "какую");
+  EXPECT_EQ(U8(l07->GetCell(row, 5 + 25)), "каком");
+  ASSERT_TRUE(l07->Find(u"бөтен", row));
+  EXPECT_EQ(U8(l07->GetCell(row, 5 + 8)), "всех");
+  ASSERT_TRUE(l07->Find(u"аның", row));
+  EXPECT_EQ(l07->RowLength(row), 6);  // "его" does not decline
+  // the Russian-to-Tatar whole words: every case form says the determiner
+  auto mod = Load("pc32mod.coll");
+  for (auto [rus, tat] : {std::pair{u"этому", "бу"}, {u"чьему", "кемнең"}, {u"теми", "шул"}}) {
+    ASSERT_TRUE(mod->Find(rus, row)) << U8(rus);
+    EXPECT_EQ(U8(mod->GetCell(row, 1)), tat) << U8(rus);
+  }
+}
+
+TEST(GeneratedTables, NounsWithYoAreReadWithEitherLetter) {
+  auto stems = Load("itfst04.pack"), endings = Load("flt04.pack"), codes = Load("cds04.pack");
+  // шофёр typed шофер; the loan самолет met as самолёт
+  for (const char16_t* w : {u"шофёрга", u"шоферга", u"самолетта", u"самолётта", u"самолёт"}) {
+    TMatch m = SplitWord(*stems, *endings, w);
+    EXPECT_GE(m.Row, 0) << U8(w);
+  }
+  TMatch m = SplitWord(*stems, *endings, u"самолёттан");
+  ASSERT_GE(m.Row, 0);
+  EXPECT_EQ(NounRussian(*stems, *codes, m.Row, 3), "самолёта");
+}

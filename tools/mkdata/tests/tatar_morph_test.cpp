@@ -390,3 +390,109 @@ TEST(TatarVerbs, StemsInYa) {
   EXPECT_EQ(U8(paint[75]), "буяп");
   EXPECT_EQ(U8(paint[95]), "буйыйм");
 }
+
+namespace {
+
+bool HasVariant(const std::vector<std::pair<int, std::u16string>>& v, int code, const std::u16string& form) {
+  for (auto& [c, f] : v)
+    if (c == code && f == form) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST(TatarSyncope, VowelStemPossessivesAndBothSpellings) {
+  TTatFlags f;
+  f.Syncope = true;
+  f.PStem = u"сеңле";
+  auto s = TatNounForms(u"сеңел", f);
+  // the possessives go on the vowel stem; the bare cases and the plural keep the lemma
+  const std::pair<int, const char*> own[] = {
+      {1, "сеңел"},       {3, "сеңелгә"},     {4, "сеңелне"},      {7, "сеңлем"},      {9, "сеңлемә"},
+      {13, "сеңлең"},     {19, "сеңлесе"},    {21, "сеңлесенә"},   {22, "сеңлесен"},   {24, "сеңлесендә"},
+      {25, "сеңлебез"},   {31, "сеңлегез"},   {87, "сеңелләр"},    {54, "сеңелләре"},  {78, "сеңлесесез"},
+      {85, "сеңлесендәге"}};
+  for (auto& [code, form] : own) EXPECT_EQ(U8(s[code]), form) << "code " << code;
+  // a reader also meets the vowel kept: сеңелем, сеңеле, сеңелесе
+  auto v = TatSyncopeVariants(u"сеңел", f);
+  EXPECT_TRUE(HasVariant(v, 7, u"сеңелем"));
+  EXPECT_TRUE(HasVariant(v, 19, u"сеңеле"));
+  EXPECT_TRUE(HasVariant(v, 19, u"сеңелесе"));
+  EXPECT_TRUE(HasVariant(v, 22, u"сеңелесен"));
+  for (auto& [code, form] : v) EXPECT_NE(U8(s[code]), U8(form)) << "a variant repeats a generated form";
+
+  // халык: the syncopated form is generated, the full one only read
+  TTatFlags h;
+  h.Syncope = true;
+  auto x = TatNounForms(u"халык", h);
+  EXPECT_EQ(U8(x[19]), "халкы");
+  EXPECT_EQ(U8(x[7]), "халкым");
+  EXPECT_EQ(U8(x[3]), "халыкка");
+  EXPECT_TRUE(HasVariant(TatSyncopeVariants(u"халык", h), 19, u"халыгы"));
+
+  // борын: the full form is generated, the dropped vowel only read
+  TTatFlags b;
+  b.Syncopable = true;
+  auto n = TatNounForms(u"борын", b);
+  EXPECT_EQ(U8(n[19]), "борыны");
+  EXPECT_EQ(U8(n[12]), "борынымда");
+  auto bv = TatSyncopeVariants(u"борын", b);
+  EXPECT_TRUE(HasVariant(bv, 19, u"борны"));
+  EXPECT_TRUE(HasVariant(bv, 12, u"борнымда"));
+  EXPECT_FALSE(HasVariant(bv, 3, u"борынга"));
+  // a noun with neither flag has no variants
+  EXPECT_TRUE(TatSyncopeVariants(u"авыз", {}).empty());
+}
+
+TEST(TatarVerbs, AoristOfStemsInVowelPlusU) {
+  // у after a vowel is [w]: one syllable, so -ар (ау -> авар, аварга)
+  const std::pair<const char16_t*, const char*> ar[] = {
+      {u"ау", "авар"}, {u"сау", "савар"}, {u"яу", "явар"}, {u"ту", "туар"}, {u"шу", "шуар"}};
+  for (auto& [stem, aorist] : ar) {
+    auto v = TatVerbForms(stem, {});
+    EXPECT_EQ(U8(v[65]), aorist) << U8(stem);
+    EXPECT_EQ(U8(v[5]), std::string(aorist) + "га") << U8(stem);
+  }
+  // the flag still wins, and longer stems keep -ыр
+  TTatFlags ir;
+  ir.Aorist = 2;
+  EXPECT_EQ(U8(TatVerbForms(u"ау", ir)[65]), "авыр");
+  EXPECT_EQ(U8(TatVerbForms(u"языл", {})[65]), "язылыр");
+  EXPECT_EQ(U8(TatVerbForms(u"сөйлә", {})[65]), "сөйләр");
+}
+
+TEST(TatarAdjectives, VoicingBeforeRakNeedsAVowelBefore) {
+  EXPECT_EQ(U8(TatAdjForms(u"якын", {})[2]), "якынрак");
+  EXPECT_EQ(U8(TatAdjForms(u"йомшак", {})[2]), "йомшаграк");
+  EXPECT_EQ(U8(TatAdjForms(u"шәп", {})[2]), "шәбрәк");
+  TTatFlags keep;
+  keep.NoVoice = true;
+  EXPECT_EQ(U8(TatAdjForms(u"шәп", keep)[2]), "шәпрәк");
+  // after a consonant the к stays: тук is voiced, төрк is not
+  EXPECT_EQ(U8(TatAdjForms(u"тук", {})[2]), "туграк");
+  EXPECT_EQ(U8(TatAdjForms(u"төрк", {})[2]), "төркрәк");
+}
+
+TEST(TatarLoans, VoicedFinalIsReadWithEitherSuffixConsonant) {
+  TTatFlags t;
+  t.Harmony = 1;
+  t.Voiceless = true;
+  auto p = TatNounForms(u"поезд", t);
+  EXPECT_EQ(U8(p[3]), "поездка");
+  EXPECT_EQ(U8(p[6]), "поездта");
+  EXPECT_EQ(U8(p[4]), "поездны");
+  auto v = TatVoicingVariants(u"поезд", t);
+  EXPECT_TRUE(HasVariant(v, 3, u"поездга"));
+  EXPECT_TRUE(HasVariant(v, 5, u"поезддан"));
+  EXPECT_TRUE(HasVariant(v, 6, u"поездда"));
+  EXPECT_TRUE(HasVariant(v, 82, u"поезддагы"));
+  EXPECT_EQ(v.size(), 4u);
+  // a loan read by its letters: the sounded form is the variant
+  TTatFlags loan;
+  loan.Loan = true;
+  EXPECT_EQ(U8(TatNounForms(u"клуб", loan)[3]), "клубга");
+  EXPECT_TRUE(HasVariant(TatVoicingVariants(u"клуб", loan), 3, u"клубка"));
+  // native words and loans in other sounds have none
+  EXPECT_TRUE(TatVoicingVariants(u"каз", {}).empty());
+  EXPECT_TRUE(TatVoicingVariants(u"билет", loan).empty());
+}
