@@ -119,6 +119,7 @@ void TSP_tat::ApplyRules() {
   NamesWithAddress();
   ThingOwnersKeepTheBareSense();
   PossessorAdjectives();
+  OldAnimals();
   CompoundHomographs();
   ResolveFirstWord();
   ResolveCountHomographs();
@@ -148,7 +149,9 @@ void TSP_tat::ApplyRules() {
   TimeCases();
   Dates();
   Comparatives();
+  ComparedSameNoun();
   FacingSenses();
+  FacingPlaces();
   MeasurePhrases();
   ComparisonDifferences();
   HalfNouns();
@@ -159,6 +162,7 @@ void TSP_tat::ApplyRules() {
   PlaceAttributes();
   DependentObliques();
   CollectiveNouns();
+  AblativeSources();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -211,6 +215,7 @@ void TSP_tat::ApplyRules() {
   MeasureAdjectives();
   DropEchoedPronouns();
   OrderComparisons();
+  OwnObjectsWithoutPossessives();
   AddPossessors();
   PastCopulas();
   VerbsAfterSubjects();
@@ -223,6 +228,7 @@ void TSP_tat::ApplyRules() {
   QuestionGroupsFirst();
   AuxBeforePronounObjects();
   OrdersBeforePronouns();
+  ChainPossessives();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();
