@@ -139,8 +139,10 @@ void TSP_tat::OldAnimals() {
     int adjective = -1;
     int noun = -1;
     if (!HasReading(k, wcAdjective, adjective) || !HasReading(k + 1, wcNoun, noun)) continue;
-    // A place or a source after it is where the old man is: Карт урамда утыра.
-    if (!Kits[k + 1].Readings[noun].Rus.Prefix.empty()) continue;
+    // "карт" is said of the living; before a thing with a preposition of
+    // place it is the old man there (Карт урамда утыра: Старик сидит на улице).
+    const TFormRus& next = Kits[k + 1].Readings[noun].Rus;
+    if (!next.Prefix.empty() && next.Variant != 1) continue;
     Keep(k, adjective);
   }
 }
@@ -184,14 +186,15 @@ void TSP_tat::ComparedSameNoun() {
     if (determiner == u"теге" || determiner == u"шул") standard = u"тегесеннән";
     else if (determiner == u"бу" || determiner == u"шушы") standard = u"бусыннан";
     else continue;
-    // The noun compared: the nearest nominative noun before the determiner.
+    // The noun compared: the nearest nominative noun before the determiner,
+    // the same Russian noun (йорт and өй are both "дом").
     int compared = -1;
     for (int n = d - 1; n >= FirstWord && Kits[n].Kind != kkSeparator; --n)
       if (Kits[n].Kind == kkTranslated && Class(n) == wcNoun && (Rus(n).Case == 1 || Rus(n).Case == 2)) {
         compared = n;
         break;
       }
-    if (compared < 0 || NounLemmaOf(k, 0).empty() || NounLemmaOf(compared, 0) != NounLemmaOf(k, 0)) continue;
+    if (compared < 0 || LemmaOf(k).empty() || LemmaOf(compared) != LemmaOf(k)) continue;
     const TFormRus& noun = Rus(compared);
     const std::u16string_view form =
         DemonstrativeForm(standard == u"тегесеннән" ? u"тот" : u"этот", CaseMap(3, noun.Number), noun.Gender,
