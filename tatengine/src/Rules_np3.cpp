@@ -77,6 +77,18 @@ void TSP_tat::ChainPossessives() {
     // (крыша дома).
     if (noun.Variant == 1) noun.Prefix = u"его ";
   }
+  // "аның" is "её" where the one possessed says the owner is a woman: аның
+  // ире, её муж.
+  for (int k = FirstWord; k < LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Source(k) != u"аның" || Class(k) != wcUnchanged07) continue;
+    int n = k + 1;
+    while (n < LastWord && Class(n) == wcAdjective) ++n;
+    if (Class(n) == wcNoun && Kits[n].Kind == kkTranslated && LemmaOf(n) == u"муж") {
+      Kits[k].Readings.resize(1);
+      Rus(k).RusText = u"её";
+      Rus(k).WordClass = wcUnchanged03;
+    }
+  }
   // "аларның кызларының туе": the plural possessive agrees with "их", the
   // daughter is one (свадьба их дочери); children stay children.
   for (int k = FirstWord + 1; k <= LastWord; ++k) {

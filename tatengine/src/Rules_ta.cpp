@@ -402,9 +402,15 @@ void TSP_tat::SwapPossessives() {
     int h = last + 1;
     // A postposition of the possessed noun moved before it (мәктәпнең
     // директоры белән: с директором школы).
-    if (Class(h) == wcPostposition && h < LastWord && Class(h + 1) == wcNoun &&
-        ((Rus(h).StemRow == 0 && Tat(h).StemRow == 0) || (genitive && IsPossessedHead(h + 1))))
+    const bool preposition = Class(h) == wcPostposition && h < LastWord;
+    const bool split = preposition && Rus(h).StemRow == 0 && Tat(h).StemRow == 0;
+    if (preposition) ++h;
+    // The head's own adjectives may stand between (әниемнең яңа күлмәге:
+    // новое платье моей мамы); they stay before it.
+    while (genitive && h < LastWord && Kits[h].Kind == kkTranslated &&
+           (SingleReading(h, wcAdjective) || (Class(h) == wcUnchanged07 && Source(h) == u"иң")))
       ++h;
+    if (preposition && !(split && h == last + 2) && !(genitive && IsPossessedHead(h))) continue;
     if (Rus(h).WordClass != wcNoun || !IsPossessedEnding(Tat(h).EndingCode)) continue;
     if (PossessorOf(Tat(h).EndingCode) != 3) continue;
     // The possessed noun keeps its own case; the possessor follows it in

@@ -15,17 +15,20 @@ TLexicon NounPhraseLexicon() {
   const std::pair<const char16_t*, int> endings[] = {
       {u"сының", 20}, {u"ларының", 55}, {u"ымны", 10}, {u"ыңны", 16}, {u"кә", 3},
       {u"дән", 5},    {u"тән", 5},      {u"тан", 5},   {u"ка", 3},  {u"гә", 3},
-      {u"ым", 7},     {u"тә", 6},       {u"ында", 24}};
+      {u"ым", 7},     {u"тә", 6},       {u"ында", 24}, {u"нең", 2},
+      {u"сы", 19},    {u"е", 19}};
   for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
   // абый (брат) and эт (собака) are animate.
   NounParadigm(lx, 7, {u"", u"а", u"а", u"ьев", u"у", u"ьям", u"а", u"ьев", u"ом", u"ьями", u"е", u"ьях"}, true);
   Noun(lx, u"абый", u"брат", 7, 1);
+  Noun(lx, u"ир", u"муж", 7, 1);
   NounParadigm(lx, 8, {u"а", u"и", u"е", u"", u"е", u"ам", u"у", u"", u"ой", u"ами", u"е", u"ах"}, true);
   Noun(lx, u"эт", u"собак", 8, 2);
   Noun(lx, u"кул", u"рук", 1, 2);
   Noun(lx, u"елга", u"рек", 1, 2 | OnSurface);
   Noun(lx, u"түбә", u"крыш", 1, 2 | OnSurface);
   Noun(lx, u"җил", u"ветр", 2, 1);
+  Noun(lx, u"сыйныф", u"класс", 2, 1);
   lx.Add("itfst07.pack", {u"бу", u"этот", u"эта", u"это", u"1", u"1"});
   lx.Add("itfst07.pack", {u"теге", u"тот", u"та", u"то", u"1", u"1"});
   lx.Add("itfst07.pack", {u"аларның", u"их", u"их", u"их", u"1", u"3"});
@@ -57,7 +60,7 @@ TEST_F(NounPhrase3Test, QualifiersBeforeAGenitiveGoWithIt) {
 }
 
 TEST_F(NounPhrase3Test, AGenitiveHeadOwnedInTurnKeepsItsOwner) {
-  EXPECT_EQ(Translate(u"мәктәп укучысының китапы"), u"книга ученика школы");
+  EXPECT_EQ(Translate(u"сыйныф укучысының китапы"), u"книга ученика класса");
   EXPECT_EQ(Translate(u"укучы абыйсының китапы"), u"книга брата ученика");
 }
 
@@ -68,23 +71,26 @@ TEST_F(NounPhrase3Test, AnUnnamedOwnerOfAPersonIsSaid) {
   EXPECT_EQ(Translate(u"аның абыйсының китапы"), u"книга его брата");
   // After "аларның" the plural ending agrees with "их": one brother.
   EXPECT_EQ(Translate(u"аларның абыйларының китапы"), u"книга их брата");
+  // "аның" is "её" before a husband.
+  EXPECT_EQ(Translate(u"аның абыйсы"), u"его брат");
+  EXPECT_EQ(Translate(u"аның ире"), u"её муж");
   // A thing's owner stays unsaid.
-  EXPECT_EQ(Translate(u"мәктәпнең китапы"), u"книга школы");
+  EXPECT_EQ(Translate(u"сыйныфның китапы"), u"книга класса");
 }
 
 TEST_F(NounPhrase3Test, OnesOwnBodyPartAsObjectGoesWithoutMoj) {
-  EXPECT_EQ(Translate(u"Мин кулымны сындырдым."), u"Я сломал руку.");
+  EXPECT_EQ(Translate(u"Кулымны сындырдым."), u"Я сломал руку.");
   // Other things, another's verb or an owner said in words keep it.
-  EXPECT_EQ(Translate(u"Мин китапымны сындырдым."), u"Я сломал мою книгу.");
+  EXPECT_EQ(Translate(u"Китапымны сындырдым."), u"Я сломал мою книгу.");
   EXPECT_EQ(Translate(u"Ул кулымны сындырды."), u"Он сломал мою руку.");
-  EXPECT_EQ(Translate(u"Мин минем кулымны сындырдым."), u"Я сломал мою руку.");
+  EXPECT_EQ(Translate(u"Минем кулымны сындырдым."), u"Я сломал мою руку.");
   // A phrase alone keeps it too.
   EXPECT_EQ(Translate(u"кулымны"), u"мою руку");
   EXPECT_EQ(Translate(u"кулым"), u"моя рука");
 }
 
 TEST_F(NounPhrase3Test, KarshyAfterAPlaceIsNaprotiv) {
-  EXPECT_EQ(Translate(u"мәктәпкә каршы"), u"напротив школы");
+  EXPECT_EQ(Translate(u"сыйныфка каршы"), u"напротив класса");
   EXPECT_EQ(Translate(u"зур өйгә каршы"), u"напротив большого дома");
   EXPECT_EQ(Translate(u"бу өйгә каршы"), u"напротив этого дома");
   // A person or the wind: против.
@@ -97,7 +103,7 @@ TEST_F(NounPhrase3Test, ANounComparedWithItselfIsSaidOnce) {
   EXPECT_EQ(Translate(u"Бу китап теге китаптан зуррак."), u"Эта книга больше той.");
   EXPECT_EQ(Translate(u"Теге өй бу өйдән зуррак."), u"Тот дом больше этого.");
   // Another noun stays.
-  EXPECT_EQ(Translate(u"Бу өй теге мәктәптән зуррак."), u"Этот дом больше той школы.");
+  EXPECT_EQ(Translate(u"Бу өй теге сыйныфтан зуррак."), u"Этот дом больше того класса.");
 }
 
 TEST_F(NounPhrase3Test, KartBeforeANounIsOld) {
