@@ -74,8 +74,15 @@ void TSP_tat::ChainPossessives() {
       continue;
     if (Source(k - 1) == u"аларның" || Source(k - 1) == u"аның") continue;
     // A person's relative or a pet: жена его брата. A thing stays bare
-    // (крыша дома).
-    if (noun.Variant == 1) noun.Prefix = u"его ";
+    // (крыша дома), and so does the relative of the clause's own subject
+    // (Ул абыйсының хатыны белән сөйләште: Он поговорил с женой брата).
+    if (noun.Variant != 1) continue;
+    bool subject = false;
+    for (int m = ClauseStart(k); m < k - 1; ++m)
+      subject = subject || (Kits[m].Kind == kkTranslated &&
+                            (Source(m) == u"ул" || Source(m) == u"алар" ||
+                             (Class(m) == wcNoun && Rus(m).Prefix.empty() && (Rus(m).Case == 1 || Rus(m).Case == 2))));
+    if (!subject) noun.Prefix = u"его ";
   }
   // "аның" is "её" where the one possessed says the owner is a woman: аның
   // ире, её муж.

@@ -16,7 +16,7 @@ TLexicon NounPhraseLexicon() {
       {u"сының", 20}, {u"ларының", 55}, {u"ымны", 10}, {u"ыңны", 16}, {u"кә", 3},
       {u"дән", 5},    {u"тән", 5},      {u"тан", 5},   {u"ка", 3},  {u"гә", 3},
       {u"ым", 7},     {u"тә", 6},       {u"ында", 24}, {u"нең", 2},
-      {u"сы", 19},    {u"е", 19}};
+      {u"сы", 19},    {u"е", 19},       {u"ын", 22}};
   for (auto [e, code] : endings) lx.Add("flt04.pack", {e, C(code)});
   // абый (брат) and эт (собака) are animate.
   NounParadigm(lx, 7, {u"", u"а", u"а", u"ьев", u"у", u"ьям", u"а", u"ьев", u"ом", u"ьями", u"е", u"ьях"}, true);
@@ -67,6 +67,8 @@ TEST_F(NounPhrase3Test, AGenitiveHeadOwnedInTurnKeepsItsOwner) {
 TEST_F(NounPhrase3Test, AnUnnamedOwnerOfAPersonIsSaid) {
   EXPECT_EQ(Translate(u"абыйсының китапы"), u"книга его брата");
   EXPECT_EQ(Translate(u"абыйсының китапында"), u"в книге его брата");
+  // The clause's own subject is the owner: no "его".
+  EXPECT_EQ(Translate(u"Ул абыйсының китапын укыды."), u"Он читал книгу брата.");
   // Said once where a pronoun names it.
   EXPECT_EQ(Translate(u"аның абыйсының китапы"), u"книга его брата");
   // After "аларның" the plural ending agrees with "их": one brother.
