@@ -120,6 +120,7 @@ void TSP_tat::ApplyRules() {
   NamesWithAddress();
   ThingOwnersKeepTheBareSense();
   PossessorAdjectives();
+  OldAnimals();
   CompoundHomographs();
   ResolveFirstWord();
   ResolveCountHomographs();
@@ -149,7 +150,9 @@ void TSP_tat::ApplyRules() {
   TimeCases();
   Dates();
   Comparatives();
+  ComparedSameNoun();
   FacingSenses();
+  FacingPlaces();
   MeasurePhrases();
   ComparisonDifferences();
   HalfNouns();
@@ -161,6 +164,7 @@ void TSP_tat::ApplyRules() {
   DependentObliques();
   LackAndTopicAttributes();
   CollectiveNouns();
+  AblativeSources();
   SplitPrepositions();
   RewriteConjunctions();
   MovePrepositions();
@@ -213,6 +217,7 @@ void TSP_tat::ApplyRules() {
   MeasureAdjectives();
   DropEchoedPronouns();
   OrderComparisons();
+  OwnObjectsWithoutPossessives();
   AddPossessors();
   PastCopulas();
   VerbsAfterSubjects();
@@ -225,6 +230,7 @@ void TSP_tat::ApplyRules() {
   QuestionGroupsFirst();
   AuxBeforePronounObjects();
   OrdersBeforePronouns();
+  ChainPossessives();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

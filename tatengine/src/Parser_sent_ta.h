@@ -78,6 +78,24 @@ protected:
   void PossessorAdjectives();
   // A noun with the 3rd-person possessive ending (теле, дәресендә).
   bool IsPossessedHead(int slot);
+  // The first of the words that qualify a genitive possessor and go with it
+  // when it follows its head (Rules_np3.cpp).
+  int PossessorStart(int possessor);
+  // Possessives in genitive chains (Rules_np3.cpp): a possessor with the
+  // 3rd-person ending and no owner named says "его" (жена его брата);
+  // after "аларның" its plural ending only agrees (свадьба их дочери).
+  void ChainPossessives();
+  // One's own body parts and things as objects of one's own verb go
+  // without "мой" (Я сломал ногу, Помой руки).
+  void OwnObjectsWithoutPossessives();
+  // The ablative of water one takes something out of: из реки, not с.
+  void AblativeSources();
+  // "каршы" after a place in the dative: напротив + genitive.
+  void FacingPlaces();
+  // The same noun compared twice: Этот дом больше того.
+  void ComparedSameNoun();
+  // "карт" before an animal or a thing is "старый", alone "старик".
+  void OldAnimals();
   // Senses the possessor decides (Rules_sense.cpp): a name followed by
   // абый/апа is the name alone in their case; a thing or an adjective as
   // the owner takes a noun back to its bare sense (авыл кызы: девочка).

@@ -788,8 +788,16 @@ void TSP_tat::MoveVerbs() {
     int t = subject + 1;
     // The subject's possessor in the genitive goes with it (дом моего друга),
     // with its own adjective (учитель татарского языка).
+    // So do the words qualifying that possessor (дверь старого дома).
+    auto qualifiesPossessor = [&](int m) {
+      int n = m;
+      while (n < v && (Class(n) & (wcAdjective | wcNumeral | wcUnchanged07)) && (Rus(n).Case == 3 || Rus(n).Case == 4))
+        ++n;
+      return n > m && n < v && Class(n) == wcNoun && (Rus(n).Case == 3 || Rus(n).Case == 4) &&
+             Rus(n).Prefix.empty() && Rus(subject).Case != 3 && Rus(subject).Case != 4;
+    };
     while (t < v && (Rus(t).Case == 3 || Rus(t).Case == 4) &&
-           (Class(t) == wcNoun ||
+           (Class(t) == wcNoun || qualifiesPossessor(t) ||
             (Class(t) == wcAdjective && Class(t + 1) == wcNoun && IsPossessedEnding(Tat(t + 1).EndingCode))))
       ++t;
     // Adverbs and pronoun objects (Я тебя люблю) stay before the verb.

@@ -101,6 +101,9 @@ void TSP_tat::IzafetGroups() {
     // SwapPossessives.
     if (heads.size() == 1 && adjective < 0 && !counted) continue;
 
+    // The words qualifying a genitive possessor go along with it.
+    int first = start;
+    if (!counted && adjective < 0 && genitive) first = PossessorStart(owner);
     const int end = heads.back();
     std::vector<TTransKit> group;
     if (preposition >= 0) group.push_back(std::move(Kits[preposition]));
@@ -144,13 +147,14 @@ void TSP_tat::IzafetGroups() {
         TTransUnit chosen = possessor.Readings[noun];
         possessor.Readings.assign(1, chosen);
       }
+      for (int k = first; k < start; ++k) group.push_back(std::move(Kits[k]));
       group.push_back(std::move(possessor));
     }
-    Kits.erase(Kits.begin() + start, Kits.begin() + end + 1);
+    Kits.erase(Kits.begin() + first, Kits.begin() + end + 1);
     const int count = static_cast<int>(group.size());
-    Kits.insert(Kits.begin() + start, std::make_move_iterator(group.begin()), std::make_move_iterator(group.end()));
-    LastWord += count - (end + 1 - start);
-    i = start + count - 1;
+    Kits.insert(Kits.begin() + first, std::make_move_iterator(group.begin()), std::make_move_iterator(group.end()));
+    LastWord += count - (end + 1 - first);
+    i = first + count - 1;
   }
 }
 

@@ -48,7 +48,9 @@ void TSP_tat::RelativeAdjectives() {
     if (!HasReading(i + 1, wcNoun, head) || HasReading(i + 1, wcPostposition)) continue;
     const TTransUnit& possessed = Kits[i + 1].Readings[head];
     const int code = possessed.Tat.EndingCode;
-    if (possessed.Tat.WordClass != wcNoun || !IsPossessedEnding(code) || PossessorOf(code) != 3) continue;
+    // A personal ending takes the place of the 3rd-person one on the whole
+    // compound (сезнең авыл мәктәбегез: ваша сельская школа).
+    if (possessed.Tat.WordClass != wcNoun || !IsPossessedEnding(code) || PossessorOf(code) == 0) continue;
     if (possessed.Rus.Variant == 1) continue;
     // A measure or container keeps what it holds in the genitive: кусок хлеба.
     if (dictionary.Noun.IsMeasure(possessed.Rus.StemRow)) continue;

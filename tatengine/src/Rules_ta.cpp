@@ -386,6 +386,7 @@ void TSP_tat::MoveGlues() {
 }
 
 void TSP_tat::SwapPossessives() {
+  int rounds = 0;  // chained heads looked at again; bounded by the slots
   for (int i = FirstWord; i <= LastWord - 1; ++i) {
     if (Tat(i).WordClass != wcNoun || Kits[i].Kind != kkTranslated) continue;
     const int code = Tat(i).EndingCode;
@@ -394,19 +395,39 @@ void TSP_tat::SwapPossessives() {
     // off before it (укучы китабында).
     const bool genitive = NounRule(code).Case == 3 || NounRule(code).Case == 4;
     if (!IsBareNounEnding(code) && !(genitive && NounRule(code).Prefix.empty())) continue;
-    int h = i + 1;
-    if (Class(h) == wcPostposition && h < LastWord && Rus(h).StemRow == 0 &&
-        Tat(h).StemRow == 0 && Class(h + 1) == wcNoun)
+    // A genitive possessor that owns a possessor itself brings it along
+    // (мәктәп директорының бүлмәсе: комната директора школы).
+    int last = i;
+    while (genitive && last + 1 < LastWord && Class(last + 1) == wcNoun && Rus(last + 1).Agreed &&
+           Rus(last + 1).Case == 3 && Kits[last + 1].Kind == kkTranslated)
+      ++last;
+    int h = last + 1;
+    // A postposition of the possessed noun moved before it (мәктәпнең
+    // директоры белән: с директором школы).
+    const bool preposition = Class(h) == wcPostposition && h < LastWord;
+    const bool split = preposition && Rus(h).StemRow == 0 && Tat(h).StemRow == 0;
+    if (preposition) ++h;
+    // The head's own adjectives may stand between (әниемнең яңа күлмәге:
+    // новое платье моей мамы); they stay before it.
+    while (genitive && h < LastWord && Kits[h].Kind == kkTranslated &&
+           (SingleReading(h, wcAdjective) || (Class(h) == wcUnchanged07 && Source(h) == u"иң")))
       ++h;
+    if (preposition && !(split && h == last + 2) && !(genitive && IsPossessedHead(h))) continue;
     if (Rus(h).WordClass != wcNoun || !IsPossessedEnding(Tat(h).EndingCode)) continue;
     if (PossessorOf(Tat(h).EndingCode) != 3) continue;
     // The possessed noun keeps its own case; the possessor follows it in
-    // the genitive.
+    // the genitive, with the words that qualify it (иске өйнең ишеге:
+    // дверь старого дома).
     Rus(h).Agreed = 1;
     Rus(i).Case = 3;
     Rus(i).Agreed = 1;
-    Move(i, h);
-    i = h;
+    const int from = genitive ? PossessorStart(i) : i;
+    for (int k = from; k <= last; ++k) Move(from, h);
+    // A genitive head owned in turn (директорының) is looked at again.
+    const int headCode = Tat(from).EndingCode;
+    const bool chained = Class(from) == wcNoun && NounRule(headCode).Prefix.empty() &&
+                         (NounRule(headCode).Case == 3 || NounRule(headCode).Case == 4);
+    i = chained && ++rounds < SlotCount() ? from - 1 : h;
   }
 }
 
