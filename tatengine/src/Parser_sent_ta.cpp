@@ -108,6 +108,8 @@ void TSP_tat::ApplyRules() {
   StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
+  AgePhrases();
+  OnTimeAdverbs();
   DateOrdinals();
   AblativePronounPostpositions();
   PossessedPostpositions();
@@ -143,11 +145,13 @@ void TSP_tat::ApplyRules() {
   ClockTimes();
   TimeSpans();
   CountedTimes();
+  OrdinalTimes();
   PostpositionSenses();
   InstrumentSenses();
   TimeCases();
   Dates();
   Comparatives();
+  AttributiveComparatives();
   FacingSenses();
   MeasurePhrases();
   ComparisonDifferences();
@@ -169,6 +173,7 @@ void TSP_tat::ApplyRules() {
   CountQuestions();
   ExistentialClauses();
   AgeClauses();
+  CollectiveNumerals();
   NounCopulas();
   NameDemonstratives();
   SpeakerSubjects();
@@ -185,6 +190,8 @@ void TSP_tat::ApplyRules() {
   AgreeFollowers();
   StateCopulas();
   GladPredicates();
+  ShortPredicates();
+  OrdinalChapters();
   QuantityPredicates();
   CompoundOnes();
   CompoundNumerals();
