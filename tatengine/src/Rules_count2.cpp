@@ -266,7 +266,7 @@ void TSP_tat::OrdinalTimes() {
   for (int t = FirstWord + 1; t <= LastWord; ++t) {
     if (Kits[t].Kind == kkSeparator || Source(t) != u"тапкыр") continue;
     const int o = t - 1;
-    if (Kits[o].Kind != kkTranslated) continue;
+    if (Kits[o].Kind == kkSeparator) continue;
     const std::u16string before = Source(o);
     std::u16string text;
     if (before == u"һәр") {

@@ -6,6 +6,7 @@
 #include "RusForms.h"
 #include "TextUtil.h"
 #include "Transler.h"
+#include "VerbAspect.h"
 
 namespace tatengine {
 namespace {
@@ -90,7 +91,8 @@ void TSP_tat::PostpositionSenses() {
       bool completed = false;
       for (int v = ClauseStart(k); v <= LastWord && Kits[v].Kind != kkSeparator; ++v)
         completed = completed || (Kits[v].Kind == kkTranslated && Class(v) == wcVerb &&
-                                  Translator->Dictionary().Verb.IsPerfective(Rus(v).StemRow));
+                                  (Translator->Dictionary().Verb.IsPerfective(Rus(v).StemRow) ||
+                                   AspectOfForm(Tat(v).EndingCode) == awPerfective));
       const bool within = counted && (completed || !one);
       Kits[k] = FixedKit(within ? u"за" : u"в течение", wcPostposition);
       Tat(k).Source = word;
