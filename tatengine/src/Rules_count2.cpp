@@ -142,7 +142,8 @@ void TSP_tat::CollectiveNumerals() {
       // "Нас трое", "Их было шестеро": the ones counted in the genitive.
       std::u16string_view owner;
       if (subject >= 0) owner = GenitivePronoun(Source(subject));
-      if (subject < 0 && auxPerson >= 4) owner = GenitivePronoun(auxPerson == 4 ? u"без" : auxPerson == 5 ? u"сез" : u"алар");
+      if (subject < 0 && auxPerson >= 4)
+        owner = GenitivePronoun(auxPerson == 4 ? u"без" : auxPerson == 5 ? u"сез" : u"алар");
       if (subject >= 0 && owner.empty() && !(Class(subject) == wcNoun && Rus(subject).Number == 2)) continue;
       Kits[c] = FixedKit(collective->Predicate);
       Tat(c).Source = source;
@@ -171,17 +172,11 @@ void TSP_tat::CollectiveNumerals() {
       c += auxPerson != 0 ? 1 : 0;
       continue;
     }
-    // With a verb: how many do it together (Мы идём вдвоём). A verb of
-    // the 3rd person singular with no subject counts the doers: Өчәү
-    // килде, Пришли трое.
+    // With a verb: how many do it together (Мы идём вдвоём). Without a
+    // subject and with a verb of the 3rd person the numeral is the subject
+    // itself (Өчәү килде: Пришли трое) and stays "трое".
     if (verb < 0 && !adverb) continue;
-    if (!adverb && subject < 0 && !IsSpeakerVerb(verb)) {
-      // The ones counted are the subject: the verb is plural.
-      Rus(verb).Number = 2;
-      Rus(verb).Gender = 4;
-      Rus(verb).Agreed = 1;
-      continue;
-    }
+    if (!adverb && subject < 0 && !IsSpeakerVerb(verb)) continue;
     Kits[c] = FixedKit(collective->Adverb);
     Tat(c).Source = source;
     Kits[c].Capital = capital;
