@@ -49,9 +49,10 @@ void TSP_tat::ApplyGlues() {
         break;
       case 1: {
         // Counted, "бит" is a page (кырык биш бит: сорок пять страниц).
+        // "бер" counts too (утыз бер бит: тридцать одна страница).
         if (FirstWord < i && hasPrev && (HasReading(prev, wcNumeral, p) || Source(prev) == u"ничә" ||
-                                         Source(prev) == u"берничә")) {
-          if (Source(prev) != u"ничә" && Source(prev) != u"берничә") Keep(prev, p);
+                                         Source(prev) == u"берничә" || Source(prev) == u"бер")) {
+          if (HasReading(prev, wcNumeral, p)) Keep(prev, p);
           MakeNoun(Rus(i), 2);
           Rus(i).GlueMode = 2;
           break;

@@ -108,6 +108,8 @@ void TSP_tat::ApplyRules() {
   StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
+  AgePhrases();
+  OnTimeAdverbs();
   DateOrdinals();
   CompoundOrdinals();
   AblativePronounPostpositions();
@@ -145,12 +147,14 @@ void TSP_tat::ApplyRules() {
   ClockTimes();
   TimeSpans();
   CountedTimes();
+  OrdinalTimes();
   PostpositionSenses();
   InstrumentSenses();
   TimeCases();
   Dates();
   Comparatives();
   ComparedSameNoun();
+  AttributiveComparatives();
   FacingSenses();
   FacingPlaces();
   MeasurePhrases();
@@ -175,6 +179,7 @@ void TSP_tat::ApplyRules() {
   CountQuestions();
   ExistentialClauses();
   AgeClauses();
+  CollectiveNumerals();
   NounCopulas();
   NameDemonstratives();
   SpeakerSubjects();
@@ -191,6 +196,8 @@ void TSP_tat::ApplyRules() {
   AgreeFollowers();
   StateCopulas();
   GladPredicates();
+  ShortPredicates();
+  OrdinalChapters();
   QuantityPredicates();
   CompoundOnes();
   CompoundNumerals();

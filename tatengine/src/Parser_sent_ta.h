@@ -331,6 +331,22 @@ protected:
   // People after "сотни", "тысячи" are "людей".
   void LargeCounts();
 
+  // Counts and adjective predicates (Rules_count2.cpp). Collective numerals
+  // as a predicate (Нас трое, Их было шестеро) or with a verb (идём
+  // вдвоём); a count with "яшь" in a case (до десяти лет, в двадцать лет);
+  // an ordinal or "бу", "соңгы", "һәр" with "тапкыр" (во второй раз); an
+  // ordinal with "бүлек" (пятая глава); the short form of an adjective
+  // predicate with a dative or negated (мне узки, я не знаком); a
+  // comparative before a noun (платье подешевле).
+  void CollectiveNumerals();
+  void AgePhrases();
+  // "вакытында" without an owner: вовремя.
+  void OnTimeAdverbs();
+  void OrdinalTimes();
+  void OrdinalChapters();
+  void ShortPredicates();
+  void AttributiveComparatives();
+
   // Noun phrases (Rules_phrase.cpp). A place attribute in -дагы follows
   // its noun (книга на столе); a dative person or an ablative before a noun
   // follows it (подарок маме, письмо из деревни).

@@ -1,11 +1,12 @@
 // Sentence rules for postpositions whose Russian depends on what they follow
 // and for counted measure words: "ун минуттан" (через десять минут), "өч көн
-// эчендә" (за три дня), "аның кебек" (как он), "җиде яшьлек" (семилетний).
+// эчендә" (в течение трёх дней, за три дня), "аның кебек" (как он), "җиде яшьлек" (семилетний).
 #include "Common_ta.h"
 #include "Parser_sent_ta.h"
 #include "RusForms.h"
 #include "TextUtil.h"
 #include "Transler.h"
+#include "VerbAspect.h"
 
 namespace tatengine {
 namespace {
@@ -81,16 +82,23 @@ void TSP_tat::PostpositionSenses() {
       PutTimePreposition(k, u"через", u"соң");
       continue;
     }
-    // [count] [time noun] эчендә: за три дня, за день; a bare unit: в течение
-    // года.
+    // [count] [time noun] эчендә: the time it takes, за три дня; one unit
+    // is how long (в течение недели) unless the action is completed (за
+    // день); a bare unit: в течение года.
     if (word == u"эчендә" && k > FirstWord && IsTimeUnit(k - 1) && Tat(k - 1).EndingCode <= 1) {
       const bool counted = IsCountWord(k - 2);
       const bool one = counted && Source(k - 2) == u"бер" && !IsCountWord(k - 3);
-      Kits[k] = FixedKit(counted ? u"за" : u"в течение", wcPostposition);
+      bool completed = false;
+      for (int v = ClauseStart(k); v <= LastWord && Kits[v].Kind != kkSeparator; ++v)
+        completed = completed || (Kits[v].Kind == kkTranslated && Class(v) == wcVerb &&
+                                  (Translator->Dictionary().Verb.IsPerfective(Rus(v).StemRow) ||
+                                   AspectOfForm(Tat(v).EndingCode) == awPerfective));
+      const bool within = counted && (completed || !one);
+      Kits[k] = FixedKit(within ? u"за" : u"в течение", wcPostposition);
       Tat(k).Source = word;
-      Rus(k).Case = counted ? 7 : 3;
+      Rus(k).Case = within ? 7 : 3;
       Rus(k - 1).Prefix.clear();
-      Rus(k - 1).Case = counted ? 7 : 3;
+      Rus(k - 1).Case = within ? 7 : 3;
       Rus(k - 1).Agreed = 1;
       // One unit goes without "один": за день, за неделю.
       if (one) {

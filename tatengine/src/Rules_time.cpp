@@ -1,6 +1,6 @@
 // Time expressions whose Russian case and preposition the Tatar case does
 // not give: "бер сәгатьтән" (через час), "ике көнгә" (на два дня),
-// "сишәмбедә" (во вторник), "өченче көнне" (на третий день), "сигезенче
+// "биш минутта" (за пять минут), "сишәмбедә" (во вторник), "өченче көнне" (на третий день), "сигезенче
 // март" (восьмое марта), "2020 елда" (в 2020 году).
 #include <algorithm>
 
@@ -75,13 +75,18 @@ void TSP_tat::TimeCases() {
     // in the dative the time for which (на два дня).
     const bool after = IsAblativeEnding(code);
     const bool span = IsDativeEnding(code);
-    if ((!after && !span) || !IsTimeUnit(k) || !IsCountWord(k - 1)) continue;
+    // In the locative the time it takes: биш минутта, за пять минут (but
+    // "сигез сәгатьтә" is a clock time, "атнада ике тапкыр" a frequency).
+    const bool within = !after && !span && (Rus(k).Case == 11 || Rus(k).Case == 12) && !IsHourNoun(k) &&
+                        (Rus(k).Prefix == u"в " || Rus(k).Prefix == u"на ") && Source(k + 1) != u"тапкыр" &&
+                        Source(k + 2) != u"тапкыр";
+    if ((!after && !span && !within) || !IsTimeUnit(k) || !IsCountWord(k - 1)) continue;
     const std::u16string next = Source(k + 1);
     // "биш яшьтән" is "с пяти лет".
     if (after && (Source(k).starts_with(u"яш") || KeepsAblative(next) || IsComparative(k + 1))) continue;
     if (k < LastWord && Class(k + 1) == wcPostposition) continue;
     Kits[k].Readings.resize(1);
-    PutTimePreposition(k, after ? u"через" : u"на", after ? u"соң" : u"");
+    PutTimePreposition(k, after ? u"через" : within ? u"за" : u"на", after ? u"соң" : u"");
   }
 }
 

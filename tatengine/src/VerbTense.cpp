@@ -449,6 +449,18 @@ void TSP_tat::VerbGovernment() {
       if (cost < 0) continue;
       for (TTransUnit& reading : Kits[v].Readings)
         if (IsSimpleVerb(reading)) reading.Rus.StemRow = cost;
+      // "бу" before the price is the thing priced: Бу ун сум тора, Это стоит
+      // десять рублей.
+      for (int d = from; d < to; ++d) {
+        const std::u16string word = Source(d);
+        if (Kits[d].Kind != kkTranslated || (word != u"бу" && word != u"шул") || Class(d) == wcNoun ||
+            d + 1 > to || (Class(d + 1) & (wcNoun | wcAdjective)))
+          continue;
+        const uint8_t dc = Kits[d].Capital;
+        Kits[d] = FixedKit(u"это");
+        Kits[d].Readings[0].Tat.Source = word;
+        Kits[d].Capital = dc;
+      }
       // "Ничә сум тора?" asks the price: Сколько стоит? A demonstrative
       // standing alone is the thing priced: Бу ничә сум тора? Сколько это стоит?
       for (int k = from; k < to; ++k) {

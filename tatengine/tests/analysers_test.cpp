@@ -40,8 +40,8 @@ TEST_F(AnalyserTest, AdjectiveAndNounReadingsOfOneWord) {
   // Alone (and first) the noun reading is chosen; before a noun the adjective.
   EXPECT_EQ(Translate(u"яшь"), u"возраст");
   EXPECT_EQ(Translate(u"китап яшь кыз"), u"книга молодая девочка");
-  // A non-agreeing form ("рак") keeps its own form.
-  EXPECT_EQ(Translate(u"кызылрак кыз"), u"краснее девочка");
+  // A comparative ("рак") before a noun follows it with "по-".
+  EXPECT_EQ(Translate(u"кызылрак кыз"), u"девочка покраснее");
   // The plural form.
   EXPECT_EQ(Translate(u"матурлар"), u"красивые");
 }

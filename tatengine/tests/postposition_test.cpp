@@ -46,7 +46,8 @@ TEST_F(PostpositionTest, ACountedAblativeBeforeTheVerbCountsFromNow) {
 TEST_F(PostpositionTest, EchendeAfterASpanIsHowLongItTook) {
   EXPECT_EQ(Translate(u"өч көн эчендә"), u"за три дня");
   EXPECT_EQ(Translate(u"биш көн эчендә"), u"за пять дней");
-  EXPECT_EQ(Translate(u"бер сәгать эчендә"), u"за час");
+  // One unit alone is how long; with a completed action the time it took.
+  EXPECT_EQ(Translate(u"бер сәгать эчендә"), u"в течение часа");
   EXPECT_EQ(Translate(u"көн эчендә"), u"в течение дня");
   // Without a subject the verb stays after the span, not inside it.
   EXPECT_TRUE(Translate(u"бер көн эчендә укыдым.").starts_with(u"за день "));

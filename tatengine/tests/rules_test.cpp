@@ -37,8 +37,8 @@ TEST_F(RuleTest, PostpositionGovernsItsNounAndMovesBeforeIt) {
 TEST_F(RuleTest, PrefixBecomesAPrepositionBeforeTheAdjectives) {
   EXPECT_EQ(Translate(u"зур өйдә"), u"в большом доме");
   EXPECT_EQ(Translate(u"Кыз зур өйдә укый."), u"Девочка читает в большом доме.");
-  // A non-agreeing adjective keeps the preposition after it.
-  EXPECT_EQ(Translate(u"кызылрак өйдә"), u"краснее в доме");
+  // A comparative follows the noun with "по-", after the preposition.
+  EXPECT_EQ(Translate(u"кызылрак өйдә"), u"в доме покраснее");
   // Sentence-start capital does not travel with the moved word.
   EXPECT_EQ(Translate(u"Зур өйдә"), u"В большом доме");
 }

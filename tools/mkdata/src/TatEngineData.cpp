@@ -217,8 +217,10 @@ void BuildAdjectives(const TLexicon& lx, TOut& out) {
     TSplit t = SplitForms(tl);
     int tp = tatSet.Number(t.Endings);
     tatIdx.Add(tp, t.Endings, 8);
+    // Codes 1-29 are the declined forms and the comparative, 30-33 the
+    // short forms (m, f, n, plural) of a predicate: мне тесно, я не знаком.
     TFormList rl;
-    for (int i = 1; i <= 29; ++i) rl.emplace_back(i, v[i]);
+    for (int i = 1; i <= 33; ++i) rl.emplace_back(i, v[i]);
     TSplit r = SplitForms(rl);
     int rp = rusSet.Number(r.Endings);
     stems.AddRow({t.Stem, Num(tp), r.Stem, Num(rp), e.Tat, e.Rus});
