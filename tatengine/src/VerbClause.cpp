@@ -237,14 +237,19 @@ void TSP_tat::ConditionFirst(int v) {
   // A possessed subject (вакытың булса: если у тебя будет время) says who
   // has it: the clause is left as it is.
   for (int k = from; k < v; ++k)
-    if (Kits[k].Kind != kkTranslated || ((Class(k) & (wcNoun | wcSubNoun)) && Rus(k).Possessor != 0)) return;
+    if (Kits[k].Kind != kkTranslated || ((Class(k) & (wcNoun | wcSubNoun)) && Rus(k).Possessor != 0) ||
+        (k > from && (Source(k) == u"әгәр" || Source(k) == u"әгәрдә")))
+      return;
   for (TTransUnit& reading : Kits[v].Readings)
     if (reading.Rus.Prefix.starts_with(u"если ")) reading.Rus.Prefix.erase(0, 5);
-  TTransKit conjunction = FixedKit(u"если");
-  conjunction.Readings[0].Tat.Source = u"әгәр";
-  Kits.insert(Kits.begin() + from, std::move(conjunction));
-  ++LastWord;
-  ++v;
+  // "Әгәр" already says "если" at the clause start.
+  if (Source(from) != u"әгәр" && Source(from) != u"әгәрдә") {
+    TTransKit conjunction = FixedKit(u"если");
+    conjunction.Readings[0].Tat.Source = u"әгәр";
+    Kits.insert(Kits.begin() + from, std::move(conjunction));
+    ++LastWord;
+    ++v;
+  }
   // The verb follows the subject (a pronoun, or a noun with its modifiers);
   // without one it follows "если" and the adverbs of time.
   const int subject = SubjectOf(from + 1, v);
