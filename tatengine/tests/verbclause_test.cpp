@@ -12,7 +12,7 @@ void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number,
   lx.Add("itfst10.pack", {stem, u"1", rus, N(number + 65536L * partner), stem, u"0"});
 }
 
-TLexicon ClauseLexicon() {
+TLexicon VerbClauseLexicon() {
   TLexicon lx = StandardLexicon();
   std::erase_if(lx.Tables["itfst10.pack"], [](const TRow& row) { return row[0] == u"ал"; });
   const std::pair<const char16_t*, int> endings[] = {
@@ -94,11 +94,11 @@ TLexicon ClauseLexicon() {
   return lx;
 }
 
-using ClauseTest = LexiconTest<ClauseLexicon>;
+using VerbClauseTest = LexiconTest<VerbClauseLexicon>;
 
 bool Has(const std::u16string& text, std::u16string_view part) { return text.find(part) != std::u16string::npos; }
 
-TEST_F(ClauseTest, ConditionAboutWhatIsToComeIsThePerfectiveFuture) {
+TEST_F(VerbClauseTest, ConditionAboutWhatIsToComeIsThePerfectiveFuture) {
   // "если" opens the condition, the verb goes before its object.
   EXPECT_EQ(Translate(u"эшне бетерсәң, калабыз."), u"если закончишь работу, мы останемся.");
   EXPECT_EQ(Translate(u"ашамасаң, каласың."), u"если не поешь, ты останешься.");
@@ -108,7 +108,7 @@ TEST_F(ClauseTest, ConditionAboutWhatIsToComeIsThePerfectiveFuture) {
   EXPECT_EQ(Translate(u"эшне бетерсәң, көтәбез."), u"если закончишь работу, мы будем ждать.");
 }
 
-TEST_F(ClauseTest, ConditionOfAHabitOrAPastKeepsItsForms) {
+TEST_F(VerbClauseTest, ConditionOfAHabitOrAPastKeepsItsForms) {
   const std::u16string habit = Translate(u"гел ашасаң, каласың.");
   EXPECT_TRUE(Has(habit, u"если ешь") && Has(habit, u"остаёшься")) << zentrok::Utf16ToUtf8(habit);
   EXPECT_EQ(Translate(u"ашасаң, калдым."), u"если ешь, я остался.");
@@ -117,7 +117,7 @@ TEST_F(ClauseTest, ConditionOfAHabitOrAPastKeepsItsForms) {
   EXPECT_TRUE(Has(run, u"ешь") && !Has(run, u"поешь") && Has(run, u"остаёшься")) << zentrok::Utf16ToUtf8(run);
 }
 
-TEST_F(ClauseTest, HabitsOfGoingInThePastAreRoundTrips) {
+TEST_F(VerbClauseTest, HabitsOfGoingInThePastAreRoundTrips) {
   EXPECT_EQ(Translate(u"без гел мәктәпкә бара идек."), u"мы всегда ходили в школу.");
   EXPECT_EQ(Translate(u"мин гел йөгерә идем."), u"я всегда бегал.");
   const std::u16string past = Translate(u"без гел мәктәпкә бардык.");
@@ -127,7 +127,7 @@ TEST_F(ClauseTest, HabitsOfGoingInThePastAreRoundTrips) {
   EXPECT_TRUE(Has(once, u"шли") && !Has(once, u"ходили")) << zentrok::Utf16ToUtf8(once);
 }
 
-TEST_F(ClauseTest, LeaveIsAskedWithCanAndRefusedWithMustNot) {
+TEST_F(VerbClauseTest, LeaveIsAskedWithCanAndRefusedWithMustNot) {
   // Asking leave to do it once: the perfective.
   EXPECT_EQ(Translate(u"килергә ярыймы?"), u"можно прийти?");
   // What must not be done is the imperfective, running about "бегать".
@@ -138,13 +138,13 @@ TEST_F(ClauseTest, LeaveIsAskedWithCanAndRefusedWithMustNot) {
   EXPECT_TRUE(Has(daily, u"бегал")) << zentrok::Utf16ToUtf8(daily);
 }
 
-TEST_F(ClauseTest, GoingSomewhereOneMustIsAnErrand) {
+TEST_F(VerbClauseTest, GoingSomewhereOneMustIsAnErrand) {
   EXPECT_EQ(Translate(u"мәктәпкә барырга кирәк."), u"надо сходить в школу.");
   // Without a place the going stays.
   EXPECT_EQ(Translate(u"барырга кирәк."), u"надо идти.");
 }
 
-TEST_F(ClauseTest, AbilityIsASkillOrAPlannedEvent) {
+TEST_F(VerbClauseTest, AbilityIsASkillOrAPlannedEvent) {
   EXPECT_EQ(Translate(u"мин йөзә алам."), u"я умею плавать.");
   EXPECT_EQ(Translate(u"мин иртәгә килә алмыйм."), u"я завтра не смогу прийти.");
   EXPECT_EQ(Translate(u"мин килә алмыйм."), u"я не смогу прийти.");
@@ -153,7 +153,7 @@ TEST_F(ClauseTest, AbilityIsASkillOrAPlannedEvent) {
   EXPECT_EQ(Translate(u"мин йөзә алмыйм."), u"я не могу плавать.");
 }
 
-TEST_F(ClauseTest, WeatherIsAStateWithoutTheAir) {
+TEST_F(VerbClauseTest, WeatherIsAStateWithoutTheAir) {
   EXPECT_EQ(Translate(u"бүген һава суык."), u"сегодня холодно.");
   EXPECT_EQ(Translate(u"һава суык."), u"холодно.");
   // The air as a thing keeps its noun.
