@@ -130,6 +130,7 @@ void TSP_tat::ApplyRules() {
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
+  WeatherStates();
   ImpersonalPredicates();
   GuessUnknownWords();
   ApplyGlues();
@@ -137,12 +138,18 @@ void TSP_tat::ApplyRules() {
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
   PreferModalInfinitives();
+  PermissionWords();
   ChooseReadings();
   HabitualAspect();
   ModalVerbs();
   VerbTenses();
+  AbilityModals();
+  ConditionalFutures();
   ContextSenses();
   RoundTrips();
+  HabitualPasts();
+  ActivityPasts();
+  ErrandInfinitives();
   DirectionWords();
   ClockTimes();
   TimeSpans();

@@ -230,6 +230,26 @@ protected:
   // that follow the modal (хочу завтра пойти в кино).
   void InfinitivesBeforeObjects();
 
+  // Tense and modality a whole clause decides (VerbClause.cpp): a condition
+  // about what is to come and its main clause in the perfective future
+  // (Если не поешь, проголодаешься), habits in the past (ездили каждое
+  // лето), "-а ала" as уметь or смогу, the weather without "воздух".
+  void ConditionalFutures();
+  void HabitualPasts();
+  // The condition in slot v opens its clause with "если" (Если закончишь работу).
+  void ConditionFirst(int v);
+  // A -ган past of others with an indefinite object: играли в волейбол.
+  void ActivityPasts();
+  void AbilityModals();
+  void WeatherStates();
+  // An infinitive before ярый(мы), ярамый: можно, нельзя + infinitive.
+  void PermissionWords();
+  // "барырга кирәк" with a place: надо сходить, съездить.
+  void ErrandInfinitives();
+  // A word of habit (саен, еш, гел, һәр) or a plural time (җәйләрен) in
+  // slots from..to.
+  bool IsHabitualClause(int from, int to);
+
   // Measure phrases and differences of comparison (Rules_measure.cpp):
   // "ике стакан сөт" is "два стакана молока", "өч яшькә олырак" "на три
   // года старше".
