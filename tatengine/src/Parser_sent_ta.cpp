@@ -123,6 +123,7 @@ void TSP_tat::ApplyRules() {
   ResolveFirstWord();
   ResolveCountHomographs();
   PreferMeasuredNouns();
+  TimelyAfterPronouns();
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
@@ -198,6 +199,7 @@ void TSP_tat::ApplyRules() {
   VerbGovernment();
   WeatherVerbs();
   BodyStates();
+  SubjectsOfMust();
   InfinitiveComplements();
   VerbsBeforeObjects();
   OptativesAfterAyda();
@@ -223,6 +225,9 @@ void TSP_tat::ApplyRules() {
   QuestionGroupsFirst();
   AuxBeforePronounObjects();
   OrdersBeforePronouns();
+  ConditionalClauses();
+  AdverbsAfterInfinitives();
+  JointOrders();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();
