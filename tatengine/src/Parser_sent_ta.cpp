@@ -108,6 +108,7 @@ void TSP_tat::ApplyRules() {
   StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
+  SubjectsOfMust();
   DateOrdinals();
   AblativePronounPostpositions();
   PossessedPostpositions();
@@ -199,7 +200,6 @@ void TSP_tat::ApplyRules() {
   VerbGovernment();
   WeatherVerbs();
   BodyStates();
-  SubjectsOfMust();
   InfinitiveComplements();
   VerbsBeforeObjects();
   OptativesAfterAyda();

@@ -223,18 +223,20 @@ void TSP_tat::TimeFirst() {
     while (t <= to && !((IsPointInTime(RusWord(t)) || IsSeason(RusWord(t)) || IsTimePhrase(RusWord(t))) &&
                         (Class(t) & (wcAdverb | wcDirect | wcUnchanged03))))
       ++t;
-    // A noun group naming a time right after the subject (на прошлой
-    // неделе, в этом месяце) opens the clause as a whole.
+    // A noun group naming a time right after the subject, or after the
+    // verb that follows it (на прошлой неделе, в этом месяце), opens the
+    // clause as a whole.
     int groupEnd = -1;
-    if (t > to && !question && s + 1 <= to) {
-      const int end = NounGroupEnd(s + 1, to);
+    for (int g = s + 1; t > to && !question && g <= s + 2 && g <= to; ++g) {
+      if (g == s + 2 && Class(s + 1) != wcVerb) break;
+      const int end = NounGroupEnd(g, to);
       // With a word that picks the time out (прошлой, этом); a bare span
       // (через час, два дня) stays.
       bool picked = false;
-      for (int k = s + 1; k < end; ++k) picked = picked || (Class(k) & (wcAdjective | wcUnchanged07));
-      if (end >= 0 && end < to && picked && IsTimeGroup(s + 1, end) &&
-          (Class(s + 1) == wcPostposition || !Rus(end).Prefix.empty())) {
-        t = s + 1;
+      for (int k = g; k < end; ++k) picked = picked || (Class(k) & (wcAdjective | wcUnchanged07));
+      if (end >= 0 && end < to && picked && IsTimeGroup(g, end) &&
+          (Class(g) == wcPostposition || !Rus(end).Prefix.empty())) {
+        t = g;
         groupEnd = end;
       }
     }

