@@ -110,6 +110,7 @@ void TSP_tat::ApplyRules() {
 
   AgePhrases();
   OnTimeAdverbs();
+  SubjectsOfMust();
   DateOrdinals();
   CompoundOrdinals();
   AblativePronounPostpositions();
@@ -127,6 +128,7 @@ void TSP_tat::ApplyRules() {
   ResolveFirstWord();
   ResolveCountHomographs();
   PreferMeasuredNouns();
+  TimelyAfterPronouns();
   ResolvePostpositionPairs();
   ResolveLastWord();
   PruneReadings();
@@ -245,6 +247,9 @@ void TSP_tat::ApplyRules() {
   AuxBeforePronounObjects();
   OrdersBeforePronouns();
   ChainPossessives();
+  ConditionalClauses();
+  AdverbsAfterInfinitives();
+  JointOrders();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

@@ -399,8 +399,10 @@ protected:
   // the 1st or 2nd person without a pronoun subject gets one at its clause
   // start (Кая барасыз? Куда вы идёте?).
   void SpeakerSubjects();
-  // A point in time after a pronoun subject opens the clause (Вчера я ...);
-  // in a question it follows the verb (Где ты был вчера?).
+  // A season or a time in several words after a pronoun subject opens the
+  // clause (Летом мы ..., На прошлой неделе я ...); a one-word time stays
+  // after it (Я вчера ...); in a question it follows the verb (Где ты был
+  // вчера?).
   void TimeFirst();
   // A frequency adverb left after the moved verb goes before it.
   void FrequencyBeforeVerbs();
@@ -434,6 +436,22 @@ protected:
   // An order goes before a pronoun in the dative and takes it right after
   // itself: Дай мне книгу.
   void OrdersBeforePronouns();
+  // More order rules (Rules_order2.cpp). A manner adverb in "по-" before a
+  // modal and its infinitive goes after the infinitive (может говорить
+  // по-английски).
+  void AdverbsAfterInfinitives();
+  // "тиеш" with a person ending (тиешбез) names its subject: Мы должны
+  // прийти пораньше.
+  void SubjectsOfMust();
+  // "вакытында" after a personal pronoun in the nominative is "вовремя"
+  // (Без вакытында килдек: Мы пришли вовремя), not "во время" + genitive.
+  void TimelyAfterPronouns();
+  // A conditional clause opens with "если"; a possessed noun with "булса"
+  // is what there will be (Вакытың булса: Если будет время).
+  void ConditionalClauses();
+  // A 1st person plural order after "әйдә": no comma after "давай", and the
+  // order before its objects (Давай пойдём в магазин, Давайте выпьем чаю).
+  void JointOrders();
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);

@@ -79,6 +79,22 @@ bool IsSeason(std::u16string_view rus) {
   return rus == u"летом" || rus == u"зимой" || rus == u"весной" || rus == u"осенью";
 }
 
+// A fixed phrase naming a time of its own (в этом году, на прошлой неделе,
+// каждое лето): one Tatar word, several Russian ones.
+bool IsTimePhrase(std::u16string_view rus) {
+  static constexpr std::array<std::u16string_view, 12> starts = {
+      u"в этом ",  u"в прошлом ", u"в следующем ", u"на этой ", u"на прошлой ", u"на следующей ",
+      u"каждый ",  u"каждое ",    u"каждую ",      u"в эту ",   u"в прошлую ",  u"в следующую "};
+  for (std::u16string_view w : starts)
+    if (rus.starts_with(w)) return true;
+  return false;
+}
+
+// A point in time said in one word (вчера, сегодня, утром) but no season.
+bool IsOneWordTime(std::u16string_view rus) {
+  return rus.find(u' ') == std::u16string_view::npos && !IsSeason(rus);
+}
+
 bool IsTimeAdverb(std::u16string_view rus) {
   static constexpr std::array<std::u16string_view, 11> words = {
       u"утром", u"вечером", u"ночью", u"днём", u"летом", u"зимой", u"весной", u"осенью",
@@ -191,9 +207,11 @@ void TSP_tat::SpeakerSubjects() {
 }
 
 void TSP_tat::TimeFirst() {
-  // "Мин кичә кинога бардым": Вчера я ходил в кино. A point in time in a
-  // clause that opens with a pronoun subject goes before the subject; in a
-  // question it follows the verb instead (Где ты был вчера?).
+  // "Без быел Казанга барабыз": В этом году мы поедем в Казань. A season
+  // or a time said in several words in a clause that opens with a pronoun
+  // subject goes before the subject; a one-word time stays after it (Я
+  // сегодня работаю). In a question the time follows the verb instead
+  // (Где ты был вчера?).
   const bool question = IsQuestion();
   for (int s = FirstWord; s < LastWord; ++s) {
     if (!IsPronounSubject(s)) continue;
@@ -202,16 +220,42 @@ void TSP_tat::TimeFirst() {
     while (at < s && IsClauseOpener(RusWord(at))) ++at;
     const int to = ClauseEnd(s);
     int t = s + 1;
-    while (t <= to && !((IsPointInTime(RusWord(t)) || IsSeason(RusWord(t))) &&
+    while (t <= to && !((IsPointInTime(RusWord(t)) || IsSeason(RusWord(t)) || IsTimePhrase(RusWord(t))) &&
                         (Class(t) & (wcAdverb | wcDirect | wcUnchanged03))))
       ++t;
+    // A noun group naming a time right after the subject, or after the
+    // verb that follows it (на прошлой неделе, в этом месяце), opens the
+    // clause as a whole.
+    int groupEnd = -1;
+    for (int g = s + 1; t > to && !question && g <= s + 2 && g <= to; ++g) {
+      if (g == s + 2 && Class(s + 1) != wcVerb) break;
+      const int end = NounGroupEnd(g, to);
+      // With a word that picks the time out (прошлой, этом); a bare span
+      // (через час, два дня) stays.
+      bool picked = false;
+      for (int k = g; k < end; ++k) picked = picked || (Class(k) & (wcAdjective | wcUnchanged07));
+      if (end >= 0 && end < to && picked && IsTimeGroup(g, end) &&
+          (Class(g) == wcPostposition || !Rus(end).Prefix.empty())) {
+        t = g;
+        groupEnd = end;
+      }
+    }
     if (t > to) continue;
-    // Inside a modal group the time belongs to the infinitive: Я хочу
-    // завтра пойти в кино.
-    if (Class(t - 1) == wcVerb && Class(t + 1) == wcVerb && t + 1 <= to) continue;
     bool verb = false;
     for (int k = from; k <= to; ++k) verb = verb || Class(k) == wcVerb;
     if (!verb) continue;  // Они сегодня очень рады: no event to place in time
+    if (groupEnd >= 0) {
+      if (at != s) continue;
+      for (int k = t; k <= groupEnd; ++k) Move(k, s + (k - t));
+      s = groupEnd;
+      continue;
+    }
+    // One plain word (сегодня, вчера, утром) stays where the Tatar says it:
+    // Я сегодня работаю; only a season or a longer phrase opens the clause.
+    if (!question && IsOneWordTime(RusWord(t))) continue;
+    // Inside a modal group the time belongs to the infinitive: Я хочу
+    // завтра пойти в кино.
+    if (Class(t - 1) == wcVerb && Class(t + 1) == wcVerb && t + 1 <= to) continue;
     if (question) {
       // [question word] pronoun time verb: the verb comes before the time.
       const int v = t + 1;

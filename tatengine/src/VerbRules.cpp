@@ -262,7 +262,10 @@ void TSP_tat::InfinitiveComplements() {
   // both: хочу спать, не забудь взять зонт.
   for (int i = FirstWord; i < LastWord; ++i) {
     if (Kits[i].Kind != kkTranslated || Class(i) != wcVerb || Tat(i).WordClass != wcVerb) continue;
-    if (!IsInfinitiveCode(Tat(i).EndingCode) || Tat(i).Source.find(u' ') != std::u16string::npos)
+    if (!IsInfinitiveCode(Tat(i).EndingCode)) continue;
+    // A two-word slot is a modal analysis (күрә алырга) unless the lexicon
+    // lists it as one verb (балык тотарга: рыбачить).
+    if (Tat(i).Source.find(u' ') != std::u16string::npos && (Rus(i).StemRow == 2037 || Rus(i).StemRow == 5249))
       continue;
     const int f = i + 1;
     if (Kits[f].Kind != kkTranslated) continue;

@@ -91,10 +91,10 @@ TEST_F(OrderTest, QuestionWordThenPronounThenVerb) {
   EXPECT_EQ(Translate(u"кемнең өйы бу?"), u"чей это дом?");
 }
 
-TEST_F(OrderTest, PointInTimeOpensTheSentence) {
-  EXPECT_EQ(Translate(u"мин кичә китап укыдым."), u"вчера я читал книгу.");
+TEST_F(OrderTest, PointInTimeKeepsItsPlaceBeforeOrAfterTheSubject) {
+  EXPECT_EQ(Translate(u"мин кичә китап укыдым."), u"я вчера читал книгу.");
   EXPECT_EQ(Translate(u"кичә китап укыдым."), u"вчера я читал книгу.");
-  EXPECT_EQ(Translate(u"Без иртәгә өйдә укыйбыз."), u"Завтра мы читаем в доме.");
+  EXPECT_EQ(Translate(u"Без иртәгә өйдә укыйбыз."), u"Мы завтра читаем в доме.");
 }
 
 TEST_F(OrderTest, AdverbsAndPronounObjectsAroundTheVerb) {
