@@ -9,8 +9,11 @@
 #include "DictionaryRT.h"
 #include "FrameRules.h"
 #include "MoodRules.h"
+#include "ObjectRules.h"
+#include "SenseRules.h"
 #include "SelectionRules.h"
 #include "SpeechRules.h"
+#include "TimeRules.h"
 #include "db_unit.h"
 
 namespace rusengine {
@@ -85,6 +88,13 @@ constexpr TPossessive kPossessives[] = {
     {u"минем", 0}, {u"синең", 1}, {u"аның", 2}, {u"безнең", 3}, {u"сезнең", 4}, {u"аларның", 5}};
 // The reflexive possessive (свой): the subject's person, no word of its own.
 constexpr std::u16string_view kOwn = u"үз";
+// Adverbs of place and time: after "был" they say where or when one was,
+// so "был" is the past of бул (без анда булмадык), not the copula.
+constexpr std::u16string_view kSettingAdverbs[] = {
+    u"там",    u"здесь",  u"тут",     u"дома",   u"нигде",  u"везде", u"вчера",
+    u"давно",  u"недавно", u"никогда", u"раньше", u"тогда",  u"долго", u"сегодня",
+    u"утром",  u"вечером", u"днем",    u"ночью",  u"летом",  u"зимой", u"весной",
+    u"осенью", u"туда",   u"оттуда",  u"сюда",   u"недолго", u"позавчера"};
 // Personal endings of the past copula иде by person.
 constexpr std::array<std::u16string_view, 6> kCopulaEndings = {u"м", u"ң", u"", u"к", u"гез", u""};
 
@@ -476,6 +486,7 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     if (i == f.Main || !IsWordSlot(kits[i])) continue;
     const TWordForm* w = Head(kits[i]);
     if (w->HasPrep || FindPronoun(kits[i].Source) || i < f.Main) continue;
+    if (In(kSettingAdverbs, kits[i].Source)) continue;
     if (w->WordClass & (wcAdj | wcVAdj | wcNoun | wcMod)) predicate = true;
   }
   const uint8_t negated = Head(kit)->Negated;
@@ -1286,6 +1297,7 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 }
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
+  TimeSpans(kits, dict);
   MarkRelativeHeads(kits);
   ThanksFor(kits, dict);
   int previousSubject = -1;
@@ -1318,6 +1330,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     InviteUs(kits, c, facts);
     Promise(kits, c, facts);
     FallingWeather(kits, c, dict);
+    VerbSenses(kits, c, facts, dict);
     NationIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
     Comparison(kits, c);
@@ -1337,6 +1350,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     Attributes(kits, c);
     VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
+    DefiniteObjects(kits, c, facts);
     VerbLast(kits, c, facts, dict);
     PredicateAdjective(kits, c);
   }
