@@ -46,6 +46,11 @@ bool IsAbsence(const TTransKit& kit) {
 // Personal endings of the past copula иде by person.
 constexpr std::u16string_view kCopulaEndings[] = {u"м", u"ң", u"", u"к", u"гез", u""};
 
+// Verbs of going: a planned trip in the first person is told in the
+// present (иртәгә табибка барам).
+constexpr std::u16string_view kGoingVerbs[] = {u"бар", u"кил", u"кайт", u"кит"};
+constexpr std::u16string_view kEventOpeners[] = {u"когда", u"если", u"чтобы", u"пока"};
+
 }  // namespace
 
 void PreferAbsentGenitive(TTransKits& kits, const TDictionaryRT& dict) {
@@ -69,11 +74,12 @@ void PreferAbsentGenitive(TTransKits& kits, const TDictionaryRT& dict) {
   }
 }
 
-void Absent(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+void Absent(TTransKits& kits, const TClause& c, bool owner, const TDictionaryRT& dict) {
   int absent = -1;
   for (int i = c.First; i < c.Last; ++i) {
     if (HasPrepU(kits[i], dict)) return;
-    if (absent < 0 && IsAbsence(kits[i])) absent = i;
+    // With an owner "не было" is юк иде of having (HadInPast).
+    if (absent < 0 && IsAbsence(kits[i]) && !(owner && kits[i].Source == u"было")) absent = i;
   }
   if (absent < 0) return;
   int person = 2;
@@ -122,6 +128,21 @@ void Promise(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
   for (TWordForm& w : kits[f.Main].Readings)
     if (w.WordClass == wcVerb && w.Form == 13 && w.CaseCode < 0)
       w.CaseCode = static_cast<int16_t>(w.Negated ? 68 : 62);
+}
+
+void NearFuture(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+                const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  // "когда я приду", "если мы поедем": the event of a time or a
+  // condition keeps its future.
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && In(kEventOpeners, kits[i].Source)) return;
+  for (TWordForm& w : kits[f.Main].Readings) {
+    if (w.WordClass != wcVerb || w.CaseCode >= 0 || w.Negated) continue;
+    if ((w.Form != 13 && w.Form != 16) || !In(kGoingVerbs, dict.Verb().TatarLemma(w.Row)))
+      continue;
+    w.Form = static_cast<uint16_t>(w.Form - 10);  // the present of the same person
+  }
 }
 
 bool KnownObjectVerb(const TTransKits& kits, const TClauseFacts& f, const TDictionaryRT& dict) {
