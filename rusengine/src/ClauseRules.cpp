@@ -9,8 +9,11 @@
 #include "DictionaryRT.h"
 #include "FrameRules.h"
 #include "MoodRules.h"
+#include "ObjectRules.h"
+#include "SenseRules.h"
 #include "SelectionRules.h"
 #include "SpeechRules.h"
+#include "TimeRules.h"
 #include "db_unit.h"
 
 namespace rusengine {
@@ -85,6 +88,14 @@ constexpr TPossessive kPossessives[] = {
     {u"минем", 0}, {u"синең", 1}, {u"аның", 2}, {u"безнең", 3}, {u"сезнең", 4}, {u"аларның", 5}};
 // The reflexive possessive (свой): the subject's person, no word of its own.
 constexpr std::u16string_view kOwn = u"үз";
+// Adverbs of place and time: after a negated "был" they say where or when
+// one never was, so "был" is the past of бул (без анда булмадык), not the
+// copula.
+constexpr std::u16string_view kSettingAdverbs[] = {
+    u"там",    u"здесь",  u"тут",     u"дома",   u"нигде",  u"везде", u"вчера",
+    u"давно",  u"недавно", u"никогда", u"раньше", u"тогда",  u"долго", u"сегодня",
+    u"утром",  u"вечером", u"днем",    u"ночью",  u"летом",  u"зимой", u"весной",
+    u"осенью", u"туда",   u"оттуда",  u"сюда",   u"недолго", u"позавчера"};
 // Personal endings of the past copula иде by person.
 constexpr std::array<std::u16string_view, 6> kCopulaEndings = {u"м", u"ң", u"", u"к", u"гез", u""};
 
@@ -218,6 +229,11 @@ TClauseFacts Inspect(const TTransKits& kits, const TClause& c) {
       f.Subject = p->Person;
       break;
     }
+    // An object before the verb ("книгу я прочитал") is no subject.
+    if (HeadIs(kits[i], wcNoun) && Head(kits[i])->Form % 6 == 3 &&
+        std::none_of(kits[i].Readings.begin(), kits[i].Readings.end(),
+                     [](const TWordForm& r) { return r.Form % 6 == 0; }))
+      continue;
     if (HeadIs(kits[i], wcNoun)) {  // a noun subject: the verb's own person
       f.NounSubject = true;
       break;
@@ -476,6 +492,9 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     if (i == f.Main || !IsWordSlot(kits[i])) continue;
     const TWordForm* w = Head(kits[i]);
     if (w->HasPrep || FindPronoun(kits[i].Source) || i < f.Main) continue;
+    // Only the negated past: "был дома" is өйдә иде, "не были там" анда
+    // булмадык.
+    if (Head(kit)->Negated && In(kSettingAdverbs, kits[i].Source)) continue;
     if (w->WordClass & (wcAdj | wcVAdj | wcNoun | wcMod)) predicate = true;
   }
   const uint8_t negated = Head(kit)->Negated;
@@ -1286,6 +1305,7 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 }
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
+  TimeSpans(kits, dict);
   MarkRelativeHeads(kits);
   ThanksFor(kits, dict);
   int previousSubject = -1;
@@ -1294,7 +1314,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     const bool owner = OpensWithOwner(kits, c, dict);
     HowAreThings(kits, c, dict);
     Possession(kits, c, dict);
-    Absent(kits, c, dict);
+    Absent(kits, c, owner, dict);
     PronounsAfterPrepositions(kits, c, dict.Noun());
     TClauseFacts facts = Inspect(kits, c);
     // "мы пели и танцевали", "я встал, умылся": a clause with no subject
@@ -1317,7 +1337,9 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     LetUs(kits, c, facts);
     InviteUs(kits, c, facts);
     Promise(kits, c, facts);
+    NearFuture(kits, c, facts, dict);
     FallingWeather(kits, c, dict);
+    VerbSenses(kits, c, facts, dict);
     NationIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
     Comparison(kits, c);
@@ -1337,6 +1359,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     Attributes(kits, c);
     VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
+    DefiniteObjects(kits, c, facts);
     VerbLast(kits, c, facts, dict);
     PredicateAdjective(kits, c);
   }

@@ -30,6 +30,9 @@ constexpr std::u16string_view kSettingWords[] = {
     u"летом",   u"зимой",  u"весной", u"осенью", u"утром",  u"вечером", u"днем",
     u"ночью",   u"всегда", u"обычно", u"тут"};
 
+// The Russian stem of "погода".
+constexpr std::u16string_view kWeatherStem = u"погод";
+
 // Words and phrases that set the time of a clause; Tatar puts them early,
 // before the objects and places.
 constexpr std::u16string_view kTimeSettings[] = {
@@ -166,9 +169,15 @@ void GoHome(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
 
 void PredicateAdjective(TTransKits& kits, const TClause& c) {
   const int first = FirstWord(kits, c);
-  if (first < 0 || !In(kSettingWords, kits[first].Source)) return;
+  if (first < 0) return;
+  // The weather needs no setting word: "хорошая погода" -> һава яхшы.
+  bool weather = false;
+  for (int i = first; i < c.Last; ++i)
+    weather = weather || (IsWordSlot(kits[i]) && kits[i].Source.starts_with(kWeatherStem));
+  const bool setting = In(kSettingWords, kits[first].Source);
+  if (!setting && !weather) return;
   int adj = -1, noun = -1;
-  for (int i = first + 1; i < c.Last; ++i) {
+  for (int i = setting ? first + 1 : first; i < c.Last; ++i) {
     if (!IsWordSlot(kits[i])) continue;
     if (IsPastBe(kits[i]) || IsFutureBe(kits[i])) continue;
     // Another setting before the noun phrase makes it a thing that is

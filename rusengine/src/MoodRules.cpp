@@ -36,6 +36,21 @@ bool IsWeekday(const TTransKit& kit) {
 constexpr std::u16string_view kKnownObjectVerbs[] = {
     u"аңлат", u"тикшер", u"кабатла", u"тәмамла", u"бетер", u"от", u"оныт", u"югалт"};
 
+// "нет", or "не было" (absence in the past): what is absent is in the
+// genitive and has no verb of its own.
+bool IsAbsence(const TTransKit& kit) {
+  if (!IsWordSlot(kit) || Head(kit)->HasPrep) return false;
+  return kit.Source == u"нет" || (kit.Source == u"было" && Head(kit)->Negated);
+}
+
+// Personal endings of the past copula иде by person.
+constexpr std::u16string_view kCopulaEndings[] = {u"м", u"ң", u"", u"к", u"гез", u""};
+
+// Verbs of going: a planned trip in the first person is told in the
+// present (иртәгә табибка барам).
+constexpr std::u16string_view kGoingVerbs[] = {u"бар", u"кил", u"кайт", u"кит"};
+constexpr std::u16string_view kEventOpeners[] = {u"когда", u"если", u"чтобы", u"пока"};
+
 }  // namespace
 
 void PreferAbsentGenitive(TTransKits& kits, const TDictionaryRT& dict) {
@@ -45,7 +60,7 @@ void PreferAbsentGenitive(TTransKits& kits, const TDictionaryRT& dict) {
     if (end < count && !IsBoundary(kits[end])) continue;
     bool absent = false, owner = false;
     for (int i = start; i < end; ++i) {
-      absent = absent || (IsWordSlot(kits[i]) && kits[i].Source == u"нет" && !Head(kits[i])->HasPrep);
+      absent = absent || IsAbsence(kits[i]);
       owner = owner || HasPrepU(kits[i], dict);
     }
     if (absent && !owner)
@@ -59,26 +74,39 @@ void PreferAbsentGenitive(TTransKits& kits, const TDictionaryRT& dict) {
   }
 }
 
-void Absent(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
-  bool absent = false;
+void Absent(TTransKits& kits, const TClause& c, bool owner, const TDictionaryRT& dict) {
+  int absent = -1;
   for (int i = c.First; i < c.Last; ++i) {
     if (HasPrepU(kits[i], dict)) return;
-    absent = absent || (IsWordSlot(kits[i]) && kits[i].Source == u"нет" && !Head(kits[i])->HasPrep);
+    // With an owner "не было" is юк иде of having (HadInPast).
+    if (absent < 0 && IsAbsence(kits[i]) && !(owner && kits[i].Source == u"было")) absent = i;
   }
-  if (!absent) return;
+  if (absent < 0) return;
+  int person = 2;
   for (int i = c.First; i < c.Last; ++i) {
     TTransKit& kit = kits[i];
-    if (!IsWordSlot(kit) || Head(kit)->HasPrep || kit.Attribute) continue;
+    if (i == absent || !IsWordSlot(kit) || Head(kit)->HasPrep || kit.Attribute) continue;
     if (HeadIs(kit, wcMod)) {
       // "его нет" (not "нет его книги": a possessive has a noun after it)
       const TPronounForm* p = FindPronoun(kit.Source, 1);
       const bool nounAfter = i + 1 < c.Last && IsWordSlot(kits[i + 1]) && HeadIs(kits[i + 1], wcNoun);
-      if (p && !nounAfter) SetFixedText(kit, std::u16string(TatarPronoun(p->Person, 0)));
+      if (p && !nounAfter) {
+        SetFixedText(kit, std::u16string(TatarPronoun(p->Person, 0)));
+        person = p->Person;
+      }
       continue;
     }
     ForNouns(kit, [](TWordForm& r) {
       if (IsGenitive(r) && r.CaseCode < 0) r.Form = static_cast<uint16_t>(r.Form - 1);
     });
+  }
+  // "его не было дома" -> ул өйдә юк иде: юк with the past copula of the
+  // absent one's person.
+  if (kits[absent].Source == u"было") {
+    std::u16string text = u"юк иде";
+    text.append(kCopulaEndings[static_cast<size_t>(person)]);
+    SetFixedText(kits[absent], std::move(text));
+    kits[absent].Readings[0].Negated = 0;
   }
 }
 
@@ -100,6 +128,21 @@ void Promise(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
   for (TWordForm& w : kits[f.Main].Readings)
     if (w.WordClass == wcVerb && w.Form == 13 && w.CaseCode < 0)
       w.CaseCode = static_cast<int16_t>(w.Negated ? 68 : 62);
+}
+
+void NearFuture(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+                const TDictionaryRT& dict) {
+  if (f.Main < 0 || !HeadIs(kits[f.Main], wcVerb)) return;
+  // "когда я приду", "если мы поедем": the event of a time or a
+  // condition keeps its future.
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && In(kEventOpeners, kits[i].Source)) return;
+  for (TWordForm& w : kits[f.Main].Readings) {
+    if (w.WordClass != wcVerb || w.CaseCode >= 0 || w.Negated) continue;
+    if ((w.Form != 13 && w.Form != 16) || !In(kGoingVerbs, dict.Verb().TatarLemma(w.Row)))
+      continue;
+    w.Form = static_cast<uint16_t>(w.Form - 10);  // the present of the same person
+  }
 }
 
 bool KnownObjectVerb(const TTransKits& kits, const TClauseFacts& f, const TDictionaryRT& dict) {

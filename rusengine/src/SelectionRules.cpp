@@ -134,7 +134,10 @@ void AttachPrepositions(TTransKits& kits, const TDB_standard& nouns) {
           i + 1 < count && FirstIs(kits[i + 1], kMaskAgreeing)))
       continue;
     size_t j = i;
-    while (j + 1 < count && !FirstIs(kits[j], wcNoun) && kits[j + 1].IsWord == 1) ++j;
+    // "лет" is a whole word that stands for a noun: the walk ends there.
+    while (j + 1 < count && !FirstIs(kits[j], wcNoun) && kits[j].Source != u"лет" &&
+           kits[j + 1].IsWord == 1)
+      ++j;
     if (j == i) continue;
     const int32_t first = slot.Readings[0].PrepFirst, last = slot.Readings[0].PrepLast;
     for (TWordForm& w : slot.Readings) w.HasPrep = 0;

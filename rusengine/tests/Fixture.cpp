@@ -394,6 +394,57 @@ TLexicon TLexicon::Frames() {
   return x;
 }
 
+TLexicon TLexicon::Spans() {
+  TLexicon x = Frames();
+  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
+    for (auto& e : c.Endings)
+      if (e.first == ending) {
+        e.second.insert(e.second.end(), codes.begin(), codes.end());
+        return;
+      }
+    c.Endings.emplace_back(std::move(ending), std::move(codes));
+  };
+  auto codes = [](TClassData& c, int paradigm,
+                  std::vector<std::pair<int, const char16_t*>> list) {
+    for (const auto& [code, e] : list) c.Codes.push_back({K(paradigm, code), e});
+  };
+  // час (23) -> сәгать; неделя (24) -> атна; лес (25) -> урман.
+  endings(x.Noun, u"", {C(23, 0), C(23, 3), C(25, 0), C(25, 3)});
+  endings(x.Noun, u"а", {C(23, 1)});
+  endings(x.Noun, u"ов", {C(23, 7)});
+  endings(x.Noun, u"я", {C(24, 0)});
+  endings(x.Noun, u"ю", {C(24, 3)});
+  x.Noun.Stems.push_back({u"час", 23, u"сәгать", 23});
+  x.Noun.Stems.push_back({u"недел", 24, u"атна", 24});
+  x.Noun.Stems.push_back({u"лес", 25, u"урман", 25});
+  codes(x.Noun, 23, {{0, u""}, {2, u"кә"}, {3, u"не"}, {4, u"тән"}});
+  codes(x.Noun, 24, {{0, u""}, {2, u"га"}, {3, u"ны"}, {4, u"дан"}});
+  codes(x.Noun, 25, {{0, u""}, {3, u"ны"}, {4, u"нан"}});
+  // птица (22) -> кош, nominative plural only.
+  endings(x.Noun, u"ы", {C(22, 6)});
+  x.Noun.Stems.push_back({u"птиц", 22, u"кош", 22});
+  codes(x.Noun, 22, {{0, u""}, {86, u"лар"}});
+  // петь (20) -> җырла; щебетать (21) -> сайра, the sense of birds; дать
+  // (27) -> бир, the past only.
+  endings(x.Verb, u"ют", {C(20, 8)});
+  endings(x.Verb, u"ут", {C(21, 8)});
+  endings(x.Verb, u"л", {C(27, 9)});
+  x.Verb.Stems.push_back({u"по", 20, u"җырл", 20});
+  x.Verb.Stems.push_back({u"щебеч", 21, u"сайр", 21});
+  x.Verb.Stems.push_back({u"да", 27, u"бир", 27});
+  codes(x.Verb, 20, {{1, u"а"}, {16, u"ый"}, {19, u"ыйлар"}});
+  codes(x.Verb, 21, {{1, u"а"}, {16, u"ый"}, {19, u"ыйлар"}});
+  codes(x.Verb, 27, {{1, u""}, {26, u"дем"}, {28, u"де"}});
+  codes(x.Verb, 3, {{35, u"мадык"}});
+  x.Prepositions.push_back({u"через", u"3", u"0", u"аша"});
+  x.Prepositions.push_back({u"на", u"3", u"2", u""});
+  x.Prepositions.push_back({u"из", u"1", u"4", u""});
+  const std::pair<const char16_t*, const char16_t*> words[] = {
+      {u"назад", u"артка"}, {u"пять", u"биш"}, {u"там", u"анда"}};
+  for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
+  return x;
+}
+
 // ------------------------------------------------------------------ folder
 
 TTempDir::TTempDir() {

@@ -64,6 +64,10 @@ struct TLexicon {
   // other sense хәл, and the whole words of the everyday frames (было,
   // десять, лет, домой, летом, нам, не за что).
   static TLexicon Frames();
+  // Frames() with units of time (час, неделя), лес, "через", "на" with the
+  // accusative, "назад", "пять", "там", дать, and петь with its other
+  // sense сайра (птица sings): spans of time, absence, objects, senses.
+  static TLexicon Spans();
   // Writes all seven data files into folder (with its trailing "/").
   void Write(const std::string& folder) const;
 };

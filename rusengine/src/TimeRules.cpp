@@ -1,0 +1,128 @@
+#include "TimeRules.h"
+
+#include <string>
+
+#include "ClauseTools.h"
+#include "DictionaryRT.h"
+#include "SelectionRules.h"
+#include "db_unit.h"
+
+namespace rusengine {
+
+namespace {
+
+// Tatar lemmas of the units of time.
+constexpr std::u16string_view kTimeUnits[] = {u"секунд", u"минут", u"сәгать", u"көн",
+                                              u"атна",   u"ай",    u"ел",     u"тәүлек"};
+// Whole words that are units of time (лет after a number) and their
+// ablative.
+struct TTimeWord {
+  std::u16string_view Tatar, Ablative;
+};
+constexpr TTimeWord kTimeWords[] = {{u"ел", u"елдан"}};
+constexpr std::u16string_view kAgo[] = {u"назад", u"тому назад"};
+constexpr std::u16string_view kAgoWord = u"элек";
+constexpr std::u16string_view kOneWord = u"бер";
+// A preposition whose row has no Tatar postposition.
+constexpr std::u16string_view kNoPostposition = u"из";
+// Tatar noun codes: the nominative, dative and ablative, singular and plural.
+constexpr int16_t kNominative = 0, kDative = 2, kAblative = 4, kPluralAblative = 39;
+
+const TTimeWord* TimeWord(const TTransKit& kit, const TDictionaryRT& dict) {
+  if (!IsWordSlot(kit) || !HeadIs(kit, wcMod)) return nullptr;
+  const std::u16string text = ModText(*Head(kit), dict);
+  for (const TTimeWord& w : kTimeWords)
+    if (w.Tatar == text) return &w;
+  return nullptr;
+}
+
+void DropPreposition(TTransKit& kit) {
+  for (TWordForm& w : kit.Readings) w.HasPrep = 0;
+}
+
+// The span keeps a preposition, one with no postposition of its own, so
+// that the clause rules take it for a circumstance and not for the
+// subject or the object.
+void MarkCircumstance(TTransKit& kit, int32_t first) {
+  for (TWordForm& w : kit.Readings) {
+    w.HasPrep = 1;
+    w.PrepFirst = w.PrepLast = first;
+  }
+}
+
+// Sets the Tatar case of a time unit: a noun takes the code, a whole word
+// its ablative when ablative is set.
+void SetCase(TTransKit& kit, int16_t code, bool plural, const TDictionaryRT& dict) {
+  if (const TTimeWord* w = TimeWord(kit, dict)) {
+    SetFixedText(kit, std::u16string(code == kAblative ? w->Ablative : w->Tatar));
+    return;
+  }
+  ForNouns(kit, [&](TWordForm& r) {
+    r.Bare = 0;
+    r.CaseCode = code == kAblative && plural && r.Form >= 6 ? kPluralAblative : code;
+  });
+}
+
+// Puts бер before the unit at j; the capital of the span goes to it.
+void InsertOne(TTransKits& kits, int j) {
+  TTransKit one;
+  one.IsWord = 1;
+  one.Translated = 1;
+  one.Source = u"один";
+  one.CasePattern = kits[j].CasePattern;
+  kits[j].CasePattern = 0;
+  SetFixedText(one, std::u16string(kOneWord));
+  kits.insert(kits.begin() + j, std::move(one));
+}
+
+}  // namespace
+
+bool IsTimeUnit(const TTransKit& kit, const TDictionaryRT& dict) {
+  if (TimeWord(kit, dict)) return true;
+  if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun)) return false;
+  return In(kTimeUnits, dict.Noun().TatarLemma(Head(kit)->Row));
+}
+
+void TimeSpans(TTransKits& kits, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  for (int j = 0; j < static_cast<int>(kits.size()); ++j) {
+    if (!IsTimeUnit(kits[j], dict)) continue;
+    // A genitive after the unit makes it part of a name: на день рождения.
+    if (j + 1 < static_cast<int>(kits.size()) && kits[j + 1].Attribute) continue;
+    const bool counted = j > 0 && IsNumeral(kits[j - 1], dict);
+    // The preposition sits on the number or on the unit.
+    TTransKit& carrier = counted && Head(kits[j - 1])->HasPrep ? kits[j - 1] : kits[j];
+    const TWordForm& h = *Head(carrier);
+    const std::u16string_view prep = h.HasPrep ? nouns.PrepositionWord(h.PrepFirst) : u"";
+    const bool singular = HeadIs(kits[j], wcMod) || Head(kits[j])->Form < 6;
+    int next = j + 1;
+    while (next < static_cast<int>(kits.size()) && kits[next].IsWord == 1 &&
+           kits[next].Readings.empty())
+      ++next;
+    const bool ago = next < static_cast<int>(kits.size()) && IsWordSlot(kits[next]) &&
+                     !Head(kits[next])->HasPrep && In(kAgo, kits[next].Source);
+    int16_t code = -1;
+    if (prep == u"через")
+      code = kAblative;
+    else if (prep == u"на" && HeadIs(kits[j], wcNoun) && Head(kits[j])->Form % 6 == 3 &&
+             !ago)
+      code = kDative;
+    else if (!h.HasPrep && ago)
+      code = kNominative;
+    if (code < 0) continue;
+    if (ago) SetFixedText(kits[next], std::u16string(kAgoWord));
+    // "на" keeps its own row (it has no postposition); the others take
+    // one with none.
+    int32_t row = h.PrepFirst, last = 0;
+    if (code != kDative && !nouns.FindPreposition(kNoPostposition, row, last)) continue;
+    DropPreposition(carrier);
+    SetCase(kits[j], code, !counted, dict);
+    MarkCircumstance(kits[j], row);
+    if (!counted && singular && (j == 0 || !HeadIs(kits[j - 1], kMaskAdjective))) {
+      InsertOne(kits, j);
+      ++j;
+    }
+  }
+}
+
+}  // namespace rusengine

@@ -1,0 +1,23 @@
+// Spans of time, which Tatar says with a case or a postposition of its
+// own rather than with the Russian preposition:
+//   - "через час" -> бер сәгатьтән, "через пять лет" -> биш елдан (the
+//     ablative; "через лес" stays урман аша);
+//   - "неделю назад" -> бер атна элек, "пять лет назад" -> биш ел элек;
+//   - "на неделю" -> бер атнага (the dative).
+// A unit named without a number takes бер ("one") before it.
+#pragma once
+
+#include "Records.h"
+
+namespace rusengine {
+
+class TDictionaryRT;
+
+// Whether a slot names a unit of time (час, день, неделя, год, лет ...).
+bool IsTimeUnit(const TTransKit& kit, const TDictionaryRT& dict);
+
+// Rewrites every span of time in the sentence. Runs before the clause
+// rules, on the Russian word order; it may insert a slot (бер).
+void TimeSpans(TTransKits& kits, const TDictionaryRT& dict);
+
+}  // namespace rusengine
