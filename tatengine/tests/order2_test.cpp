@@ -85,11 +85,12 @@ TEST_F(Order2Test, MannerAdverbFollowsTheInfinitive) {
 }
 
 TEST_F(Order2Test, ConditionalClauseOpensWithIf) {
-  EXPECT_EQ(Translate(u"кыз укыса, мин укыйм."), u"если девочка читает, я читаю.");
+  // The main clause of a condition speaks of what will be (я буду читать).
+  EXPECT_EQ(Translate(u"кыз укыса, мин укыйм."), u"если девочка читает, я буду читать.");
   // What one has follows the verb without the possessive ("бул" is
   // "бывать" in this lexicon).
-  EXPECT_EQ(Translate(u"китапы булса, мин укыйм."), u"если бывает книга, я читаю.");
-  EXPECT_EQ(Translate(u"Китапы булса, мин укыйм."), u"Если бывает книга, я читаю.");
+  EXPECT_EQ(Translate(u"китапы булса, мин укыйм."), u"если бывает книга, я буду читать.");
+  EXPECT_EQ(Translate(u"Китапы булса, мин укыйм."), u"Если бывает книга, я буду читать.");
 }
 
 }  // namespace
