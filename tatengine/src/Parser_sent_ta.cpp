@@ -257,6 +257,7 @@ void TSP_tat::ApplyRules() {
   ThirdPersonOrders();
   SoftenerPlaces();
   UnrealConditions();
+  NeedlessWords();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

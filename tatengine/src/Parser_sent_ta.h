@@ -466,6 +466,7 @@ protected:
   void UnrealConditions();
   // "-ырга кирәк түгел": не нужно + the imperfective infinitive.
   void NeedlessInfinitives();
+  void NeedlessWords();
   // A vehicle leaving or arriving on schedule keeps the present.
   void ScheduledPresents();
   // The lowered Russian text of a slot's first reading (before generation:

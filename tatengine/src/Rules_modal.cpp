@@ -129,7 +129,9 @@ void TSP_tat::ModalVerbs() {
       const int code = Tat(k).EndingCode;
       TFormRus& rus = Rus(k);
       const bool negative = IsNegativeVerbEnding(code);
-      bool perfective = rus.StemRow == kTryVerb || IsPastCode(code) || IsFutureCode(code) || negative;
+      // Asking whether one can is about doing it once: Ты можешь помочь?
+      bool perfective = rus.StemRow == kTryVerb || IsPastCode(code) || IsFutureCode(code) || negative ||
+                        (rus.StemRow == kCanVerb && IsAsked(k));
       if (rus.StemRow == kCanVerb && (IsPastCode(code) || IsFutureCode(code))) {
         // Every form of "смочь" is "с" + the form of "мочь" (смог, смогу);
         // its future is the present's form.

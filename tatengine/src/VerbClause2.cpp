@@ -95,6 +95,7 @@ void TSP_tat::SoftenerPlaces() {
 void TSP_tat::ThirdPersonOrders() {
   // "Ул керсен": пусть goes before the subject (Пусть он войдёт), not
   // between the subject and the verb.
+  const TVerb& verbs = Translator->Dictionary().Verb;
   for (int v = FirstWord; v <= LastWord; ++v) {
     if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb ||
         !IsJussiveCode(Tat(v).EndingCode) || !Rus(v).Prefix.starts_with(u"пусть "))
@@ -105,8 +106,17 @@ void TSP_tat::ThirdPersonOrders() {
                                                            RusWord(from) == u"но" || RusWord(from) == u"если"))
       ++from;
     if (from == v) continue;
-    for (TTransUnit& reading : Kits[v].Readings)
+    const bool negative = Tat(v).EndingCode == 10 || Tat(v).EndingCode == 14;
+    for (TTransUnit& reading : Kits[v].Readings) {
       if (reading.Rus.Prefix.starts_with(u"пусть ")) reading.Rus.Prefix.erase(0, 6);
+      // What others must not do is the imperfective: Пусть дети не входят.
+      if (negative && reading.Rus.WordClass == wcVerb && reading.Tat.WordClass == wcVerb) {
+        const int row = reading.Tat.StemRow;
+        const int entry = verbs.VerbNumber(row);
+        reading.Rus.StemRow =
+            VerbOfAspect(entry, verbs.PartnerNumber(row), verbs.IsPerfective(entry), awImperfective);
+      }
+    }
     TTransKit let = FixedKit(u"пусть");
     let.Readings[0].Tat.Source = u"-сын";
     Kits.insert(Kits.begin() + from, std::move(let));
@@ -168,7 +178,7 @@ void TSP_tat::UnrealConditions() {
     if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb ||
         !IsConditionCode(Tat(v).EndingCode))
       continue;
-    const int to = ClauseEnd(v);
+    int to = ClauseEnd(v);
     if (to + 2 > LastWord || Kits[to + 1].Kind != kkSeparator || Kits[to + 1].Text.find(u',') == std::u16string::npos)
       continue;
     bool unreal = false;
@@ -188,7 +198,38 @@ void TSP_tat::UnrealConditions() {
         Rus(k).RusText += u" бы";
         break;
       }
+    // What one would have says whose it is: (вакытым булса) если бы у меня
+    // было время; a real condition leaves it out (если будет время).
+    if (Lowered(Tat(v).Source).starts_with(u"бул")) {
+      static constexpr std::u16string_view owners[6] = {u"у меня", u"у тебя", {}, u"у нас", u"у вас", {}};
+      for (int n = v + 1; n <= to; ++n) {
+        if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun) continue;
+        const int person = Rus(n).Possessor;
+        if (person >= 1 && person <= 6 && !owners[person - 1].empty()) {
+          Kits.insert(Kits.begin() + v, FixedKit(owners[person - 1]));
+          ++LastWord;
+          ++to;
+        }
+        break;
+      }
+    }
     v = to + 1;
+  }
+  // "бы" follows a pronoun subject rather than the objects before the verb:
+  // Я бы тебе помог.
+  for (int v = FirstWord + 1; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb || Rus(v).Case != 10 ||
+        !Rus(v).Prefix.starts_with(u"бы "))
+      continue;
+    int subject = -1;
+    for (int k = ClauseStart(v); k < v - 1 && subject < 0; ++k)
+      if (IsPronounSubject(k)) subject = k;
+    if (subject < 0) continue;
+    for (TTransUnit& reading : Kits[v].Readings)
+      if (reading.Rus.Prefix.starts_with(u"бы ")) reading.Rus.Prefix.erase(0, 3);
+    Kits.insert(Kits.begin() + subject + 1, FixedKit(u"бы"));
+    ++LastWord;
+    ++v;
   }
 }
 
@@ -218,13 +259,32 @@ void TSP_tat::NeedlessInfinitives() {
     if (Kits[v + 1].Kind != kkTranslated || Lowered(Kits[v + 1].Readings[0].Tat.Source) != u"түгел") continue;
     for (TTransUnit& reading : Kits[v].Readings) {
       if (reading.Rus.WordClass != wcVerb || !reading.Rus.Prefix.starts_with(u"надо ")) continue;
-      reading.Rus.Prefix.replace(0, 5, u"не нужно ");
       const int row = reading.Tat.StemRow;
       const int entry = verbs.VerbNumber(row);
       reading.Rus.StemRow = VerbOfAspect(entry, verbs.PartnerNumber(row), verbs.IsPerfective(entry), awImperfective);
+      // The need stays "надо" for the order rules; NeedlessWords negates it.
+      reading.Tat.Source += u" түгел";
     }
     Kits.erase(Kits.begin() + v + 1);
     --LastWord;
+  }
+}
+
+void TSP_tat::NeedlessWords() {
+  for (int v = FirstWord; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).EndingCode != 5 ||
+        !Tat(v).Source.ends_with(u" кирәк түгел"))
+      continue;
+    if (Rus(v).Prefix.starts_with(u"надо ")) {
+      for (TTransUnit& reading : Kits[v].Readings)
+        if (reading.Rus.Prefix.starts_with(u"надо ")) reading.Rus.Prefix.replace(0, 5, u"не нужно ");
+      continue;
+    }
+    for (int k = v - 1; k >= ClauseStart(v); --k)
+      if (Kits[k].Kind == kkTranslated && RusWord(k) == u"надо") {
+        Rus(k).RusText.assign(u"не нужно");
+        break;
+      }
   }
 }
 

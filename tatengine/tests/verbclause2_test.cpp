@@ -24,7 +24,8 @@ TLexicon VerbClause2Lexicon() {
 
   RusVerb(lx, 1301, u"p", {u"войти", u"войди", u"войду", u"войдёшь", u"войдёт", u"войдите", u"войдём",
                            u"войдёте", u"войдут", u"вошёл", u"вошла", u"вошло", u"вошли", u"войдя"});
-  RegularVerb(lx, 1302, u"i", u"входи");
+  RusVerb(lx, 1302, u"i", {u"входить", u"входи", u"вхожу", u"входишь", u"входит", u"входите", u"входим",
+                           u"входите", u"входят", u"входил", u"входила", u"входило", u"входили", u"входя"});
   TatVerb(lx, u"кер", u"войти", 1301, 1302);
   RegularVerb(lx, 1303, u"i", u"игра");
   TatVerb(lx, u"уйна", u"играть", 1303, 0);
@@ -69,6 +70,8 @@ std::string U8(const std::u16string& s) { return zentrok::Utf16ToUtf8(s); }
 TEST_F(VerbClause2Test, ThirdPersonOrderOpensWithLet) {
   EXPECT_EQ(Translate(u"ул керсен."), u"пусть он войдёт.");
   EXPECT_EQ(Translate(u"укучы керсен."), u"пусть ученик войдёт.");
+  // What must not be done is the imperfective.
+  EXPECT_EQ(Translate(u"ул кермәсен."), u"пусть он не входит.");
   // Without a subject "пусть" already stands first.
   EXPECT_EQ(Translate(u"керсен."), u"пусть войдёт.");
 }
