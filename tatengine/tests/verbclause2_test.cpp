@@ -36,7 +36,10 @@ TLexicon VerbClause2Lexicon() {
                            u"уйдут", u"ушёл", u"ушла", u"ушло", u"ушли", u"уйдя"});
   RusVerb(lx, 1307, u"p", {u"пойти", u"пойди", u"пойду", u"пойдёшь", u"пойдёт", u"пойдите", u"пойдём",
                            u"пойдёте", u"пойдут", u"пошёл", u"пошла", u"пошло", u"пошли", u"пойдя"});
-  TatVerb(lx, u"кит", u"уйти", 1306, 0);
+  RusVerb(lx, 1310, u"i", {u"уходить", u"уходи", u"ухожу", u"уходишь", u"уходит", u"уходите", u"уходим",
+                           u"уходите", u"уходят", u"уходил", u"уходила", u"уходило", u"уходили", u"уходя"});
+  TatVerb(lx, u"кит", u"уйти", 1306, 1310);
+  lx.Add("itfst03.pack", {u"түгел", u"не"});
   RusVerb(lx, 1308, u"p", {u"помочь", u"помоги", u"помогу", u"поможешь", u"поможет", u"помогите",
                            u"поможем", u"поможете", u"помогут", u"помог", u"помогла", u"помогло",
                            u"помогли", u"помогши"});
@@ -105,6 +108,11 @@ TEST_F(VerbClause2Test, AbilityAskedWithTheQuestionParticle) {
   const std::u16string asked = Translate(u"син килә аласыңмы?");
   EXPECT_NE(asked.find(u"можешь прийти"), std::u16string::npos) << U8(asked);
   EXPECT_EQ(asked.find(u"взя"), std::u16string::npos) << U8(asked);
+}
+
+TEST_F(VerbClause2Test, NeedNotIsNotNeededWithTheImperfective) {
+  EXPECT_EQ(Translate(u"керергә кирәк түгел."), u"не нужно входить.");
+  EXPECT_EQ(Translate(u"керергә кирәк."), u"надо войти.");
 }
 
 }  // namespace
