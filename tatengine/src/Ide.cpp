@@ -66,6 +66,17 @@ bool TIde::Analyse(std::u16string_view text, std::u16string_view next, bool& use
           break;
         }
         default:
+          if (c >= 63 && c <= 74) {
+            // "-ыр иде": what would be, the past with "бы" (я бы помог,
+            // мы бы не пошли); the person is the auxiliary's.
+            rus.Case = 10;
+            rus.Prefix.assign(c >= 69 ? u"не " : u"");
+            rus.Suffix.clear();
+            rus.Number = n >= 4 ? 2 : 1;
+            // "бы" after the subject: the clause rules put it there.
+            rus.Prefix.insert(0, u"бы ");
+            break;
+          }
           // The person on the verb itself: укыйлар иде, кайтканнар иде.
           if ((c >= 15 && c <= 26) || (c >= 39 && c <= 50)) {
             const int person = (c - 15) % 6 + 1;

@@ -116,6 +116,7 @@ void TSP_tat::ApplyRules() {
   AblativePronounPostpositions();
   PossessedPostpositions();
   UntilNouns();
+  SoftenedOrders();
   ResolveDirectWords();
   PreferParticles();
   PreferImperatives();
@@ -146,12 +147,14 @@ void TSP_tat::ApplyRules() {
   ModalVerbs();
   VerbTenses();
   AbilityModals();
+  ScheduledPresents();
   ConditionalFutures();
   ContextSenses();
   RoundTrips();
   HabitualPasts();
   ActivityPasts();
   ErrandInfinitives();
+  NeedlessInfinitives();
   DirectionWords();
   ClockTimes();
   TimeSpans();
@@ -192,6 +195,7 @@ void TSP_tat::ApplyRules() {
   NounCopulas();
   NameDemonstratives();
   SpeakerSubjects();
+  InvitingPasts();
   AgreeLinkVerbs();
   AgreeNumerals();
   CountsWithOne();
@@ -250,6 +254,10 @@ void TSP_tat::ApplyRules() {
   ConditionalClauses();
   AdverbsAfterInfinitives();
   JointOrders();
+  ThirdPersonOrders();
+  SoftenerPlaces();
+  UnrealConditions();
+  NeedlessWords();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

@@ -458,6 +458,23 @@ protected:
   // A 1st person plural order after "әйдә": no comma after "давай", and the
   // order before its objects (Давай пойдём в магазин, Давайте выпьем чаю).
   void JointOrders();
+
+  // Orders, invitations and requests (VerbClause2.cpp). "әле" after an
+  // order becomes "пожалуйста" (SoftenedOrders, before the readings are
+  // chosen) set off after the order (SoftenerPlaces); a 3rd-person order
+  // opens with "пусть" (Пусть он войдёт); the -дык past after "әйдә"
+  // invites (Давай, пошли!).
+  void SoftenedOrders();
+  void SoftenerPlaces();
+  void ThirdPersonOrders();
+  void InvitingPasts();
+  // A condition before a main clause in -ыр иде is unreal: если бы + past.
+  void UnrealConditions();
+  // "-ырга кирәк түгел": не нужно + the imperfective infinitive.
+  void NeedlessInfinitives();
+  void NeedlessWords();
+  // A vehicle leaving or arriving on schedule keeps the present.
+  void ScheduledPresents();
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);

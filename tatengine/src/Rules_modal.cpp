@@ -74,19 +74,30 @@ void TSP_tat::NominativeWanter(int verb) {
 void TSP_tat::PreferModalInfinitives() {
 
   // "җырларга ярата": the word before "ярат" / "сөй" is the infinitive (любит
-  // петь), not a dative noun.
+  // петь), not a dative noun. So it is before the verbs of wanting, trying,
+  // learning and starting (эшләргә тели, йөзәргә өйрәнә) and before the
+  // words of need and leave (әзерләргә тиеш, борчылырга кирәк, керергә
+  // ярый): -ларга/-ләргә there is the infinitive, not a plural dative.
+  static constexpr std::u16string_view needWords[] = {u"тиеш", u"кирәк", u"ярый", u"ярамый", u"мөмкин"};
+  static constexpr std::u16string_view modalStems[] = {u"ярат", u"сөй", u"тел", u"өйрән", u"тырыш", u"башла"};
   const TVerb& verb = Translator->Dictionary().Verb;
   for (int k = FirstWord; k < LastWord; ++k) {
     if (Kits[k + 1].Kind != kkTranslated || Kits[k].Kind != kkTranslated) continue;
-    int next;
-    if (!HasReading(k + 1, wcVerb, next) || Kits[k + 1].Readings[next].Tat.WordClass != wcVerb) continue;
-    const std::u16string_view stem = verb.TatarStem(Kits[k + 1].Readings[next].Tat.StemRow);
-    if (stem != u"ярат" && stem != u"сөй") continue;
+    int next = -1;
+    bool modal = false;
+    if (HasReading(k + 1, wcVerb, next) && Kits[k + 1].Readings[next].Tat.WordClass == wcVerb) {
+      const std::u16string_view stem = verb.TatarStem(Kits[k + 1].Readings[next].Tat.StemRow);
+      for (std::u16string_view s : modalStems) modal = modal || stem == s;
+    }
+    const std::u16string word = Lowered(Kits[k + 1].Readings[0].Tat.Source);
+    bool need = false;
+    for (std::u16string_view w : needWords) need = need || word.starts_with(w);
+    if (!modal && !need) continue;
     for (int r = 0; r < static_cast<int>(Kits[k].Readings.size()); ++r) {
       const TTransUnit& reading = Kits[k].Readings[r];
       if (reading.Tat.WordClass == wcVerb && (reading.Tat.EndingCode == 5 || reading.Tat.EndingCode == 6)) {
         Keep(k, r);
-        Keep(k + 1, next);
+        if (modal) Keep(k + 1, next);
         break;
       }
     }
@@ -110,7 +121,9 @@ void TSP_tat::ModalVerbs() {
       const int code = Tat(k).EndingCode;
       TFormRus& rus = Rus(k);
       const bool negative = IsNegativeVerbEnding(code);
-      bool perfective = rus.StemRow == kTryVerb || IsPastCode(code) || IsFutureCode(code) || negative;
+      // Asking whether one can is about doing it once: Ты можешь помочь?
+      bool perfective = rus.StemRow == kTryVerb || IsPastCode(code) || IsFutureCode(code) || negative ||
+                        (rus.StemRow == kCanVerb && IsAsked(k));
       if (rus.StemRow == kCanVerb && (IsPastCode(code) || IsFutureCode(code))) {
         // Every form of "смочь" is "с" + the form of "мочь" (смог, смогу);
         // its future is the present's form.

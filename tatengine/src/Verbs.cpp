@@ -99,7 +99,12 @@ bool TVerb::Analyse(std::u16string_view text, std::u16string_view next, bool& us
     TFormRus nRus;
     bool haveSecond = false;
     if (aux == 0) {
-      if (AnalyseWord(next, nTat, nRus)) {
+      // A question puts "-мы" on the auxiliary: итә аласыңмы (можешь помочь?).
+      std::u16string_view bare = next;
+      if (!AnalyseWord(bare, nTat, nRus) && bare.size() > 4 &&
+          (bare.ends_with(u"мы") || bare.ends_with(u"ме")))
+        bare.remove_suffix(2);
+      if (AnalyseWord(bare, nTat, nRus)) {
         const int number = VerbNumber(nTat.StemRow);
         if (IsAuxVerbId(number)) {
           aux = AuxKind(c, number);
