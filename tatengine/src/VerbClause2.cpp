@@ -23,22 +23,6 @@ bool IsInviteWord(std::u16string_view low) {
   return low == u"әйдә" || low == u"әйдәгез" || low == u"әйдәле";
 }
 
-// The Russian verb number of an infinitive; -1 when the data has none.
-int NumberOfInfinitive(const TVerb& verbs, std::u16string_view infinitive) {
-  const int rows = verbs.VerbForms.RowCount();
-  for (int r = 0; r < rows; ++r)
-    if (CellAt(verbs.VerbForms, r, 1) == infinitive) return IntAt(verbs.VerbForms, r, 0);
-  return -1;
-}
-
-std::u16string InfinitiveOf(const TVerb& verbs, const TFormRus& form) {
-  TFormRus rus = form;
-  rus.Case = 1;
-  rus.Prefix.clear();
-  rus.Suffix.clear();
-  return verbs.PlainForm(rus);
-}
-
 // Going away as an invitation is setting off: уйти -> пойти.
 constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 3> kSettingOff = {{
     {u"уйти", u"пойти"}, {u"уехать", u"поехать"}, {u"убежать", u"побежать"}}};
@@ -143,7 +127,7 @@ void TSP_tat::InvitingPasts() {
       const std::u16string infinitive = InfinitiveOf(verbs, reading.Rus);
       for (const auto& [away, off] : kSettingOff)
         if (infinitive == away) {
-          if (const int number = NumberOfInfinitive(verbs, off); number >= 0) reading.Rus.StemRow = number;
+          if (const int number = VerbNumberOf(verbs, off); number >= 0) reading.Rus.StemRow = number;
           break;
         }
     }
