@@ -166,6 +166,7 @@ void TSP_tat::ApplyRules() {
   AttributiveComparatives();
   FacingSenses();
   FacingPlaces();
+  RiverBanks();
   MeasurePhrases();
   ComparisonDifferences();
   HalfNouns();
@@ -185,6 +186,7 @@ void TSP_tat::ApplyRules() {
   NameClauses();
   IzafetGroups();
   SwapPossessives();
+  OwnersAsSubjects();
   CountQuestions();
   ExistentialClauses();
   AgeClauses();
@@ -234,6 +236,9 @@ void TSP_tat::ApplyRules() {
   DropEchoedPronouns();
   OrderComparisons();
   OwnObjectsWithoutPossessives();
+  CountedPossessives();
+  UnnamedOwners();
+  OwnObjectsOfNounSubjects();
   AddPossessors();
   PastCopulas();
   VerbsAfterSubjects();
