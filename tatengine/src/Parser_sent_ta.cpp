@@ -188,6 +188,7 @@ void TSP_tat::ApplyRules() {
   SwapPossessives();
   OwnersAsSubjects();
   CountQuestions();
+  PastExistentials();
   ExistentialClauses();
   AgeClauses();
   CollectiveNumerals();

@@ -97,6 +97,8 @@ protected:
   // A count before a possessed noun goes before the possessive: трём моим
   // друзьям, два моих брата.
   void CountedPossessives();
+  // "бар иде", "юк иде": the past of having (У меня был брат, не было).
+  void PastExistentials();
   // The 3rd-person finite verb whose subject the noun in slot subject is;
   // -1 when another word may be its subject or there is none.
   int OwnedObjectVerb(int subject);

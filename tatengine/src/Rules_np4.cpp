@@ -177,6 +177,45 @@ void TSP_tat::CountedPossessives() {
   }
 }
 
+void TSP_tat::PastExistentials() {
+  // "бар иде", "юк иде": the clause of having or being there in the past
+  // (Аның ике сеңлесе бар иде: У него было две младшие сестры; Өйдә беркем
+  // дә юк иде: Дома никого не было). The present rule builds the clause,
+  // then "есть" and "нет" become the past.
+  if (LastWord - 1 <= FirstWord || Kits[LastWord].Kind != kkTranslated || Source(LastWord) != u"иде") return;
+  const int link = LastWord - 1;
+  const std::u16string word = Source(link);
+  if (Kits[link].Kind != kkTranslated || (word != u"бар" && word != u"юк") || (Class(link) & 0x108)) return;
+  const bool negative = word == u"юк";
+  Kits.erase(Kits.begin() + LastWord);
+  --LastWord;
+  ExistentialClauses();
+  int slot = -1;
+  for (int k = FirstWord; k <= LastWord; ++k)
+    if (Kits[k].Kind == kkTranslated && Source(k) == word && !(Class(k) & 0x108)) slot = k;
+  int thing = -1;
+  for (int k = slot < 0 ? FirstWord : slot + 1; k <= LastWord && thing < 0; ++k)
+    if (Kits[k].Kind == kkTranslated && Class(k) == wcNoun) thing = k;
+  if (slot < 0) {
+    // A count dropped "есть": the past goes before the count.
+    int count = -1;
+    for (int k = FirstWord; k <= LastWord && count < 0; ++k)
+      if (Kits[k].Kind == kkTranslated && Class(k) == wcNumeral) count = k;
+    if (count < 0) return;
+    Kits.insert(Kits.begin() + count, FixedKit(u"было"));
+    ++LastWord;
+    return;
+  }
+  std::u16string_view past = u"был";
+  if (negative || thing < 0) past = u"было";
+  else if (Rus(thing).Number == 2) past = u"были";
+  else if (Rus(thing).Gender == 2) past = u"была";
+  else if (Rus(thing).Gender == 3) past = u"было";
+  const uint8_t capital = Kits[slot].Capital;
+  Kits[slot] = FixedKit(negative ? u"не было" : past);
+  Kits[slot].Capital = capital;
+}
+
 void TSP_tat::RiverBanks() {
   // "буенда" after water is its shore: елга буенда, на берегу реки (у реки
   // is beside it); after anything else it stays "у".

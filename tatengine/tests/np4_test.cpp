@@ -25,6 +25,8 @@ TLexicon OwnerLexicon() {
   lx.Add("itfst06.pack", {u"янында", u"у", u"3"});
   lx.Add("itfst07.pack", {u"минем", u"мой", u"моя", u"моё", u"1", u"3"});
   lx.Add("itfst07.pack", {u"безнең", u"наш", u"наша", u"наше", u"1", u"3"});
+  lx.Add("itfst08.pack", {u"бар", u"есть"});
+  lx.Add("itfst08.pack", {u"юк", u"нет"});
   return lx;
 }
 
@@ -69,6 +71,16 @@ TEST_F(OwnerTest, NashBeforeABareNounAgreesWithIt) {
 TEST_F(OwnerTest, BuendaAfterWaterIsTheShore) {
   EXPECT_EQ(Translate(u"елга буенда"), u"на берегу реки");
   EXPECT_EQ(Translate(u"урман буенда"), u"у леса");
+}
+
+TEST_F(OwnerTest, HavingInThePastAgreesWithTheThing) {
+  EXPECT_EQ(Translate(u"Минем китапым бар иде."), u"У меня была книга.");
+  EXPECT_EQ(Translate(u"Минем өйым бар иде."), u"У меня был дом.");
+  EXPECT_EQ(Translate(u"Минем ике абыйым бар иде."), u"У меня было два брата.");
+  EXPECT_EQ(Translate(u"Минем китапым юк иде."), u"У меня не было книги.");
+  // The present stays.
+  EXPECT_EQ(Translate(u"Минем китапым бар."), u"У меня есть книга.");
+  EXPECT_EQ(Translate(u"Минем ике абыйым бар."), u"У меня два брата.");
 }
 
 }  // namespace
