@@ -215,6 +215,7 @@ void TSP_tat::ApplyRules() {
   CompoundNumerals();
   GovernByNumerals();
   CountedOwnChildren();
+  CountedChildren();
   LargeCounts();
   GovernByQuantities();
   MotionTargets();

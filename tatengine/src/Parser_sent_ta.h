@@ -99,6 +99,8 @@ protected:
   void CountedPossessives();
   // "бар иде", "юк иде": the past of having (У меня был брат, не было).
   void PastExistentials();
+  // ике бала in the nominative or accusative: двое детей.
+  void CountedChildren();
   // The 3rd-person finite verb whose subject the noun in slot subject is;
   // -1 when another word may be its subject or there is none.
   int OwnedObjectVerb(int subject);

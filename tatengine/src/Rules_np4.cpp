@@ -216,6 +216,25 @@ void TSP_tat::PastExistentials() {
   Kits[slot].Capital = capital;
 }
 
+void TSP_tat::CountedChildren() {
+  // Children counted by два, три, четыре in the nominative or the
+  // accusative take the collective numeral: ике бала, двое детей.
+  static constexpr std::pair<std::u16string_view, std::u16string_view> collectives[] = {
+      {u"два", u"двое"}, {u"три", u"трое"}, {u"четыре", u"четверо"}};
+  for (int i = FirstWord; i < LastWord; ++i) {
+    if (Kits[i].Kind != kkTranslated || Class(i) != wcNumeral) continue;
+    const int n = i + 1;
+    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Tat(n).WordClass != wcNoun ||
+        Rus(n).Case != 3 || Rus(n).Number != 1 || LemmaOf(n) != u"ребёнок")
+      continue;
+    for (auto [plain, collective] : collectives)
+      if (Rus(i).RusText == plain) {
+        Rus(i).RusText.assign(collective);
+        Rus(n).Number = 2;
+      }
+  }
+}
+
 void TSP_tat::RiverBanks() {
   // "буенда" after water is its shore: елга буенда, на берегу реки (у реки
   // is beside it); after anything else it stays "у".

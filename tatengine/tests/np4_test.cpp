@@ -17,7 +17,10 @@ TLexicon OwnerLexicon() {
   // Animate paradigms: 7 like брат, 8 like мама.
   NounParadigm(lx, 7, {u"", u"а", u"а", u"ьев", u"у", u"ьям", u"а", u"ьев", u"ом", u"ьями", u"е", u"ьях"}, true);
   NounParadigm(lx, 8, {u"а", u"ы", u"ы", u"", u"е", u"ам", u"у", u"", u"ой", u"ами", u"е", u"ах"}, true);
+  NounParadigm(lx, 10, {u"ёнок", u"ята", u"ёнка", u"ят", u"ёнку", u"ятам", u"ёнка", u"ят", u"ёнком", u"ятами",
+                       u"ёнке", u"ятах"}, true);
   Noun(lx, u"абый", u"брат", 7, 1);
+  Noun(lx, u"бала", u"реб", 10, 1);
   Noun(lx, u"әни", u"мам", 8, 2);
   Noun(lx, u"елга", u"рек", 1, 2);
   Noun(lx, u"урман", u"лес", 2, 1);
@@ -71,6 +74,13 @@ TEST_F(OwnerTest, NashBeforeABareNounAgreesWithIt) {
 TEST_F(OwnerTest, BuendaAfterWaterIsTheShore) {
   EXPECT_EQ(Translate(u"елга буенда"), u"на берегу реки");
   EXPECT_EQ(Translate(u"урман буенда"), u"у леса");
+}
+
+TEST_F(OwnerTest, ChildrenCountedByTwoToFourAreCollective) {
+  EXPECT_EQ(Translate(u"ике бала"), u"двое ребят");
+  EXPECT_EQ(Translate(u"өч бала"), u"трое ребят");
+  // An oblique case keeps the cardinal.
+  EXPECT_EQ(Translate(u"ике балага"), u"двум ребятам");
 }
 
 TEST_F(OwnerTest, HavingInThePastAgreesWithTheThing) {
