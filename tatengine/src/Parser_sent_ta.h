@@ -152,6 +152,9 @@ protected:
   int SubjectOf(int from, int verb);
   // A finite verb in the 1st or 2nd person (барам, барасыз).
   bool IsSpeakerVerb(int verb);
+  // A nominative subject pronoun slot of person 1, 2, 4, 5 or 6, read as the
+  // lexicon reads the written pronoun (Rules_order.cpp).
+  TTransKit SubjectPronounKit(int person);
   void MotionTargets();
   // The one asked is the accusative (спросил ребёнка), not "от ребёнка".
   void AskedPeople();
@@ -413,6 +416,9 @@ protected:
   int NounPhraseStart(int noun);
   // The noun that the modifiers from slot from on go with; -1 when none.
   int FollowingHead(int from);
+  // Moves slots start..end to just after slot head (head > end); returns
+  // the new index of the moved phrase's last slot.
+  int MovePhraseAfter(int start, int end, int head);
 
   // Russian order and subject pronouns (Rules_order.cpp). A finite verb in
   // the 1st or 2nd person without a pronoun subject gets one at its clause

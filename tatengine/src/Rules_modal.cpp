@@ -15,14 +15,6 @@ namespace {
 constexpr int kCanVerb = 2037;  // мочь
 constexpr int kTryVerb = 5249;  // попробовать
 
-// The number of the Russian verb whose infinitive is text; -1 when absent.
-int NumberOfInfinitive(const TVerb& verb, std::u16string_view infinitive) {
-  const int rows = verb.VerbForms.RowCount();
-  for (int r = 0; r < rows; ++r)
-    if (CellAt(verb.VerbForms, r, 1) == infinitive) return IntAt(verb.VerbForms, r, 0);
-  return -1;
-}
-
 std::u16string Infinitive(const TVerb& verb, int number) {
   const int row = FindNumber(verb.VerbForms, number);
   return row < 0 ? std::u16string{} : std::u16string(CellAt(verb.VerbForms, row, 3));
@@ -143,10 +135,10 @@ void TSP_tat::ModalVerbs() {
       int form = auxCode;
       if (aux == u"бел" && code == 17) {
         // "йөзә белә": умеет плавать.
-        number = NumberOfInfinitive(verb, u"уметь");
+        number = VerbNumberOf(verb, u"уметь");
       } else if (aux == u"кил" && person >= 0 && auxCode >= 15 && auxCode <= 50) {
         // "кайтасым килә": хочу вернуться; the person is the possessive's.
-        number = NumberOfInfinitive(verb, u"хотеть");
+        number = VerbNumberOf(verb, u"хотеть");
         const int base = auxCode - (auxCode - 15) % 6;
         form = base + person;
       }

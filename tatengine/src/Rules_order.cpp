@@ -15,13 +15,14 @@
 namespace tatengine {
 namespace {
 
-// The Tatar pronoun of a person 1, 2, 4, 5 (1sg, 2sg, 1pl, 2pl).
+// The Tatar pronoun of a person 1, 2, 4, 5, 6 (1sg, 2sg, 1pl, 2pl, 3pl).
 std::u16string_view SpeakerPronoun(int person) {
   switch (person) {
     case 1: return u"мин";
     case 2: return u"син";
     case 4: return u"без";
     case 5: return u"сез";
+    case 6: return u"алар";
     default: return {};
   }
 }
@@ -34,6 +35,7 @@ std::u16string_view RussianPronoun(int person) {
     case 2: return u"ты";
     case 4: return u"мы";
     case 5: return u"вы";
+    case 6: return u"они";
     default: return {};
   }
 }
@@ -122,6 +124,30 @@ bool IsFrequencyAdverb(std::u16string_view rus) {
 
 }  // namespace
 
+TTransKit TSP_tat::SubjectPronounKit(int person) {
+  // The pronoun as the lexicon reads it, so that the agreement and order
+  // rules treat it as any written subject.
+  TTransKit kit;
+  kit.Kind = kkTranslated;
+  kit.HyphenPart = -1;
+  bool usedNext = false;
+  TTransKit found;
+  found.Kind = kkTranslated;
+  if (Translator->Dictionary().Lookup(SpeakerPronoun(person), {}, usedNext, found))
+    for (const TTransUnit& reading : found.Readings)
+      if (reading.Rus.WordClass == wcSubNoun && kit.Readings.empty()) kit.Readings.push_back(reading);
+  if (kit.Readings.empty()) {
+    kit = FixedKit(RussianPronoun(person));
+  } else {
+    TFormRus& rus = kit.Readings[0].Rus;
+    rus.Case = 1;
+    rus.Number = person >= 4 ? 2 : 1;
+    rus.Gender = 1;
+  }
+  kit.Readings[0].Tat.Source.assign(SpeakerPronoun(person));
+  return kit;
+}
+
 std::u16string TSP_tat::RusWord(int slot) {
   if (slot < FirstWord || slot > LastWord || Kits[slot].Kind != kkTranslated) return {};
   return Lowered(Rus(slot).RusText);
@@ -167,26 +193,7 @@ void TSP_tat::SpeakerSubjects() {
     }
     if (said) continue;
 
-    // The pronoun as the lexicon reads it, so that the agreement and order
-    // rules treat it as any written subject.
-    TTransKit kit;
-    kit.Kind = kkTranslated;
-    kit.HyphenPart = -1;
-    bool usedNext = false;
-    TTransKit found;
-    found.Kind = kkTranslated;
-    if (Translator->Dictionary().Lookup(SpeakerPronoun(person), {}, usedNext, found))
-      for (const TTransUnit& reading : found.Readings)
-        if (reading.Rus.WordClass == wcSubNoun && kit.Readings.empty()) kit.Readings.push_back(reading);
-    if (kit.Readings.empty()) {
-      kit = FixedKit(RussianPronoun(person));
-    } else {
-      TFormRus& rus = kit.Readings[0].Rus;
-      rus.Case = 1;
-      rus.Number = person >= 4 ? 2 : 1;
-      rus.Gender = 1;
-    }
-    kit.Readings[0].Tat.Source.assign(SpeakerPronoun(person));
+    TTransKit kit = SubjectPronounKit(person);
     int at = from;
     while (at < v && IsClauseOpener(RusWord(at))) ++at;
     // After a time that opens the clause: За три дня я закончил работу. (A

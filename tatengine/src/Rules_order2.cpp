@@ -43,28 +43,6 @@ int MustPerson(std::u16string_view low) {
   return 0;
 }
 
-std::u16string_view TatarPronoun(int person) {
-  switch (person) {
-    case 1: return u"мин";
-    case 2: return u"син";
-    case 4: return u"без";
-    case 5: return u"сез";
-    case 6: return u"алар";
-    default: return {};
-  }
-}
-
-std::u16string_view RussianPronoun(int person) {
-  switch (person) {
-    case 1: return u"я";
-    case 2: return u"ты";
-    case 4: return u"мы";
-    case 5: return u"вы";
-    case 6: return u"они";
-    default: return {};
-  }
-}
-
 // Words before the subject of a clause: conjunctions.
 bool IsOpenerText(std::u16string_view rus) {
   return rus == u"и" || rus == u"а" || rus == u"но" || rus == u"или" || rus == u"что" || rus == u"если" ||
@@ -164,24 +142,7 @@ void TSP_tat::SubjectsOfMust() {
     bool said = false;
     for (int k = from; k < m; ++k) said = said || (Kits[k].Kind == kkTranslated && IsPersonalPronoun(Source(k)));
     if (said) continue;
-    TTransKit kit;
-    kit.Kind = kkTranslated;
-    kit.HyphenPart = -1;
-    bool usedNext = false;
-    TTransKit found;
-    found.Kind = kkTranslated;
-    if (Translator->Dictionary().Lookup(TatarPronoun(person), {}, usedNext, found))
-      for (const TTransUnit& reading : found.Readings)
-        if (reading.Rus.WordClass == wcSubNoun && kit.Readings.empty()) kit.Readings.push_back(reading);
-    if (kit.Readings.empty()) {
-      kit = FixedKit(RussianPronoun(person));
-    } else {
-      TFormRus& rus = kit.Readings[0].Rus;
-      rus.Case = 1;
-      rus.Number = person >= 4 ? 2 : 1;
-      rus.Gender = 1;
-    }
-    kit.Readings[0].Tat.Source.assign(TatarPronoun(person));
+    TTransKit kit = SubjectPronounKit(person);
     int at = from;
     while (at < m && Kits[at].Kind == kkTranslated && IsOpenerText(RusWord(at))) ++at;
     Kits.insert(Kits.begin() + at, std::move(kit));

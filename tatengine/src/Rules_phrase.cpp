@@ -142,16 +142,7 @@ void TSP_tat::PlaceAttributes() {
     }
     place.Agreed = 1;
     // The place with its own modifiers goes after the head noun.
-    const int start = NounPhraseStart(k);
-    TTransKits phrase(std::make_move_iterator(Kits.begin() + start), std::make_move_iterator(Kits.begin() + k + 1));
-    const uint8_t capital = Kits[start].Capital;
-    Kits.erase(Kits.begin() + start, Kits.begin() + k + 1);
-    const int newHead = head - (k + 1 - start);
-    Kits[start].Capital = capital;
-    phrase.front().Capital = 0;
-    Kits.insert(Kits.begin() + newHead + 1, std::make_move_iterator(phrase.begin()),
-                std::make_move_iterator(phrase.end()));
-    k = newHead + static_cast<int>(phrase.size());
+    k = MovePhraseAfter(NounPhraseStart(k), k, head);
   }
 }
 
@@ -217,16 +208,20 @@ void TSP_tat::LackAndTopicAttributes() {
     // A time word after it says when, it is no head (бу турында кичә).
     if (head < 0 || IsTimeUnit(head)) continue;
     while (IsPossessedHead(head + 1)) ++head;
-    TTransKits phrase(std::make_move_iterator(Kits.begin() + start), std::make_move_iterator(Kits.begin() + k + 1));
-    const uint8_t capital = Kits[start].Capital;
-    Kits.erase(Kits.begin() + start, Kits.begin() + k + 1);
-    const int newHead = head - (k + 1 - start);
-    Kits[start].Capital = capital;
-    phrase.front().Capital = 0;
-    Kits.insert(Kits.begin() + newHead + 1, std::make_move_iterator(phrase.begin()),
-                std::make_move_iterator(phrase.end()));
-    k = newHead + static_cast<int>(phrase.size());
+    k = MovePhraseAfter(start, k, head);
   }
+}
+
+int TSP_tat::MovePhraseAfter(int start, int end, int head) {
+  TTransKits phrase(std::make_move_iterator(Kits.begin() + start), std::make_move_iterator(Kits.begin() + end + 1));
+  // The capital stays with the sentence's first slot.
+  const uint8_t capital = Kits[start].Capital;
+  Kits.erase(Kits.begin() + start, Kits.begin() + end + 1);
+  const int newHead = head - (end + 1 - start);
+  Kits[start].Capital = capital;
+  phrase.front().Capital = 0;
+  Kits.insert(Kits.begin() + newHead + 1, std::make_move_iterator(phrase.begin()), std::make_move_iterator(phrase.end()));
+  return newHead + static_cast<int>(phrase.size());
 }
 
 void TSP_tat::InstrumentSenses() {

@@ -63,20 +63,6 @@ constexpr std::array<std::u16string_view, 8> kSkillStems = {u"йөз", u"шу", 
 constexpr std::array<std::u16string_view, 7> kGoingStems = {u"кил", u"бар", u"кайт", u"кит",
                                                            u"кер", u"чык", u"кат"};
 
-// Verbs of going one way, and the same going as a habit or a trip there and
-// back (Russian infinitives).
-constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 10> kRoundTrips = {{
-    {u"идти", u"ходить"},
-    {u"пойти", u"ходить"},
-    {u"ехать", u"ездить"},
-    {u"поехать", u"ездить"},
-    {u"бежать", u"бегать"},
-    {u"побежать", u"бегать"},
-    {u"лететь", u"летать"},
-    {u"плыть", u"плавать"},
-    {u"нести", u"носить"},
-    {u"везти", u"возить"},
-}};
 
 // One-way going and its start, the perfective that a condition says.
 constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 4> kStartsGoing = {{
@@ -87,30 +73,6 @@ constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 4> kSt
 constexpr std::array<std::u16string_view, 10> kWeatherStates = {
     u"суык", u"салкын", u"җылы",  u"эссе",  u"аяз",
     u"болытлы", u"җилле", u"бөркү", u"томанлы", u"салкынча"};
-
-std::u16string InfinitiveOf(const TVerb& verbs, const TFormRus& form) {
-  TFormRus rus = form;
-  rus.Case = 1;
-  rus.Prefix.clear();
-  rus.Suffix.clear();
-  return verbs.PlainForm(rus);
-}
-
-// The Russian verb number of an infinitive; -1 when the data has none.
-int NumberOf(const TVerb& verbs, std::u16string_view infinitive) {
-  const int rows = verbs.VerbForms.RowCount();
-  for (int r = 0; r < rows; ++r)
-    if (CellAt(verbs.VerbForms, r, 1) == infinitive) return IntAt(verbs.VerbForms, r, 0);
-  return -1;
-}
-
-// The round-trip verb of a one-way verb of going; -1 for other verbs.
-int RoundTripOf(const TVerb& verbs, const TFormRus& form) {
-  const std::u16string infinitive = InfinitiveOf(verbs, form);
-  for (const auto& [oneWay, round] : kRoundTrips)
-    if (infinitive == oneWay) return NumberOf(verbs, round);
-  return -1;
-}
 
 // The Tatar lemma of a verb stem row (бие), which the stem (би) may not be.
 std::u16string_view VerbLemma(const TVerb& verbs, int row) {
@@ -195,7 +157,7 @@ void TSP_tat::ConditionalFutures() {
       if (!verbs.IsPerfective(reading.Rus.StemRow))
         for (const auto& [oneWay, start] : kStartsGoing)
           if (InfinitiveOf(verbs, reading.Rus) == oneWay) {
-            if (const int number = NumberOf(verbs, start); number >= 0) reading.Rus.StemRow = number;
+            if (const int number = VerbNumberOf(verbs, start); number >= 0) reading.Rus.StemRow = number;
             break;
           }
     }
@@ -352,7 +314,7 @@ void TSP_tat::ErrandInfinitives() {
     const std::u16string infinitive = InfinitiveOf(verbs, Rus(v));
     const bool driving = infinitive == u"ехать" || infinitive == u"поехать";
     if (!driving && infinitive != u"идти" && infinitive != u"пойти") continue;
-    if (const int errand = NumberOf(verbs, driving ? u"съездить" : u"сходить"); errand >= 0)
+    if (const int errand = VerbNumberOf(verbs, driving ? u"съездить" : u"сходить"); errand >= 0)
       Rus(v).StemRow = errand;
   }
 }
@@ -447,7 +409,7 @@ void TSP_tat::AbilityModals() {
     if (coming || (negative && OneOf(stem, kGoingStems) && !IsHabitualClause(from, to))) {
       rus.Prefix.assign(negative ? u"не с" : u"с");
     } else if (!negative && OneOf(stem, kSkillStems)) {
-      if (const int can = NumberOf(verbs, u"уметь"); can >= 0) rus.StemRow = can;
+      if (const int can = VerbNumberOf(verbs, u"уметь"); can >= 0) rus.StemRow = can;
     }
   }
 }

@@ -66,10 +66,6 @@ constexpr std::array<std::u16string_view, 6> kGathering = {u"собирать", 
 constexpr std::array<std::u16string_view, 11> kGoingStems = {
     u"бар", u"кил", u"кайт", u"кер", u"кит", u"чык", u"мен", u"төш", u"йөгер", u"оч", u"күч"};
 
-// Pairs of verbs of going: the one-way verb, and the round trip.
-constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 4> kRoundTrips = {
-    {{u"идти", u"ходить"}, {u"пойти", u"ходить"}, {u"ехать", u"ездить"}, {u"поехать", u"ездить"}}};
-
 // A plain verb reading of one word (no two-word construction).
 bool IsSimpleVerb(const TTransUnit& r) {
   return r.Rus.WordClass == wcVerb && r.Tat.WordClass == wcVerb && r.Tat.Source.find(u' ') == std::u16string::npos;
@@ -82,22 +78,6 @@ int TatarCase(int code) {
   if (code >= 37 && code <= 41) return code - 36;
   if (code >= 42 && code <= 71) return (code - 42) % 6;
   if (code == 87) return 0;
-  return -1;
-}
-
-std::u16string InfinitiveOf(const TVerb& verb, const TFormRus& form) {
-  TFormRus rus = form;
-  rus.Case = 1;
-  rus.Prefix.clear();
-  rus.Suffix.clear();
-  return verb.PlainForm(rus);
-}
-
-// The Russian verb number of an infinitive; -1 when the data has none.
-int NumberOf(const TVerb& verb, std::u16string_view infinitive) {
-  const int rows = verb.VerbForms.RowCount();
-  for (int r = 0; r < rows; ++r)
-    if (CellAt(verb.VerbForms, r, 1) == infinitive) return IntAt(verb.VerbForms, r, 0);
   return -1;
 }
 
@@ -310,12 +290,7 @@ void TSP_tat::RoundTrips() {
     if (!trip || purpose || next) continue;
     for (TTransUnit& reading : Kits[v].Readings) {
       if (!IsSimpleVerb(reading)) continue;
-      const std::u16string infinitive = InfinitiveOf(verbs, reading.Rus);
-      for (const auto& [oneWay, round] : kRoundTrips)
-        if (infinitive == oneWay) {
-          if (const int number = NumberOf(verbs, round); number >= 0) reading.Rus.StemRow = number;
-          break;
-        }
+      if (const int number = RoundTripOf(verbs, reading.Rus); number >= 0) reading.Rus.StemRow = number;
     }
   }
 }
@@ -348,7 +323,7 @@ void TSP_tat::DirectionWords() {
     }
     const int code = Tat(v).EndingCode;
     if (here && (code == 2 || code == 11) && verbs.TatarStem(Tat(v).StemRow) == u"кил")
-      if (const int go = NumberOf(verbs, u"идти"); go >= 0) Rus(v).StemRow = go;
+      if (const int go = VerbNumberOf(verbs, u"идти"); go >= 0) Rus(v).StemRow = go;
   }
 }
 
@@ -445,7 +420,7 @@ void TSP_tat::VerbGovernment() {
         price = Kits[k].Kind == kkTranslated && Class(k) == wcNoun &&
                 (LemmaOf(k) == u"рубль" || LemmaOf(k) == u"копейка" || LemmaOf(k) == u"цена");
       if (!price) continue;
-      const int cost = NumberOf(verbs, u"стоить");
+      const int cost = VerbNumberOf(verbs, u"стоить");
       if (cost < 0) continue;
       for (TTransUnit& reading : Kits[v].Readings)
         if (IsSimpleVerb(reading)) reading.Rus.StemRow = cost;

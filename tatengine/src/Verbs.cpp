@@ -250,4 +250,30 @@ std::u16string_view TVerb::Government(int row) const {
   return bar == std::u16string_view::npos ? std::u16string_view{} : cell.substr(bar + 1);
 }
 
+std::u16string InfinitiveOf(const TVerb& verbs, const TFormRus& form) {
+  TFormRus rus = form;
+  rus.Case = 1;
+  rus.Prefix.clear();
+  rus.Suffix.clear();
+  return verbs.PlainForm(rus);
+}
+
+int VerbNumberOf(const TVerb& verbs, std::u16string_view infinitive) {
+  const int rows = verbs.VerbForms.RowCount();
+  for (int r = 0; r < rows; ++r)
+    if (CellAt(verbs.VerbForms, r, 1) == infinitive) return IntAt(verbs.VerbForms, r, 0);
+  return -1;
+}
+
+int RoundTripOf(const TVerb& verbs, const TFormRus& form) {
+  static constexpr std::pair<std::u16string_view, std::u16string_view> trips[] = {
+      {u"идти", u"ходить"},    {u"пойти", u"ходить"}, {u"ехать", u"ездить"}, {u"поехать", u"ездить"},
+      {u"бежать", u"бегать"},  {u"побежать", u"бегать"}, {u"лететь", u"летать"}, {u"плыть", u"плавать"},
+      {u"нести", u"носить"},   {u"везти", u"возить"}};
+  const std::u16string infinitive = InfinitiveOf(verbs, form);
+  for (const auto& [oneWay, round] : trips)
+    if (infinitive == oneWay) return VerbNumberOf(verbs, round);
+  return -1;
+}
+
 }  // namespace tatengine

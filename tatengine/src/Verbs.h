@@ -60,4 +60,12 @@ private:
   std::u16string FormText(const TFormRus& rus, int selector) const;
 };
 
+// The Russian infinitive of a verb reading (the form for selector 1).
+std::u16string InfinitiveOf(const TVerb& verbs, const TFormRus& form);
+// The Russian verb number of an infinitive; -1 when the data has none.
+int VerbNumberOf(const TVerb& verbs, std::u16string_view infinitive);
+// The verb number of the round trip or habit of a one-way verb of going
+// (идти: ходить, ехать: ездить, бежать: бегать); -1 for other verbs.
+int RoundTripOf(const TVerb& verbs, const TFormRus& form);
+
 }  // namespace tatengine

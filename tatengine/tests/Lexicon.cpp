@@ -66,6 +66,11 @@ void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u
           s + u"вший", s + u"вшая", s + u"вшее", s + u"вшие"});
 }
 
+void Pronoun(TLexicon& lx, int r, std::vector<std::pair<std::u16string, int>> forms, std::vector<std::u16string> rus) {
+  for (auto& [form, code] : forms) lx.Add("itfst09.pack", {form, N(code), u"", N(r * 256 + 1)});
+  for (int x = 1; x <= 12; ++x) lx.Add("cds09.pack", {N(r * 256 + x), rus[x - 1]});
+}
+
 void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::u16string> f) {
   TRow row{N(number), f[0], aspect};
   for (auto& form : f) row.push_back(form);

@@ -47,6 +47,11 @@ void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u
 // sg, present 1sg 2sg 3sg, imperative pl, present 1pl 2pl 3pl, past m f n
 // pl, gerund; the participles are built on the plural past stem.
 void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::u16string> f);
+// A declining personal pronoun as the data compiler writes it: every Tatar
+// form is a whole stem whose paradigm number is its form code (1
+// nominative, 9 dative, 10 accusative); the Russian forms by case-and-number
+// code 1-12 under pronoun paradigm r.
+void Pronoun(TLexicon& lx, int r, std::vector<std::pair<std::u16string, int>> forms, std::vector<std::u16string> rus);
 
 // Context senses, written into "senses.coll" when there are rules: a rule
 // (Tatar lemma, relation, context words joined by commas, Russian word,

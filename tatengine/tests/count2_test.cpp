@@ -7,14 +7,6 @@
 namespace tatfix {
 namespace {
 
-// A declining personal pronoun: each Tatar form a stem whose paradigm is its
-// form code; the Russian forms by case-and-number code under paradigm r.
-void Pronoun(TLexicon& lx, int r, std::vector<std::pair<std::u16string, int>> forms,
-             std::vector<std::u16string> rus) {
-  for (auto& [form, code] : forms) lx.Add("itfst09.pack", {form, N(code), u"", N(r * 256 + 1)});
-  for (int x = 1; x <= 12; ++x) lx.Add("cds09.pack", {N(r * 256 + x), rus[x - 1]});
-}
-
 // Short-form endings 30-33 (m, f, n, plural) of an adjective paradigm.
 void ShortForms(TLexicon& lx, int paradigm, std::vector<std::u16string> endings) {
   for (int k = 0; k < 4; ++k) lx.Add("cds01.pack", {N(paradigm * 256L + 30 + k), endings[k]});

@@ -7,15 +7,6 @@
 namespace tatfix {
 namespace {
 
-// A declining personal pronoun: every Tatar form is a whole stem whose
-// paradigm number is its form code (1 nominative, 9 dative, 10
-// accusative); the Russian forms by case-and-number code 1-12.
-void Pronoun(TLexicon& lx, int r, std::vector<std::pair<std::u16string, int>> forms,
-             std::vector<std::u16string> rus) {
-  for (auto& [form, code] : forms) lx.Add("itfst09.pack", {form, N(code), u"", N(r * 256 + 1)});
-  for (int x = 1; x <= 12; ++x) lx.Add("cds09.pack", {N(r * 256 + x), rus[x - 1]});
-}
-
 TLexicon Order2Lexicon() {
   TLexicon lx = StandardLexicon();
   std::erase_if(lx.Tables["itfst07.pack"], [](const TRow& row) { return row[0] == u"мин"; });
@@ -85,11 +76,12 @@ TEST_F(Order2Test, MannerAdverbFollowsTheInfinitive) {
 }
 
 TEST_F(Order2Test, ConditionalClauseOpensWithIf) {
-  EXPECT_EQ(Translate(u"кыз укыса, мин укыйм."), u"если девочка читает, я читаю.");
+  // The main clause of a condition speaks of what will be (я буду читать).
+  EXPECT_EQ(Translate(u"кыз укыса, мин укыйм."), u"если девочка читает, я буду читать.");
   // What one has follows the verb without the possessive ("бул" is
   // "бывать" in this lexicon).
-  EXPECT_EQ(Translate(u"китапы булса, мин укыйм."), u"если бывает книга, я читаю.");
-  EXPECT_EQ(Translate(u"Китапы булса, мин укыйм."), u"Если бывает книга, я читаю.");
+  EXPECT_EQ(Translate(u"китапы булса, мин укыйм."), u"если бывает книга, я буду читать.");
+  EXPECT_EQ(Translate(u"Китапы булса, мин укыйм."), u"Если бывает книга, я буду читать.");
 }
 
 }  // namespace

@@ -7,16 +7,6 @@
 namespace tatfix {
 namespace {
 
-// A declining personal pronoun as the data compiler writes it: every Tatar
-// form is a whole stem whose paradigm number is its form code (1
-// nominative, 9 dative, 10 accusative); the Russian forms by case-and-number
-// code 1-12 under pronoun paradigm r.
-void Pronoun(TLexicon& lx, int r, std::vector<std::pair<std::u16string, int>> forms,
-             std::vector<std::u16string> rus) {
-  for (auto& [form, code] : forms) lx.Add("itfst09.pack", {form, N(code), u"", N(r * 256 + 1)});
-  for (int x = 1; x <= 12; ++x) lx.Add("cds09.pack", {N(r * 256 + x), rus[x - 1]});
-}
-
 TLexicon OrderLexicon() {
   TLexicon lx = StandardLexicon();
   // "мин" is the declining pronoun here, not a fixed word.
