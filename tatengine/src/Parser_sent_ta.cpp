@@ -169,6 +169,7 @@ void TSP_tat::ApplyRules() {
   AttributiveComparatives();
   FacingSenses();
   FacingPlaces();
+  RiverBanks();
   MeasurePhrases();
   ComparisonDifferences();
   HalfNouns();
@@ -188,7 +189,9 @@ void TSP_tat::ApplyRules() {
   NameClauses();
   IzafetGroups();
   SwapPossessives();
+  OwnersAsSubjects();
   CountQuestions();
+  PastExistentials();
   ExistentialClauses();
   AgeClauses();
   CollectiveNumerals();
@@ -216,6 +219,7 @@ void TSP_tat::ApplyRules() {
   CompoundNumerals();
   GovernByNumerals();
   CountedOwnChildren();
+  CountedChildren();
   LargeCounts();
   GovernByQuantities();
   MotionTargets();
@@ -238,6 +242,9 @@ void TSP_tat::ApplyRules() {
   DropEchoedPronouns();
   OrderComparisons();
   OwnObjectsWithoutPossessives();
+  CountedPossessives();
+  UnnamedOwners();
+  OwnObjectsOfNounSubjects();
   AddPossessors();
   PastCopulas();
   VerbsAfterSubjects();

@@ -85,6 +85,25 @@ protected:
   // 3rd-person ending and no owner named says "его" (жена его брата);
   // after "аларның" its plural ending only agrees (свадьба их дочери).
   void ChainPossessives();
+  // Owners in noun phrases (Rules_np4.cpp): a person noun opening the
+  // sentence before its own possessed object is the subject (Әни күлмәген
+  // юды: Мама постирала своё платье); a possessed noun in a phrase of its
+  // own says "его" (китабыннан: из его книги); "буенда" after water is
+  // "на берегу".
+  void OwnersAsSubjects();
+  void OwnObjectsOfNounSubjects();
+  void UnnamedOwners();
+  void RiverBanks();
+  // A count before a possessed noun goes before the possessive: трём моим
+  // друзьям, два моих брата.
+  void CountedPossessives();
+  // "бар иде", "юк иде": the past of having (У меня был брат, не было).
+  void PastExistentials();
+  // ике бала in the nominative or accusative: двое детей.
+  void CountedChildren();
+  // The 3rd-person finite verb whose subject the noun in slot subject is;
+  // -1 when another word may be its subject or there is none.
+  int OwnedObjectVerb(int subject);
   // One's own body parts and things as objects of one's own verb go
   // without "мой" (Я сломал ногу, Помой руки).
   void OwnObjectsWithoutPossessives();

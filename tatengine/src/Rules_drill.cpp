@@ -86,7 +86,10 @@ bool TSP_tat::IsDeterminerOf(int slot) {
   const std::u16string word = Source(slot);
   if (word == u"ул") return false;  // mostly the pronoun "он" at this place
   for (std::u16string_view g : genitives)
-    if (word == g) return PossessorOf(Tat(n).EndingCode) != 0;
+    if (word == g)
+      // Colloquially безнең, сезнең go with a bare noun too (безнең мәктәп
+      // янында: около нашей школы).
+      return PossessorOf(Tat(n).EndingCode) != 0 || word == u"безнең" || word == u"сезнең";
   return true;
 }
 
