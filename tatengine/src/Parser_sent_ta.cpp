@@ -218,7 +218,6 @@ void TSP_tat::ApplyRules() {
   CompoundOnes();
   CompoundNumerals();
   GovernByNumerals();
-  CountedOwnChildren();
   CountedChildren();
   LargeCounts();
   GovernByQuantities();

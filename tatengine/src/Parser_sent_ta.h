@@ -99,7 +99,8 @@ protected:
   void CountedPossessives();
   // "бар иде", "юк иде": the past of having (У меня был брат, не было).
   void PastExistentials();
-  // ике бала in the nominative or accusative: двое детей.
+  // ике бала (also one's own: ике балам) in the nominative or accusative:
+  // двое детей.
   void CountedChildren();
   // The 3rd-person finite verb whose subject the noun in slot subject is;
   // -1 when another word may be its subject or there is none.
@@ -409,8 +410,6 @@ protected:
   void CollectiveNouns();
   // "Синең ничә апаң бар?": Сколько у тебя старших сестёр?
   void CountQuestions();
-  // One's own children after два, три, четыре: двое детей.
-  void CountedOwnChildren();
   // The first slot of the noun phrase ending in noun: its adjectives,
   // numerals and determiners without a preposition of their own.
   int NounPhraseStart(int noun);

@@ -370,23 +370,4 @@ void TSP_tat::CountQuestions() {
   LastWord = LastWord - 1 - (q + 1 - first) + 2;
 }
 
-void TSP_tat::CountedOwnChildren() {
-  // "Минем ике балам бар": у меня двое детей. One's own children are
-  // counted with the collective numeral; other counts keep "два ребёнка".
-  static constexpr std::pair<std::u16string_view, std::u16string_view> collectives[] = {
-      {u"два", u"двое"}, {u"три", u"трое"}, {u"четыре", u"четверо"}};
-  for (int i = FirstWord; i < LastWord; ++i) {
-    if (Kits[i].Kind != kkTranslated || Class(i) != wcNumeral) continue;
-    const int n = i + 1;
-    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Tat(n).WordClass != wcNoun ||
-        !IsPossessedEnding(Tat(n).EndingCode) || Rus(n).Case != 3 || Rus(n).Number != 1)
-      continue;
-    for (auto [plain, collective] : collectives) {
-      if (Rus(i).RusText != plain || LemmaOf(n) != u"ребёнок") continue;
-      Rus(i).RusText.assign(collective);
-      Rus(n).Number = 2;
-    }
-  }
-}
-
 }  // namespace tatengine

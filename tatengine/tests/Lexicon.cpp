@@ -66,6 +66,10 @@ void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u
           s + u"вший", s + u"вшая", s + u"вшее", s + u"вшие"});
 }
 
+void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number, int partner, int invite) {
+  lx.Add("itfst10.pack", {stem, u"1", rus, N(number + 65536L * partner), stem, N(invite)});
+}
+
 void Pronoun(TLexicon& lx, int r, std::vector<std::pair<std::u16string, int>> forms, std::vector<std::u16string> rus) {
   for (auto& [form, code] : forms) lx.Add("itfst09.pack", {form, N(code), u"", N(r * 256 + 1)});
   for (int x = 1; x <= 12; ++x) lx.Add("cds09.pack", {N(r * 256 + x), rus[x - 1]});

@@ -47,6 +47,10 @@ void RegularVerb(TLexicon& lx, long number, const char16_t* aspect, const std::u
 // sg, present 1sg 2sg 3sg, imperative pl, present 1pl 2pl 3pl, past m f n
 // pl, gerund; the participles are built on the plural past stem.
 void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::u16string> f);
+// A Tatar verb stem into "itfst10.pack": its Russian verb, the aspect
+// partner's number (0: none) and the invitation verb's (0: none).
+void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number, int partner, int invite = 0);
+
 // A declining personal pronoun as the data compiler writes it: every Tatar
 // form is a whole stem whose paradigm number is its form code (1
 // nominative, 9 dative, 10 accusative); the Russian forms by case-and-number

@@ -9,11 +9,6 @@
 namespace tatfix {
 namespace {
 
-// A Tatar stem, its Russian verb, aspect partner and invitation verb.
-void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number, int partner, int invite = 0) {
-  lx.Add("itfst10.pack", {stem, u"1", rus, N(number + 65536L * partner), stem, N(invite)});
-}
-
 TLexicon TenseLexicon() {
   TLexicon lx = StandardLexicon();
   std::erase_if(lx.Tables["itfst10.pack"], [](const TRow& row) { return row[0] == u"укы"; });

@@ -9,10 +9,6 @@
 namespace tatfix {
 namespace {
 
-void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number, int partner) {
-  lx.Add("itfst10.pack", {stem, u"1", rus, N(number + 65536L * partner), stem, u"0"});
-}
-
 TLexicon VerbClause2Lexicon() {
   TLexicon lx = StandardLexicon();
   std::erase_if(lx.Tables["itfst10.pack"], [](const TRow& row) { return row[0] == u"ал"; });

@@ -8,11 +8,6 @@
 namespace tatfix {
 namespace {
 
-// A Tatar stem: its Russian verb (column 3 also carries the partner).
-void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number, int partner) {
-  lx.Add("itfst10.pack", {stem, u"1", rus, N(number + 65536L * partner)});
-}
-
 TLexicon VerbLexicon() {
   TLexicon lx = StandardLexicon();
   const std::pair<const char16_t*, int> endings[] = {
