@@ -289,6 +289,13 @@ void TSP_tat::TimeOfDayLocatives() {
     // Not after a count (өч кышта) and not in the plural without a modifier.
     if (!modified && (rus.Number == 2 || (before && Class(k - 1) == wcNumeral))) continue;
     Kits[k].Readings.resize(1);
+    // "һәр иртәдә" is every morning: каждое утро, in the accusative.
+    if (before && Source(k - 1) == u"һәр") {
+      rus.Prefix.clear();
+      rus.Case = rus.Number == 2 ? 8 : 7;
+      rus.Agreed = 1;
+      continue;
+    }
     if (rus.Number == 2) {
       rus.Case = 8;  // в зимние дни
     } else {

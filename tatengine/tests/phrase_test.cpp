@@ -46,6 +46,7 @@ TLexicon PhraseLexicon() {
   lx.Add("flt04.pack", {u"дә", C(6)});
   lx.Add("itfst06.pack", {u"турында", u"о", u"11"});
   Noun(lx, u"кыш", u"зим", 1, 2);
+  lx.Add("itfst07.pack", {u"һәр", u"каждый", u"каждая", u"каждое", u"1", u"3"});
   // чап: бегать, a verb of motion.
   lx.Add("itfst10.pack", {u"чап", u"1", u"бегать", N(1101)});
   RegularVerb(lx, 1101, u"i", u"бега");
@@ -97,6 +98,10 @@ TEST_F(PhraseTest, PartsOfTheDayWithAnAdjective) {
   EXPECT_EQ(Translate(u"кышта"), u"зимой");
   EXPECT_EQ(Translate(u"караңгы кышта"), u"тёмной зимой");
   EXPECT_EQ(Translate(u"биш кышта"), u"в пяти зимах");
+  // "һәр" makes it every one of them: the accusative without "в" (this
+  // lexicon's determiner has no case forms of its own).
+  const std::u16string every = Translate(u"һәр кышта");
+  EXPECT_TRUE(every.starts_with(u"кажд") && every.ends_with(u" зиму"));
 }
 
 TEST_F(PhraseTest, ALackOrATopicFollowsItsNoun) {
