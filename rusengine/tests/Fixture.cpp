@@ -9,6 +9,19 @@
 #include "zentrok/TableWriter.h"
 
 namespace rusengine::fixture {
+namespace {
+
+// Adds form codes to an ending, creating its row when it is new.
+void AddEndingCodes(TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
+  for (auto& e : c.Endings)
+    if (e.first == ending) {
+      e.second.insert(e.second.end(), codes.begin(), codes.end());
+      return;
+    }
+  c.Endings.emplace_back(std::move(ending), std::move(codes));
+}
+
+}  // namespace
 
 // ------------------------------------------------------------------ tables
 
@@ -142,14 +155,7 @@ TLexicon TLexicon::Standard() {
 
 TLexicon TLexicon::Clauses() {
   TLexicon x = Standard();
-  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
-    for (auto& e : c.Endings)
-      if (e.first == ending) {
-        e.second.insert(e.second.end(), codes.begin(), codes.end());
-        return;
-      }
-    c.Endings.emplace_back(std::move(ending), std::move(codes));
-  };
+  const auto endings = AddEndingCodes;
 
   // читать (Russian paradigm 2) -> укы (Tatar 2); быть (3) -> бул (3).
   const std::pair<const char16_t*, int> read[] = {
@@ -226,14 +232,7 @@ TLexicon TLexicon::Clauses() {
 
 TLexicon TLexicon::Context() {
   TLexicon x = Clauses();
-  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
-    for (auto& e : c.Endings)
-      if (e.first == ending) {
-        e.second.insert(e.second.end(), codes.begin(), codes.end());
-        return;
-      }
-    c.Endings.emplace_back(std::move(ending), std::move(codes));
-  };
+  const auto endings = AddEndingCodes;
   // идти (8) -> бар (8), a verb of motion; выпасть (9) -> яу (9);
   // прочитать (10, perfective: its present is the future) -> укы (2);
   // начать (11) -> башла (11); бояться (12) -> курык (12).
@@ -299,14 +298,7 @@ TLexicon TLexicon::Context() {
 
 TLexicon TLexicon::Speech() {
   TLexicon x = Context();
-  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
-    for (auto& e : c.Endings)
-      if (e.first == ending) {
-        e.second.insert(e.second.end(), codes.begin(), codes.end());
-        return;
-      }
-    c.Endings.emplace_back(std::move(ending), std::move(codes));
-  };
+  const auto endings = AddEndingCodes;
   // сказать (13) -> әйт (13); спросить (14) -> сора (14); думать (15) ->
   // уйла (15); объяснить (16) -> аңлат (16): past forms only, думать also
   // the present.
@@ -396,14 +388,7 @@ TLexicon TLexicon::Frames() {
 
 TLexicon TLexicon::Spans() {
   TLexicon x = Frames();
-  auto endings = [](TClassData& c, std::u16string ending, std::vector<int32_t> codes) {
-    for (auto& e : c.Endings)
-      if (e.first == ending) {
-        e.second.insert(e.second.end(), codes.begin(), codes.end());
-        return;
-      }
-    c.Endings.emplace_back(std::move(ending), std::move(codes));
-  };
+  const auto endings = AddEndingCodes;
   auto codes = [](TClassData& c, int paradigm,
                   std::vector<std::pair<int, const char16_t*>> list) {
     for (const auto& [code, e] : list) c.Codes.push_back({K(paradigm, code), e});
