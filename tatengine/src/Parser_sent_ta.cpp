@@ -149,6 +149,7 @@ void TSP_tat::ApplyRules() {
   AbilityModals();
   ScheduledPresents();
   ConditionalFutures();
+  WhenClauses();
   ContextSenses();
   RoundTrips();
   HabitualPasts();

@@ -493,6 +493,10 @@ protected:
   void NeedlessWords();
   // A vehicle leaving or arriving on schedule keeps the present.
   void ScheduledPresents();
+  // A -гач, -ганда or -ганчы clause with a subject of its own is a Russian
+  // clause with "когда" or "пока не" (Когда папа вернулся, мы поели); the
+  // speaker's own -гач stays a gerund (Вернувшись, я поел).
+  void WhenClauses();
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);

@@ -1,0 +1,128 @@
+// Clauses of time that Tatar builds on a verbal form and Russian on a
+// conjunction. "Әти кайткач, без ашадык": the -гач form has a subject of
+// its own, so no gerund can say it (a Russian gerund shares the subject of
+// its main clause): "Когда папа вернулся, мы поели". The tense of the time
+// clause follows its main clause: a past says the past, anything else the
+// perfective future (Әти кайткач, ашарбыз "Когда папа вернётся, поедим").
+//   -гач  "когда" + the perfective;
+//   -ганда "когда" + the imperfective (Когда папа возвращался, мы ели);
+//   -ганчы "пока ... не" + the perfective (Пока мама не пришла, мы ждали).
+// The speaker's own -гач before a clause of the same person drops the
+// pronoun and stays a gerund: Мин кайткач, ашадым "Вернувшись, я поел".
+#include <array>
+
+#include "Common_ta.h"
+#include "Parser_sent_ta.h"
+#include "TextUtil.h"
+#include "Transler.h"
+#include "VerbAspect.h"
+
+namespace tatengine {
+namespace {
+
+enum class TWhen { None, After, While, Until };
+
+TWhen WhenOf(int code) {
+  if (code == 79) return TWhen::After;
+  if (code == 83 || code == 84) return TWhen::While;
+  if (code == 77) return TWhen::Until;
+  return TWhen::None;
+}
+
+bool IsPastCode(int code) { return code >= 27 && code <= 50; }
+bool IsPresentCode(int code) { return code >= 15 && code <= 26; }
+
+// "иде" and its persons, alone or as the last word of a merged slot
+// (ашый идек).
+bool EndsWithIde(std::u16string_view low) {
+  const size_t blank = low.rfind(u' ');
+  if (blank != std::u16string_view::npos) low.remove_prefix(blank + 1);
+  return low == u"иде" || low == u"идем" || low == u"идең" || low == u"идек" || low == u"идегез" ||
+         low == u"иделәр";
+}
+
+// The person (1..6 as 1sg, 2sg, 3sg, 1pl, 2pl, 3pl) of a Tatar personal
+// pronoun in the nominative, 0 for any other word.
+int PronounPerson(std::u16string_view low) {
+  static constexpr std::array<std::u16string_view, 6> pronouns = {u"мин", u"син", u"ул", u"без", u"сез", u"алар"};
+  for (size_t k = 0; k < pronouns.size(); ++k)
+    if (low == pronouns[k]) return static_cast<int>(k) + 1;
+  return 0;
+}
+
+// The present selector of a person 1..6 (3rd person for 0): 3 4 5 7 8 9.
+int PresentSelector(int person) {
+  static constexpr int selectors[7] = {5, 3, 4, 5, 7, 8, 9};
+  return selectors[person >= 0 && person <= 6 ? person : 0];
+}
+
+}  // namespace
+
+void TSP_tat::WhenClauses() {
+  const TVerb& verbs = Translator->Dictionary().Verb;
+  for (int v = FirstWord; v < LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
+    const TWhen when = WhenOf(Tat(v).EndingCode);
+    if (when == TWhen::None) continue;
+    // The time clause ends at a comma with its main clause after it.
+    if (Kits[v + 1].Kind != kkSeparator || Kits[v + 1].Text.find(u',') == std::u16string::npos) continue;
+    const int main = v + 2;
+    if (main > LastWord || Kits[main].Kind == kkSeparator) continue;
+    const int from = ClauseStart(v);
+    const int subject = SubjectOf(from, v);
+    if (subject < 0 || Kits[subject].Kind != kkTranslated) continue;
+    const int to = ClauseEnd(main);
+    bool past = false;
+    int mainPerson = 0;
+    bool mainSubject = false;
+    for (int k = main; k <= to; ++k) {
+      if (Kits[k].Kind != kkTranslated) continue;
+      if (EndsWithIde(Source(k))) past = true;
+      if (Class(k) == wcVerb && Tat(k).WordClass == wcVerb) {
+        const int code = Tat(k).EndingCode;
+        // "ашый идек" reads as one past verb (Case 10-13, the past by gender).
+        past = past || IsPastCode(code) || (Rus(k).Case >= 10 && Rus(k).Case <= 13);
+        if (code >= 15 && code <= 74 && mainPerson == 0) mainPerson = (code - 15) % 6 + 1;
+      }
+    }
+    for (int k = main; k <= to; ++k)
+      mainSubject = mainSubject || (Kits[k].Kind == kkTranslated && Class(k) == wcSubNoun);
+    const int person = PronounPerson(Source(subject));
+    // Мин кайткач, ашадым: one subject for both, the gerund says it.
+    if (when == TWhen::After && person > 0 && person == mainPerson && !mainSubject && Rus(v).Case == 14) {
+      Kits.erase(Kits.begin() + subject);
+      --LastWord;
+      --v;
+      continue;
+    }
+    // A present main clause about one act is still to come (Әни кайткач
+    // ашыйбыз: поедим); -ганда with a present is a habit (когда ... приходит).
+    const bool future = !past && !(when == TWhen::While && [&] {
+      for (int k = main; k <= to; ++k)
+        if (Kits[k].Kind == kkTranslated && Class(k) == wcVerb && Tat(k).WordClass == wcVerb &&
+            IsPresentCode(Tat(k).EndingCode))
+          return true;
+      return false;
+    }());
+    for (TTransUnit& reading : Kits[v].Readings) {
+      if (reading.Rus.WordClass != wcVerb || reading.Tat.WordClass != wcVerb) continue;
+      const int row = reading.Tat.StemRow;
+      const int entry = verbs.VerbNumber(row);
+      const bool perfective = when != TWhen::While || future;
+      reading.Rus.StemRow = VerbOfAspect(entry, verbs.PartnerNumber(row), verbs.IsPerfective(entry),
+                                         perfective ? awPerfective : awImperfective);
+      reading.Rus.Case = past ? 10 : PresentSelector(person);
+      const bool negated = Tat(v).EndingCode == 84;
+      reading.Rus.Prefix.assign(when == TWhen::Until || negated ? u"не " : u"");
+    }
+    TTransKit conjunction = FixedKit(when == TWhen::Until ? u"пока" : u"когда");
+    conjunction.Readings[0].Tat.Source = Tat(v).Source;
+    Kits.insert(Kits.begin() + from, std::move(conjunction));
+    ++LastWord;
+    ++v;
+    // Subject, then the verb, then the rest: Когда папа вернулся с работы.
+    if (subject + 2 < v) Move(v, subject + 2);
+  }
+}
+
+}  // namespace tatengine
