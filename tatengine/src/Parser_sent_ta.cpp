@@ -151,6 +151,7 @@ void TSP_tat::ApplyRules() {
   ConditionalFutures();
   WhenClauses();
   ContextSenses();
+  EchoedAdjectives();
   RoundTrips();
   HabitualPasts();
   ActivityPasts();

@@ -116,6 +116,9 @@ protected:
   void ComparedSameNoun();
   // "карт" before an animal or a thing is "старый", alone "старик".
   void OldAnimals();
+  // An adjective the noun's own Russian already says is said once: өлкән
+  // абыем "мой старший брат", not "старший старший".
+  void EchoedAdjectives();
   // Senses the possessor decides (Rules_sense.cpp): a name followed by
   // абый/апа is the name alone in their case; a thing or an adjective as
   // the owner takes a noun back to its bare sense (авыл кызы: девочка).

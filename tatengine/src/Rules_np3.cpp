@@ -229,4 +229,28 @@ void TSP_tat::ComparedSameNoun() {
   }
 }
 
+void TSP_tat::EchoedAdjectives() {
+  for (int k = FirstWord; k < LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Kits[k + 1].Kind != kkTranslated || Class(k) != wcAdjective ||
+        !(Class(k + 1) & wcNoun))
+      continue;
+    const std::u16string adjective = LemmaOf(k);
+    const std::u16string noun = LemmaOf(k + 1);
+    const size_t blank = noun.find(u' ');
+    if (adjective.size() < 4 || blank == std::u16string::npos || blank < 4) continue;
+    // старший / старшая сестра: the same word but for its ending; "big"
+    // and "little" before kin say older and younger (кечкенә энем: мой
+    // младший брат).
+    const std::u16string_view first = std::u16string_view(noun).substr(0, blank);
+    const std::u16string_view stem = first.substr(0, first.size() - 2);
+    const bool same = stem == std::u16string_view(adjective).substr(0, adjective.size() - 2);
+    const bool older = stem == u"старш" && (adjective == u"большой" || adjective == u"взрослый");
+    const bool younger = stem == u"младш" && adjective == u"маленький";
+    if (!same && !older && !younger) continue;
+    Kits.erase(Kits.begin() + k);
+    --LastWord;
+  }
+}
+
 }  // namespace tatengine
+
