@@ -146,7 +146,10 @@ void TSP_tat::ApplyGlues() {
             // Nor before a noun with a postposition and a verb after it (Ул
             // кашык белән ашый: он ест ложкой).
             !(i == FirstWord && next + 2 <= LastWord && HasReading(next + 1, wcPostposition) &&
-              !HasReading(next + 1, ~wcPostposition) && HasReading(LastWord, wcVerb))) {
+              !HasReading(next + 1, ~wcPostposition) && HasReading(LastWord, wcVerb)) &&
+            // Nor before what one works as (Ул табиб булып эшли: он работает врачом).
+            !(next + 1 <= LastWord && Kits[next + 1].Kind == kkTranslated &&
+              Lowered(Tat(next + 1).Source) == u"булып")) {
           Rus(i).WordClass = wcAdjective;
           Keep(next, n);
           Rus(i).GlueMode = 0;

@@ -150,6 +150,7 @@ void TSP_tat::ApplyRules() {
   ScheduledPresents();
   ConditionalFutures();
   WhenClauses();
+  CauseClauses();
   ContextSenses();
   EchoedAdjectives();
   RoundTrips();

@@ -500,6 +500,8 @@ protected:
   // clause with "когда" or "пока не" (Когда папа вернулся, мы поели); the
   // speaker's own -гач stays a gerund (Вернувшись, я поел).
   void WhenClauses();
+  // "-ганга күрә", "-ганлыктан": a cause, "так как" + the past.
+  void CauseClauses();
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);

@@ -9,6 +9,9 @@
 //   -ганчы "пока ... не" + the perfective (Пока мама не пришла, мы ждали).
 // The speaker's own -гач before a clause of the same person drops the
 // pronoun and stays a gerund: Мин кайткач, ашадым "Вернувшись, я поел".
+// A cause said with "-ганга күрә" or "-ганлыктан" is a clause with "так
+// как": Кар яуганга күрә, без өйдә калдык "Так как шёл снег, мы остались
+// дома".
 #include <array>
 
 #include "Common_ta.h"
@@ -125,4 +128,46 @@ void TSP_tat::WhenClauses() {
   }
 }
 
+void TSP_tat::CauseClauses() {
+  static constexpr std::array<std::u16string_view, 4> kDatives = {u"ганга", u"гәнгә", u"канга", u"кәнгә"};
+  static constexpr std::array<std::u16string_view, 4> kAblatives = {u"ганлыктан", u"гәнлектән", u"канлыктан",
+                                                                    u"кәнлектән"};
+  const TVerb& verbs = Translator->Dictionary().Verb;
+  for (int v = FirstWord; v <= LastWord; ++v) {
+    if (Kits[v].Kind == kkSeparator) continue;
+    const std::u16string word = Source(v);
+    size_t cut = 0;
+    bool withKura = false;
+    for (std::u16string_view e : kDatives)
+      if (word.ends_with(e) && v < LastWord && Kits[v + 1].Kind != kkSeparator && Source(v + 1) == u"күрә") {
+        cut = e.size() - 3;  // keep -ган
+        withKura = true;
+      }
+    for (std::u16string_view e : kAblatives)
+      if (word.ends_with(e)) cut = e.size() - 3;
+    if (cut == 0 || word.size() <= cut + 4) continue;
+    TTransUnit verb;
+    const std::u16string participle = word.substr(0, word.size() - cut);
+    if (!verbs.AnalyseWord(participle, verb.Tat, verb.Rus) || verb.Tat.EndingCode != 41) continue;
+    verb.Tat.Source = Kits[v].Kind == kkUnknown ? Kits[v].Text : Tat(v).Source;
+    verb.Rus.Case = 10;
+    verb.Rus.Prefix.clear();
+    Kits[v].Kind = kkTranslated;
+    Kits[v].Readings.assign(1, verb);
+    if (withKura) {
+      Kits.erase(Kits.begin() + v + 1);
+      --LastWord;
+    }
+    const int from = ClauseStart(v);
+    const int subject = SubjectOf(from, v);
+    TTransKit conjunction = FixedKit(u"так как");
+    conjunction.Readings[0].Tat.Source = verb.Tat.Source;
+    Kits.insert(Kits.begin() + from, std::move(conjunction));
+    ++LastWord;
+    ++v;
+    if (subject >= 0 && subject + 2 < v) Move(v, subject + 2);
+  }
+}
+
 }  // namespace tatengine
+

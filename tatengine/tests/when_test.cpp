@@ -1,6 +1,7 @@
-// Clauses of time through the exports: a -гач, -ганда or -ганчы form with
-// a subject of its own becomes a "когда"/"пока не" clause whose tense
-// follows the main clause; the speaker's own -гач stays a gerund.
+// Clauses of time and cause through the exports: a -гач, -ганда or -ганчы
+// form with a subject of its own becomes a "когда"/"пока не" clause whose
+// tense follows the main clause; the speaker's own -гач stays a gerund;
+// "-ганга күрә" and "-ганлыктан" are a "так как" clause in the past.
 #include "EngineFixture.h"
 #include "tatengine.h"
 
@@ -12,7 +13,7 @@ TLexicon WhenLexicon() {
   const std::pair<const char16_t*, int> endings[] = {
       {u"кач", 79},  {u"гач", 79},   {u"канда", 83}, {u"ганда", 83}, {u"канчы", 77},
       {u"дык", 30},  {u"тык", 30},   {u"дым", 27},   {u"йбыз", 18},  {u"рбыз", 66},
-      {u"йлар", 20}};
+      {u"йлар", 20}, {u"кан", 41}};
   for (auto [e, code] : endings) lx.Add("flt10.pack", {e, C(code)});
   RusVerb(lx, 1401, u"p", {u"вернуться", u"вернись", u"вернусь", u"вернёшься", u"вернётся", u"вернитесь",
                            u"вернёмся", u"вернётесь", u"вернутся", u"вернулся", u"вернулась", u"вернулось",
@@ -53,6 +54,14 @@ TEST_F(WhenTest, SpeakersOwnAfterClauseStaysAGerund) {
   EXPECT_EQ(Translate(u"мин кайткач, ашадым."), u"вернувшись, я поел.");
   // Another person in the main clause: two subjects, a "когда" clause.
   EXPECT_EQ(Translate(u"мин кайткач, без ашадык."), u"когда я вернулся, мы поели.");
+}
+
+TEST_F(WhenTest, CauseIsASinceClauseInThePast) {
+  // (A noun subject follows its intransitive verb there, as Russian allows.)
+  EXPECT_EQ(Translate(u"әти кайтканга күрә, без ашадык."), u"так как вернулся папа, мы поели.");
+  EXPECT_EQ(Translate(u"әни кайтканлыктан, без ашадык."), u"так как вернулась мама, мы поели.");
+  // A -ганга without "күрә" is no cause.
+  EXPECT_NE(Translate(u"әти кайтканга, без ашадык.").substr(0, 7), u"так как");
 }
 
 }  // namespace
