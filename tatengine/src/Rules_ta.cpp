@@ -395,6 +395,11 @@ void TSP_tat::SwapPossessives() {
     // off before it (укучы китабында).
     const bool genitive = NounRule(code).Case == 3 || NounRule(code).Case == 4;
     if (!IsBareNounEnding(code) && !(genitive && NounRule(code).Prefix.empty())) continue;
+    // A noun its own postposition governs is no possessor (мәктәптән соң
+    // дусты белән: после школы с другом).
+    if (i > FirstWord && Kits[i - 1].Kind == kkTranslated && Class(i - 1) == wcPostposition &&
+        (IsAblativeEnding(code) || IsDativeEnding(code)))
+      continue;
     // A genitive possessor that owns a possessor itself brings it along
     // (мәктәп директорының бүлмәсе: комната директора школы).
     int last = i;
