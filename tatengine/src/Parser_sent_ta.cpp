@@ -143,6 +143,7 @@ void TSP_tat::ApplyRules() {
   PreferModalInfinitives();
   PermissionWords();
   ChooseReadings();
+  Benefactives();
   HabitualAspect();
   ModalVerbs();
   VerbTenses();

@@ -502,6 +502,9 @@ protected:
   void WhenClauses();
   // "-ганга күрә", "-ганлыктан": a cause, "так как" + the past.
   void CauseClauses();
+  // "-ып бир", done for someone: the main verb in the tense of "бир"
+  // (тегеп бирде: сшила; алып бирде: купила).
+  void Benefactives();
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);
