@@ -67,13 +67,41 @@ void TSP_tat::WhenClauses() {
     if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
     const TWhen when = WhenOf(Tat(v).EndingCode);
     if (when == TWhen::None) continue;
-    // The time clause ends at a comma with its main clause after it.
-    if (Kits[v + 1].Kind != kkSeparator || Kits[v + 1].Text.find(u',') == std::u16string::npos) continue;
-    const int main = v + 2;
+    // The time clause ends at a comma with its main clause after it; the
+    // comma is often left out (Әти кайткач без ашадык): then the main
+    // clause starts right after the verb and needs a finite verb of its own.
+    const bool comma = Kits[v + 1].Kind == kkSeparator && Kits[v + 1].Text.find(u',') != std::u16string::npos;
+    if (Kits[v + 1].Kind == kkSeparator && !comma) continue;
+    int main = comma ? v + 2 : v + 1;
     if (main > LastWord || Kits[main].Kind == kkSeparator) continue;
+    if (!comma) {
+      bool finite = false;
+      for (int k = main; k <= LastWord && Kits[k].Kind != kkSeparator; ++k)
+        finite = finite || (Kits[k].Kind == kkTranslated && Class(k) == wcVerb && Tat(k).WordClass == wcVerb &&
+                            Tat(k).EndingCode >= 15 && Tat(k).EndingCode <= 74);
+      if (!finite) continue;
+    }
     const int from = ClauseStart(v);
     const int subject = SubjectOf(from, v);
     if (subject < 0 || Kits[subject].Kind != kkTranslated) continue;
+    if (!comma) {
+      // Russian writes the comma; it also ends the time clause for the
+      // rules that follow.
+      TTransKit separator;
+      separator.Kind = kkSeparator;
+      separator.Text = u", ";
+      separator.HyphenPart = -1;
+      TTransUnit placeholder;
+      placeholder.Rus.WordClass = wcSeparator;
+      placeholder.Rus.Number = 1;
+      placeholder.Rus.Case = 1;
+      placeholder.Rus.Gender = 1;
+      placeholder.Rus.StemRow = -1;
+      separator.Readings.push_back(std::move(placeholder));
+      Kits.insert(Kits.begin() + v + 1, std::move(separator));
+      ++LastWord;
+      ++main;
+    }
     const int to = ClauseEnd(main);
     bool past = false;
     int mainPerson = 0;

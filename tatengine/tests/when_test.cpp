@@ -48,10 +48,13 @@ TEST_F(WhenTest, OwnSubjectMakesAWhenClauseInTheMainClauseTense) {
   EXPECT_EQ(Translate(u"әти кайтканда, без ашадык."), u"когда папа возвращался, мы поели.");
   // -ганчы: until, "пока ... не" with the perfective.
   EXPECT_EQ(Translate(u"әни кайтканчы, без ашадык."), u"пока мама не вернулась, мы поели.");
+  // Written without the comma, the Russian clause gets one.
+  EXPECT_EQ(Translate(u"әти кайткач без ашадык."), u"когда папа вернулся, мы поели.");
 }
 
 TEST_F(WhenTest, SpeakersOwnAfterClauseStaysAGerund) {
   EXPECT_EQ(Translate(u"мин кайткач, ашадым."), u"вернувшись, я поел.");
+  EXPECT_EQ(Translate(u"мин кайткач ашадым."), u"вернувшись, я поел.");
   // Another person in the main clause: two subjects, a "когда" clause.
   EXPECT_EQ(Translate(u"мин кайткач, без ашадык."), u"когда я вернулся, мы поели.");
 }
