@@ -384,8 +384,12 @@ void TSP_tat::VerbsBeforeObjects() {
                SubjectOf(from, v) < 0) {
       // An order or a proposal goes first, after the adverbs that open the
       // clause: Смотри на меня! Потом давай пойдём в кино.
+      // "әйдә" that opens the clause stays before the proposal (Әйдә бергә
+      // барыйк: Давай пойдём вместе).
       int to = from;
-      while (to < v && Kits[to].Kind == kkTranslated && Class(to) == wcAdverb) ++to;
+      while (to < v && Kits[to].Kind == kkTranslated &&
+             (Class(to) == wcAdverb || Source(to) == u"әйдә" || Source(to) == u"әйдәгез" || Source(to) == u"әйдәле"))
+        ++to;
       if (to < v) Move(v, to);
     } else if (clauseEnd && v > from && Tat(v).WordClass == wcVerb) {
       // A governed genitive is no possessor of the subject: Мальчик

@@ -296,7 +296,7 @@ void TSP_tat::RoundTrips() {
 }
 
 void TSP_tat::DirectionWords() {
-  // "монда", "анда" with a verb of going say where to: сюда, туда (Ул
+  // "монда", "анда", "кайда" with a verb of going say where to: сюда, туда, куда (Ул
   // монда килде: Он пришёл сюда); "Монда кил!" calls: Иди сюда!
   const TVerb& verbs = Translator->Dictionary().Verb;
   for (int v = FirstWord; v <= LastWord; ++v) {
@@ -314,9 +314,11 @@ void TSP_tat::DirectionWords() {
       if (k < v && next != v) continue;
       const std::u16string word = Source(k);
       const bool near = word == u"монда" || word == u"мында";
-      if (!near && word != u"анда" && word != u"шунда") continue;
+      // "кайда" with going asks where to, as "кая" does: Кайда барасың? Куда ты идёшь?
+      const bool asked = word == u"кайда";
+      if (!near && !asked && word != u"анда" && word != u"шунда") continue;
       const uint8_t capital = Kits[k].Capital;
-      Kits[k] = FixedKit(near ? u"сюда" : u"туда");
+      Kits[k] = FixedKit(near ? u"сюда" : asked ? u"куда" : u"туда");
       Kits[k].Readings[0].Tat.Source = word;
       Kits[k].Capital = capital;
       here = here || near;

@@ -63,6 +63,8 @@ TEST_F(Order2Test, JointOrderAfterDavai) {
   EXPECT_EQ(Translate(u"әйдә, укыйк!"), u"давай читать!");
   // Another comma stays.
   EXPECT_EQ(Translate(u"әйдә, мин укыйм."), u"давай, я читаю.");
+  // An adverb between "әйдә" and the order: "давай" still opens, once.
+  EXPECT_EQ(Translate(u"әйдә тиз укыйк!"), u"давай быстро читать!");
 }
 
 TEST_F(Order2Test, MustWithAPersonEndingNamesItsSubject) {
