@@ -76,7 +76,8 @@ constexpr std::array<std::u16string_view, 8> kGoingStems = {u"бар", u"кил"
 // Seeing and hearing: a -ды past of them with a pronoun, or asked, is
 // experience (видел, слышал).
 constexpr std::array<std::u16string_view, 2> kPerceptionStems = {u"күр", u"ишет"};
-// Activities asked about in the -ды past: Син бу китапны укыдыңмы "читал".
+// Activities asked about in the -ды past: Син аны укыдыңмы "Ты его
+// читал?"; a thing named is asked whether it got done (Ты прочитал книгу?).
 constexpr std::array<std::u16string_view, 3> kAskedActivities = {u"укы", u"тыңла", u"кара"};
 
 // Verbs whose negated past reports an activity, not a missed act: не
@@ -124,6 +125,12 @@ constexpr std::array<TCarry, 4> kCarrying = {{
 uint8_t FutureCase(int code) {
   static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
   return present[(code - 51) % 6];
+}
+
+// The Tatar lemma of a verb stem row (укы), which the stem (ук) may not be.
+std::u16string_view VerbLemma(const TVerb& verbs, int row) {
+  if (row >= 0 && row < verbs.Stems.RowCount() && verbs.Stems.RowLength(row) > 4) return CellAt(verbs.Stems, row, 4);
+  return verbs.TatarStem(row);
 }
 
 // Gives the reading the Russian verb of the wished aspect: the entry's own
@@ -183,7 +190,7 @@ void TSP_tat::PlannedInfinitives() {
     if (!need || next == u"түгел" || Tat(v).Source.ends_with(u"түгел")) continue;
     const int from = ClauseStart(v);
     const int to = ClauseEnd(v);
-    const std::u16string stem(verbs.TatarStem(Tat(v).StemRow));
+    const std::u16string stem(VerbLemma(verbs, Tat(v).StemRow));
     bool routine = IsHabitualClause(from, to);
     bool day = false, hour = false, place = false;
     for (int k = from; k <= to; ++k) {
@@ -237,18 +244,22 @@ void TSP_tat::ExperiencePasts() {
     if (!IsPositivePast(code) && !IsNegatedPast(code)) continue;
     const int from = ClauseStart(v);
     const int to = ClauseEnd(v);
-    const std::u16string_view stem = verbs.TatarStem(Tat(v).StemRow);
+    const std::u16string_view stem = VerbLemma(verbs, Tat(v).StemRow);
     const bool ever = IsEverClause(from, to);
     bool experience = ever;
     if (!experience && IsPositivePast(code) && !IsHabitualClause(from, to)) {
-      bool pronoun = false, already = false;
+      bool pronoun = false, already = false, definite = false;
       for (int k = from; k < v; ++k) {
-        pronoun = pronoun || (Kits[k].Kind == kkTranslated && IsPronounObject(k));
-        already = already || (Kits[k].Kind == kkTranslated && Source(k) == u"инде");
+        if (Kits[k].Kind != kkTranslated) continue;
+        pronoun = pronoun || IsPronounObject(k);
+        already = already || Source(k) == u"инде";
+        // A thing read or watched: whether it got done (Ты прочитал книгу?).
+        definite = definite || (Class(k) == wcNoun && (TatarCase(Tat(k).EndingCode) == 3 ||
+                                                       (k == v - 1 && TatarCase(Tat(k).EndingCode) == 0)));
       }
       const bool asked = IsAsked(v);
       experience = !already && ((OneOf(stem, kPerceptionStems) && (pronoun || asked)) ||
-                                (OneOf(stem, kAskedActivities) && asked));
+                                (OneOf(stem, kAskedActivities) && asked && !definite));
     }
     if (!experience) continue;
     const std::u16string lemma = TatarLemmaOf(v);
@@ -268,7 +279,7 @@ void TSP_tat::MissedActs() {
   const TVerb& verbs = d.Verb;
   for (int v = FirstWord; v <= LastWord; ++v) {
     if (!IsVerbSlot(v) || !IsNegatedPast(Tat(v).EndingCode)) continue;
-    if (OneOf(verbs.TatarStem(Tat(v).StemRow), kActivityStems)) continue;
+    if (OneOf(VerbLemma(verbs, Tat(v).StemRow), kActivityStems)) continue;
     const int from = ClauseStart(v);
     const int to = ClauseEnd(v);
     if (IsHabitualClause(from, to) || IsEverClause(from, to)) continue;
@@ -302,7 +313,7 @@ void TSP_tat::RoutineOrders() {
     const int to = ClauseEnd(v);
     bool routine = IsHabitualClause(from, to);
     const bool plural = Tat(v).EndingCode == 11;
-    const bool care = OneOf(Translator->Dictionary().Verb.TatarStem(Tat(v).StemRow), kCareStems);
+    const bool care = OneOf(VerbLemma(Translator->Dictionary().Verb, Tat(v).StemRow), kCareStems);
     for (int k = from; k <= to && !routine; ++k) {
       if (k == v || Kits[k].Kind != kkTranslated) continue;
       // "ашар алдыннан": before every meal.
@@ -374,7 +385,7 @@ void TSP_tat::CarryingVerbs() {
   const TVerb& verbs = Translator->Dictionary().Verb;
   for (int v = FirstWord; v <= LastWord; ++v) {
     if (!IsVerbSlot(v)) continue;
-    const std::u16string_view stem = verbs.TatarStem(Tat(v).StemRow);
+    const std::u16string_view stem = VerbLemma(verbs, Tat(v).StemRow);
     if (!stem.starts_with(u"алып ")) continue;
     const TCarry* carry = nullptr;
     for (const TCarry& c : kCarrying)
@@ -395,7 +406,7 @@ void TSP_tat::CarryingVerbs() {
     const std::u16string_view* pair = vehicle ? carry->Vehicle : person ? carry->Lead : carry->Hand;
     for (TTransUnit& reading : Kits[v].Readings) {
       if (reading.Rus.WordClass != wcVerb || reading.Tat.WordClass != wcVerb ||
-          verbs.TatarStem(reading.Tat.StemRow) != stem)
+          VerbLemma(verbs, reading.Tat.StemRow) != stem)
         continue;
       // The form's own aspect: going on (приносит, несёт) in the present
       // and its kin, else done (принёс, отнеси, нужно отнести).

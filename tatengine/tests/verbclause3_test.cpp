@@ -40,6 +40,11 @@ TLexicon VerbClause3Lexicon() {
   RusVerb(lx, 1408, u"p", {u"выпить", u"выпей", u"выпью", u"выпьешь", u"выпьет", u"выпейте", u"выпьем",
                            u"выпьете", u"выпьют", u"выпил", u"выпила", u"выпило", u"выпили", u"выпив"});
   TatVerb(lx, u"эч", u"пить", 1407, 1408);
+  // читать / прочитать on the stem "ук" of the lemma "укы".
+  RegularVerb(lx, 1420, u"i", u"чита");
+  RegularVerb(lx, 1421, u"p", u"прочита");
+  lx.Add("itfst10.pack", {u"ук", u"1", u"читать", N(1420 + 65536L * 1421), u"укы", u"0"});
+  lx.Add("flt10.pack", {u"ыдың", C(28)});
 
   // идти / пойти, and "яу" (rain falls) said by "идти"; "яв" before a vowel.
   RusVerb(lx, 1220, u"i", {u"идти", u"иди", u"иду", u"идёшь", u"идёт", u"идите", u"идём", u"идёте",
@@ -133,6 +138,11 @@ TEST_F(VerbClause3Test, SeeingAskedOrEverIsExperience) {
   EXPECT_TRUE(Has(asked, u"видел") && !Has(asked, u"увидел")) << U8(asked);
   const std::u16string ever = Translate(u"ул беркайчан хат язмады.");
   EXPECT_TRUE(Has(ever, u"не писал")) << U8(ever);
+  // Reading asked about is experience; a thing named asks whether it got done.
+  const std::u16string read = Translate(u"син укыдың?");
+  EXPECT_TRUE(Has(read, u"читал") && !Has(read, u"прочитал")) << U8(read);
+  const std::u16string book = Translate(u"син китапны укыдың?");
+  EXPECT_TRUE(Has(book, u"прочитал")) << U8(book);
   // A plain statement of one act keeps the perfective.
   const std::u16string done = Translate(u"ул хатны язды.");
   EXPECT_TRUE(Has(done, u"написал")) << U8(done);
