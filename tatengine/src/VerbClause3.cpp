@@ -142,19 +142,22 @@ bool SetAspect(const TDictionaryTR& d, std::u16string_view lemma, TTransUnit& re
   const int entry = verbs.VerbNumber(row);
   const int partner = verbs.PartnerNumber(row);
   const int now = reading.Rus.StemRow;
+  // A sense the context chose first: встать is the partner of стоять and
+  // also the perfective of вставать, which the sense means.
+  if (now != entry)
+    for (const TSenseRule& rule : d.Senses.RulesOf(lemma))
+      if (rule.Imperfective == now || rule.Perfective == now) {
+        const int want = perfective ? rule.Perfective : rule.Imperfective;
+        if (want <= 0) return false;
+        reading.Rus.StemRow = want;
+        return true;
+      }
   if (now == entry || (partner > 0 && now == partner)) {
     if (partner <= 0) return verbs.IsPerfective(entry) == perfective;
     reading.Rus.StemRow =
         VerbOfAspect(entry, partner, verbs.IsPerfective(entry), perfective ? awPerfective : awImperfective);
     return true;
   }
-  for (const TSenseRule& rule : d.Senses.RulesOf(lemma))
-    if (rule.Imperfective == now || rule.Perfective == now) {
-      const int want = perfective ? rule.Perfective : rule.Imperfective;
-      if (want <= 0) return false;
-      reading.Rus.StemRow = want;
-      return true;
-    }
   return false;
 }
 

@@ -45,6 +45,14 @@ TLexicon VerbClause3Lexicon() {
   RegularVerb(lx, 1421, u"p", u"прочита");
   lx.Add("itfst10.pack", {u"ук", u"1", u"читать", N(1420 + 65536L * 1421), u"укы", u"0"});
   lx.Add("flt10.pack", {u"ыдың", C(28)});
+  // стоять / встать, and "вставать" early in the morning.
+  RegularVerb(lx, 1430, u"i", u"стоя");
+  RusVerb(lx, 1431, u"p", {u"встать", u"встань", u"встану", u"встанешь", u"встанет", u"встаньте", u"встанем",
+                           u"встанете", u"встанут", u"встал", u"встала", u"встало", u"встали", u"встав"});
+  RegularVerb(lx, 1432, u"i", u"встава");
+  TatVerb(lx, u"тор", u"стоять", 1430, 1431);
+  SenseRule(lx, u"тор", u"adv", u"иртә", u"вставать", 1432, 1431);
+  lx.Add("itfst02.pack", {u"иртә", u"1", u"рано"});
 
   // идти / пойти, and "яу" (rain falls) said by "идти"; "яв" before a vowel.
   RusVerb(lx, 1220, u"i", {u"идти", u"иди", u"иду", u"идёшь", u"идёт", u"идите", u"идём", u"идёте",
@@ -128,6 +136,14 @@ TEST_F(VerbClause3Test, NeedOfOneActIsPerfectiveOfARoutineImperfective) {
   // errand rule still says where.
   EXPECT_EQ(Translate(u"барырга кирәк."), u"надо идти.");
   EXPECT_EQ(Translate(u"мәктәпкә барырга кирәк."), u"надо сходить в школу.");
+  // Early with no day named is a routine; a day makes it one act; the
+  // sense the context chose stays in either aspect.
+  const std::u16string early = Translate(u"иртә торырга кирәк.");
+  EXPECT_TRUE(Has(early, u"вставать")) << U8(early);
+  const std::u16string tomorrow = Translate(u"иртәгә иртә торырга кирәк.");
+  EXPECT_TRUE(Has(tomorrow, u"встать")) << U8(tomorrow);
+  const std::u16string notEarly = Translate(u"иртә торырга кирәк түгел.");
+  EXPECT_TRUE(Has(notEarly, u"вставать") && !Has(notEarly, u"стоять")) << U8(notEarly);
   // Not needed stays the imperfective.
   const std::u16string needless = Translate(u"хат язарга кирәк түгел.");
   EXPECT_TRUE(Has(needless, u"не нужно писать")) << U8(needless);
