@@ -64,7 +64,8 @@ constexpr std::array<std::u16string_view, 8> kNamedDays = {
     u"иртәгә", u"бүген", u"хәзер", u"кичә", u"берсекөнне", u"шимбә", u"якшәмбе", u"иртәгесен"};
 
 // Hours that, with no day named, make a routine: иртә торырга "рано вставать".
-constexpr std::array<std::u16string_view, 4> kHours = {u"иртә", u"иртән", u"соң", u"кичен"};
+// ("соң" is also "after": дәрестән соң is one occasion.)
+constexpr std::array<std::u16string_view, 3> kHours = {u"иртә", u"иртән", u"кичен"};
 
 // Stems of taking something in: their bare object is a regimen.
 constexpr std::array<std::u16string_view, 3> kIntakeStems = {u"эч", u"аша", u"кабул ит"};
@@ -104,6 +105,10 @@ constexpr std::array<std::u16string_view, 20> kVehicleWords = {
     u"лодка",   u"телега",  u"мебель",   u"шкаф",    u"диван",    u"холодильник", u"дрова",
     u"уголь",   u"сено",    u"кирпич",   u"песок",   u"пианино",  u"велосипед"};
 
+// Days to come: a present with them is the perfective future (принесу).
+constexpr std::array<std::u16string_view, 5> kComingDays = {u"иртәгә", u"киләсе", u"соңрак", u"тиздән",
+                                                           u"берсекөнне"};
+
 // Places too far to carry things from on foot.
 constexpr std::array<std::u16string_view, 7> kFarPlaces = {u"рынок", u"базар", u"деревня", u"город",
                                                           u"село",  u"дача",  u"район"};
@@ -120,8 +125,8 @@ constexpr std::array<TCarry, 4> kCarrying = {{
     {u"бар", {u"отнести", u"нести"}, {u"отвезти", u"везти"}, {u"отвести", u"вести"}},
 }};
 
-// The 3rd-person present of the -ачак future's person: the perfective
-// future is said by the present form (пойдёт).
+// The present form of a future code's person (51-74): a perfective verb
+// says its future by it (пойдёт, принесу).
 uint8_t FutureCase(int code) {
   static constexpr uint8_t present[6] = {3, 4, 5, 7, 8, 9};
   return present[(code - 51) % 6];
@@ -396,8 +401,9 @@ void TSP_tat::CarryingVerbs() {
     if (carry == nullptr) continue;
     const int from = ClauseStart(v);
     const int to = ClauseEnd(v);
-    bool vehicle = false, person = false;
+    bool vehicle = false, person = false, coming = false;
     for (int k = from; k <= to; ++k) {
+      if (k != v && Kits[k].Kind == kkTranslated) coming = coming || OneOf(Source(k), kComingDays);
       if (k == v || Kits[k].Kind != kkTranslated || Class(k) != wcNoun) continue;
       vehicle = vehicle || OneOf(LemmaOf(k), kVehicleWords);
       // From the market, a village, a town by name: brought by car.
@@ -412,9 +418,12 @@ void TSP_tat::CarryingVerbs() {
           VerbLemma(verbs, reading.Tat.StemRow) != stem)
         continue;
       // The form's own aspect: going on (приносит, несёт) in the present
-      // and its kin, else done (принёс, отнеси, нужно отнести).
+      // and its kin, else done (принёс, отнеси, нужно отнести); a present
+      // the tense rules made a future stays one (Иртәгә алып кайтам: принесу).
       const int code = reading.Tat.EndingCode;
-      const bool perfective = AspectOfForm(code) != awImperfective;
+      const bool present = code >= 15 && code <= 26;
+      const bool perfective = AspectOfForm(code) != awImperfective || verbs.IsPerfective(reading.Rus.StemRow) ||
+                              (present && coming);
       const int number = VerbNumberOf(verbs, pair[perfective ? 0 : 1]);
       if (number < 0) continue;
       const bool wasPerfective = verbs.IsPerfective(reading.Rus.StemRow);

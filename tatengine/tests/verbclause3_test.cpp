@@ -198,6 +198,9 @@ TEST_F(VerbClause3Test, CarryingIsByHandOrByVehicle) {
   // Going on now: the imperfective of the same kind.
   const std::u16string now = Translate(u"ул китап алып кайта.");
   EXPECT_TRUE(Has(now, u"приносит")) << U8(now);
+  // A present with a day to come is the perfective future.
+  const std::u16string tomorrow = Translate(u"ул иртәгә китап алып кайта.");
+  EXPECT_TRUE(Has(tomorrow, u"принесёт")) << U8(tomorrow);
 }
 
 TEST_F(VerbClause3Test, UnableTodayIsThePresentOnADayToComeTheFuture) {
