@@ -157,6 +157,7 @@ void TSP_tat::ApplyRules() {
   RoundTrips();
   HabitualPasts();
   ActivityPasts();
+  ClauseAspects();
   ErrandInfinitives();
   NeedlessInfinitives();
   DirectionWords();

@@ -505,6 +505,24 @@ protected:
   // "-ып бир", done for someone: the main verb in the tense of "бир"
   // (тегеп бирде: сшила; алып бирде: купила).
   void Benefactives();
+  // Aspect by the clause (VerbClause3.cpp): a planned act with кирәк or
+  // тиеш is perfective, a routine imperfective (нужно пойти, должен пить
+  // лекарство); seeing or hearing asked or with "ever" is experience (видел);
+  // a negated past with an object is a missed act (не позвонил); orders of
+  // care are routines (мойте руки); rain to come starts (пойдёт дождь) or
+  // will not be (не будет дождя); алып кайт/кил/кит/бар by what is carried
+  // and how (принёс, привёз, отвёл).
+  void ClauseAspects();
+  void PlannedInfinitives();
+  void ExperiencePasts();
+  void MissedActs();
+  void RoutineOrders();
+  void WeatherFutures();
+  void CarryingVerbs();
+  // A translated slot read as a Tatar verb.
+  bool IsVerbSlot(int v);
+  // беркайчан, кайчан да булса, кайчандыр in slots from..to.
+  bool IsEverClause(int from, int to);
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);

@@ -606,18 +606,25 @@ void TSP_tat::MotionTargets() {
     while (w < LastWord && Class(w + 1) == wcVerb) ++w;
     bool motion = false;
     for (int k = v; k <= w; ++k) motion = motion || IsMotionVerb(k);
-    // "Миңа барырга кирәк": the dative is who must go (мне надо идти).
-    if (Rus(v).Prefix.starts_with(u"надо")) motion = false;
+    // "Миңа барырга кирәк": the first dative is who must go (мне надо
+    // идти); a person after it is where (Миңа табибка барырга кирәк: Мне
+    // надо пойти к врачу).
+    bool need = Rus(v).Prefix.starts_with(u"надо");
     // The same before нельзя, можно (Сиңа барырга ярамый: тебе нельзя идти).
     if (const std::u16string modal = Source(w + 1);
         modal == u"ярамый" || modal == u"мөмкин" || modal == u"кирәк" || modal == u"кирәкми")
-      motion = false;
+      need = true;
     if (motion) {
+      bool needer = false;
       for (int k = b; k < v; ++k) {
         const int c = Class(k);
         if (!(c & 0x108) || Kits[k].Kind != kkTranslated) continue;
         const TFormRus& rus = Rus(k);
         if ((rus.Case != 5 && rus.Case != 6) || !rus.Prefix.empty()) continue;
+        if (need && !needer) {
+          needer = true;
+          continue;
+        }
         if (c == wcNoun && rus.Variant != 1) continue;
         if (c == wcNoun && !IsDativeEnding(Tat(k).EndingCode)) continue;
         // A noun takes its modifiers along; a pronoun stands alone (the "ул"

@@ -8,7 +8,9 @@
 //   there and back for verbs of going: Җәй саен авылга бара идек "Каждое
 //   лето мы ездили в деревню", Иртә саен йөгерә иде "Бегал каждое утро";
 //   "-а ала" of a skill is "уметь" (Мин йөзә алам: Я умею плавать), and of
-//   a planned event the future "смогу" (Иртәгә килә алмыйм: Не смогу прийти);
+//   a planned day to come the future "смогу" (Иртәгә килә алмыйм: Не смогу
+//   прийти), while others unable today are "не может" (Ул бүген килә
+//   алмый: Он сегодня не может прийти);
 //   the weather needs no "воздух": Бүген һава суык "Сегодня холодно".
 #include <array>
 
@@ -58,10 +60,6 @@ constexpr std::array<std::u16string_view, 10> kPluralTimes = {
 // Tatar stems whose "-а ала" says a skill one has learnt: умею плавать.
 constexpr std::array<std::u16string_view, 8> kSkillStems = {u"йөз", u"шу",   u"бие",  u"пешер",
                                                            u"тек", u"бәйлә", u"сызгыр", u"чаңгы шу"};
-
-// Stems of going somewhere: not being able to go is about a planned event.
-constexpr std::array<std::u16string_view, 7> kGoingStems = {u"кил", u"бар", u"кайт", u"кит",
-                                                           u"кер", u"чык", u"кат"};
 
 
 // One-way going and its start, the perfective that a condition says.
@@ -402,11 +400,19 @@ void TSP_tat::AbilityModals() {
     const std::u16string_view stem = VerbLemma(verbs, main.Tat.StemRow);
     const int from = ClauseStart(k);
     const int to = ClauseEnd(k);
-    bool coming = false;
-    for (int j = from; j <= to; ++j) coming = coming || (Kits[j].Kind == kkTranslated && OneOf(Source(j), kComingWords));
     const bool negative = IsNegativeVerbEnding(code);
+    // Others unable today are reported in the present: Ул бүген килә алмый
+    // "Он сегодня не может прийти"; the speaker declining today's plan, and
+    // anyone on a day to come, say the future: Мин бүген килә алмыйм "Я
+    // сегодня не смогу прийти".
+    const int person = (code - 15) % 6;
+    const bool speaker = person == 0 || person == 3;
+    bool coming = false;
+    for (int j = from; j <= to; ++j)
+      coming = coming || (Kits[j].Kind == kkTranslated && OneOf(Source(j), kComingWords) &&
+                          !(negative && !speaker && Source(j) == u"бүген"));
     TFormRus& rus = Rus(k);
-    if (coming || (negative && OneOf(stem, kGoingStems) && !IsHabitualClause(from, to))) {
+    if (coming) {
       rus.Prefix.assign(negative ? u"не с" : u"с");
     } else if (!negative && OneOf(stem, kSkillStems)) {
       if (const int can = VerbNumberOf(verbs, u"уметь"); can >= 0) rus.StemRow = can;

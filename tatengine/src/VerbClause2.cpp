@@ -9,6 +9,7 @@
 
 #include "Common_ta.h"
 #include "Parser_sent_ta.h"
+#include "Senses.h"
 #include "TextUtil.h"
 #include "Transler.h"
 #include "VerbAspect.h"
@@ -241,11 +242,23 @@ void TSP_tat::NeedlessInfinitives() {
         Tat(v).EndingCode != 5 || !Rus(v).Prefix.starts_with(u"надо "))
       continue;
     if (Kits[v + 1].Kind != kkTranslated || Lowered(Kits[v + 1].Readings[0].Tat.Source) != u"түгел") continue;
+    const std::vector<TSenseRule>& senses = Translator->Dictionary().Senses.RulesOf(TatarLemmaOf(v));
     for (TTransUnit& reading : Kits[v].Readings) {
       if (reading.Rus.WordClass != wcVerb || !reading.Rus.Prefix.starts_with(u"надо ")) continue;
       const int row = reading.Tat.StemRow;
       const int entry = verbs.VerbNumber(row);
-      reading.Rus.StemRow = VerbOfAspect(entry, verbs.PartnerNumber(row), verbs.IsPerfective(entry), awImperfective);
+      const int partner = verbs.PartnerNumber(row);
+      const int now = reading.Rus.StemRow;
+      // A verb a context sense chose keeps that sense: (иртә торырга) рано
+      // вставать, not стоять, though встать is also the entry's partner.
+      bool sensed = false;
+      for (const TSenseRule& rule : senses)
+        if (now != entry && (rule.Perfective == now || rule.Imperfective == now) && rule.Imperfective > 0) {
+          reading.Rus.StemRow = rule.Imperfective;
+          sensed = true;
+          break;
+        }
+      if (!sensed) reading.Rus.StemRow = VerbOfAspect(entry, partner, verbs.IsPerfective(entry), awImperfective);
       // The need stays "надо" for the order rules; NeedlessWords negates it.
       reading.Tat.Source += u" түгел";
     }
