@@ -680,7 +680,9 @@ void TSP_tat::AddPossessors() {
     }
     // "Әнием китте" is "Мама ушла": one's own family opening a sentence
     // goes without "моя".
-    if (noun.Possessor == 1 && animate && x <= 2 && start == FirstWord && HasVerb()) continue;
+    // "отец" is no word of address and keeps it (Мой отец купил машину).
+    if (noun.Possessor == 1 && animate && x <= 2 && start == FirstWord && HasVerb() && LemmaOf(i) != u"отец")
+      continue;
     const std::u16string_view form = PossessiveForm(noun.Possessor, x, noun.Gender, animate);
     if (form.empty()) continue;
     Kits.insert(Kits.begin() + start, FixedKit(form));
