@@ -680,9 +680,7 @@ void TSP_tat::AddPossessors() {
     }
     // "Әнием китте" is "Мама ушла": one's own family opening a sentence
     // goes without "моя".
-    // "отец" is no word of address and keeps it (Мой отец купил машину).
-    if (noun.Possessor == 1 && animate && x <= 2 && start == FirstWord && HasVerb() && LemmaOf(i) != u"отец")
-      continue;
+    if (noun.Possessor == 1 && animate && x <= 2 && start == FirstWord && HasVerb()) continue;
     const std::u16string_view form = PossessiveForm(noun.Possessor, x, noun.Gender, animate);
     if (form.empty()) continue;
     Kits.insert(Kits.begin() + start, FixedKit(form));

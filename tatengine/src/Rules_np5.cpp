@@ -270,7 +270,7 @@ void TSP_tat::PostpositionsAfterHomographs() {
   for (int k = FirstWord + 1; k <= LastWord; ++k) {
     int adjective = -1;
     if (!HasReading(k, wcPostposition) || !HasReading(k, wcNoun) || !HasReading(k - 1, wcNoun) ||
-        !HasReading(k - 1, wcAdjective, adjective) || HasReading(k - 1, wcVerb))
+        !HasReading(k - 1, wcAdjective, adjective))
       continue;
     Drop(k - 1, adjective);
   }
