@@ -35,7 +35,13 @@ constexpr std::u16string_view Clothes[] = {
     u"шарф",    u"платок",   u"ботинки",  u"туфли",   u"пиджак", u"халат",   u"майка",   u"футболка",
     u"перчатки", u"варежки", u"валенки",  u"кроссовки", u"блузка", u"сарафан", u"фартук", u"форма",
     u"галстук", u"тюбетейка", u"калоши",  u"шорты",   u"штаны",  u"сапог",   u"ботинок", u"туфля",
-    u"тапочки", u"носки",    u"жилет",    u"пилотка", u"фуражка", u"бушлат", u"шинель"};
+    u"тапочки", u"носки",    u"жилет",    u"пилотка", u"фуражка", u"бушлат", u"шинель",  u"одежда",
+    u"обувь",   u"платочек", u"косынка",  u"шаль",    u"кепка",  u"панама",  u"купальник", u"наряд"};
+
+// Things that come in pairs or many, said in the plural (зәңгәр күзле: с
+// голубыми глазами).
+constexpr std::u16string_view PairedThings[] = {u"глаз", u"рука", u"нога", u"ухо",   u"бровь", u"ресница",
+                                                u"щека", u"зуб",  u"крыло", u"колесо", u"волос", u"ус"};
 
 // Adjectives of look and size that describe the noun inside a having
 // attribute rather than the owner: зур бакчалы йорт is дом с большим садом.
@@ -85,13 +91,17 @@ bool TSP_tat::ReadAsHaving(int slot) {
   // object must not take the attribute for one.
   reading.Tat.EndingCode = 0;
   TTransKit& kit = Kits[slot];
+  // The capital of the sentence's first word marks the sentence start and
+  // must not travel with the attribute when it moves.
   const bool capital = kit.Kind == kkUnknown ? !kit.Text.empty() && IsUpperChar(kit.Text[0]) : kit.Capital != 0;
+  if (capital && slot == FirstWord) StartCapital = true;
   kit.Readings.assign(1, std::move(reading));
-  TTransler::MarkTranslated(capital, kit, kit.HyphenPart);
+  TTransler::MarkTranslated(false, kit, kit.HyphenPart);
   TFormRus& rus = Rus(slot);
+  const std::u16string lemma = LemmaOf(slot);
   // Plural-only nouns (очки, волосы) and pairs take the plural.
-  rus.Number = rus.Gender == 4 ? 2 : 1;
-  if (InList(LemmaOf(slot), Clothes)) {
+  rus.Number = rus.Gender == 4 || InList(lemma, PairedThings) ? 2 : 1;
+  if (InList(lemma, Clothes)) {
     rus.Prefix = u"в ";
     rus.Case = rus.Number == 2 ? 12 : 11;
   } else {
@@ -144,7 +154,13 @@ void TSP_tat::PlaceHavingAttributes() {
     int head = FollowingHead(k + 1);
     if (head < 0 || IsTimeUnit(head)) continue;
     while (IsPossessedHead(head + 1)) ++head;
-    k = MovePhraseAfter(NounPhraseStart(k), k, head);
+    // Only its own adjectives go with it; a determiner before it is the
+    // head's (бу зур бакчалы йорт: этот дом с большим садом).
+    int start = k;
+    while (start - 1 >= FirstWord && Kits[start - 1].Kind == kkTranslated && Class(start - 1) == wcAdjective &&
+           Tat(start - 1).WordClass == wcAdjective && Rus(start - 1).Prefix.empty())
+      --start;
+    k = MovePhraseAfter(start, k, head);
   }
 }
 

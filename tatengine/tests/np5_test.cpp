@@ -19,6 +19,7 @@ TLexicon HavingLexicon() {
   Noun(lx, u"күлмәг", u"плать", 11, 3);  // the voiced stem before a vowel
   Noun(lx, u"сакал", u"бород", 1, 2);
   Noun(lx, u"ир", u"муж", 12, 1);
+  Noun(lx, u"күз", u"глаз", 2, 1);
   lx.Add("itfst01.pack", {u"яшел", u"1", u"зелён", u"3"});
   lx.Add("itfst01.pack", {u"озын", u"1", u"длинн", u"3"});
   lx.Add("itfst01.pack", {u"акыллы", u"1", u"умн", u"3"});
@@ -55,6 +56,10 @@ TEST_F(HavingTest, ANounInLyHasItsThingInTheInstrumental) {
   EXPECT_EQ(Translate(u"кызыл китаплы укучы"), u"ученик с красной книгой");
   // The head keeps its own case.
   EXPECT_EQ(Translate(u"кызыл китаплы кызны"), u"девочку с красной книгой");
+  // Moved after its noun, the attribute leaves the sentence's capital behind.
+  EXPECT_EQ(Translate(u"Кызыл китаплы кыз."), u"Девочка с красной книгой.");
+  // Eyes, hands and the like are said in the plural.
+  EXPECT_EQ(Translate(u"зур күзле кыз"), u"девочка с большими глазами");
 }
 
 TEST_F(HavingTest, ClothesAreWornWithV) {
