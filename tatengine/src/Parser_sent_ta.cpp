@@ -108,6 +108,7 @@ void TSP_tat::ApplyRules() {
   StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
+  HavingAttributes();
   AgePhrases();
   OnTimeAdverbs();
   SubjectsOfMust();
@@ -123,6 +124,7 @@ void TSP_tat::ApplyRules() {
   RelativeAdjectives();
   NamesWithAddress();
   ThingOwnersKeepTheBareSense();
+  PostpositionsAfterHomographs();
   PossessorAdjectives();
   OldAnimals();
   CompoundHomographs();
@@ -137,6 +139,7 @@ void TSP_tat::ApplyRules() {
   ImpersonalPredicates();
   GuessUnknownWords();
   ApplyGlues();
+  OrdinalPages();
   ResolveModifierPairs();
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
@@ -175,6 +178,7 @@ void TSP_tat::ApplyRules() {
   FacingSenses();
   FacingPlaces();
   RiverBanks();
+  NearBuildings();
   MeasurePhrases();
   ComparisonDifferences();
   HalfNouns();
@@ -185,6 +189,7 @@ void TSP_tat::ApplyRules() {
   PlaceAttributes();
   DependentObliques();
   LackAndTopicAttributes();
+  PlaceHavingAttributes();
   CollectiveNouns();
   AblativeSources();
   SplitPrepositions();
@@ -213,6 +218,7 @@ void TSP_tat::ApplyRules() {
   GovernObjects();
   ServeAs();
   AgreeModifiers();
+  WomenSubjects();
   AgreeVerbs();
   AgreeFollowers();
   StateCopulas();
@@ -284,6 +290,8 @@ void TSP_tat::ApplyRules() {
   YearPrepositions();
   PronounsAfterPrepositions();
   FitShortPrepositions();
+  WomenOwners();
+  PageTexts();
 }
 
 namespace {

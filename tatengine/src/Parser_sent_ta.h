@@ -536,6 +536,32 @@ protected:
   // carries the question particle (-мы/-ме).
   bool IsAsked(int v);
 
+  // Having attributes (Rules_np5.cpp): a noun in -лы/-ле is "с" + the
+  // instrumental, clothes "в" + the prepositional (сакаллы: с бородой,
+  // яшел күлмәкле: в зелёном платье), and goes after the noun it describes.
+  void HavingAttributes();
+  void PlaceHavingAttributes();
+  // Reads the slot's word as noun + -лы; false (slot untouched) when the
+  // stem is no noun of the lexicon.
+  bool ReadAsHaving(int slot);
+  bool IsHavingAttribute(int slot);
+  // A woman's thing or role (платье, муж) names a female owner: "аның",
+  // an unnamed owner and a subject "ул" about it are "её", "она"
+  // (WomenSubjects before the verbs agree, WomenOwners after generation).
+  void WomenSubjects();
+  void WomenOwners();
+  // A possessed woman's noun or "кияүгә чык" in slots from..to.
+  bool HasWomansObject(int from, int to);
+  // "янында" after a building in a phrase without a verb: возле.
+  void NearBuildings();
+  // A noun-or-adjective before a postposition that is also a possessed
+  // noun is the noun (авыру аркасында: из-за болезни).
+  void PostpositionsAfterHomographs();
+  // "бит" after an ordinal is a page (унынчы бит: десятая страница);
+  // PageTexts fixes the text of the noun reading after generation.
+  void OrdinalPages();
+  void PageTexts();
+
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }
   // The Russian side of a slot's first reading (a blank record when none).

@@ -66,7 +66,7 @@ TEST_F(OwnerTest, ACountGoesBeforeThePossessive) {
 }
 
 TEST_F(OwnerTest, NashBeforeABareNounAgreesWithIt) {
-  EXPECT_EQ(Translate(u"безнең өй янында"), u"у нашего дома");
+  EXPECT_EQ(Translate(u"безнең өй янында"), u"возле нашего дома");
   EXPECT_EQ(Translate(u"безнең өй өчен"), u"для нашего дома");
   EXPECT_EQ(Translate(u"безнең өйдә"), u"в нашем доме");
 }
