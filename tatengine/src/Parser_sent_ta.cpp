@@ -137,6 +137,7 @@ void TSP_tat::ApplyRules() {
   ImpersonalPredicates();
   GuessUnknownWords();
   ApplyGlues();
+  NounsWithNothingToQualify();
   ResolveModifierPairs();
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();
@@ -150,6 +151,8 @@ void TSP_tat::ApplyRules() {
   ScheduledPresents();
   ConditionalFutures();
   ContextSenses();
+  NounSenses();
+  CaseSenses();
   RoundTrips();
   HabitualPasts();
   ActivityPasts();

@@ -2,6 +2,7 @@
 // written as senses.coll.
 #include <filesystem>
 
+#include "DataBuilder.h"
 #include "Senses.h"
 #include "TempLexicon.h"
 #include "zentrok/FileCollection.h"
@@ -123,6 +124,94 @@ TEST_F(SensesTest, WrittenAsACollectionInFileOrderPerWord) {
   zentrok::TTable classes = zentrok::TTable::FromBytes(classesItem->Memory(), classesItem->Size(), "classes");
   ASSERT_EQ(classes.RowCount(), 1);
   EXPECT_EQ(classes.GetCell(0, 1), u"тәрәзә");
+}
+
+// Nouns by their context: the rule names a Russian noun of any entry; the
+// compiler gives the Tatar noun that sense on its own stem and paradigm.
+class NounSensesTest : public TempBuild {
+protected:
+  void SetUp() override {
+    TempBuild::SetUp();
+    Write("nouns.tsv",
+          "аш\tеда\tnp=блюда mass\n"
+          "шорпа\tсуп\tnp=супы\n"
+          "ял\tотдых\tna\n"
+          "отпуск\tотпуск\tnp=отпуска\n"
+          "кеше\tчеловек\tm anim\n"
+          "күл\tозеро\tn t:back\n"
+          "диңгез\tморе\tn\n");
+    Write("adjectives.tsv", "тәмле\tвкусный\nсаф\tчистый\n");
+    Write("verbs.tsv", "пешер\tготовить\n");
+    Write("postpositions.tsv", "алдыннан\tперед\t9\n");
+  }
+  std::string Check(const std::string& text) {
+    Write("senses.tsv", text);
+    try {
+      mkdata::ReadSenses(Dir.string(), mkdata::LoadLexicon(Dir.string()));
+    } catch (const mkdata::TLexiconError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  // Column 3 of the stem row of Tatar lemma tat and Russian noun rus; -1 if none.
+  long long Info(const std::string& tat, const std::string& rus, std::u16string* stem = nullptr,
+                 std::u16string* paradigm = nullptr) {
+    zentrok::TTable stems = Table("itfst04.pack");
+    for (int r = 0; r < stems.RowCount(); ++r)
+      if (stems.GetCell(r, 4) == zentrok::Utf8ToUtf16(tat) && stems.GetCell(r, 5) == zentrok::Utf8ToUtf16(rus)) {
+        if (stem) *stem = stems.GetCell(r, 0);
+        if (paradigm) *paradigm = stems.GetCell(r, 1);
+        return std::stoll(zentrok::Utf16ToUtf8(stems.GetCell(r, 3)));
+      }
+    return -1;
+  }
+};
+
+TEST_F(NounSensesTest, RulesAreCheckedAgainstTheNouns) {
+  EXPECT_EQ(Check("аш\tmod\tтәмле\tсуп\nаш\tverb\tпешер\tсуп\nял\tnext\tалдыннан\tотпуск\n"
+                  "аш\tmod\tсаф\tеда\n"),
+            "");
+  EXPECT_EQ(Check("аш\tmod\tтәмле\tборщ\n"), "senses.tsv:1: \"борщ\" is no Russian noun of the lexicon");
+  EXPECT_EQ(Check("тәмле\tmod\tаш\tсуп\n"), "senses.tsv:1: \"тәмле\" is no Tatar noun of the lexicon");
+  EXPECT_EQ(Check("аш\tmod\tтәмле\tчеловек\n"),
+            "senses.tsv:1: \"человек\" must be as animate as the noun's own sense");
+  EXPECT_EQ(Check("аш\tverb\tпешер\tсуп\tв+acc\n"), "senses.tsv:1: a noun rule takes no government");
+}
+
+TEST_F(NounSensesTest, TheContextSenseSharesTheStemAndIsFlagged) {
+  Write("senses.tsv",
+        "аш\tmod\tсаф\tеда\n"
+        "аш\tmod\tтәмле\tсуп\n"
+        "аш\tverb\tпешер\tсуп\n"
+        "ял\tnext\tалдыннан\tотпуск\n"
+        "күл\tmod\tсаф\tморе\n");
+  mkdata::TLexicon lx = mkdata::LoadLexicon(Dir.string());
+  const mkdata::TSenses senses = mkdata::ReadSenses(Dir.string(), lx);
+  const size_t before = lx.Nouns.size();
+  mkdata::AddNounSenses(lx, senses);
+  // One entry per noun and Russian word; none for the noun's own word.
+  ASSERT_EQ(lx.Nouns.size(), before + 3);
+  for (size_t i = before; i < lx.Nouns.size(); ++i) EXPECT_FALSE(lx.Nouns[i].ToTat);
+  mkdata::TBuildReport report;
+  mkdata::BuildTatEngineData(lx, (Dir / "out").string(), report);
+
+  std::u16string ownStem, ownParadigm, stem, paradigm;
+  const long long own = Info("аш", "еда", &ownStem, &ownParadigm);
+  const long long soup = Info("аш", "суп", &stem, &paradigm);
+  ASSERT_GE(own, 0);
+  ASSERT_GE(soup, 0);
+  EXPECT_EQ(own & 0x2000, 0);
+  EXPECT_EQ(soup & 0x3F00, 0x2000);  // only the context flag: not mass like еда
+  EXPECT_EQ(soup & 0xFF, 1);         // masculine
+  EXPECT_EQ(stem, ownStem);
+  EXPECT_EQ(paradigm, ownParadigm);
+  // "на" belongs to отдых, not to отпуск.
+  EXPECT_EQ(Info("ял", "отдых") & 0x2100, 0x100);
+  EXPECT_EQ(Info("ял", "отпуск") & 0x2100, 0x2000);
+  // A back-vowel noun keeps its Tatar option: the same Tatar paradigm.
+  Info("күл", "озеро", &ownStem, &ownParadigm);
+  Info("күл", "море", &stem, &paradigm);
+  EXPECT_EQ(paradigm, ownParadigm);
 }
 
 }  // namespace
