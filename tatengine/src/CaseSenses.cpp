@@ -64,6 +64,29 @@ void TSP_tat::NounsWithNothingToQualify() {
 }
 
 void TSP_tat::CaseSenses() {
+  // A белән B арасында at slot b: между A и B, both in the instrumental.
+  auto betweenTwo = [this](int b) {
+    const int a = b - 2;
+    if (a < FirstWord || Kits[b - 1].Kind != kkTranslated || Lowered(Source(b - 1)) != u"белән") return false;
+    if (Kits[a].Kind != kkTranslated || Class(a) != wcNoun || CaseOfEnding(Tat(a).EndingCode) != 0) return false;
+    if (CaseOfEnding(Tat(b).EndingCode) != 0) return false;
+    for (int n : {a, b}) {
+      int reading = -1;
+      HasReading(n, wcNoun, reading);
+      Keep(n, reading);
+      Rus(n).Prefix.clear();
+      Rus(n).Case = Rus(n).Number == 2 ? 10 : 9;
+      Rus(n).Agreed = 1;
+    }
+    Kits.erase(Kits.begin() + b + 1);
+    Kits[b - 1] = FixedKit(u"и");
+    const int start = NounPhraseStart(a);
+    TTransKit between = FixedKit(u"между");
+    between.Capital = Kits[start].Capital;
+    Kits[start].Capital = 0;
+    Kits.insert(Kits.begin() + start, std::move(between));
+    return true;
+  };
   for (int k = FirstWord; k <= LastWord; ++k) {
     if (Kits[k].Kind != kkTranslated || Class(k) != wcNoun || Tat(k).WordClass != wcNoun) continue;
     const int code = Tat(k).EndingCode;
@@ -87,8 +110,9 @@ void TSP_tat::CaseSenses() {
     // "арасында" after a plural noun: among them (среди детей). A count
     // (ике өй арасында) or two things named (Казан белән Мәскәү арасында)
     // keep "между".
-    if (k == LastWord || Lowered(Source(k + 1)) != u"арасында" || !IsPluralEnding(code)) continue;
-    if (!HasReading(k + 1, wcPostposition)) continue;
+    if (k == LastWord || Lowered(Source(k + 1)) != u"арасында" || !HasReading(k + 1, wcPostposition)) continue;
+    if (betweenTwo(k)) continue;
+    if (!IsPluralEnding(code)) continue;
     bool apart = false;
     for (int j = ClauseStart(k); j < k; ++j) {
       const std::u16string w = Lowered(Source(j));

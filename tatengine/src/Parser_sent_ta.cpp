@@ -114,6 +114,7 @@ void TSP_tat::ApplyRules() {
   DateOrdinals();
   CompoundOrdinals();
   AblativePronounPostpositions();
+  NounsWithNothingToQualify();
   PossessedPostpositions();
   UntilNouns();
   SoftenedOrders();
@@ -137,7 +138,6 @@ void TSP_tat::ApplyRules() {
   ImpersonalPredicates();
   GuessUnknownWords();
   ApplyGlues();
-  NounsWithNothingToQualify();
   ResolveModifierPairs();
   ResolveVerbOrSubnoun();
   ResolveHyphenHalves();

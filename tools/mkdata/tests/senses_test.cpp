@@ -1,5 +1,7 @@
 // Context senses: senses.tsv is checked line by line against the lexicon and
 // written as senses.coll.
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "DataBuilder.h"
@@ -212,6 +214,53 @@ TEST_F(NounSensesTest, TheContextSenseSharesTheStemAndIsFlagged) {
   Info("күл", "озеро", &ownStem, &ownParadigm);
   Info("күл", "море", &stem, &paradigm);
   EXPECT_EQ(paradigm, ownParadigm);
+}
+
+// Every rule of the real senses.tsv can fire: its word is a lemma of its
+// class's stem table, an adjective rule's Russian adjective is found the way
+// the engine looks it up (a stem row whose stem, maybe empty as for плохой /
+// хуже, starts the word), and a noun rule's Russian noun has its stem row.
+TEST(RealSenses, EveryRuleReachesItsWords) {
+  const std::filesystem::path out =
+      std::filesystem::temp_directory_path() / ("mkdata_real_senses_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(out);
+  mkdata::TLexicon lx = mkdata::LoadLexicon(ZENTROK_LEXICON_DIR);
+  const mkdata::TSenses senses = mkdata::ReadSenses(ZENTROK_LEXICON_DIR, lx);
+  mkdata::AddNounSenses(lx, senses);
+  mkdata::TBuildReport report;
+  mkdata::BuildTatEngineData(lx, out.string(), report);
+  auto table = [&](const char* name) { return zentrok::TTable(zentrok::Utf8ToUtf16((out / name).string())); };
+  const zentrok::TTable adjStems = table("itfst01.pack"), adjRus = table("itfsr01.pack"),
+                        nounStems = table("itfst04.pack"), verbStems = table("itfst10.pack");
+  auto lemmaIn = [](const zentrok::TTable& t, const std::u16string& word) {
+    for (int r = 0; r < t.RowCount(); ++r)
+      if (t.RowLength(r) > 4 && t.GetCell(r, 4) == word) return true;
+    return false;
+  };
+  std::vector<std::string> dead;
+  for (const mkdata::TSenseRule& rule : senses.Rules) {
+    const std::string where = rule.Place.Where() + " " + zentrok::Utf16ToUtf8(rule.Word);
+    const bool adjective = mkdata::IsAdjectiveRelation(rule.Relation);
+    const bool noun = mkdata::IsNounRelation(rule.Relation);
+    if (!lemmaIn(adjective ? adjStems : noun ? nounStems : verbStems, rule.Word)) {
+      dead.push_back(where + ": no stem row");
+    } else if (adjective) {
+      bool found = false;
+      for (int r = 0; r < adjRus.RowCount() && !found; ++r)
+        found = adjRus.GetCell(r, 2) == rule.Russian && rule.Russian.starts_with(adjRus.GetCell(r, 0));
+      if (!found) dead.push_back(where + ": Russian adjective not found");
+    } else if (noun) {
+      bool found = false;
+      for (int r = 0; r < nounStems.RowCount() && !found; ++r)
+        found = nounStems.GetCell(r, 4) == rule.Word && nounStems.GetCell(r, 5) == rule.Russian;
+      if (!found) dead.push_back(where + ": no row of its Russian noun");
+    }
+  }
+  std::filesystem::remove_all(out);
+  std::string list;
+  for (auto& d : dead) list += d + "\n";
+  EXPECT_TRUE(dead.empty()) << list;
+  EXPECT_GT(senses.Rules.size(), 150u);
 }
 
 }  // namespace
