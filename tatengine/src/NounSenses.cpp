@@ -67,6 +67,9 @@ void TSP_tat::NounSenses() {
   if (d.Senses.RuleCount() == 0) return;
   for (int n = FirstWord; n <= LastWord; ++n) {
     if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Tat(n).WordClass != wcNoun) continue;
+    // The plural of a mass noun names kinds or portions, which its own
+    // entry already says (тәмле ашлар: вкусные блюда, тәмле аш: вкусный суп).
+    if (Rus(n).Number == 2 && d.Noun.IsMass(Rus(n).StemRow)) continue;
     for (const TSenseRule& rule : d.Senses.RulesOf(TatarLemmaOf(n))) {
       if (!IsNounRelation(rule.Relation) || !NounSenseContext(rule, n)) continue;
       // The first rule that matches wins, also one that names the noun's
