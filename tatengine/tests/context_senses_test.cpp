@@ -103,7 +103,8 @@ TEST_F(ContextSenseTest, AdjectiveByItsNoun) {
 TLexicon NounSenseLexicon() {
   TLexicon lx = ContextSenseLexicon();
   lx.Add("flt04.pack", {u"тан", C(5)});
-  Noun(lx, u"аш", u"каш", 1, 2);
+  // A mass noun: its plural keeps its own word.
+  lx.Add("itfst04.pack", {u"аш", u"1", u"каш", N(1 * 65536L + 0x400 + 2), u"аш", u"каша"});
   lx.Add("itfst04.pack", {u"аш", u"1", u"суп", N(2 * 65536L + 0x2000 + 1), u"аш", u"суп"});
   lx.Add("itfst04.pack", {u"ял", u"1", u"отдых", N(2 * 65536L + 0x100 + 1), u"ял", u"отдых"});
   lx.Add("itfst04.pack", {u"ял", u"1", u"отпуск", N(2 * 65536L + 0x2000 + 1), u"ял", u"отпуск"});
@@ -130,6 +131,7 @@ TEST_F(NounSenseTest, ModifierChoosesTheNounAndItsGender) {
   EXPECT_EQ(Translate(u"аш"), u"каша");
   EXPECT_EQ(Translate(u"матур аш"), u"красивый суп");
   EXPECT_EQ(Translate(u"зур аш"), u"большая каша");
+  EXPECT_EQ(Translate(u"матур ашлар"), u"красивые каши");
   // Every case follows the new noun.
   EXPECT_EQ(Translate(u"матур ашны"), u"красивый суп");
   EXPECT_EQ(Translate(u"матур аштан"), u"из красивого супа");
