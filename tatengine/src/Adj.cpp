@@ -51,8 +51,9 @@ std::u16string TAdj::Generate(TFormRus& rus) const {
 }
 
 int TAdj::RelativeRow(std::u16string_view word) const {
-  // The stem is a prefix of the word: try the longest first.
-  for (size_t length = word.size(); length > 0; --length) {
+  // The stem is a prefix of the word: try the longest first, down to the
+  // empty stem of an adjective whose forms share none (плохой, хуже).
+  for (size_t length = word.size() + 1; length-- > 0;) {
     int first = 0;
     int last = -1;
     if (!RusStems.FindRange(word.substr(0, length), first, last)) continue;

@@ -57,7 +57,30 @@ bool TNoun::Analyse(std::u16string_view text, TFormTat& tat, TFormRus& rus, TOwn
 }
 
 TNoun::TOwner TNoun::SenseOf(int row) const {
-  return static_cast<TOwner>(static_cast<uint32_t>(IntAt(Stems, row, 3)) & (owPerson | owThing));
+  return static_cast<TOwner>(static_cast<uint32_t>(IntAt(Stems, row, 3)) & (owPerson | owThing | owContext));
+}
+
+bool TNoun::TakeContextSense(TFormRus& rus, std::u16string_view russian) const {
+  const int row = rus.StemRow;
+  if (row < 0 || row >= Stems.RowCount()) return false;
+  int first = 0, last = -1;
+  if (!Stems.FindRange(CellAt(Stems, row, 0), first, last)) return false;
+  const int64_t paradigm = IntAt(Stems, row, 1);
+  for (int r = first; r <= last; ++r) {
+    if (IntAt(Stems, r, 1) != paradigm || SenseOf(r) != owContext || CellAt(Stems, r, 5) != russian) continue;
+    const uint32_t info = static_cast<uint32_t>(IntAt(Stems, r, 3));
+    const bool wasNa = TakesNa(row), isNa = (info & 0x100) != 0;
+    rus.StemRow = r;
+    rus.Gender = static_cast<uint8_t>(info & 0xFF);
+    rus.Variant = static_cast<uint8_t>(FindVariant(info >> 16, rus.Case));
+    // отдых takes на, отпуск takes в: на отдыхе, в отпуске.
+    if (wasNa != isNa) {
+      if (rus.Prefix == (wasNa ? u"на " : u"в ")) rus.Prefix = isNa ? u"на " : u"в ";
+      else if (rus.Prefix == (wasNa ? u"с " : u"из ")) rus.Prefix = isNa ? u"с " : u"из ";
+    }
+    return true;
+  }
+  return false;
 }
 
 int TNoun::SenseRow(int row, TOwner owner) const {

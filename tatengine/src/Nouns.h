@@ -16,7 +16,8 @@ namespace tatengine {
 // стакан or кило; 4: a mass noun such as молоко, counted in the singular;
 // 8: the row is the sense of the possessed noun, as кызым "моя дочь" beside
 // кыз "девочка"; 16: its sense when a thing owns it, as авылның исеме
-// "название деревни").
+// "название деревни"; 32: a sense only a context rule gives, as тәмле аш
+// "вкусный суп" beside аш "еда").
 // Column 6, where present: the Russian relative adjective that stands for the
 // noun before a possessed noun (лес: лесной).
 // Code table: key "paradigm*65536 + variant*256 + case-and-number", column 1
@@ -26,7 +27,8 @@ public:
   explicit TNoun(const std::string& dataPath);
 
   // Who owns a possessed noun, as far as its sense goes.
-  enum TOwner : uint32_t { owNone = 0, owPerson = 0x800, owThing = 0x1000 };
+  // owContext marks a row no owner asks for: a context rule's sense.
+  enum TOwner : uint32_t { owNone = 0, owPerson = 0x800, owThing = 0x1000, owContext = 0x2000 };
   // A form with a possessive ending takes the noun's sense for the owner
   // where it has one (a person is assumed), else the bare sense; owNone
   // asks for the bare sense.
@@ -54,6 +56,11 @@ public:
   // noun one, returned as it is.
   int SenseRow(int row, TOwner owner) const;
   TOwner SenseOf(int row) const;
+  // Gives a noun reading the context sense whose Russian word is `russian`
+  // (a row of the same stem and Tatar paradigm marked owContext): stem row,
+  // gender, declension variant and the в/на of the place cases follow the
+  // new noun. False, and nothing changed, when the noun has no such sense.
+  bool TakeContextSense(TFormRus& rus, std::u16string_view russian) const;
 
   // Declared in the order the files are loaded.
   zentrok::TTable Endings, RusEndings, Stems, Codes;

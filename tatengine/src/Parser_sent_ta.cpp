@@ -115,6 +115,7 @@ void TSP_tat::ApplyRules() {
   DateOrdinals();
   CompoundOrdinals();
   AblativePronounPostpositions();
+  NounsWithNothingToQualify();
   PossessedPostpositions();
   UntilNouns();
   SoftenedOrders();
@@ -157,6 +158,8 @@ void TSP_tat::ApplyRules() {
   CauseClauses();
   ContextSenses();
   EchoedAdjectives();
+  NounSenses();
+  CaseSenses();
   RoundTrips();
   HabitualPasts();
   ActivityPasts();

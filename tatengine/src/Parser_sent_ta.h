@@ -235,6 +235,18 @@ protected:
   // The Tatar lemma of a slot's first reading (a verb's, noun's, pronoun's
   // or adjective's lemma; the lowered text for other words).
   std::u16string TatarLemmaOf(int slot);
+  // Senses of nouns by their modifier, the next word or their verb, from
+  // the same rules (NounSenses.cpp): тәмле аш "вкусный суп", аш "еда".
+  void NounSenses();
+  bool NounSenseContext(const TSenseRule& rule, int noun);
+  // A word read as adjective and noun (авыру: больной, болезнь) with
+  // nothing to qualify, before a postposition or in an oblique case, is the
+  // noun (CaseSenses.cpp): авыру аркасында "из-за болезни".
+  void NounsWithNothingToQualify();
+  // Prepositions a noun and its neighbours choose (CaseSenses.cpp): the
+  // ablative of a material before a verb of making (кардан ясалган: из
+  // снега); арасында after a plural: среди.
+  void CaseSenses();
   // "әле" before a negated verb: ещё не.
   void StillNot();
   // Tense and aspect by context (VerbTense.cpp): experience in the -ган

@@ -17,7 +17,8 @@ namespace {
 bool RelationByName(std::u16string_view name, TSenseRelation& r) {
   static constexpr std::pair<std::u16string_view, TSenseRelation> names[] = {
       {u"obj", srObject},  {u"dat", srDative}, {u"loc", srLocative}, {u"abl", srAblative},
-      {u"ins", srWith},    {u"adv", srBefore}, {u"subj", srSubject}, {u"head", srHead}};
+      {u"ins", srWith},    {u"adv", srBefore}, {u"subj", srSubject}, {u"head", srHead},
+      {u"mod", srModifier}, {u"next", srNext}, {u"verb", srVerb}};
   for (auto& [n, v] : names)
     if (n == name) {
       r = v;

@@ -1,5 +1,5 @@
-// Context senses: the Russian word a Tatar verb or adjective says when a
-// given word stands beside it in a given relation, read from the optional
+// Context senses: the Russian word a Tatar verb, adjective or noun says
+// when a given word stands beside it in a given relation, read from the optional
 // data file "senses.coll" (written by the data compiler from senses.tsv).
 // Item "rules": Tatar word, relation, context words joined by commas,
 // Russian word, imperfective and perfective verb numbers, government
@@ -23,7 +23,14 @@ enum TSenseRelation : int {
   srBefore,    // adv: any word before the verb in its clause
   srSubject,   // subj: the nominative subject
   srHead,      // head: the noun an adjective goes with
+  srModifier,  // mod: a word qualifying a noun (before it, or its predicate adjective)
+  srNext,      // next: the word right after a noun (a postposition, the noun it qualifies)
+  srVerb,      // verb: the verb whose subject or object a noun is
 };
+
+// The relations of a noun's rules; their Russian word is a noun of the
+// Tatar noun's context senses (TNoun::TakeContextSense).
+inline bool IsNounRelation(TSenseRelation r) { return r == srModifier || r == srNext || r == srVerb; }
 
 struct TSenseRule {
   TSenseRelation Relation = srObject;
@@ -32,6 +39,11 @@ struct TSenseRule {
   int Imperfective = 0, Perfective = 0; // verb numbers (verb rules)
   std::u16string Government;
 };
+
+// The Tatar case of a noun form code, as the relations see it: 0
+// nominative, 1 genitive, 2 dative, 3 accusative, 4 ablative, 5 locative;
+// -1 for other codes.
+int CaseOfEnding(int code);
 
 class TSenses {
 public:

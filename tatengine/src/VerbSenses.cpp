@@ -15,16 +15,6 @@
 namespace tatengine {
 namespace {
 
-// The Tatar case of a noun form code: 0 nominative, 1 genitive, 2 dative,
-// 3 accusative, 4 ablative, 5 locative; -1 for other codes.
-int CaseOfEnding(int code) {
-  if (code >= 1 && code <= 36) return (code - 1) % 6;
-  if (code >= 37 && code <= 41) return code - 36;
-  if (code >= 42 && code <= 71) return (code - 42) % 6;
-  if (code == 87) return 0;
-  return -1;
-}
-
 // The Tatar lemma of a stem row: column 4 where the table has it, else the
 // stem itself.
 std::u16string_view StemLemma(const zentrok::TTable& stems, int row) {
@@ -37,6 +27,14 @@ bool EndsInLocative(std::u16string_view low) {
 }
 
 }  // namespace
+
+int CaseOfEnding(int code) {
+  if (code >= 1 && code <= 36) return (code - 1) % 6;
+  if (code >= 37 && code <= 41) return code - 36;
+  if (code >= 42 && code <= 71) return (code - 42) % 6;
+  if (code == 87) return 0;
+  return -1;
+}
 
 std::u16string TSP_tat::TatarLemmaOf(int slot) {
   if (slot < FirstWord || slot > LastWord || Kits[slot].Kind != kkTranslated) return {};
@@ -143,7 +141,7 @@ void TSP_tat::ContextSenses() {
       // After an -ып converb the verb is an auxiliary (укып тора: keeps reading).
       if (v > from && Class(v - 1) == wcVerb && Tat(v - 1).EndingCode == 75) continue;
       for (const TSenseRule& rule : d.Senses.RulesOf(TatarLemmaOf(v))) {
-        if (rule.Relation == srHead) continue;
+        if (rule.Relation == srHead || IsNounRelation(rule.Relation)) continue;
         const int context = SenseContextSlot(rule, from, v);
         if (context < 0) continue;
         SwapVerbSense(v, rule, context);

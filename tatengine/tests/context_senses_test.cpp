@@ -97,6 +97,69 @@ TEST_F(ContextSenseTest, AdjectiveByItsNoun) {
   EXPECT_EQ(Translate(u"кыз шат."), u"девочка весёлая.");
 }
 
+// Nouns by their context: аш "каша" is "суп" by its modifier or its verb,
+// ял "отдых" is "отпуск" before "өчен" or qualified by "матур"; the context
+// sense is a row of the same stem flagged 0x2000.
+TLexicon NounSenseLexicon() {
+  TLexicon lx = ContextSenseLexicon();
+  lx.Add("flt04.pack", {u"тан", C(5)});
+  // A mass noun: its plural keeps its own word.
+  lx.Add("itfst04.pack", {u"аш", u"1", u"каш", N(1 * 65536L + 0x400 + 2), u"аш", u"каша"});
+  lx.Add("itfst04.pack", {u"аш", u"1", u"суп", N(2 * 65536L + 0x2000 + 1), u"аш", u"суп"});
+  lx.Add("itfst04.pack", {u"ял", u"1", u"отдых", N(2 * 65536L + 0x100 + 1), u"ял", u"отдых"});
+  lx.Add("itfst04.pack", {u"ял", u"1", u"отпуск", N(2 * 65536L + 0x2000 + 1), u"ял", u"отпуск"});
+  // The rule naming the noun's own word comes first and wins.
+  SenseRule(lx, u"аш", u"mod", u"зур", u"каша");
+  SenseRule(lx, u"аш", u"mod", u"*", u"суп");
+  SenseRule(lx, u"аш", u"verb", u"ал", u"суп");
+  SenseRule(lx, u"ял", u"next", u"өчен", u"отпуск");
+  SenseRule(lx, u"ял", u"mod", u"матур", u"отпуск");
+  // авыру: adjective "больной" and noun "болезнь".
+  lx.Add("itfst01.pack", {u"авыру", u"1", u"больн", u"3"});
+  Noun(lx, u"авыру", u"болезн", 6, 2);
+  // A material, a verb of making, a postposition of "between".
+  lx.Add("itfst04.pack", {u"кар", u"1", u"снег", N(2 * 65536L + 0x100 + 1), u"кар", u"снег"});
+  lx.Add("itfst10.pack", {u"яса", u"1", u"делать", N(1350)});
+  RegularVerb(lx, 1350, u"i", u"дела");
+  lx.Add("itfst06.pack", {u"арасында", u"между", u"9"});
+  return lx;
+}
+
+using NounSenseTest = LexiconTest<NounSenseLexicon>;
+
+TEST_F(NounSenseTest, ModifierChoosesTheNounAndItsGender) {
+  EXPECT_EQ(Translate(u"аш"), u"каша");
+  EXPECT_EQ(Translate(u"матур аш"), u"красивый суп");
+  EXPECT_EQ(Translate(u"зур аш"), u"большая каша");
+  EXPECT_EQ(Translate(u"матур ашлар"), u"красивые каши");
+  // Every case follows the new noun.
+  EXPECT_EQ(Translate(u"матур ашны"), u"красивый суп");
+  EXPECT_EQ(Translate(u"матур аштан"), u"из красивого супа");
+  // Its preposition too: на отдыхе, в отпуске.
+  EXPECT_EQ(Translate(u"ялда"), u"на отдыхе");
+  EXPECT_EQ(Translate(u"матур ялда"), u"в красивом отпуске");
+}
+
+TEST_F(NounSenseTest, NextWordAndVerb) {
+  EXPECT_EQ(Translate(u"ял өчен"), u"для отпуска");
+  EXPECT_EQ(Translate(u"укучы ашны алды."), u"ученик получал суп.");
+  // Another verb, or the noun in another case, keeps its own word.
+  EXPECT_EQ(Translate(u"укучы ашны укыды."), u"ученик читал кашу.");
+  EXPECT_EQ(Translate(u"укучы аштан алды."), u"ученик получал из каши.");
+}
+
+TEST_F(NounSenseTest, WordOfTwoClassesBeforeAPostpositionIsTheNoun) {
+  EXPECT_EQ(Translate(u"авыру өчен"), u"для болезни");
+  EXPECT_EQ(Translate(u"зур авыру өчен"), u"для большой болезни");
+}
+
+TEST_F(NounSenseTest, MaterialsAndAmong) {
+  EXPECT_EQ(Translate(u"укучы кардан ясады."), u"ученик делал из снега.");
+  EXPECT_EQ(Translate(u"укучы кардан китте."), u"ученик уходил со снега.");
+  EXPECT_EQ(Translate(u"укучылар арасында"), u"среди учеников");
+  EXPECT_EQ(Translate(u"ике укучы арасында"), u"между двумя учениками");
+}
+
 class ContextSenseFileTest : public ::testing::Test {
 protected:
   void SetUp() override { UseStandardLexicon(); }

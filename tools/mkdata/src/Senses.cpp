@@ -90,6 +90,22 @@ std::u16string PartnerOf(const TLexicon& lx, std::u16string_view rus) {
   return {};
 }
 
+// The noun entry that describes a Russian noun: its inflection and gender.
+const TEntry* RussianNoun(const TLexicon& lx, std::u16string_view rus) {
+  for (auto& n : lx.Nouns)
+    if (n.Rus == rus && !n.Flags.count("px") && !n.Flags.count("pxt")) return &n;
+  return nullptr;
+}
+
+// The Tatar noun's own entry (not a possessed sense).
+const TEntry* BareNoun(const TLexicon& lx, std::u16string_view tat) {
+  for (auto& n : lx.Nouns)
+    if (n.ToRus && n.Tat == tat && !n.Flags.count("px") && !n.Flags.count("pxt")) return &n;
+  return nullptr;
+}
+
+bool IsTatarOption(const std::string& key) { return key.starts_with("t:"); }
+
 bool IsAdjectiveRusWord(const TLexicon& lx, std::u16string_view rus) {
   for (auto& a : lx.Adjectives)
     if (a.ToRus && a.Rus == rus) return true;
@@ -97,6 +113,16 @@ bool IsAdjectiveRusWord(const TLexicon& lx, std::u16string_view rus) {
 }
 
 void CheckRussian(const TLexicon& lx, const TSenseRule& r) {
+  if (IsNounRelation(r.Relation)) {
+    const TEntry* rus = RussianNoun(lx, r.Russian);
+    if (!rus) Fail(r.Place, "\"" + U8(r.Russian) + "\" is no Russian noun of the lexicon");
+    // The animate noun's Tatar forms differ (a colloquial possessive), so
+    // the two senses could not share one paradigm.
+    if (rus->Flags.count("anim") != BareNoun(lx, r.Word)->Flags.count("anim"))
+      Fail(r.Place, "\"" + U8(r.Russian) + "\" must be as animate as the noun's own sense");
+    if (!r.Government.empty()) Fail(r.Place, "a noun rule takes no government");
+    return;
+  }
   if (IsAdjectiveRelation(r.Relation)) {
     if (!IsAdjectiveRusWord(lx, r.Russian))
       Fail(r.Place, "\"" + U8(r.Russian) + "\" is no Russian adjective of the Tatar-to-Russian entries");
@@ -132,6 +158,8 @@ bool IsVerbRelation(std::u16string_view r) {
 
 bool IsAdjectiveRelation(std::u16string_view r) { return r == u"head"; }
 
+bool IsNounRelation(std::u16string_view r) { return r == u"mod" || r == u"next" || r == u"verb"; }
+
 TSenses ReadSenses(const std::string& folder, const TLexicon& lx) {
   TSenses s;
   const std::string path = folder + "/senses.tsv";
@@ -148,7 +176,9 @@ TSenses ReadSenses(const std::string& folder, const TLexicon& lx) {
     if (!s.Classes.emplace(l.Cells[0], std::move(members)).second) Fail(l.Place, "class defined twice");
   }
   const std::set<std::u16string> lemmas = TatarLemmas(lx);
-  std::set<std::u16string> verbs, adjectives;
+  std::set<std::u16string> verbs, adjectives, nouns;
+  for (auto& n : lx.Nouns)
+    if (BareNoun(lx, n.Tat)) nouns.insert(n.Tat);
   for (auto& v : lx.Verbs)
     if (v.ToRus) verbs.insert(v.Tat);
   for (auto& a : lx.Adjectives)
@@ -172,8 +202,11 @@ TSenses ReadSenses(const std::string& folder, const TLexicon& lx) {
       if (!verbs.count(r.Word)) Fail(l.Place, "\"" + U8(r.Word) + "\" is no Tatar verb of the lexicon");
     } else if (IsAdjectiveRelation(r.Relation)) {
       if (!adjectives.count(r.Word)) Fail(l.Place, "\"" + U8(r.Word) + "\" is no Tatar adjective of the lexicon");
+    } else if (IsNounRelation(r.Relation)) {
+      if (!nouns.count(r.Word)) Fail(l.Place, "\"" + U8(r.Word) + "\" is no Tatar noun of the lexicon");
     } else {
-      Fail(l.Place, "unknown relation \"" + U8(r.Relation) + "\" (obj, dat, loc, abl, ins, adv, subj, head)");
+      Fail(l.Place, "unknown relation \"" + U8(r.Relation) +
+                        "\" (obj, dat, loc, abl, ins, adv, subj, head, mod, next, verb)");
     }
     if (r.Context.empty()) Fail(l.Place, "no context words");
     for (auto& c : r.Context) {
@@ -188,6 +221,34 @@ TSenses ReadSenses(const std::string& folder, const TLexicon& lx) {
     s.Rules.push_back(std::move(r));
   }
   return s;
+}
+
+void AddNounSenses(TLexicon& lx, const TSenses& senses) {
+  std::set<std::pair<std::u16string, std::u16string>> added;
+  std::vector<TEntry> extra;
+  for (const TSenseRule& r : senses.Rules) {
+    if (!IsNounRelation(r.Relation)) continue;
+    const TEntry* own = BareNoun(lx, r.Word);
+    const TEntry* rus = RussianNoun(lx, r.Russian);
+    if (!own || !rus || own->Rus == r.Russian || !added.emplace(r.Word, r.Russian).second) continue;
+    TEntry e;
+    e.Place = r.Place;
+    e.Tat = own->Tat;
+    e.Rus = rus->Rus;
+    e.ToRus = true;
+    e.ToTat = false;
+    for (auto& f : own->Flags)
+      if (IsTatarOption(f)) e.Flags.insert(f);
+    for (auto& f : rus->Flags)
+      if (!IsTatarOption(f) && f != "px" && f != "pxt") e.Flags.insert(f);
+    e.Flags.insert("ctx");
+    for (auto& [k, v] : own->Values)
+      if (IsTatarOption(k)) e.Values[k] = v;
+    for (auto& [k, v] : rus->Values)
+      if (!IsTatarOption(k) && k != "radj") e.Values[k] = v;
+    extra.push_back(std::move(e));
+  }
+  for (auto& e : extra) lx.Nouns.push_back(std::move(e));
 }
 
 TSenseVerbs ResolveSenseVerbs(const TLexicon& lx, const std::map<std::u16string, int>& numbers,
@@ -213,7 +274,7 @@ void BuildSenses(const TLexicon& lx, const TSenses& senses, const std::string& o
   for (const auto& r : senses.Rules) {
     std::u16string context;
     for (auto& c : r.Context) context += (context.empty() ? u"" : u",") + c;
-    TSenseVerbs v;
+    TSenseVerbs v;  // zero for adjectives and nouns
     if (IsVerbRelation(r.Relation)) v = ResolveSenseVerbs(lx, numbers, r);
     std::u16string gov;
     if (!r.Government.empty()) gov = std::u16string(GovernedTatarCase(r.Relation)) + u":" + r.Government;

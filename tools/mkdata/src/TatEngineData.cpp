@@ -89,16 +89,18 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
   // entry, so that the engine finds the two side by side.
   std::map<std::u16string, TFormList> bareForms;
   for (const auto& e : lx.Nouns)
-    if (e.ToRus && !e.Flags.count("px") && !e.Flags.count("pxt")) bareForms.emplace(e.Tat, TatNounAnalysisList(e));
+    if (e.ToRus && !e.Flags.count("px") && !e.Flags.count("pxt") && !e.Flags.count("ctx"))
+      bareForms.emplace(e.Tat, TatNounAnalysisList(e));
   int n = 0;
   for (const auto& e : lx.Nouns) {
     if (!e.ToRus) continue;
     ++n;
     const bool possessedSense = e.Flags.count("px") > 0;
     const bool thingSense = e.Flags.count("pxt") > 0;
+    const bool contextSense = e.Flags.count("ctx") > 0;
     const TFormList tatForms = TatNounAnalysisList(e);
-    if ((possessedSense || thingSense) && bareForms[e.Tat] != tatForms)
-      throw TLexiconError(e.Place.Where() + ": a \"" + (possessedSense ? "px" : "pxt") +
+    if ((possessedSense || thingSense || contextSense) && bareForms[e.Tat] != tatForms)
+      throw TLexiconError(e.Place.Where() + ": a \"" + (possessedSense ? "px" : thingSense ? "pxt" : "ctx") +
                           "\" entry must inflect like the bare noun's entry");
     TSplit t = SplitForms(tatForms);
     int tp = tatSet.Number(t.Endings);
@@ -115,11 +117,12 @@ void BuildNouns(const TLexicon& lx, TOut& out) {
     // "в"/"из"; bit 9: a measure word (стакан, кило); bit 10: a mass noun
     // (молоко, время), counted in the genitive singular; bit 11: the sense of
     // the possessed noun (кызым: дочь), used only with a possessive ending;
-    // bit 12: its sense when a thing owns it (авылның исеме: название). A row
+    // bit 12: its sense when a thing owns it (авылның исеме: название); bit
+    // 13: a sense chosen only by a context rule (тәмле аш: суп). A row
     // without bits 11 and 12 serves every other form.
     const long long flags = (e.Flags.count("na") ? 256 : 0) + (e.Flags.count("measure") ? 512 : 0) +
                             (e.Flags.count("mass") ? 1024 : 0) + (possessedSense ? 2048 : 0) +
-                            (thingSense ? 4096 : 0);
+                            (thingSense ? 4096 : 0) + (contextSense ? 8192 : 0);
     TRow row{t.Stem, Num(tp), r.Stem, Num((long long)rp * 65536 + flags + rn.Gender), e.Tat, e.Rus};
     // Column 6: the relative adjective that stands for the noun before a
     // possessed noun (урман юлы: лесная дорога).

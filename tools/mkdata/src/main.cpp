@@ -156,9 +156,12 @@ int main(int argc, char** argv) {
   try {
     mkdata::TLexicon lx = mkdata::LoadLexicon(lexicon);
     mkdata::TBuildReport report;
-    mkdata::BuildTatEngineData(lx, out, report);
+    const mkdata::TSenses senses = mkdata::ReadSenses(lexicon, lx);
+    mkdata::TLexicon withNounSenses = lx;
+    mkdata::AddNounSenses(withNounSenses, senses);
+    mkdata::BuildTatEngineData(withNounSenses, out, report);
     mkdata::BuildRusEngineData(lx, out, report);
-    mkdata::BuildSenses(lx, mkdata::ReadSenses(lexicon, lx), out, report);
+    mkdata::BuildSenses(lx, senses, out, report);
     if (!quiet) {
       for (auto& [k, v] : report.Entries) std::printf("entries   %-28s %6d\n", k.c_str(), v);
       for (auto& [k, v] : report.Paradigms) std::printf("paradigms %-28s %6d\n", k.c_str(), v);

@@ -1,7 +1,10 @@
 // Context senses: senses.tsv is checked line by line against the lexicon and
 // written as senses.coll.
+#include <unistd.h>
+
 #include <filesystem>
 
+#include "DataBuilder.h"
 #include "Senses.h"
 #include "TempLexicon.h"
 #include "zentrok/FileCollection.h"
@@ -123,6 +126,141 @@ TEST_F(SensesTest, WrittenAsACollectionInFileOrderPerWord) {
   zentrok::TTable classes = zentrok::TTable::FromBytes(classesItem->Memory(), classesItem->Size(), "classes");
   ASSERT_EQ(classes.RowCount(), 1);
   EXPECT_EQ(classes.GetCell(0, 1), u"тәрәзә");
+}
+
+// Nouns by their context: the rule names a Russian noun of any entry; the
+// compiler gives the Tatar noun that sense on its own stem and paradigm.
+class NounSensesTest : public TempBuild {
+protected:
+  void SetUp() override {
+    TempBuild::SetUp();
+    Write("nouns.tsv",
+          "аш\tеда\tnp=блюда mass\n"
+          "шорпа\tсуп\tnp=супы\n"
+          "ял\tотдых\tna\n"
+          "отпуск\tотпуск\tnp=отпуска\n"
+          "кеше\tчеловек\tm anim\n"
+          "күл\tозеро\tn t:back\n"
+          "диңгез\tморе\tn\n");
+    Write("adjectives.tsv", "тәмле\tвкусный\nсаф\tчистый\n");
+    Write("verbs.tsv", "пешер\tготовить\n");
+    Write("postpositions.tsv", "алдыннан\tперед\t9\n");
+  }
+  std::string Check(const std::string& text) {
+    Write("senses.tsv", text);
+    try {
+      mkdata::ReadSenses(Dir.string(), mkdata::LoadLexicon(Dir.string()));
+    } catch (const mkdata::TLexiconError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  // Column 3 of the stem row of Tatar lemma tat and Russian noun rus; -1 if none.
+  long long Info(const std::string& tat, const std::string& rus, std::u16string* stem = nullptr,
+                 std::u16string* paradigm = nullptr) {
+    zentrok::TTable stems = Table("itfst04.pack");
+    for (int r = 0; r < stems.RowCount(); ++r)
+      if (stems.GetCell(r, 4) == zentrok::Utf8ToUtf16(tat) && stems.GetCell(r, 5) == zentrok::Utf8ToUtf16(rus)) {
+        if (stem) *stem = stems.GetCell(r, 0);
+        if (paradigm) *paradigm = stems.GetCell(r, 1);
+        return std::stoll(zentrok::Utf16ToUtf8(stems.GetCell(r, 3)));
+      }
+    return -1;
+  }
+};
+
+TEST_F(NounSensesTest, RulesAreCheckedAgainstTheNouns) {
+  EXPECT_EQ(Check("аш\tmod\tтәмле\tсуп\nаш\tverb\tпешер\tсуп\nял\tnext\tалдыннан\tотпуск\n"
+                  "аш\tmod\tсаф\tеда\n"),
+            "");
+  EXPECT_EQ(Check("аш\tmod\tтәмле\tборщ\n"), "senses.tsv:1: \"борщ\" is no Russian noun of the lexicon");
+  EXPECT_EQ(Check("тәмле\tmod\tаш\tсуп\n"), "senses.tsv:1: \"тәмле\" is no Tatar noun of the lexicon");
+  EXPECT_EQ(Check("аш\tmod\tтәмле\tчеловек\n"),
+            "senses.tsv:1: \"человек\" must be as animate as the noun's own sense");
+  EXPECT_EQ(Check("аш\tverb\tпешер\tсуп\tв+acc\n"), "senses.tsv:1: a noun rule takes no government");
+}
+
+TEST_F(NounSensesTest, TheContextSenseSharesTheStemAndIsFlagged) {
+  Write("senses.tsv",
+        "аш\tmod\tсаф\tеда\n"
+        "аш\tmod\tтәмле\tсуп\n"
+        "аш\tverb\tпешер\tсуп\n"
+        "ял\tnext\tалдыннан\tотпуск\n"
+        "күл\tmod\tсаф\tморе\n");
+  mkdata::TLexicon lx = mkdata::LoadLexicon(Dir.string());
+  const mkdata::TSenses senses = mkdata::ReadSenses(Dir.string(), lx);
+  const size_t before = lx.Nouns.size();
+  mkdata::AddNounSenses(lx, senses);
+  // One entry per noun and Russian word; none for the noun's own word.
+  ASSERT_EQ(lx.Nouns.size(), before + 3);
+  for (size_t i = before; i < lx.Nouns.size(); ++i) EXPECT_FALSE(lx.Nouns[i].ToTat);
+  mkdata::TBuildReport report;
+  mkdata::BuildTatEngineData(lx, (Dir / "out").string(), report);
+
+  std::u16string ownStem, ownParadigm, stem, paradigm;
+  const long long own = Info("аш", "еда", &ownStem, &ownParadigm);
+  const long long soup = Info("аш", "суп", &stem, &paradigm);
+  ASSERT_GE(own, 0);
+  ASSERT_GE(soup, 0);
+  EXPECT_EQ(own & 0x2000, 0);
+  EXPECT_EQ(soup & 0x3F00, 0x2000);  // only the context flag: not mass like еда
+  EXPECT_EQ(soup & 0xFF, 1);         // masculine
+  EXPECT_EQ(stem, ownStem);
+  EXPECT_EQ(paradigm, ownParadigm);
+  // "на" belongs to отдых, not to отпуск.
+  EXPECT_EQ(Info("ял", "отдых") & 0x2100, 0x100);
+  EXPECT_EQ(Info("ял", "отпуск") & 0x2100, 0x2000);
+  // A back-vowel noun keeps its Tatar option: the same Tatar paradigm.
+  Info("күл", "озеро", &ownStem, &ownParadigm);
+  Info("күл", "море", &stem, &paradigm);
+  EXPECT_EQ(paradigm, ownParadigm);
+}
+
+// Every rule of the real senses.tsv can fire: its word is a lemma of its
+// class's stem table, an adjective rule's Russian adjective is found the way
+// the engine looks it up (a stem row whose stem, maybe empty as for плохой /
+// хуже, starts the word), and a noun rule's Russian noun has its stem row.
+TEST(RealSenses, EveryRuleReachesItsWords) {
+  const std::filesystem::path out =
+      std::filesystem::temp_directory_path() / ("mkdata_real_senses_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(out);
+  mkdata::TLexicon lx = mkdata::LoadLexicon(ZENTROK_LEXICON_DIR);
+  const mkdata::TSenses senses = mkdata::ReadSenses(ZENTROK_LEXICON_DIR, lx);
+  mkdata::AddNounSenses(lx, senses);
+  mkdata::TBuildReport report;
+  mkdata::BuildTatEngineData(lx, out.string(), report);
+  auto table = [&](const char* name) { return zentrok::TTable(zentrok::Utf8ToUtf16((out / name).string())); };
+  const zentrok::TTable adjStems = table("itfst01.pack"), adjRus = table("itfsr01.pack"),
+                        nounStems = table("itfst04.pack"), verbStems = table("itfst10.pack");
+  auto lemmaIn = [](const zentrok::TTable& t, const std::u16string& word) {
+    for (int r = 0; r < t.RowCount(); ++r)
+      if (t.RowLength(r) > 4 && t.GetCell(r, 4) == word) return true;
+    return false;
+  };
+  std::vector<std::string> dead;
+  for (const mkdata::TSenseRule& rule : senses.Rules) {
+    const std::string where = rule.Place.Where() + " " + zentrok::Utf16ToUtf8(rule.Word);
+    const bool adjective = mkdata::IsAdjectiveRelation(rule.Relation);
+    const bool noun = mkdata::IsNounRelation(rule.Relation);
+    if (!lemmaIn(adjective ? adjStems : noun ? nounStems : verbStems, rule.Word)) {
+      dead.push_back(where + ": no stem row");
+    } else if (adjective) {
+      bool found = false;
+      for (int r = 0; r < adjRus.RowCount() && !found; ++r)
+        found = adjRus.GetCell(r, 2) == rule.Russian && rule.Russian.starts_with(adjRus.GetCell(r, 0));
+      if (!found) dead.push_back(where + ": Russian adjective not found");
+    } else if (noun) {
+      bool found = false;
+      for (int r = 0; r < nounStems.RowCount() && !found; ++r)
+        found = nounStems.GetCell(r, 4) == rule.Word && nounStems.GetCell(r, 5) == rule.Russian;
+      if (!found) dead.push_back(where + ": no row of its Russian noun");
+    }
+  }
+  std::filesystem::remove_all(out);
+  std::string list;
+  for (auto& d : dead) list += d + "\n";
+  EXPECT_TRUE(dead.empty()) << list;
+  EXPECT_GT(senses.Rules.size(), 150u);
 }
 
 }  // namespace
