@@ -322,24 +322,35 @@ void TSP_tat::HomeAfterNegatedVerbs() {
 }
 
 void TSP_tat::TimesBeforeVerbs() {
-  // "Сез иртәгә эшлисезме?": Вы завтра работаете? A one-word time said
-  // right after the pronoun subject stays before the verb; the verb may
+  // "Сез иртәгә эшлисезме?": Вы завтра работаете? "Бабай көн саен балык
+  // тота": Дедушка каждый день ловит рыбу. A one-word day or a "каждый"
+  // time said right after the subject stays before the verb; the verb may
   // have moved past it. A question word keeps it after the verb (Где ты
   // был вчера?).
-  for (int s = FirstWord; s + 2 <= LastWord; ++s) {
-    if (!IsPronounSubject(s)) continue;
-    const int v = s + 1;
-    const int t = s + 2;
-    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Kits[t].Kind != kkTranslated) continue;
+  for (int v = FirstWord + 1; v + 1 <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb) continue;
+    const int t = v + 1;
+    if (Kits[t].Kind != kkTranslated) continue;
     const std::u16string time = RusWord(t);
-    if (!IsDayWord(time)) continue;
+    const bool every = time.starts_with(u"каждый ") || time.starts_with(u"каждое ") || time.starts_with(u"каждую ");
+    // A "каждый" time ending the clause may stay there: Он приходил каждый день.
+    if (!IsDayWord(time) && !(every && t != ClauseEnd(t) && (Class(t) & (wcDirect | wcUnchanged03 | wcAdverb))))
+      continue;
+    // When an event will be is what "будет" says: Соревнование будет завтра.
+    if (Tat(v).WordClass == wcVerb && Translator->Dictionary().Verb.TatarStem(Tat(v).StemRow) == u"бул") continue;
+    // The subject alone before the verb.
+    const int from = ClauseStart(v);
+    int s = from;
+    while (s < v && IsOpener(RusWord(s))) ++s;
+    if (!(IsPronounSubject(s) && s + 1 == v) && SubjectGroupEnd(s, v - 1) != v - 1) continue;
     // Inside a modal group the time belongs to the infinitive: Я хочу
     // завтра пойти в кино.
     if (t + 1 <= LastWord && Kits[t + 1].Kind == kkTranslated && Class(t + 1) == wcVerb) continue;
     bool asked = false;
-    for (int k = ClauseStart(s); k <= ClauseEnd(s); ++k) asked = asked || IsQuestionSource(Source(k));
+    for (int k = from; k <= ClauseEnd(v); ++k) asked = asked || IsQuestionSource(Source(k));
     if (asked) continue;
     Move(t, v);
+    ++v;
   }
 }
 

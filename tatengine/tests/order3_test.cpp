@@ -78,6 +78,8 @@ TEST_F(Order3Test, WeatherOfAPlaceTakesItsAdjectiveFirst) {
 TEST_F(Order3Test, DayWordStaysBeforeTheVerb) {
   EXPECT_EQ(Translate(u"мин иртәгә укыйм?"), u"я завтра читаю?");
   EXPECT_EQ(Translate(u"мин иртәгә китап укыйм."), u"я завтра читаю книгу.");
+  // So does a "каждый" time after a noun subject.
+  EXPECT_EQ(Translate(u"кыз көн саен китап укый."), u"девочка каждый день читает книгу.");
 }
 
 TEST_F(Order3Test, HomeFollowsANegatedVerb) {
