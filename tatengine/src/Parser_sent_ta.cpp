@@ -175,6 +175,7 @@ void TSP_tat::ApplyRules() {
   InstrumentSenses();
   TimeCases();
   Dates();
+  ComparedPronounsWithThan();
   Comparatives();
   ComparedSameNoun();
   AttributiveComparatives();
@@ -278,6 +279,12 @@ void TSP_tat::ApplyRules() {
   SoftenerPlaces();
   UnrealConditions();
   NeedlessWords();
+  PersonalFeatures();
+  PlacedQualities();
+  ExistenceBeforeThings();
+  QuestionVerbsBeforeSubjects();
+  HomeAfterNegatedVerbs();
+  TimesBeforeVerbs();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();

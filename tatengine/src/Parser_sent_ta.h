@@ -535,6 +535,31 @@ protected:
   bool IsVerbSlot(int v);
   // беркайчан, кайчан да булса, кайчандыр in slots from..to.
   bool IsEverClause(int from, int to);
+  // Word order of questions, conditions, comparisons and adjective
+  // predicates (Rules_order3.cpp). A personal pronoun in the dative with
+  // "караганда" before a comparative is "чем" + the pronoun (быстрее, чем
+  // он).
+  void ComparedPronounsWithThan();
+  // A question word, then the verb, then a noun subject: Когда уходит
+  // поезд? Сколько стоят эти яблоки? (A pronoun subject stays before the
+  // verb: Когда ты вернёшься?)
+  void QuestionVerbsBeforeSubjects();
+  // What there will be follows "будет" in a condition: Если будет время.
+  void ExistenceBeforeThings();
+  // A place and a noun with an adjective predicate: На улице сильный ветер.
+  // A feature of a person with an adjective predicate: У неё красивый
+  // голос, У меня длинные волосы.
+  void PlacedQualities();
+  void PersonalFeatures();
+  // "домой" follows a negated verb: Они не вернулись домой.
+  void HomeAfterNegatedVerbs();
+  // A one-word time right after a pronoun subject stays before the verb
+  // also when the verb has moved (Вы завтра работаете? Он завтра придёт).
+  void TimesBeforeVerbs();
+  // The last slot of a subject noun group starting at start (determiners,
+  // possessive words, adjectives, numerals, the nominative noun without a
+  // preposition and its genitive possessors); -1 when none ends by to.
+  int SubjectGroupEnd(int start, int to);
   // The lowered Russian text of a slot's first reading (before generation:
   // the fixed text of adverbs and fixed words).
   std::u16string RusWord(int slot);

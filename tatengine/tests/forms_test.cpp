@@ -150,7 +150,8 @@ TEST_F(FormsTest, SubjectObjectAndWordOrder) {
   // The predicate adjective agrees across a degree adverb.
   EXPECT_EQ(Translate(u"кыз бик матур."), u"девочка очень красивая.");
   EXPECT_EQ(Translate(u"кыз укучы түгел."), u"девочка не ученик.");
-  EXPECT_EQ(Translate(u"кыз кайда укый?"), u"где девочка читает?");
+  // A question word, then the verb, then the noun subject.
+  EXPECT_EQ(Translate(u"кыз кайда укый?"), u"где читает девочка?");
   // "ул" + bare noun + verb opening a sentence: "he" and an object.
   EXPECT_EQ(Translate(u"ул китап укый."), u"он читает книгу.");
   EXPECT_EQ(Translate(u"ул китап зур."), u"эта книга большая.");
