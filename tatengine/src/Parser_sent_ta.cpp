@@ -160,6 +160,7 @@ void TSP_tat::ApplyRules() {
   TimeSpans();
   CountedTimes();
   OrdinalTimes();
+  SinceDurations();
   PostpositionSenses();
   InstrumentSenses();
   TimeCases();
@@ -245,6 +246,7 @@ void TSP_tat::ApplyRules() {
   UnnamedOwners();
   OwnObjectsOfNounSubjects();
   AddPossessors();
+  PossessivesBeforeSuperlatives();
   PastCopulas();
   VerbsAfterSubjects();
   TimeFirst();
@@ -263,6 +265,7 @@ void TSP_tat::ApplyRules() {
   ThirdPersonOrders();
   SoftenerPlaces();
   UnrealConditions();
+  RightAboutIt();
   NeedlessWords();
 
   if (StartCapital) Kits[0].Capital = 1;
@@ -279,6 +282,7 @@ void TSP_tat::ApplyRules() {
   YearPrepositions();
   PronounsAfterPrepositions();
   FitShortPrepositions();
+  YoungerPeople();
 }
 
 namespace {
