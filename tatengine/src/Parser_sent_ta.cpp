@@ -171,6 +171,7 @@ void TSP_tat::ApplyRules() {
   TimeSpans();
   CountedTimes();
   OrdinalTimes();
+  SinceDurations();
   PostpositionSenses();
   InstrumentSenses();
   TimeCases();
@@ -260,6 +261,7 @@ void TSP_tat::ApplyRules() {
   UnnamedOwners();
   OwnObjectsOfNounSubjects();
   AddPossessors();
+  PossessivesBeforeSuperlatives();
   PastCopulas();
   VerbsAfterSubjects();
   TimeFirst();
@@ -278,6 +280,7 @@ void TSP_tat::ApplyRules() {
   ThirdPersonOrders();
   SoftenerPlaces();
   UnrealConditions();
+  RightAboutIt();
   NeedlessWords();
   PersonalFeatures();
   PlacedQualities();
@@ -302,6 +305,7 @@ void TSP_tat::ApplyRules() {
   FitShortPrepositions();
   WomenOwners();
   PageTexts();
+  YoungerPeople();
 }
 
 namespace {

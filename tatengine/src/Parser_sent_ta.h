@@ -506,6 +506,14 @@ protected:
   // "-ырга кирәк түгел": не нужно + the imperfective infinitive.
   void NeedlessInfinitives();
   void NeedlessWords();
+  // Set expressions (Rules_idiom.cpp): "дөрес әйтәсең" (ты прав), a counted
+  // span with "бирле" (уже три года), "яшьрәк" of people (младше).
+  void RightAboutIt();
+  void SinceDurations();
+  void YoungerPeople();
+  // A possessive put after "самый" or a one-word superlative goes before
+  // it: мой старший сын, с моим самым близким другом.
+  void PossessivesBeforeSuperlatives();
   // A vehicle leaving or arriving on schedule keeps the present.
   void ScheduledPresents();
   // A -гач, -ганда or -ганчы clause with a subject of its own is a Russian

@@ -53,6 +53,18 @@ std::u16string AdjForm(const TAdjEndings& word, int x, int gender, bool animate)
   return std::u16string(word.Stem) + std::u16string(word.Forms[caseNo - 1][column]);
 }
 
+// The stem of the one-word superlative of a Tatar adjective after "иң"
+// (лучший, худший, старший, младший; ближайший of places and things, while
+// a close friend is "самый близкий"); empty where Russian says "самый".
+std::u16string_view SuperlativeStem(std::u16string_view adjective, bool personHead) {
+  if (adjective == u"яхшы") return u"лучш";
+  if (adjective == u"начар") return u"худш";
+  if (adjective == u"олы" || adjective == u"өлкән") return u"старш";
+  if (adjective == u"кече") return u"младш";
+  if (adjective == u"якын" && !personHead) return u"ближайш";
+  return {};
+}
+
 // "час", "часа", "часов" after a Russian cardinal in the nominative.
 std::u16string_view HoursAfter(std::u16string_view numeral) {
   if (numeral == u"один" || numeral.ends_with(u" один")) return u"час";
@@ -301,13 +313,30 @@ void TSP_tat::NameQualifiers() {
       const TFormRus adj = Rus(k + 1);
       const int x = adj.Case == 14 || adj.Case == 0 ? 1 : CaseMap(adj.Case, adj.Number);
       const int gender = adj.Number == 2 ? 4 : adj.Gender;
-      if (Source(k + 1) == u"яхшы") {
+      const bool attributive = k + 2 <= LastWord && Class(k + 2) == wcNoun;
+      const bool person = attributive && Rus(k + 2).Variant == 1;
+      const std::u16string_view stem = SuperlativeStem(Source(k + 1), person);
+      // "иң өлкән абыем": the noun already says "старший брат".
+      if (!stem.empty() && stem != u"лучш" && stem != u"ближайш" && attributive &&
+          LemmaOf(k + 2).starts_with(stem)) {
+        Rus(k + 2).Prefix = Rus(k + 1).Prefix + Rus(k).Prefix + Rus(k + 2).Prefix;
+        Kits[k + 2].Capital = Kits[k].Capital;
+        Kits.erase(Kits.begin() + k, Kits.begin() + k + 2);
+        LastWord -= 2;
+        continue;
+      }
+      if (!stem.empty()) {
         // "иң яхшы" is "лучший"; before a noun everyday Russian says "самый
-        // лучший" (самый лучший ученик), elsewhere the one word.
-        const bool attributive = k + 2 <= LastWord && Class(k + 2) == wcNoun;
-        Kits[k + 1] = FixedKit(AdjForm(Luchshij, x, gender, adj.Variant == 1), wcUnchanged03);
-        Kits[k + 1].Readings[0].Tat.Source = u"яхшы";
-        if (!attributive) {
+        // лучший" (самый лучший ученик), elsewhere the one word. The other
+        // one-word superlatives (худший, старший, ближайший) stand alone.
+        TAdjEndings word = Luchshij;
+        word.Stem = stem;
+        const std::u16string source = Source(k + 1);
+        const std::u16string prefix = Rus(k + 1).Prefix;
+        Kits[k + 1] = FixedKit(AdjForm(word, x, gender, adj.Variant == 1), wcUnchanged03);
+        Kits[k + 1].Readings[0].Tat.Source = source;
+        Rus(k + 1).Prefix = prefix;
+        if (!attributive || source != u"яхшы") {
           Kits[k + 1].Capital = Kits[k].Capital;
           Kits.erase(Kits.begin() + k);
           --LastWord;

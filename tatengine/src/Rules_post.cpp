@@ -28,9 +28,15 @@ struct TMeasure {
   std::u16string_view Tat;
   std::u16string_view Rus;
 };
-constexpr TMeasure Measures[] = {{u"яшьлек", u"летний"},  {u"яшълек", u"летний"}, {u"еллык", u"летний"},
-                                 {u"катлы", u"этажный"},   {u"айлык", u"месячный"}, {u"көнлек", u"дневный"},
-                                 {u"атналык", u"недельный"}, {u"минутлык", u"минутный"}};
+constexpr TMeasure Measures[] = {{u"яшьлек", u"летний"},      {u"яшълек", u"летний"},        {u"еллык", u"летний"},
+                                 {u"катлы", u"этажный"},       {u"айлык", u"месячный"},       {u"көнлек", u"дневный"},
+                                 {u"атналык", u"недельный"},   {u"минутлык", u"минутный"},    {u"сәгатьлек", u"часовой"},
+                                 {u"литрлы", u"литровый"},     {u"литрлык", u"литровый"},     {u"метрлы", u"метровый"},
+                                 {u"метрлык", u"метровый"},    {u"километрлы", u"километровый"},
+                                 {u"килограммлы", u"килограммовый"}, {u"килограммлык", u"килограммовый"},
+                                 {u"граммлы", u"граммовый"},   {u"граммлык", u"граммовый"},   {u"тонналы", u"тонный"},
+                                 {u"бүлмәле", u"комнатный"},   {u"томлык", u"томный"},        {u"процентлы", u"процентный"},
+                                 {u"гасырлык", u"вековой"}};
 
 std::u16string_view MeasureOf(std::u16string_view word) {
   for (const TMeasure& m : Measures)
@@ -40,10 +46,15 @@ std::u16string_view MeasureOf(std::u16string_view word) {
 
 // The first part of a compound adjective made from a cardinal: двух-, пяти-,
 // сорока-; empty where the combining form is not the genitive.
+// A compound cardinal joins the forms of its words: двадцатипяти-.
 std::u16string CombiningForm(std::u16string_view numeral) {
+  if (const size_t space = numeral.find(u' '); space != std::u16string_view::npos) {
+    const std::u16string head = CombiningForm(numeral.substr(0, space));
+    const std::u16string tail = CombiningForm(numeral.substr(space + 1));
+    return head.empty() || tail.empty() ? std::u16string() : head + tail;
+  }
   if (numeral == u"один") return u"одно";
-  if (numeral == u"сто") return u"сто";
-  if (numeral.find(u' ') != std::u16string_view::npos || numeral == u"девяносто") return {};
+  if (numeral == u"сто" || numeral == u"девяносто") return std::u16string(numeral);
   std::u16string genitive = NumeralForm(numeral, 2, 1, false);
   if (genitive.empty() || genitive == numeral || genitive.find(u' ') != std::u16string::npos) return {};
   return genitive;
@@ -68,7 +79,10 @@ std::u16string DeclineAdjective(std::u16string_view lemma, int x, int gender, bo
   int column = x % 2 == 0 || gender < 1 || gender > 3 ? 3 : gender - 1;
   if (caseNo == 4 && animate && (column == 0 || column == 3)) caseNo = 2;
   const auto& endings = soft ? SoftEndings : HardEndings;
-  return std::u16string(lemma.substr(0, lemma.size() - 2)) + std::u16string(endings[caseNo - 1][column]);
+  std::u16string form = std::u16string(lemma.substr(0, lemma.size() - 2)) + std::u16string(endings[caseNo - 1][column]);
+  // A stressed ending keeps -ой where the others say -ый: двухчасовой.
+  if (lemma.ends_with(u"ой") && form.ends_with(u"ый")) form.replace(form.size() - 2, 2, u"ой");
+  return form;
 }
 
 }  // namespace
@@ -126,8 +140,18 @@ void TSP_tat::PostpositionSenses() {
     const std::u16string_view measure = MeasureOf(word);
     const bool one = Source(k - 1) == u"бер";
     if (!measure.empty() && k > FirstWord && (one || SingleReading(k - 1, wcNumeral))) {
-      const std::u16string first = CombiningForm(one ? u"один" : std::u16string_view(Rus(k - 1).RusText));
+      // Tens before units make one count: егерме биш яшьлек, двадцатипятилетний.
+      std::u16string count = one ? u"один" : Rus(k - 1).RusText;
+      const bool tens = !one && k - 1 > FirstWord && SingleReading(k - 2, wcNumeral);
+      if (tens) count = Rus(k - 2).RusText + u" " + count;
+      const std::u16string first = CombiningForm(count);
       if (first.empty()) continue;
+      if (tens) {
+        Kits[k - 1].Capital = Kits[k - 2].Capital;
+        Kits.erase(Kits.begin() + k - 2);
+        --LastWord;
+        --k;
+      }
       const uint8_t capital = Kits[k - 1].Capital;
       Kits[k - 1] = FixedKit(first + std::u16string(measure), wcUnchanged07);
       Tat(k - 1).Source = word;

@@ -80,13 +80,23 @@ void TSP_tat::TimeCases() {
     const bool within = !after && !span && (Rus(k).Case == 11 || Rus(k).Case == 12) && !IsHourNoun(k) &&
                         (Rus(k).Prefix == u"в " || Rus(k).Prefix == u"на ") && Source(k + 1) != u"тапкыр" &&
                         Source(k + 2) != u"тапкыр";
-    if ((!after && !span && !within) || !IsTimeUnit(k) || !IsCountWord(k - 1)) continue;
+    // "берничә" counts like a numeral: берничә көннән, через несколько дней.
+    if ((!after && !span && !within) || !IsTimeUnit(k) || (!IsCountWord(k - 1) && Source(k - 1) != u"берничә"))
+      continue;
     const std::u16string next = Source(k + 1);
     // "биш яшьтән" is "с пяти лет".
     if (after && (Source(k).starts_with(u"яш") || KeepsAblative(next) || IsComparative(k + 1))) continue;
     if (k < LastWord && Class(k + 1) == wcPostposition) continue;
     Kits[k].Readings.resize(1);
     PutTimePreposition(k, after ? u"через" : within ? u"за" : u"на", after ? u"соң" : u"");
+    if (Source(k - 1) == u"берничә") {
+      // "несколько" takes the genitive plural (через несколько дней) and
+      // hands the sentence capital to the preposition put before it.
+      Rus(k).Case = 3;
+      Rus(k).Number = 2;
+      Kits[k + 1].Capital = Kits[k - 1].Capital;
+      Kits[k - 1] = FixedKit(u"несколько", wcNumeral);
+    }
   }
 }
 
