@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "AttributeRules.h"
 #include "ClauseTools.h"
 #include "Common_ru.h"
 #include "DictionaryRT.h"
@@ -1415,6 +1416,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     VerbSenses(kits, c, facts, dict);
     AdjectiveSenses(kits, c, dict);
     NationIzafet(kits, c, dict);
+    RelativeAdjectiveIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
     Comparison(kits, c);
     InanimatePluralSubject(kits, c, facts, dict);
