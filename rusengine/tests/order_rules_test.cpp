@@ -1,0 +1,60 @@
+// Amounts as objects, adverbs before the verb, places before subjects,
+// questions with какой and izafets of relative adjectives, through the C
+// exports on the fixture lexicon.
+#include <gtest/gtest.h>
+
+#include "EngineTest.h"
+
+namespace rusengine::fixture {
+
+class Order : public LexiconTest<&TLexicon::Order> {};
+
+TEST_F(Order, AnAmountIsABareSingularObject) {
+  // A substance in the genitive after дать: not the plural it could be.
+  EXPECT_EQ(T(u"Дай мне воды."), u"Миңа су бир.");
+  EXPECT_EQ(T(u"Дай брату воды."), u"Абыйга су бир.");
+  // A plural genitive and nothing else is an amount too.
+  EXPECT_EQ(T(u"Дай яблок."), u"Алма бир.");
+  // A thing that is no substance keeps its plural.
+  EXPECT_EQ(T(u"Дай книги."), u"Китапларны бир.");
+  // Without such a verb the genitive is what it was.
+  EXPECT_EQ(T(u"Я читаю воды."), u"Мин сулар укыйм.");
+}
+
+TEST_F(Order, AdverbsOfTheVerbStandRightBeforeIt) {
+  // After a place, and after an object it makes definite.
+  EXPECT_EQ(T(u"Я долго читаю дома."), u"Мин өйдә озак укыйм.");
+  EXPECT_EQ(T(u"Я долго читал книгу."), u"Мин китапны озак укыдым.");
+  // A degree next to the verb goes before an indefinite object.
+  EXPECT_EQ(T(u"Я немного читаю книгу."), u"Мин бераз китап укыйм.");
+  // Away from the verb a degree qualifies something else and stays.
+  EXPECT_EQ(T(u"Брат немного, я читаю."), u"Абый бераз, мин укыйм.");
+}
+
+TEST_F(Order, APlaceGoesBeforeASubjectThatIsNoPerson) {
+  EXPECT_EQ(T(u"Птицы поют в лесу."), u"Урманда кошлар сайрый.");
+  EXPECT_EQ(T(u"Снег идет в лесу."), u"Урманда кар ява.");
+  // People keep their place and their plural.
+  EXPECT_EQ(T(u"Братья читают в доме."), u"Абыйлар йортта укыйлар.");
+  // A pronoun subject stays first.
+  EXPECT_EQ(T(u"Я читаю в доме."), u"Мин йортта укыйм.");
+}
+
+TEST_F(Order, QuestionsWithKakoi) {
+  // No verb: "какой" is the predicate, last.
+  EXPECT_EQ(T(u"Какой сегодня дом?"), u"Бүген йорт нинди?");
+  // With a verb it asks by itself (no -мы), and the subject opens.
+  EXPECT_EQ(T(u"В каком доме ты читаешь?"), u"Син нинди йортта укыйсың?");
+  // A yes-no question keeps its particle.
+  EXPECT_EQ(T(u"Ты читаешь?"), u"Син укыйсыңмы?");
+}
+
+TEST_F(Order, RelativeAdjectiveMakesAnIzafet) {
+  EXPECT_EQ(T(u"Книжный дом."), u"Китап йорты.");
+  // A possessor wins over the izafet's ending.
+  EXPECT_EQ(T(u"Мой книжный дом."), u"Минем китап йортым.");
+  // An adjective with degrees stays a plain attribute.
+  EXPECT_EQ(T(u"Красный дом."), u"Кызыл йорт.");
+}
+
+}  // namespace rusengine::fixture
