@@ -402,6 +402,12 @@ void PossessivePronouns(TTransKits& kits, const TClause& c, const TDictionaryRT&
     } else {
       for (const TPossessive& p : kPossessives)
         if (text == p.Tatar) person = p.Person;
+      // The subject's own thing in an oblique case needs no pronoun: мин
+      // дустыма бардым, без әниебезгә булыштык.
+      const TWordForm& n = *Head(kits[noun]);
+      if (person >= 0 && person == subject && !kits[noun].Attribute &&
+          (n.HasPrep || n.Form % 6 != 0))
+        kit.Readings.clear();
     }
     if (person < 0) continue;
     ForNouns(kits[noun], [&](TWordForm& r) { r.Possessor = static_cast<int8_t>(person); });
@@ -1380,6 +1386,7 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   TimeSpans(kits, dict);
+  BeforeAnEvent(kits, dict);
   MarkRelativeHeads(kits);
   ThanksFor(kits, dict);
   int previousSubject = -1;

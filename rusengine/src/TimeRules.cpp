@@ -26,7 +26,8 @@ constexpr std::u16string_view kOneWord = u"бер";
 // A preposition whose row has no Tatar postposition.
 constexpr std::u16string_view kNoPostposition = u"из";
 // Tatar noun codes: the nominative, dative and ablative, singular and plural.
-constexpr int16_t kNominative = 0, kDative = 2, kAblative = 4, kPluralAblative = 39;
+constexpr int16_t kNominative = 0, kDative = 2, kAblative = 4, kPluralAblative = 39,
+                  kPluralNominative = 86;
 
 const TTimeWord* TimeWord(const TTransKit& kit, const TDictionaryRT& dict) {
   if (!IsWordSlot(kit) || !HeadIs(kit, wcMod)) return nullptr;
@@ -122,6 +123,49 @@ void TimeSpans(TTransKits& kits, const TDictionaryRT& dict) {
       InsertOne(kits, j);
       ++j;
     }
+  }
+}
+
+namespace {
+
+// Tatar lemmas of events: "перед" them says when.
+constexpr std::u16string_view kEvents[] = {
+    u"йокы",  u"дәрес", u"имтихан", u"бәйрәм", u"эш",     u"юл",      u"сәфәр",  u"җыелыш",
+    u"концерт", u"спектакль", u"туй", u"яңа ел", u"ял",  u"уен",     u"матч",   u"очрашу",
+    u"чыгыш", u"тамаша", u"китү",   u"сугыш",  u"кышкы ял", u"каникул", u"дәресләр"};
+// Meals, said with the verb аша: ашар алдыннан.
+constexpr std::u16string_view kMeals[] = {u"аш", u"төшке аш", u"кичке аш", u"иртәнге аш",
+                                          u"ашау"};
+constexpr std::u16string_view kBeforeTime = u" алдыннан";
+constexpr std::u16string_view kBeforeEating = u"ашар";
+
+}  // namespace
+
+void BeforeAnEvent(TTransKits& kits, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  for (TTransKit& kit : kits) {
+    if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun)) continue;
+    const TWordForm& w = *Head(kit);
+    const std::u16string_view prep = w.HasPrep ? nouns.PrepositionWord(w.PrepFirst) : u"";
+    if (prep != u"перед" && prep != u"передо") continue;
+    const std::u16string lemma = nouns.TatarLemma(w.Row);
+    const bool meal = In(kMeals, lemma);
+    if (!meal && !In(kEvents, lemma)) continue;
+    if (meal) {
+      SetFixedText(kit, std::u16string(kBeforeEating));
+    } else {
+      // The noun keeps a preposition, one with no postposition, so that
+      // the clause rules take it for a circumstance, not the subject.
+      int32_t row = 0, last = 0;
+      if (!nouns.FindPreposition(kNoPostposition, row, last)) continue;
+      ForNouns(kit, [](TWordForm& r) {
+        r.CaseCode = r.Form >= 6 ? kPluralNominative : kNominative;
+        r.Form = static_cast<uint16_t>(r.Form >= 6 ? 6 : 0);  // no белән
+        r.Bare = 0;
+      });
+      MarkCircumstance(kit, row);
+    }
+    kit.Tail = kBeforeTime;
   }
 }
 

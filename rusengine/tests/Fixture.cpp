@@ -459,6 +459,14 @@ TLexicon TLexicon::Order() {
   endings(x.Adj, u"ый", {C(4, 0)});
   x.Adj.Stems.push_back({u"книжн", 4, u"китап", 4});
   codes(x.Adj, 4, {{0, u""}});
+  // урок (28) -> дәрес, an event; еда (29) -> аш, a meal; "перед".
+  endings(x.Noun, u"ом", {C(28, 4)});
+  endings(x.Noun, u"ой", {C(29, 4)});
+  x.Noun.Stems.push_back({u"урок", 28, u"дәрес", 28});
+  x.Noun.Stems.push_back({u"ед", 29, u"аш", 29});
+  codes(x.Noun, 28, {{0, u""}});
+  codes(x.Noun, 29, {{0, u""}});
+  x.Prepositions.push_back({u"перед", u"4", u"0", u"алдында"});
   const std::pair<const char16_t*, const char16_t*> words[] = {
       {u"долго", u"озак"}, {u"немного", u"бераз"}, {u"какой", u"нинди"}, {u"каком", u"нинди"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});

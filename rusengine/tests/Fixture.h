@@ -71,7 +71,8 @@ struct TLexicon {
   // Spans() with вода (a substance) and яблоко (its plural genitive only),
   // the imperative of дать, снег's locative forest (в лесу), the adverbs
   // долго and немного, "какой", and "книжный", a relative adjective whose
-  // Tatar word is the noun китап: amounts, adverbs and order.
+  // Tatar word is the noun китап, "перед" with урок (an event) and еда (a
+  // meal): amounts, adverbs, order and "before".
   static TLexicon Order();
   // Writes all seven data files into folder (with its trailing "/").
   void Write(const std::string& folder) const;

@@ -57,4 +57,17 @@ TEST_F(Order, RelativeAdjectiveMakesAnIzafet) {
   EXPECT_EQ(T(u"Красный дом."), u"Кызыл йорт.");
 }
 
+TEST_F(Order, BeforeAnEventIsATime) {
+  EXPECT_EQ(T(u"Перед уроком я читал."), u"Дәрес алдыннан мин укыдым.");
+  EXPECT_EQ(T(u"Я читаю перед едой."), u"Мин ашар алдыннан укыйм.");
+  // Before a thing is a place.
+  EXPECT_EQ(T(u"Я читаю перед домом."), u"Мин йорт алдында укыйм.");
+}
+
+TEST_F(Order, TheSubjectsOwnThingNeedsNoPronoun) {
+  EXPECT_EQ(T(u"Я читаю мою книгу."), u"Мин китабымны укыйм.");
+  // Someone else's keeps it.
+  EXPECT_EQ(T(u"Брат читает мою книгу."), u"Абый минем китабымны укый.");
+}
+
 }  // namespace rusengine::fixture
