@@ -518,6 +518,9 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     if (i == f.Main || !IsWordSlot(kits[i])) continue;
     const TWordForm* w = Head(kits[i]);
     if (w->HasPrep || FindPronoun(kits[i].Source) || i < f.Main) continue;
+    // A determiner of a place ("в том магазине") is part of the place.
+    const int noun = NounAfter(kits, i, c);
+    if (w->WordClass == wcMod && noun >= 0 && Head(kits[noun])->HasPrep) continue;
     // Only the negated past: "был дома" is өйдә иде, "не были там" анда
     // булмадык.
     if (Head(kit)->Negated && In(kSettingAdverbs, kits[i].Source)) continue;
@@ -1387,6 +1390,7 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   TimeSpans(kits, dict);
   BeforeAnEvent(kits, dict);
+  ClockTime(kits, dict);
   MarkRelativeHeads(kits);
   ThanksFor(kits, dict);
   int previousSubject = -1;

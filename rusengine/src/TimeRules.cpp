@@ -27,7 +27,7 @@ constexpr std::u16string_view kOneWord = u"бер";
 constexpr std::u16string_view kNoPostposition = u"из";
 // Tatar noun codes: the nominative, dative and ablative, singular and plural.
 constexpr int16_t kNominative = 0, kDative = 2, kAblative = 4, kPluralAblative = 39,
-                  kPluralNominative = 86;
+                  kLocative = 5, kPluralNominative = 86;
 
 const TTimeWord* TimeWord(const TTransKit& kit, const TDictionaryRT& dict) {
   if (!IsWordSlot(kit) || !HeadIs(kit, wcMod)) return nullptr;
@@ -123,6 +123,55 @@ void TimeSpans(TTransKits& kits, const TDictionaryRT& dict) {
       InsertOne(kits, j);
       ++j;
     }
+  }
+}
+
+namespace {
+
+// The locative of a Tatar word by vowel harmony and its last sound.
+std::u16string Locative(std::u16string word) {
+  bool front = false;
+  for (auto it = word.rbegin(); it != word.rend(); ++it) {
+    if (std::u16string_view(u"аоуыя").find(*it) != std::u16string_view::npos) break;
+    if (std::u16string_view(u"әөүеиэю").find(*it) != std::u16string_view::npos) {
+      front = true;
+      break;
+    }
+  }
+  const bool voiceless =
+      !word.empty() && std::u16string_view(u"кпстфхцчшщ").find(word.back()) != std::u16string_view::npos;
+  word.push_back(voiceless ? u'т' : u'д');
+  word.push_back(front ? u'ә' : u'а');
+  return word;
+}
+
+}  // namespace
+
+void ClockTime(TTransKits& kits, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  const int count = static_cast<int>(kits.size());
+  for (int i = 0; i < count; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsNumeral(kit, dict)) continue;
+    int next = i + 1;
+    while (next < count && kits[next].IsWord == 1 && kits[next].Readings.empty()) ++next;
+    const bool hours = next < count && IsWordSlot(kits[next]) && HeadIs(kits[next], wcNoun) &&
+                       nouns.TatarLemma(Head(kits[next])->Row) == u"сәгать";
+    // The preposition stands on the numeral, or on the hours after it.
+    const TWordForm& carrier = Head(kit)->HasPrep || !hours ? *Head(kit) : *Head(kits[next]);
+    if (!carrier.HasPrep) continue;
+    const std::u16string_view prep = nouns.PrepositionWord(carrier.PrepFirst);
+    if (prep != u"в" && prep != u"во") continue;
+    // Anything else counted after it (в два дома) is no time.
+    if (!hours && next < count && IsWordSlot(kits[next]) && HasNoun(kits[next])) continue;
+    if (hours) {
+      ForNouns(kits[next], [](TWordForm& r) {
+        r.CaseCode = kLocative;
+        r.Bare = 0;
+      });
+      continue;
+    }
+    SetFixedText(kit, Locative(ModText(*Head(kit), dict)));
   }
 }
 

@@ -467,6 +467,7 @@ TLexicon TLexicon::Order() {
   codes(x.Noun, 28, {{0, u""}});
   codes(x.Noun, 29, {{0, u""}});
   x.Prepositions.push_back({u"перед", u"4", u"0", u"алдында"});
+  codes(x.Noun, 23, {{5, u"тә"}});  // сәгатьтә
   const std::pair<const char16_t*, const char16_t*> words[] = {
       {u"долго", u"озак"}, {u"немного", u"бераз"}, {u"какой", u"нинди"}, {u"каком", u"нинди"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});

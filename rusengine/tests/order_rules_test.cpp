@@ -64,6 +64,13 @@ TEST_F(Order, BeforeAnEventIsATime) {
   EXPECT_EQ(T(u"Я читаю перед домом."), u"Мин йорт алдында укыйм.");
 }
 
+TEST_F(Order, ClockTimeIsTheLocative) {
+  EXPECT_EQ(T(u"Я читаю в пять часов."), u"Мин биш сәгатьтә укыйм.");
+  EXPECT_EQ(T(u"Я читаю в пять."), u"Мин биштә укыйм.");
+  // Without "в" the hours are a span.
+  EXPECT_EQ(T(u"Я читаю пять часов."), u"Мин биш сәгать укыйм.");
+}
+
 TEST_F(Order, TheSubjectsOwnThingNeedsNoPronoun) {
   EXPECT_EQ(T(u"Я читаю мою книгу."), u"Мин китабымны укыйм.");
   // Someone else's keeps it.
