@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "Common_ru.h"
 #include "DictionaryRT.h"
 #include "PackTables.h"
 #include "db_unit.h"
@@ -22,6 +23,10 @@ constexpr std::u16string_view kPlainAttributes[] = {
     u"еллык", u"көндәлек", u"ерткыч", u"өстәмә", u"башлангыч", u"запас", u"квадрат", u"дус",
     u"ир-ат", u"хатын-кыз"};
 
+// Tatar lemmas of measures and containers.
+constexpr std::u16string_view kMeasures[] = {
+    u"стакан", u"чынаяк", u"шешә",  u"банка",   u"капчык", u"кашык", u"килограмм",
+    u"литр",   u"кисәк",  u"кружка", u"пачка",  u"чиләк",  u"тәлинкә", u"тартма", u"кило"};
 // Whether the Russian paradigm of an adjective reading has degrees (a
 // comparative or short forms): such an adjective describes, not relates.
 bool HasDegrees(const TWordForm& w, const TDictionaryRT& dict) {
@@ -34,6 +39,41 @@ bool HasDegrees(const TWordForm& w, const TDictionaryRT& dict) {
 }
 
 }  // namespace
+
+bool IsMeasureSlot(const TTransKit& kit) {
+  return IsWordSlot(kit) && kit.Measure;
+}
+
+void MeasuredAmounts(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  for (int i = c.First; i + 1 < c.Last; ++i) {
+    TTransKit& measure = kits[i];
+    TTransKit& substance = kits[i + 1];
+    if (!IsWordSlot(measure) || !HeadIs(measure, wcNoun) || !IsWordSlot(substance) ||
+        !HeadIs(substance, wcNoun) || substance.Attribute != 1 || Head(measure)->Possessor >= 0)
+      continue;
+    const std::u16string lemma = nouns.TatarLemma(Head(measure)->Row);
+    if (!In(kMeasures, lemma)) continue;
+    // The substance takes the measure's case, preposition and role.
+    const TWordForm m = *Head(measure);
+    ForNouns(substance, [&](TWordForm& r) {
+      r.Form = static_cast<uint16_t>(m.Form % 6);
+      r.HasPrep = m.HasPrep;
+      r.PrepFirst = m.PrepFirst;
+      r.PrepLast = m.PrepLast;
+      r.TatForm = static_cast<int16_t>(m.HasPrep ? SingularCode(m.TatForm) : m.TatForm);
+      r.CaseCode = m.CaseCode;
+      // An amount is never a known thing: бер стакан су бир.
+      r.Bare = m.Form % 6 == 3 && !m.HasPrep ? 1 : m.Bare;
+      r.Possessor = -1;
+    });
+    substance.Readings.resize(1);
+    substance.Attribute = 0;
+    const bool counted = i > c.First && IsNumeral(kits[i - 1], dict);
+    SetFixedText(measure, counted ? lemma : u"бер " + lemma);
+    measure.Measure = 1;
+  }
+}
 
 void RelativeAdjectiveIzafet(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
   for (int i = c.First; i + 1 < c.Last; ++i) {

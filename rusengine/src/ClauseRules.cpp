@@ -1168,7 +1168,8 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     int from = o;
     while (from > 0 && IsWordSlot(others[static_cast<size_t>(from - 1)]) &&
            (HeadIs(others[static_cast<size_t>(from - 1)], kMaskAdjective) ||
-            IsNumeral(others[static_cast<size_t>(from - 1)], dict)))
+            IsNumeral(others[static_cast<size_t>(from - 1)], dict) ||
+            IsMeasureSlot(others[static_cast<size_t>(from - 1)])))
       --from;
     std::rotate(others.begin() + from, others.begin() + o + 1, others.end());
     // An adverb of the verb goes before the indefinite object, which
@@ -1434,6 +1435,7 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     BodyParts(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
+    MeasuredAmounts(kits, c, dict);
     CopulaPredicate(kits, c, dict);
     Age(kits, c, facts, dict);
     HadInPast(kits, c, owner, dict);

@@ -468,6 +468,11 @@ TLexicon TLexicon::Order() {
   codes(x.Noun, 29, {{0, u""}});
   x.Prepositions.push_back({u"перед", u"4", u"0", u"алдында"});
   codes(x.Noun, 23, {{5, u"тә"}});  // сәгатьтә
+  // стакан (30) -> стакан, a measure.
+  endings(x.Noun, u"", {C(30, 0), C(30, 3)});
+  endings(x.Noun, u"а", {C(30, 1)});
+  x.Noun.Stems.push_back({u"стакан", 30, u"стакан", 30});
+  codes(x.Noun, 30, {{0, u""}, {3, u"ны"}, {18, u"ы"}, {21, u"ын"}});
   const std::pair<const char16_t*, const char16_t*> words[] = {
       {u"долго", u"озак"}, {u"немного", u"бераз"}, {u"какой", u"нинди"}, {u"каком", u"нинди"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});

@@ -17,6 +17,9 @@ TEST_F(Order, AnAmountIsABareSingularObject) {
   EXPECT_EQ(T(u"Дай яблок."), u"Алма бир.");
   // A thing that is no substance keeps its plural.
   EXPECT_EQ(T(u"Дай книги."), u"Китапларны бир.");
+  // A measure goes bare before its substance, with бер when uncounted.
+  EXPECT_EQ(T(u"Дай мне стакан воды."), u"Миңа бер стакан су бир.");
+  EXPECT_EQ(T(u"Я читал два стакана воды."), u"Мин ике стакан су укыдым.");
   // Without such a verb the genitive is what it was.
   EXPECT_EQ(T(u"Я читаю воды."), u"Мин сулар укыйм.");
 }
