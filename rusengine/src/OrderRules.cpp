@@ -119,8 +119,10 @@ void PlaceBeforeSubject(TTransKits& kits, const TClause& c, const TDictionaryRT&
     if (subject >= 0 && place < 0 && where) place = i;
   }
   if (subject < 0 || place < 0) return;
+  // A person, or one thing or animal already in view (мәче диванда
+  // йоклый), stays first.
   const TWordForm& s = *Head(kits[subject]);
-  if (s.Animate && !IsAnimalLemma(nouns.TatarLemma(s.Row))) return;  // a person stays first
+  if (s.Form < 6 || (s.Animate && !IsAnimalLemma(nouns.TatarLemma(s.Row)))) return;
   // The subject with its adjectives and numerals; the place with its own.
   auto phraseStart = [&](int n) {
     int s = n;

@@ -4,8 +4,8 @@
 //     бераз аңлыйм, без паркта озак йөрдек, мин ачкычны озак эзләдем;
 //   - with such an adverb a singular object is the one in hand, definite:
 //     ачкычны озак эзләдем;
-//   - a place where something is goes before a subject that is not a
-//     known person: урманда кошлар сайрый, өстәлдә китап ята.
+//   - a place where things or animals are goes before them: урманда
+//     кошлар сайрый, киштәдә китаплар ята.
 #pragma once
 
 #include "ClauseTools.h"
@@ -27,7 +27,7 @@ bool IsVerbAdverb(const TTransKits& kits, const TClause& c, int i, int main);
 void DefiniteWithManner(TTransKits& kits, const TClause& c, const TClauseFacts& f);
 // A place phrase (в/на + the prepositional) after a noun subject of a
 // clause with no object goes before that subject when the subject is a
-// thing or an animal, not a person. Runs after VerbLast.
+// plural of things or animals, not of people. Runs after VerbLast.
 void PlaceBeforeSubject(TTransKits& kits, const TClause& c, const TDictionaryRT& dict);
 
 }  // namespace rusengine

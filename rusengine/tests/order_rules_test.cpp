@@ -34,10 +34,11 @@ TEST_F(Order, AdverbsOfTheVerbStandRightBeforeIt) {
   EXPECT_EQ(T(u"Брат немного, я читаю."), u"Абый бераз, мин укыйм.");
 }
 
-TEST_F(Order, APlaceGoesBeforeASubjectThatIsNoPerson) {
+TEST_F(Order, APlaceGoesBeforeThingsAndAnimals) {
   EXPECT_EQ(T(u"Птицы поют в лесу."), u"Урманда кошлар сайрый.");
-  EXPECT_EQ(T(u"Снег идет в лесу."), u"Урманда кар ява.");
-  // People keep their place and their plural.
+  // One thing in view keeps its place; people keep theirs and their
+  // plural.
+  EXPECT_EQ(T(u"Снег идет в лесу."), u"Кар урманда ява.");
   EXPECT_EQ(T(u"Братья читают в доме."), u"Абыйлар йортта укыйлар.");
   // A pronoun subject stays first.
   EXPECT_EQ(T(u"Я читаю в доме."), u"Мин йортта укыйм.");
