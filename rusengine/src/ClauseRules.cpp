@@ -4,12 +4,14 @@
 #include <array>
 #include <string>
 
+#include "AttributeRules.h"
 #include "ClauseTools.h"
 #include "Common_ru.h"
 #include "DictionaryRT.h"
 #include "FrameRules.h"
 #include "MoodRules.h"
 #include "ObjectRules.h"
+#include "OrderRules.h"
 #include "SenseRules.h"
 #include "SelectionRules.h"
 #include "SpeechRules.h"
@@ -155,6 +157,24 @@ bool IsQuestion(const TTransKits& kits, const TClause& c) {
   if (c.Last >= static_cast<int>(kits.size()) || !IsBoundary(kits[c.Last])) return false;
   const std::u16string& text = kits[c.Last].Readings[0].Text;
   return text.find(u'?') != std::u16string::npos;
+}
+
+// Forms of какой and чей: they ask, but qualify a noun rather than stand
+// before the verb.
+constexpr std::u16string_view kWhichWords[] = {
+    u"какой", u"какая", u"какое", u"какие", u"какого", u"какую", u"каком", u"каким",
+    u"какими", u"каких", u"какому", u"чей",  u"чья",   u"чье",   u"чьи",   u"чьего",
+    u"чьей",  u"чью",   u"чьем",  u"чьим",  u"чьих"};
+// Those of them that can be the subject or the predicate of a clause.
+constexpr std::u16string_view kWhichSubjects[] = {u"какой", u"какая", u"какое", u"какие",
+                                                  u"чей",   u"чья",   u"чье",   u"чьи"};
+
+// A form of какой or чей in a question clause; -1 when none is.
+int WhichWord(const TTransKits& kits, const TClause& c) {
+  if (!IsQuestion(kits, c)) return -1;
+  for (int i = c.First; i < c.Last; ++i)
+    if (IsWordSlot(kits[i]) && In(kWhichWords, kits[i].Source)) return i;
+  return -1;
 }
 
 // The question word that opens a question clause; -1 when none does.
@@ -382,6 +402,12 @@ void PossessivePronouns(TTransKits& kits, const TClause& c, const TDictionaryRT&
     } else {
       for (const TPossessive& p : kPossessives)
         if (text == p.Tatar) person = p.Person;
+      // The subject's own thing in an oblique case needs no pronoun: мин
+      // дустыма бардым, без әниебезгә булыштык.
+      const TWordForm& n = *Head(kits[noun]);
+      if (person >= 0 && person == subject && !kits[noun].Attribute &&
+          (n.HasPrep || n.Form % 6 != 0))
+        kit.Readings.clear();
     }
     if (person < 0) continue;
     ForNouns(kits[noun], [&](TWordForm& r) { r.Possessor = static_cast<int8_t>(person); });
@@ -492,6 +518,9 @@ void MainVerb(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     if (i == f.Main || !IsWordSlot(kits[i])) continue;
     const TWordForm* w = Head(kits[i]);
     if (w->HasPrep || FindPronoun(kits[i].Source) || i < f.Main) continue;
+    // A determiner of a place ("в том магазине") is part of the place.
+    const int noun = NounAfter(kits, i, c);
+    if (w->WordClass == wcMod && noun >= 0 && Head(kits[noun])->HasPrep) continue;
     // Only the negated past: "был дома" is өйдә иде, "не были там" анда
     // булмадык.
     if (Head(kit)->Negated && In(kSettingAdverbs, kits[i].Source)) continue;
@@ -988,17 +1017,37 @@ void Comparison(TTransKits& kits, const TClause& c) {
   }
 }
 
-// A plural subject that is not a person or an animal takes a singular
-// verb: бәяләр күтәрелде, аякларым авырта.
-void InanimatePluralSubject(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
+// A plural subject that is not a person takes a singular verb: бәяләр
+// күтәрелде, аякларым авырта, кошлар сайрый; so does a headcount: мең
+// кеше эшли.
+void InanimatePluralSubject(TTransKits& kits, const TClause& c, const TClauseFacts& f,
+                            const TDictionaryRT& dict) {
   if (f.Main < 0 || f.Subject >= 0 || !HeadIs(kits[f.Main], wcVerb)) return;
   int subject = -1;
   for (int i = c.First; i < f.Main && subject < 0; ++i)
     if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcNoun) && !Head(kits[i])->HasPrep)
       subject = i;
+  // "На заводе работают тысячи людей": a plural nominative after the verb
+  // of a clause with none before it.
+  // A counted subject is singular in Tatar (мең кеше эшли): after a
+  // numeral the noun has lost its plural.
+  auto counted = [&](int n) {
+    int before = n - 1;
+    while (before >= c.First && IsWordSlot(kits[before]) && HeadIs(kits[before], kMaskAdjective))
+      --before;
+    return before >= c.First && IsNumeral(kits[before], dict);
+  };
+  for (int i = f.Main + 1; i < c.Last && subject < 0; ++i)
+    if (IsWordSlot(kits[i]) && HeadIs(kits[i], wcNoun) && !Head(kits[i])->HasPrep &&
+        (Head(kits[i])->Form == 6 || counted(i)))
+      subject = i;
   if (subject < 0) return;
   const TWordForm& s = *Head(kits[subject]);
-  if (s.Form != 6 || s.Animate || s.CaseCode >= 0) return;
+  const std::u16string lemma = dict.Noun().TatarLemma(s.Row);
+  const bool thing = !s.Animate || IsAnimalLemma(lemma);
+  // A headcount of people (биш кеше килде) is counted like things.
+  const bool headcount = counted(subject) && (thing || lemma == u"кеше");
+  if (s.CaseCode >= 0 || !(headcount || (s.Form == 6 && thing))) return;
   for (TWordForm& w : kits[f.Main].Readings) {
     if (w.WordClass != wcVerb || w.CaseCode >= 0) continue;
     const int neg = w.Negated ? 1 : 0;
@@ -1056,7 +1105,12 @@ void LetUs(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
 // the clause goes right before them.
 void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
               const TDictionaryRT& dict) {
-  const int question = QuestionWord(kits, c);
+  int question = QuestionWord(kits, c);
+  // "Какая сегодня погода?": in a clause with no verb "какой" in the
+  // nominative is the predicate, last: бүген һава нинди?
+  const int which = WhichWord(kits, c);
+  if (question < 0 && f.Main < 0 && which >= 0 && In(kWhichSubjects, kits[which].Source))
+    question = which;
   if (question >= 0 && f.Main < 0) {
     // "Кто это?" -> Бу кем?: the question word is the predicate.
     TTransKit word = std::move(kits[question]);
@@ -1065,17 +1119,38 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     kits[c.Last - 1] = std::move(word);
     return;
   }
-  if (f.Main >= 0 && question < 0 && IsQuestion(kits, c)) kits[f.Main].AskParticle = 1;
+  // "В каком городе ты живёшь?" asks with нинди, not with -мы; a pronoun
+  // subject after the question phrase opens the clause: син нинди
+  // шәһәрдә яшисең?
   int main = f.Main;
+  if (f.Main >= 0 && question < 0 && which >= 0) {
+    // The noun it asks about is no known thing: нинди китап укыйсың?
+    if (which + 1 < c.Last && IsWordSlot(kits[which + 1]) && kits[which].Source.starts_with(u"как"))
+      ForNouns(kits[which + 1], [](TWordForm& r) {
+        if (!r.HasPrep && r.Possessor < 0 && (r.Form == 3 || r.Form == 9)) r.Bare = 1;
+      });
+    for (int i = which + 1; i < c.Last; ++i)
+      if (i != f.Main && IsWordSlot(kits[i]) && !Head(kits[i])->HasPrep &&
+          FindPronoun(kits[i].Source, 0)) {
+        std::rotate(kits.begin() + c.First, kits.begin() + i, kits.begin() + i + 1);
+        if (main < i) ++main;
+        break;
+      }
+  } else if (f.Main >= 0 && question < 0 && IsQuestion(kits, c)) {
+    kits[f.Main].AskParticle = 1;
+  }
   // A clause with no verb whose predicate is "много": кар күп.
   if (main < 0)
     for (int i = c.First; i < c.Last; ++i)
       if (IsQuantity(kits[i], dict) && NounAfter(kits, i, c) >= 0) main = i;
   if (main < 0) return;
-  std::vector<TTransKit> others, infinitives;
+  std::vector<TTransKit> others, infinitives, adverbs;
   for (int i = c.First; i < c.Last; ++i) {
     if (i == main) continue;
-    if (i == question) {
+    if (i != question && IsVerbAdverb(kits, c, i, main)) {
+      if (i == 0 && kits[i].CasePattern == 1) kits[i].CasePattern = 0;
+      adverbs.push_back(std::move(kits[i]));
+    } else if (i == question) {
       if (i == 0 && kits[i].CasePattern == 1) kits[i].CasePattern = 0;
       infinitives.insert(infinitives.begin(), std::move(kits[i]));
     } else if (i > main && IsInfinitive(kits[i]))
@@ -1093,11 +1168,20 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     int from = o;
     while (from > 0 && IsWordSlot(others[static_cast<size_t>(from - 1)]) &&
            (HeadIs(others[static_cast<size_t>(from - 1)], kMaskAdjective) ||
-            IsNumeral(others[static_cast<size_t>(from - 1)], dict)))
+            IsNumeral(others[static_cast<size_t>(from - 1)], dict) ||
+            IsMeasureSlot(others[static_cast<size_t>(from - 1)])))
       --from;
     std::rotate(others.begin() + from, others.begin() + o + 1, others.end());
+    // An adverb of the verb goes before the indefinite object, which
+    // stays next to the verb: бераз китап укыйм.
+    if (question < 0 && infinitives.empty()) {
+      others.insert(others.end() - (o + 1 - from), std::make_move_iterator(adverbs.begin()),
+                    std::make_move_iterator(adverbs.end()));
+      adverbs.clear();
+    }
     break;
   }
+  for (TTransKit& x : adverbs) infinitives.push_back(std::move(x));
   TTransKit verb = std::move(kits[main]);
   // A verb that opened the sentence loses the capital it had from there.
   if (main == 0 && verb.CasePattern == 1) verb.CasePattern = 0;
@@ -1306,6 +1390,8 @@ std::vector<TClause> FindClauses(const TTransKits& kits) {
 
 void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
   TimeSpans(kits, dict);
+  BeforeAnEvent(kits, dict);
+  ClockTime(kits, dict);
   MarkRelativeHeads(kits);
   ThanksFor(kits, dict);
   int previousSubject = -1;
@@ -1340,13 +1426,16 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     NearFuture(kits, c, facts, dict);
     FallingWeather(kits, c, dict);
     VerbSenses(kits, c, facts, dict);
+    AdjectiveSenses(kits, c, dict);
     NationIzafet(kits, c, dict);
+    RelativeAdjectiveIzafet(kits, c, dict);
     PlacePhrases(kits, c, dict);
     Comparison(kits, c);
-    InanimatePluralSubject(kits, c, facts);
+    InanimatePluralSubject(kits, c, facts, dict);
     BodyParts(kits, c, facts, dict);
     PossessivePronouns(kits, c, dict, facts.Subject);
     NumeralNouns(kits, c, dict);
+    MeasuredAmounts(kits, c, dict);
     CopulaPredicate(kits, c, dict);
     Age(kits, c, facts, dict);
     HadInPast(kits, c, owner, dict);
@@ -1360,7 +1449,9 @@ void ApplyClauseRules(TTransKits& kits, const TDictionaryRT& dict) {
     VerbGovernment(kits, c, dict);
     BareObjects(kits, c, facts, dict);
     DefiniteObjects(kits, c, facts);
+    DefiniteWithManner(kits, c, facts);
     VerbLast(kits, c, facts, dict);
+    PlaceBeforeSubject(kits, c, dict);
     PredicateAdjective(kits, c);
   }
   RelativeClauses(kits);

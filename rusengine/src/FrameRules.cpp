@@ -41,6 +41,10 @@ constexpr std::u16string_view kTimeSettings[] = {
     u"вечером",      u"днем",          u"ночью",         u"каждый день", u"каждое утро",
     u"каждый вечер", u"каждую неделю", u"каждый год",    u"каждое лето", u"каждую зиму",
     u"по утрам",     u"по вечерам",    u"по выходным",   u"каждый раз",  u"каждую ночь"};
+// Adverbs of direction, which a time word passes like a place: домой
+// вечером -> кичен өйгә.
+constexpr std::u16string_view kDirections[] = {u"домой", u"туда", u"сюда", u"оттуда", u"отсюда",
+                                               u"вперед", u"назад", u"наверх", u"вниз"};
 // Words that open a clause and stay first.
 constexpr std::u16string_view kOpeners[] = {u"и",    u"а",      u"но",      u"или",  u"что",
                                             u"чем",  u"когда",  u"если",    u"потому", u"поэтому",
@@ -211,6 +215,7 @@ void TimeFirst(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
       if (!IsWordSlot(k) || In(kOpeners, k.Source)) return false;
       const TWordForm& w = *Head(k);
       if (w.HasPrep) return dict.Noun().PrepositionWord(w.PrepFirst) != u"у";
+      if (In(kDirections, k.Source)) return true;
       return (w.WordClass & kMaskAdjective) != 0;
     };
     int to = i;

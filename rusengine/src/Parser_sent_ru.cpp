@@ -5,6 +5,7 @@
 #include "ClauseRules.h"
 #include "Common_ru.h"
 #include "MoodRules.h"
+#include "PartitiveRules.h"
 #include "SelectionRules.h"
 #include "TextCase.h"
 #include "Transler.h"
@@ -95,6 +96,7 @@ void TSP_rus::ApplyRules() {
   PreferAbsentGenitive(Kits, dict);
   PreferComparedGenitive(Kits);
   PreferQuantityCase(Kits, dict);
+  PartitiveObjects(Kits, dict);
   MarkAttributes(Kits, dict);
   ResolveReadings(Kits, dict.Noun());
   // A slot that opened the sentence and moves away loses its capital,

@@ -72,6 +72,9 @@ struct TTransKit {
   // A noun that a relative clause after it ("книгу, которую ...")
   // qualifies; the clause goes before it in Tatar.
   uint8_t RelativeHead = 0;
+  // A measure rendered before its substance (бер стакан су): it stays
+  // with the substance when the word order changes.
+  uint8_t Measure = 0;
   // Text emitted after the slot's own (a word the clause needs that no
   // Russian word stood for: бар in "у нас два сына").
   std::u16string Tail;

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "ClauseTools.h"
 #include "DictionaryRT.h"
+#include "OrderRules.h"
 #include "db_unit.h"
 
 namespace rusengine {
@@ -72,6 +74,40 @@ void VerbSenses(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   if (row < 0) return;
   for (TWordForm& w : verb.Readings)
     if (w.WordClass == wcVerb) w.Row = row;
+}
+
+void AdjectiveSenses(TTransKits& kits, const TClause& c, const TDictionaryRT& dict) {
+  // What a person's height is called: the Tatar lemma of "высокий" and
+  // the one said of people.
+  constexpr std::u16string_view kTall = u"югары", kTallPerson = u"озын";
+  bool person = false;
+  for (int i = c.First; i < c.Last; ++i) {
+    const TTransKit& k = kits[i];
+    if (!IsWordSlot(k) || Head(k)->HasPrep) continue;
+    if (FindPronoun(k.Source, 0)) {
+      person = true;
+      break;
+    }
+    if (HeadIs(k, wcNoun)) {
+      const TWordForm& w = *Head(k);
+      person = (w.Form == 0 || w.Form == 6) && w.Animate &&
+               !IsAnimalLemma(dict.Noun().TatarLemma(w.Row));
+      break;
+    }
+  }
+  if (!person) return;
+  int32_t row = -1;
+  for (int i = c.First; i < c.Last; ++i) {
+    TTransKit& k = kits[i];
+    if (!IsWordSlot(k) || !HeadIs(k, wcAdj) || dict.Adj().TatarLemma(Head(k)->Row) != kTall)
+      continue;
+    // Only as the predicate: "высокий дом" qualifies a noun after it.
+    if (i + 1 < c.Last && IsWordSlot(kits[i + 1]) && HeadIs(kits[i + 1], wcNoun)) continue;
+    if (row < 0) row = RowOfTatarLemma(dict.Adj(), kTallPerson);
+    if (row < 0) return;
+    for (TWordForm& w : k.Readings)
+      if (w.WordClass == wcAdj) w.Row = row;
+  }
 }
 
 }  // namespace rusengine

@@ -36,4 +36,10 @@ const TVerbSense* FindVerbSense(TSenseRelation relation, std::u16string_view ver
 void VerbSenses(TTransKits& kits, const TClause& c, const TClauseFacts& f,
                 const TDictionaryRT& dict);
 
+// Adjectives whose Tatar word depends on what they describe: a tall
+// person is озын (абыем миннән озынрак), a tall building биек or югары.
+// The subject of the clause is a person when it is a personal pronoun or
+// a noun for a person. Runs on the Russian word order.
+void AdjectiveSenses(TTransKits& kits, const TClause& c, const TDictionaryRT& dict);
+
 }  // namespace rusengine

@@ -283,14 +283,18 @@ void ComparedWith(TTransKits& kits, const TDictionaryRT& dict) {
       if (IsWordSlot(kits[j])) last = j;
     if (last < 0) continue;
     TTransKit& x = kits[last];
+    // A noun or a pronoun is compared with in the ablative (абыйдан,
+    // миннән озынрак); anything else takes караганда.
+    bool ablative = true;
     if (HeadIs(x, wcNoun) && !Head(x)->HasPrep) {
       ForNouns(x, [](TWordForm& r) {
-        r.CaseCode = static_cast<int16_t>(r.Form >= 6 ? 37 : 2);
+        r.CaseCode = static_cast<int16_t>(r.Form >= 6 ? 39 : 4);
         r.Bare = 0;
       });
     } else if (const TPronounForm* p = FindPronoun(x.Source, 0); p && HeadIs(x, wcMod)) {
-      SetFixedText(x, std::u16string(TatarPronoun(p->Person, 2)));
+      SetFixedText(x, std::u16string(TatarPronoun(p->Person, 4)));
     } else if (HeadIs(x, wcMod) && !Head(x)->HasPrep) {
+      ablative = false;
       std::u16string text;
       dict.GetText(*Head(x), text);
       if (text.empty() || text.find(u' ') != std::u16string::npos) continue;
@@ -298,8 +302,9 @@ void ComparedWith(TTransKits& kits, const TDictionaryRT& dict) {
     } else {
       continue;
     }
-    // X караганда goes before the comparative; the comma goes.
+    // X (караганда) goes before the comparative; the comma goes.
     kits[c].Readings.clear();
+    if (ablative) kits[than].Readings.clear();
     std::vector<TTransKit> moved;
     for (int j = than + 1; j < end; ++j) moved.push_back(std::move(kits[j]));
     moved.push_back(std::move(kits[than]));

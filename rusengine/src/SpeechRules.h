@@ -5,7 +5,8 @@
 //     "я думаю, что ..." / "мне кажется, что ..." -> минемчә, ...;
 //   - "спасибо за помощь" -> ярдәм өчен рәхмәт;
 //   - "рад вас видеть" -> сезне күрүемә шат;
-//   - "лучше, чем вчера" -> кичәгә караганда яхшырак.
+//   - "лучше, чем вчера" -> кичәгә караганда яхшырак, "выше, чем я" ->
+//     миннән биегрәк.
 #pragma once
 
 #include "Records.h"
@@ -23,8 +24,9 @@ void ThanksFor(TTransKits& kits, const TDictionaryRT& dict);
 // "рад" + infinitive: the verbal noun with the subject's possessive in the
 // dative, before шат.
 void GladTo(TTransKits& kits, const TDictionaryRT& dict);
-// A comparative, a comma, "чем" X: X in the dative with караганда goes
-// before the comparative.
+// A comparative, a comma, "чем" X: X goes before the comparative, in the
+// ablative when it is a noun or a pronoun, else in the dative with
+// караганда.
 void ComparedWith(TTransKits& kits, const TDictionaryRT& dict);
 
 }  // namespace rusengine

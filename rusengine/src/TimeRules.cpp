@@ -26,7 +26,8 @@ constexpr std::u16string_view kOneWord = u"бер";
 // A preposition whose row has no Tatar postposition.
 constexpr std::u16string_view kNoPostposition = u"из";
 // Tatar noun codes: the nominative, dative and ablative, singular and plural.
-constexpr int16_t kNominative = 0, kDative = 2, kAblative = 4, kPluralAblative = 39;
+constexpr int16_t kNominative = 0, kDative = 2, kAblative = 4, kPluralAblative = 39,
+                  kLocative = 5, kPluralNominative = 86;
 
 const TTimeWord* TimeWord(const TTransKit& kit, const TDictionaryRT& dict) {
   if (!IsWordSlot(kit) || !HeadIs(kit, wcMod)) return nullptr;
@@ -122,6 +123,98 @@ void TimeSpans(TTransKits& kits, const TDictionaryRT& dict) {
       InsertOne(kits, j);
       ++j;
     }
+  }
+}
+
+namespace {
+
+// The locative of a Tatar word by vowel harmony and its last sound.
+std::u16string Locative(std::u16string word) {
+  bool front = false;
+  for (auto it = word.rbegin(); it != word.rend(); ++it) {
+    if (std::u16string_view(u"аоуыя").find(*it) != std::u16string_view::npos) break;
+    if (std::u16string_view(u"әөүеиэю").find(*it) != std::u16string_view::npos) {
+      front = true;
+      break;
+    }
+  }
+  const bool voiceless =
+      !word.empty() && std::u16string_view(u"кпстфхцчшщ").find(word.back()) != std::u16string_view::npos;
+  word.push_back(voiceless ? u'т' : u'д');
+  word.push_back(front ? u'ә' : u'а');
+  return word;
+}
+
+}  // namespace
+
+void ClockTime(TTransKits& kits, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  const int count = static_cast<int>(kits.size());
+  for (int i = 0; i < count; ++i) {
+    TTransKit& kit = kits[i];
+    if (!IsNumeral(kit, dict)) continue;
+    int next = i + 1;
+    while (next < count && kits[next].IsWord == 1 && kits[next].Readings.empty()) ++next;
+    const bool hours = next < count && IsWordSlot(kits[next]) && HeadIs(kits[next], wcNoun) &&
+                       nouns.TatarLemma(Head(kits[next])->Row) == u"сәгать";
+    // The preposition stands on the numeral, or on the hours after it.
+    const TWordForm& carrier = Head(kit)->HasPrep || !hours ? *Head(kit) : *Head(kits[next]);
+    if (!carrier.HasPrep) continue;
+    const std::u16string_view prep = nouns.PrepositionWord(carrier.PrepFirst);
+    if (prep != u"в" && prep != u"во") continue;
+    // Anything else counted after it (в два дома) is no time.
+    if (!hours && next < count && IsWordSlot(kits[next]) && HasNoun(kits[next])) continue;
+    if (hours) {
+      ForNouns(kits[next], [](TWordForm& r) {
+        r.CaseCode = kLocative;
+        r.Bare = 0;
+      });
+      continue;
+    }
+    SetFixedText(kit, Locative(ModText(*Head(kit), dict)));
+  }
+}
+
+namespace {
+
+// Tatar lemmas of events: "перед" them says when.
+constexpr std::u16string_view kEvents[] = {
+    u"йокы",  u"дәрес", u"имтихан", u"бәйрәм", u"эш",     u"юл",      u"сәфәр",  u"җыелыш",
+    u"концерт", u"спектакль", u"туй", u"яңа ел", u"ял",  u"уен",     u"матч",   u"очрашу",
+    u"чыгыш", u"тамаша", u"китү",   u"сугыш",  u"кышкы ял", u"каникул", u"дәресләр"};
+// Meals, said with the verb аша: ашар алдыннан.
+constexpr std::u16string_view kMeals[] = {u"аш", u"төшке аш", u"кичке аш", u"иртәнге аш",
+                                          u"ашау"};
+constexpr std::u16string_view kBeforeTime = u" алдыннан";
+constexpr std::u16string_view kBeforeEating = u"ашар";
+
+}  // namespace
+
+void BeforeAnEvent(TTransKits& kits, const TDictionaryRT& dict) {
+  const TDB_standard& nouns = dict.Noun();
+  for (TTransKit& kit : kits) {
+    if (!IsWordSlot(kit) || !HeadIs(kit, wcNoun)) continue;
+    const TWordForm& w = *Head(kit);
+    const std::u16string_view prep = w.HasPrep ? nouns.PrepositionWord(w.PrepFirst) : u"";
+    if (prep != u"перед" && prep != u"передо") continue;
+    const std::u16string lemma = nouns.TatarLemma(w.Row);
+    const bool meal = In(kMeals, lemma);
+    if (!meal && !In(kEvents, lemma)) continue;
+    if (meal) {
+      SetFixedText(kit, std::u16string(kBeforeEating));
+    } else {
+      // The noun keeps a preposition, one with no postposition, so that
+      // the clause rules take it for a circumstance, not the subject.
+      int32_t row = 0, last = 0;
+      if (!nouns.FindPreposition(kNoPostposition, row, last)) continue;
+      ForNouns(kit, [](TWordForm& r) {
+        r.CaseCode = r.Form >= 6 ? kPluralNominative : kNominative;
+        r.Form = static_cast<uint16_t>(r.Form >= 6 ? 6 : 0);  // no белән
+        r.Bare = 0;
+      });
+      MarkCircumstance(kit, row);
+    }
+    kit.Tail = kBeforeTime;
   }
 }
 

@@ -4,6 +4,9 @@
 //     ablative; "через лес" stays урман аша);
 //   - "неделю назад" -> бер атна элек, "пять лет назад" -> биш ел элек;
 //   - "на неделю" -> бер атнага (the dative).
+//   - "в девять" -> тугызда, "в пять часов" -> биш сәгатьтә;
+//   - "перед едой" -> ашар алдыннан, "перед уроком" -> дәрес алдыннан:
+//     before an event is a time (алдыннан), not a place (алдында).
 // A unit named without a number takes бер ("one") before it.
 #pragma once
 
@@ -19,5 +22,12 @@ bool IsTimeUnit(const TTransKit& kit, const TDictionaryRT& dict);
 // Rewrites every span of time in the sentence. Runs before the clause
 // rules, on the Russian word order; it may insert a slot (бер).
 void TimeSpans(TTransKits& kits, const TDictionaryRT& dict);
+
+// "в девять", "в пять часов": a clock time is in the locative (тугызда,
+// биш сәгатьтә).
+void ClockTime(TTransKits& kits, const TDictionaryRT& dict);
+// "перед" + a noun naming an event or a meal: the noun in the nominative
+// with алдыннан; a meal is said with the verb (ашар алдыннан).
+void BeforeAnEvent(TTransKits& kits, const TDictionaryRT& dict);
 
 }  // namespace rusengine

@@ -430,6 +430,55 @@ TLexicon TLexicon::Spans() {
   return x;
 }
 
+TLexicon TLexicon::Order() {
+  TLexicon x = Spans();
+  const auto endings = AddEndingCodes;
+  auto codes = [](TClassData& c, int paradigm,
+                  std::vector<std::pair<int, const char16_t*>> list) {
+    for (const auto& [code, e] : list) c.Codes.push_back({K(paradigm, code), e});
+  };
+  // вода (26) -> су: воды is the genitive singular and the plural
+  // nominative and accusative, like книги.
+  endings(x.Noun, u"а", {C(26, 0)});
+  endings(x.Noun, u"ы", {C(26, 1), C(26, 6), C(26, 9)});
+  x.Noun.Stems.push_back({u"вод", 26, u"су", 26});
+  codes(x.Noun, 26, {{0, u""}, {1, u"ның"}, {3, u"ны"}, {86, u"лар"}, {38, u"ларны"}});
+  // яблоко (27) -> алма: яблок is only the plural genitive.
+  endings(x.Noun, u"о", {C(27, 0)});
+  endings(x.Noun, u"", {C(27, 7)});
+  x.Noun.Stems.push_back({u"яблок", 27, u"алма", 27});
+  codes(x.Noun, 27, {{0, u""}, {3, u"ны"}, {36, u"ларның"}, {38, u"ларны"}});
+  // лес in the prepositional (в лесу): урманда; дом with the 3rd-person
+  // possessive (йорты) and the 1sg one (йортым).
+  endings(x.Noun, u"у", {C(25, 5)});
+  codes(x.Noun, 25, {{7, u"да"}});
+  codes(x.Noun, 1, {{18, u"ы"}, {6, u"ым"}});
+  // дай: the imperative of дать.
+  endings(x.Verb, u"й", {C(27, 1)});
+  // книжный (4) -> китап, with no degrees; красный (2) has them.
+  endings(x.Adj, u"ый", {C(4, 0)});
+  x.Adj.Stems.push_back({u"книжн", 4, u"китап", 4});
+  codes(x.Adj, 4, {{0, u""}});
+  // урок (28) -> дәрес, an event; еда (29) -> аш, a meal; "перед".
+  endings(x.Noun, u"ом", {C(28, 4)});
+  endings(x.Noun, u"ой", {C(29, 4)});
+  x.Noun.Stems.push_back({u"урок", 28, u"дәрес", 28});
+  x.Noun.Stems.push_back({u"ед", 29, u"аш", 29});
+  codes(x.Noun, 28, {{0, u""}});
+  codes(x.Noun, 29, {{0, u""}});
+  x.Prepositions.push_back({u"перед", u"4", u"0", u"алдында"});
+  codes(x.Noun, 23, {{5, u"тә"}});  // сәгатьтә
+  // стакан (30) -> стакан, a measure.
+  endings(x.Noun, u"", {C(30, 0), C(30, 3)});
+  endings(x.Noun, u"а", {C(30, 1)});
+  x.Noun.Stems.push_back({u"стакан", 30, u"стакан", 30});
+  codes(x.Noun, 30, {{0, u""}, {3, u"ны"}, {18, u"ы"}, {21, u"ын"}});
+  const std::pair<const char16_t*, const char16_t*> words[] = {
+      {u"долго", u"озак"}, {u"немного", u"бераз"}, {u"какой", u"нинди"}, {u"каком", u"нинди"}};
+  for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
+  return x;
+}
+
 // ------------------------------------------------------------------ folder
 
 TTempDir::TTempDir() {

@@ -68,6 +68,12 @@ struct TLexicon {
   // accusative, "назад", "пять", "там", дать, and петь with its other
   // sense сайра (птица sings): spans of time, absence, objects, senses.
   static TLexicon Spans();
+  // Spans() with вода (a substance) and яблоко (its plural genitive only),
+  // the imperative of дать, снег's locative forest (в лесу), the adverbs
+  // долго and немного, "какой", and "книжный", a relative adjective whose
+  // Tatar word is the noun китап, "перед" with урок (an event) and еда (a
+  // meal): amounts, adverbs, order and "before".
+  static TLexicon Order();
   // Writes all seven data files into folder (with its trailing "/").
   void Write(const std::string& folder) const;
 };

@@ -66,9 +66,10 @@ TEST_F(Speech, FixedFrames) {
   // рад + infinitive: the verbal noun with the possessive dative, then шат.
   EXPECT_EQ(T(u"Я рад помочь."), u"Мин булышуыма шат.");
   EXPECT_EQ(T(u"Мы рады помочь брату."), u"Без абыйга булышуыбызга шат.");
-  // ", чем X": X in the dative with караганда before the comparative.
-  EXPECT_EQ(T(u"Дом краснее, чем брат."), u"Йорт абыйга караганда кызылрак.");
-  EXPECT_EQ(T(u"Дом краснее, чем я."), u"Йорт миңа караганда кызылрак.");
+  // ", чем X": a noun or a pronoun in the ablative before the
+  // comparative, anything else in the dative with караганда.
+  EXPECT_EQ(T(u"Дом краснее, чем брат."), u"Йорт абыйдан кызылрак.");
+  EXPECT_EQ(T(u"Дом краснее, чем я."), u"Йорт миннән кызылрак.");
   EXPECT_EQ(T(u"Сегодня краснее, чем завтра."), u"Бүген иртәгәгә караганда кызылрак.");
   EXPECT_EQ(T(u"Дом краснее, чем это."), u"Йорт моңа караганда кызылрак.");
 }
