@@ -161,7 +161,12 @@ void TSP_tat::OldAnimals() {
     // "карт" is said of the living; before a thing with a preposition of
     // place it is the old man there (Карт урамда утыра: Старик сидит на улице).
     const TFormRus& next = Kits[k + 1].Readings[noun].Rus;
-    if (!next.Prefix.empty() && next.Variant != 1) continue;
+    if (!next.Prefix.empty() && next.Variant != 1) {
+      // The old man goes there (Карт урманга китте: Старик ушёл в лес).
+      int man = -1;
+      if (HasReading(k, wcNoun, man)) Keep(k, man);
+      continue;
+    }
     Keep(k, adjective);
   }
 }

@@ -114,6 +114,8 @@ TEST_F(NounPhrase3Test, KartBeforeANounIsOld) {
   EXPECT_EQ(Translate(u"карт укучы"), u"старый ученик");
   // Before a place it is the old man who is there.
   EXPECT_EQ(Translate(u"Карт мәктәптә."), u"Старик в школе.");
+  // Before a place one goes to it is the old man too.
+  EXPECT_EQ(Translate(u"Карт мәктәпкә."), u"Старик в школу.");
 }
 
 TEST_F(NounPhrase3Test, WaterGivesIzAnOtherSurfaceS) {
