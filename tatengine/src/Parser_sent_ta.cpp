@@ -108,6 +108,7 @@ void TSP_tat::ApplyRules() {
   StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
+  WhoseQuestions();
   HavingAttributes();
   AgePhrases();
   OnTimeAdverbs();

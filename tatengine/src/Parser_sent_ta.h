@@ -520,6 +520,8 @@ protected:
   // clause with "когда" or "пока не" (Когда папа вернулся, мы поели); the
   // speaker's own -гач stays a gerund (Вернувшись, я поел).
   void WhenClauses();
+  // "Бу кемнең китабы?": the pointing word after the thing, Чья это книга?
+  void WhoseQuestions();
   // "-ганга күрә", "-ганлыктан": a cause, "так как" + the past.
   void CauseClauses();
   // "-ып бир", done for someone: the main verb in the tense of "бир"

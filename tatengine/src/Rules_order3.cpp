@@ -355,3 +355,20 @@ void TSP_tat::TimesBeforeVerbs() {
 }
 
 }  // namespace tatengine
+
+namespace tatengine {
+
+void TSP_tat::WhoseQuestions() {
+  // "Бу кемнең китабы?" asks whose the thing named is: Чья это книга? The
+  // pointing word goes after the possessed noun, the order "Кемнең китабы
+  // бу?" that the rules already say as "чья это".
+  for (int k = FirstWord; k + 2 <= LastWord; ++k) {
+    const std::u16string word = Source(k);
+    if ((word != u"бу" && word != u"шул" && word != u"ул") || Source(k + 1) != u"кемнең") continue;
+    if (k + 2 != LastWord && Kits[k + 3].Kind != kkSeparator) continue;
+    Move(k, k + 2);
+    break;
+  }
+}
+
+}  // namespace tatengine

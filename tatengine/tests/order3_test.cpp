@@ -26,6 +26,8 @@ TLexicon Order3Lexicon() {
   lx.Add("itfst03.pack", {u"караганда", u"чем"});
   lx.Add("itfst11.pack", {u"иртәгә", u"завтра"});
   lx.Add("itfst11.pack", {u"өйгә", u"домой"});
+  lx.Add("itfst07.pack", {u"кемнең", u"чей", u"чья", u"чьё", u"1", u"3"});
+  lx.Add("itfst07.pack", {u"бу", u"этот", u"эта", u"это", u"1", u"1"});
   return lx;
 }
 
@@ -85,6 +87,12 @@ TEST_F(Order3Test, DayWordStaysBeforeTheVerb) {
 TEST_F(Order3Test, HomeFollowsANegatedVerb) {
   EXPECT_EQ(Translate(u"кыз өйгә укымады."), u"девочка не читала домой.");
   EXPECT_EQ(Translate(u"кыз өйгә укыды."), u"девочка читала домой.");
+}
+
+TEST_F(Order3Test, WhoseAsksWithThisAfterTheThing) {
+  // The pointing word before "кемнең" goes after the thing asked about,
+  // where the rules that say "чей это" find it.
+  EXPECT_EQ(Translate(u"Бу кемнең тавышы?"), Translate(u"Кемнең тавышы бу?"));
 }
 
 }  // namespace
