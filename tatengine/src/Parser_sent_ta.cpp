@@ -140,6 +140,7 @@ void TSP_tat::ApplyRules() {
   WeatherStates();
   ImpersonalPredicates();
   GuessUnknownWords();
+  JoinedClauses();
   ApplyGlues();
   OrdinalPages();
   ResolveModifierPairs();
@@ -283,6 +284,7 @@ void TSP_tat::ApplyRules() {
   UnrealConditions();
   RightAboutIt();
   NeedlessWords();
+  JoinedSubjects();
   PersonalFeatures();
   PlacedQualities();
   ExistenceBeforeThings();

@@ -527,6 +527,10 @@ protected:
   // "-ып бир", done for someone: the main verb in the tense of "бир"
   // (тегеп бирде: сшила; алып бирде: купила).
   void Benefactives();
+  // "да"/"һәм" between two finite clauses: "и" and a clause boundary; the
+  // second clause's repeated subject pronoun goes (JoinedClauses.cpp).
+  void JoinedClauses();
+  void JoinedSubjects();
   // Aspect by the clause (VerbClause3.cpp): a planned act with кирәк or
   // тиеш is perfective, a routine imperfective (нужно пойти, должен пить
   // лекарство); seeing or hearing asked or with "ever" is experience (видел);

@@ -1,7 +1,8 @@
 // Clauses of time and cause through the exports: a -гач, -ганда or -ганчы
 // form with a subject of its own becomes a "когда"/"пока не" clause whose
 // tense follows the main clause; the speaker's own -гач stays a gerund;
-// "-ганга күрә" and "-ганлыктан" are a "так как" clause in the past.
+// "-ганга күрә" and "-ганлыктан" are a "так как" clause in the past; "һәм"
+// between two finite clauses joins them with "и".
 #include "EngineFixture.h"
 #include "tatengine.h"
 
@@ -13,7 +14,7 @@ TLexicon WhenLexicon() {
   const std::pair<const char16_t*, int> endings[] = {
       {u"кач", 79},  {u"гач", 79},   {u"канда", 83}, {u"ганда", 83}, {u"канчы", 77},
       {u"дык", 30},  {u"тык", 30},   {u"дым", 27},   {u"йбыз", 18},  {u"рбыз", 66},
-      {u"йлар", 20}, {u"кан", 41}};
+      {u"йлар", 20}, {u"кан", 41},   {u"тым", 27}};
   for (auto [e, code] : endings) lx.Add("flt10.pack", {e, C(code)});
   RusVerb(lx, 1401, u"p", {u"вернуться", u"вернись", u"вернусь", u"вернёшься", u"вернётся", u"вернитесь",
                            u"вернёмся", u"вернётесь", u"вернутся", u"вернулся", u"вернулась", u"вернулось",
@@ -65,6 +66,12 @@ TEST_F(WhenTest, CauseIsASinceClauseInThePast) {
   EXPECT_EQ(Translate(u"әни кайтканлыктан, без ашадык."), u"так как вернулась мама, мы поели.");
   // A -ганга without "күрә" is no cause.
   EXPECT_NE(Translate(u"әти кайтканга, без ашадык.").substr(0, 7), u"так как");
+}
+
+TEST_F(WhenTest, HamJoinsTwoClauses) {
+  EXPECT_EQ(Translate(u"әти кайтты һәм без ашадык."), u"папа вернулся и мы поели.");
+  // The second clause of the same speaker does not repeat "я".
+  EXPECT_EQ(Translate(u"мин кайттым һәм ашадым."), u"я вернулся и поел.");
 }
 
 }  // namespace
