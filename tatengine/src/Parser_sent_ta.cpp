@@ -108,6 +108,7 @@ void TSP_tat::ApplyRules() {
   StartCapital = Kits[FirstWord].Capital != 0;
   Kits[FirstWord].Capital = 0;
 
+  OwnLackAdjectives();
   HavingAttributes();
   AgePhrases();
   OnTimeAdverbs();
@@ -288,6 +289,9 @@ void TSP_tat::ApplyRules() {
   QuestionVerbsBeforeSubjects();
   HomeAfterNegatedVerbs();
   TimesBeforeVerbs();
+  TimeNounPredicates();
+  MarriageVerbs();
+  NeededThings();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();
@@ -300,6 +304,7 @@ void TSP_tat::ApplyRules() {
     }
     if (kit.Capital) UpperFirst(kit.Text);
   }
+  PresentParticiples();
   YearPrepositions();
   PronounsAfterPrepositions();
   FitShortPrepositions();
