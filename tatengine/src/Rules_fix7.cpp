@@ -113,9 +113,13 @@ void TSP_tat::MarriageVerbs() {
       if (v == k || Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
       if (CellAt(Translator->Dictionary().Verb.Stems, Tat(v).StemRow, 4) != u"чык") continue;
       for (TTransUnit& reading : Kits[v].Readings) reading.Rus.Suffix += u" замуж";
-      Kits.erase(Kits.begin() + k);
-      --LastWord;
-      --k;
+      // Its preposition, split off into a slot of its own, goes with it.
+      const bool preposition = k - 1 >= FirstWord && Kits[k - 1].Kind == kkTranslated &&
+                               Class(k - 1) == wcPostposition && Tat(k - 1).Source.empty();
+      const int first = preposition ? k - 1 : k;
+      Kits.erase(Kits.begin() + first, Kits.begin() + k + 1);
+      LastWord -= k + 1 - first;
+      k = first - 1;
       break;
     }
   }
@@ -126,11 +130,11 @@ void TSP_tat::NeededThings() {
   for (int k = FirstWord + 1; k <= LastWord; ++k) {
     if (Kits[k].Kind != kkTranslated || Source(k) != u"кирәк булса") continue;
     const int n = k - 1;
-    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Rus(n).Case != 1 || !Rus(n).Prefix.empty())
+    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || Rus(n).Case > 2 || !Rus(n).Prefix.empty())
       continue;
     const TFormRus& noun = Rus(n);
     std::u16string_view needed = u"нужен";
-    if (noun.Number == 2 || noun.Gender == 4) needed = u"нужны";
+    if (noun.Number == 2 || noun.Case == 2 || noun.Gender == 4) needed = u"нужны";
     else if (noun.Gender == 2) needed = u"нужна";
     else if (noun.Gender == 3) needed = u"нужно";
     const int start = NounPhraseStart(n);
