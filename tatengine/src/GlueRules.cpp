@@ -137,7 +137,8 @@ void TSP_tat::ApplyGlues() {
         // A noun that ends a sentence is what "he" is (Ул укытучы. Ул
         // укытучы түгел.).
         // Opening a sentence "ул" + bare noun + verb is "he" with an object
-        // (Ул хат язды: он написал письмо).
+        // (Ул хат язды: он написал письмо); a verb of motion takes no such
+        // object (Ул кыз килде: та девочка пришла).
         // Times and adverbs before it leave it the clause's opening word
         // (Яшь чакта ул спорт белән шөгыльләнде: он занимался спортом).
         opens = OpensClauseAfterTimes(i);
@@ -146,7 +147,7 @@ void TSP_tat::ApplyGlues() {
             !(next == LastWord && next + 1 < SlotCount()) &&
             !(next + 1 == LastWord && Lowered(Tat(LastWord).Source) == u"түгел") &&
             !(opens && next + 1 == LastWord && Kits[next].Readings[n].Tat.EndingCode == 1 &&
-              HasReading(LastWord, wcVerb) && !HasReading(LastWord, 0x109)) &&
+              HasReading(LastWord, wcVerb) && !HasReading(LastWord, 0x109) && !IsMotionVerb(LastWord)) &&
             // Nor before a noun with a postposition and a verb after it (Ул
             // кашык белән ашый: он ест ложкой).
             !(opens && next + 2 <= LastWord && HasReading(next + 1, wcPostposition) &&
