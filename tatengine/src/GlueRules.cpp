@@ -33,6 +33,7 @@ void TSP_tat::ApplyGlues() {
     const int next = i + 1;
     const bool hasPrev = i >= 1;
     int p = 0, n = 0;
+    bool opens = false;
     // Note: Rus(i) is re-read after every Keep, which may change the
     // neighbours' readings but never slot i's.
     switch (kind) {
@@ -136,16 +137,22 @@ void TSP_tat::ApplyGlues() {
         // A noun that ends a sentence is what "he" is (Ул укытучы. Ул
         // укытучы түгел.).
         // Opening a sentence "ул" + bare noun + verb is "he" with an object
-        // (Ул хат язды: он написал письмо).
+        // (Ул хат язды: он написал письмо); a verb of motion takes no such
+        // object (Ул кыз килде: та девочка пришла).
+        // Times and adverbs before it leave it the clause's opening word
+        // (Яшь чакта ул спорт белән шөгыльләнде: он занимался спортом).
+        opens = OpensClauseAfterTimes(i);
         if (i < LastWord && HasReading(next, 0x108, n) &&
             NounRule(Kits[next].Readings[n].Tat.EndingCode).Case <= 2 &&
             !(next == LastWord && next + 1 < SlotCount()) &&
             !(next + 1 == LastWord && Lowered(Tat(LastWord).Source) == u"түгел") &&
             !(i == ClauseStart(i) && next + 1 == ClauseEnd(next) && Kits[next].Readings[n].Tat.EndingCode == 1 &&
               HasReading(next + 1, wcVerb) && !HasReading(next + 1, 0x109)) &&
+            !(opens && next + 1 == LastWord && Kits[next].Readings[n].Tat.EndingCode == 1 &&
+              HasReading(LastWord, wcVerb) && !HasReading(LastWord, 0x109) && !IsMotionVerb(LastWord)) &&
             // Nor before a noun with a postposition and a verb after it (Ул
             // кашык белән ашый: он ест ложкой).
-            !(i == FirstWord && next + 2 <= LastWord && HasReading(next + 1, wcPostposition) &&
+            !(opens && next + 2 <= LastWord && HasReading(next + 1, wcPostposition) &&
               !HasReading(next + 1, ~wcPostposition) && HasReading(LastWord, wcVerb)) &&
             // Nor before what one works as (Ул табиб булып эшли: он работает врачом).
             !(next + 1 <= LastWord && Kits[next + 1].Kind == kkTranslated &&

@@ -109,6 +109,7 @@ void TSP_tat::ApplyRules() {
   Kits[FirstWord].Capital = 0;
 
   WhoseQuestions();
+  OwnLackAdjectives();
   HavingAttributes();
   AgePhrases();
   OnTimeAdverbs();
@@ -291,6 +292,9 @@ void TSP_tat::ApplyRules() {
   QuestionVerbsBeforeSubjects();
   HomeAfterNegatedVerbs();
   TimesBeforeVerbs();
+  TimeNounPredicates();
+  MarriageVerbs();
+  NeededThings();
 
   if (StartCapital) Kits[0].Capital = 1;
   const TDictionaryTR& dictionary = Translator->Dictionary();
@@ -303,6 +307,7 @@ void TSP_tat::ApplyRules() {
     }
     if (kit.Capital) UpperFirst(kit.Text);
   }
+  PresentParticiples();
   YearPrepositions();
   PronounsAfterPrepositions();
   FitShortPrepositions();

@@ -613,6 +613,23 @@ protected:
   void OrdinalPages();
   void PageTexts();
 
+  // Clause openings, time-noun predicates, set phrases and participles
+  // (Rules_fix7.cpp). Only times and adverbs stand before slot in its
+  // clause (Кичә ул ...); a time noun with an adjective and "иде" after a
+  // time word is presented (Вчера был холодный день); "кияүгә чык" is
+  // "выйти замуж"; noun + "кирәк булса" is "если нужна помощь"; an
+  // adjective in -сыз of its own beats noun + "без"; the -учы participle
+  // before a noun is the present participle (бегущий мальчик).
+  bool OpensClauseAfterTimes(int slot);
+  // A thing with an adjective after nothing but times and adverbs, which a
+  // copula presents (Был красивый день).
+  bool PresentedThing(int noun);
+  void TimeNounPredicates();
+  void MarriageVerbs();
+  void NeededThings();
+  void OwnLackAdjectives();
+  void PresentParticiples();
+
   // Helpers of the rules (slot indexes; out-of-range slots have no reading).
   int SlotCount() const { return static_cast<int>(Kits.size()); }
   // The Russian side of a slot's first reading (a blank record when none).

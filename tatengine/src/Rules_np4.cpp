@@ -63,15 +63,23 @@ void TSP_tat::OwnersAsSubjects() {
   // SwapPossessives read "Әни күлмәген" as "платье мамы". With a 3rd-person
   // verb and nothing else to be its subject, a person opening the sentence
   // is the subject and owns the object: Мама постирала своё платье.
-  const int head = FirstWord;
-  const int owner = FirstWord + 1;
+  // An oblique's preposition already stands in a slot of its own before it.
+  const bool preposition = Kits[FirstWord].Kind == kkTranslated && Class(FirstWord) == wcPostposition;
+  const int head = FirstWord + (preposition ? 1 : 0);
+  const int owner = head + 1;
   if (owner > LastWord || Kits[head].Kind != kkTranslated || Kits[owner].Kind != kkTranslated) return;
+  if (preposition && NounRule(Tat(head).EndingCode).Prefix.empty()) return;
   if (Class(head) != wcNoun || Class(owner) != wcNoun || Tat(owner).WordClass != wcNoun) return;
-  if (!IsPossessedHead(head) || (NounRule(Tat(head).EndingCode).Case != 7 && NounRule(Tat(head).EndingCode).Case != 8))
-    return;
+  // The owned thing is the object or any oblique of the verb (Әби
+  // авыруыннан терелде: Бабушка выздоровела от болезни), not a genitive
+  // possessor of something further on.
+  const TCasePrefix form = NounRule(Tat(head).EndingCode);
+  const bool oblique = form.Case == 7 || form.Case == 8 || form.Case == 5 || form.Case == 6 ||
+                       ((form.Case == 3 || form.Case == 4 || form.Case >= 11) && !form.Prefix.empty());
+  if (!IsPossessedHead(head) || !oblique) return;
   if (!IsBareNounEnding(Tat(owner).EndingCode) || Rus(owner).Case != 3 || Rus(owner).Variant != 1) return;
   if (OwnedObjectVerb(owner) < 0) return;
-  Move(owner, head);
+  Move(owner, FirstWord);
   Kits[FirstWord].Readings.resize(1);
   Rus(FirstWord).Case = 1;
   Rus(FirstWord).Number = 1;

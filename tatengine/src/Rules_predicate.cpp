@@ -120,6 +120,19 @@ void TSP_tat::NounCopulas() {
       continue;
     TFormRus& noun = Rus(n);
     const int subject = SubjectOf(ClauseStart(n), n);
+    if (subject < 0 && person == 3 && PresentedThing(n)) {
+      // Nothing is said of a subject: the thing itself was there (Начар
+      // һава иде: Была плохая погода).
+      std::u16string_view was = u"был";
+      if (noun.Number == 2 || noun.Gender == 4) was = u"были";
+      else if (noun.Gender == 2) was = u"была";
+      else if (noun.Gender == 3) was = u"было";
+      Kits.erase(Kits.begin() + a);
+      --LastWord;
+      Kits.insert(Kits.begin() + NounPhraseStart(n), FixedKit(was));
+      ++LastWord;
+      continue;
+    }
     const bool plural = person >= 4 || noun.Number == 2 ||
                         (subject >= 0 && (Rus(subject).Number == 2 || Rus(subject).Gender == 4));
     std::u16string_view form = u"был";

@@ -435,7 +435,10 @@ void TSP_tat::WeatherStates() {
     if (!OneOf(blank == std::u16string::npos ? state : state.substr(0, blank), kWeatherStates)) continue;
     if (a < LastWord && Kits[a + 1].Kind != kkSeparator) {
       const std::u16string after = Source(a + 1);
-      if (!IsIdeWord(after) && !after.starts_with(u"түгел")) continue;
+      // The future of "бул" says the state to come as well (Иртәгә һава
+      // җылы булачак: Завтра будет тепло).
+      const bool future = after == u"булачак" || after == u"булыр";
+      if (!IsIdeWord(after) && !after.starts_with(u"түгел") && !future) continue;
     }
     // The state is the adverb of the same stem (холодно); with "иде" the
     // state rules say it and add "было".
