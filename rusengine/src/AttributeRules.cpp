@@ -12,21 +12,25 @@ namespace rusengine {
 
 namespace {
 
-// Tatar nouns that qualify another noun bare: materials (агач йорт, тимер
-// юл, алтын балдак) and nouns used as adjectives (башлангыч мәктәп,
-// авыру бала).
-constexpr std::u16string_view kPlainAttributes[] = {
+// Materials: their relative adjectives (медный, стеклянный) stand for a
+// plain attribute, not an izafet: бакыр чыбык, пыяла ишек, алтын балдак.
+// The lexicon does not mark materials, so they are listed here.
+constexpr std::u16string_view kMaterials[] = {
     u"агач",  u"алтын", u"көмеш",  u"бакыр",  u"тимер",   u"корыч",  u"таш",    u"кирпеч",
     u"пыяла", u"балчык", u"ефәк",  u"йон",    u"тире",    u"күн",    u"кәгазь", u"картон",
     u"бетон", u"нарат", u"имән",   u"каен",   u"пластмасса", u"резин", u"мех",   u"бәрхет",
-    u"авыру", u"батыр", u"куркыныч", u"күк",  u"көзге",   u"киләчәк", u"ирекле", u"оста",
-    u"еллык", u"көндәлек", u"ерткыч", u"өстәмә", u"башлангыч", u"запас", u"квадрат", u"дус",
     u"ир-ат", u"хатын-кыз"};
 
-// Tatar lemmas of measures and containers.
-constexpr std::u16string_view kMeasures[] = {
-    u"стакан", u"чынаяк", u"шешә",  u"банка",   u"капчык", u"кашык", u"килограмм",
-    u"литр",   u"кисәк",  u"кружка", u"пачка",  u"чиләк",  u"тәлинкә", u"тартма", u"кило"};
+// Whether a Tatar noun has a relative adjective in the lexicon (китап:
+// книжный): such a noun qualifies a possessed noun in an izafet. A noun
+// used as an adjective (авыру бала, башлангыч мәктәп) has none.
+bool HasRelativeAdjective(const TDB_standard& nouns, std::u16string_view lemma) {
+  const TFlank& stems = nouns.Stems();
+  for (int32_t r = 0; r < stems.RowCount(); ++r)
+    if ((stems.StemFlags(r) & kNounRelative) && nouns.TatarLemma(r) == lemma) return true;
+  return false;
+}
+
 // Whether the Russian paradigm of an adjective reading has degrees (a
 // comparative or short forms): such an adjective describes, not relates.
 bool HasDegrees(const TWordForm& w, const TDictionaryRT& dict) {
@@ -52,8 +56,8 @@ void MeasuredAmounts(TTransKits& kits, const TClause& c, const TDictionaryRT& di
     if (!IsWordSlot(measure) || !HeadIs(measure, wcNoun) || !IsWordSlot(substance) ||
         !HeadIs(substance, wcNoun) || substance.Attribute != 1 || Head(measure)->Possessor >= 0)
       continue;
+    if (!(nouns.Stems().StemFlags(Head(measure)->Row) & kNounMeasure)) continue;
     const std::u16string lemma = nouns.TatarLemma(Head(measure)->Row);
-    if (!In(kMeasures, lemma)) continue;
     // The substance takes the measure's case, preposition and role.
     const TWordForm m = *Head(measure);
     ForNouns(substance, [&](TWordForm& r) {
@@ -82,12 +86,12 @@ void RelativeAdjectiveIzafet(TTransKits& kits, const TClause& c, const TDictiona
     const TWordForm& adj = *Head(kits[i]);
     const std::u16string lemma = dict.Adj().TatarLemma(adj.Row);
     if (lemma.empty() || lemma.find(u' ') != std::u16string::npos ||
-        In(kPlainAttributes, lemma))
+        In(kMaterials, lemma))
       continue;
-    if (RowOfTatarLemma(dict.Noun(), lemma) < 0 || HasDegrees(adj, dict)) continue;
-    ForNouns(kits[i + 1], [](TWordForm& r) {
-      if (r.Possessor < 0) r.Possessor = 2;
-    });
+    if (!HasRelativeAdjective(dict.Noun(), lemma) || HasDegrees(adj, dict)) continue;
+    if (Head(kits[i + 1])->Possessor >= 0) continue;
+    ForNouns(kits[i + 1], [](TWordForm& r) { r.Possessor = 2; });
+    kits[i + 1].Izafet = 1;
   }
 }
 

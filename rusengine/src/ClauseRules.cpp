@@ -411,6 +411,7 @@ void PossessivePronouns(TTransKits& kits, const TClause& c, const TDictionaryRT&
     }
     if (person < 0) continue;
     ForNouns(kits[noun], [&](TWordForm& r) { r.Possessor = static_cast<int8_t>(person); });
+    kits[noun].Izafet = 0;
   }
 }
 
@@ -789,8 +790,10 @@ void BareObjects(TTransKits& kits, const TClause& c, const TClauseFacts& f,
     if (d >= 0 && HeadIs(kits[d], wcMod) &&
         In(kDemonstratives, LastWord(ModText(*Head(kits[d]), dict))))
       continue;
-    ForNouns(kit, [](TWordForm& r) {
-      if (!r.HasPrep && r.Possessor < 0 && (r.Form == 3 || r.Form == 9)) r.Bare = 1;
+    // An izafet keeps its 3rd-person ending: китап киштәсе алдык.
+    const bool izafet = kit.Izafet != 0;
+    ForNouns(kit, [izafet](TWordForm& r) {
+      if (!r.HasPrep && (r.Possessor < 0 || izafet) && (r.Form == 3 || r.Form == 9)) r.Bare = 1;
     });
   }
 }
@@ -1100,6 +1103,50 @@ void LetUs(TTransKits& kits, const TClause& c, const TClauseFacts& f) {
       w.CaseCode = static_cast<int16_t>(w.Negated ? 97 : 95);
 }
 
+// Nouns asked about with "какой" for what they are like: the question word
+// is then the predicate (бүген һава нинди?, кәефең нинди?).
+constexpr std::u16string_view kQualityNouns[] = {u"һава",  u"кәеф",    u"холык",
+                                                 u"тәм",   u"төс",     u"хәл",
+                                                 u"климат", u"сәламәтлек", u"характер"};
+
+// The noun that a "какой" at which asks about: the first nominative noun
+// after it in the clause, across adverbs; -1 when another word comes
+// first.
+int AskedNoun(const TTransKits& kits, const TClause& c, int which) {
+  for (int i = which + 1; i < c.Last; ++i) {
+    if (!IsWordSlot(kits[i])) continue;
+    if (HeadIs(kits[i], wcNoun)) return Head(kits[i])->HasPrep ? -1 : i;
+    if (!HeadIs(kits[i], wcMod)) return -1;
+  }
+  return -1;
+}
+
+bool AsksForQuality(const TTransKit& noun, const TDictionaryRT& dict) {
+  return In(kQualityNouns, dict.Noun().TatarLemma(Head(noun)->Row));
+}
+
+// The person noun a verbless "кто" question asks about as a role: the
+// clause's only noun, a bare nominative with no possessor, and every other
+// word an adverb (not a pronoun or a demonstrative); -1 otherwise.
+int AskedRole(const TTransKits& kits, const TClause& c, int who, const TDictionaryRT& dict) {
+  int role = -1;
+  for (int i = c.First; i < c.Last; ++i) {
+    if (i == who || !IsWordSlot(kits[i])) continue;
+    const TTransKit& kit = kits[i];
+    if (HeadIs(kit, wcNoun)) {
+      const TWordForm& w = *Head(kit);
+      if (role >= 0 || !w.Animate || w.HasPrep || w.Possessor >= 0 || w.Form % 6 != 0)
+        return -1;
+      role = i;
+      continue;
+    }
+    if (!HeadIs(kit, wcMod) || FindPronoun(kit.Source) ||
+        In(kDemonstratives, LastWord(ModText(*Head(kit), dict))))
+      return -1;
+  }
+  return role;
+}
+
 // The main verb, with the infinitives after it, goes to the end of the
 // clause: objects and adverbs come first in Tatar. A question word opening
 // the clause goes right before them.
@@ -1109,9 +1156,38 @@ void VerbLast(TTransKits& kits, const TClause& c, const TClauseFacts& f,
   // "Какая сегодня погода?": in a clause with no verb "какой" in the
   // nominative is the predicate, last: бүген һава нинди?
   const int which = WhichWord(kits, c);
-  if (question < 0 && f.Main < 0 && which >= 0 && In(kWhichSubjects, kits[which].Source))
+  if (question < 0 && f.Main < 0 && which >= 0 && In(kWhichSubjects, kits[which].Source)) {
+    // "Какой сегодня день?" asks which one, not what it is like: нинди
+    // stays before its noun, after the words that stood between them
+    // (бүген нинди көн?).
+    const int noun = AskedNoun(kits, c, which);
+    if (noun >= 0 && !AsksForQuality(kits[noun], dict)) {
+      if (noun > which + 1) {
+        TTransKit word = std::move(kits[which]);
+        if (which == c.First && word.CasePattern == 1) word.CasePattern = 0;
+        for (int i = which; i + 1 < noun; ++i) kits[i] = std::move(kits[i + 1]);
+        kits[noun - 1] = std::move(word);
+      }
+      return;
+    }
     question = which;
+  }
   if (question >= 0 && f.Main < 0) {
+    // "Кто дежурный сегодня?" asks who fills a role: кем is the subject,
+    // the role the predicate after it, the other words first (бүген кем
+    // дежур?).
+    const int role = kits[question].Source == u"кто" ? AskedRole(kits, c, question, dict) : -1;
+    if (role >= 0) {
+      TTransKit who = std::move(kits[question]);
+      TTransKit noun = std::move(kits[role]);
+      if (question == c.First && who.CasePattern == 1) who.CasePattern = 0;
+      int to = c.First;
+      for (int i = c.First; i < c.Last; ++i)
+        if (i != question && i != role) kits[to++] = std::move(kits[i]);
+      kits[to++] = std::move(who);
+      kits[to] = std::move(noun);
+      return;
+    }
     // "Кто это?" -> Бу кем?: the question word is the predicate.
     TTransKit word = std::move(kits[question]);
     if (question == 0 && word.CasePattern == 1) word.CasePattern = 0;

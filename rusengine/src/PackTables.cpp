@@ -46,6 +46,7 @@ TFlank::TFlank(const uint8_t* image, size_t size, std::string_view name, TKind k
       if (RowLength(r) < 4) Damaged(name, r, "has fewer than 4 cells");
       CheckIntCell(*this, name, r, 1);
       CheckIntCell(*this, name, r, 3);
+      if (RowLength(r) > 4) CheckIntCell(*this, name, r, 4);
     } else {
       if (RowLength(r) < 1) Damaged(name, r, "has no ending cell");
       for (int32_t c = 1; c < RowLength(r); ++c) CheckIntCell(*this, name, r, c);
@@ -88,6 +89,11 @@ void TFlank::StemInfo(int32_t row, std::u16string_view& tatStem, int32_t& tatPar
 int32_t TFlank::StemParadigm(int32_t row) const {
   if (row < 0 || row >= RowCount()) return -1;
   return CellInt(row, 1);
+}
+
+int32_t TFlank::StemFlags(int32_t row) const {
+  if (row < 0 || row >= RowCount() || RowLength(row) < 5) return 0;
+  return CellInt(row, 4);
 }
 
 std::vector<int32_t> TFlank::ParadigmsWithSameEnding(int a, int b) const {

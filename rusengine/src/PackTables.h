@@ -22,6 +22,13 @@ namespace rusengine {
 
 using TIntKit = std::vector<int32_t>;
 
+// Usage flags in the optional fifth cell of a noun stem row.
+enum : int32_t {
+  kNounMass = 1,      // a substance, measured rather than counted (су, он)
+  kNounRelative = 2,  // has a relative adjective that stands for it (китап: книжный)
+  kNounMeasure = 4    // a measure or container word (стакан, кило)
+};
+
 class TCode : public zentrok::TPack2Table {
 public:
   TCode(const uint8_t* image, size_t size, std::string_view name);
@@ -45,6 +52,10 @@ public:
   void StemInfo(int32_t row, std::u16string_view& tatStem, int32_t& tatParadigm) const;
   // Stem table: the Russian paradigm of a row; -1 for a row that does not exist.
   int32_t StemParadigm(int32_t row) const;
+  // Stem table: the usage flags of a row (nouns: kNounMass, kNounRelative,
+  // kNounMeasure); 0 for a row without the optional fifth cell or one that
+  // does not exist.
+  int32_t StemFlags(int32_t row) const;
   // Ending table: the paradigms in which forms a and b share one ending row.
   std::vector<int32_t> ParadigmsWithSameEnding(int a, int b) const;
 };

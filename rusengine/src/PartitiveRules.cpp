@@ -15,18 +15,6 @@ namespace {
 constexpr std::u16string_view kAmountVerbs[] = {
     u"бир", u"ал",  u"сатып ал", u"китер", u"алып кил", u"кой", u"сал",
     u"өстә", u"эч", u"аша",      u"сора",  u"бурычка бир"};
-// Tatar lemmas of substances: their Russian genitive singular after such a
-// verb is an amount (воды, хлеба), where another noun's would be read as a
-// plural (книги).
-constexpr std::u16string_view kSubstances[] = {
-    u"су",    u"икмәк", u"ипи",   u"чәй",   u"кофе",   u"сөт",   u"катык", u"айран",
-    u"кефир", u"сок",   u"компот", u"шулпа", u"аш",    u"ботка", u"ит",    u"балык",
-    u"шикәр", u"тоз",   u"борыч", u"он",    u"ярма",  u"дөге",  u"май",   u"бал",
-    u"каймак", u"эремчек", u"сыр", u"колбаса", u"джем", u"варенье", u"шоколад",
-    u"бәрәңге", u"кишер", u"кәбестә", u"суган", u"ризык", u"азык", u"акча",
-    u"вакыт", u"кәгазь", u"сабын", u"бензин", u"ягулык", u"утын", u"ком", u"печән",
-    u"сыра",  u"шәраб", u"аракы", u"кымыз", u"токмач", u"дару", u"ярдәм", u"һава"};
-
 bool IsGenitive(const TWordForm& w) {
   return w.WordClass == wcNoun && (w.Form == 1 || w.Form == 7);
 }
@@ -85,7 +73,10 @@ void PartitiveObjects(TTransKits& kits, const TDictionaryRT& dict) {
         noun = &w;
         break;
       }
-    const bool substance = In(kSubstances, dict.Noun().TatarLemma(noun->Row));
+    // A substance (a mass noun in the lexicon): its genitive singular after
+    // such a verb is an amount (воды, хлеба), where another noun's would be
+    // read as a plural (книги).
+    const bool substance = (dict.Noun().Stems().StemFlags(noun->Row) & kNounMass) != 0;
     const bool onlyGenitive =
         std::all_of(kit.Readings.begin(), kit.Readings.end(), [](const TWordForm& w) {
           return w.WordClass != wcNoun || IsGenitive(w);

@@ -75,6 +75,10 @@ struct TTransKit {
   // A measure rendered before its substance (бер стакан су): it stays
   // with the substance when the word order changes.
   uint8_t Measure = 0;
+  // A noun possessed by the bare noun before it (китап киштәсе): as an
+  // indefinite object it keeps its possessive ending without the
+  // accusative one (китап киштәсе алдык).
+  uint8_t Izafet = 0;
   // Text emitted after the slot's own (a word the clause needs that no
   // Russian word stood for: бар in "у нас два сына").
   std::u16string Tail;

@@ -38,7 +38,10 @@ std::vector<uint8_t> TClassData::EndingImage() const {
 
 std::vector<uint8_t> TClassData::StemImage() const {
   zentrok::TPackTableWriter w;
-  for (const TStemRow& s : Stems) w.AddRow({s.Stem, s.Paradigm, s.TatStem, s.TatParadigm});
+  for (const TStemRow& s : Stems) {
+    if (s.Flags != 0) w.AddRow({s.Stem, s.Paradigm, s.TatStem, s.TatParadigm, s.Flags});
+    else w.AddRow({s.Stem, s.Paradigm, s.TatStem, s.TatParadigm});
+  }
   w.SortText(0);
   return w.Build();
 }
@@ -441,7 +444,7 @@ TLexicon TLexicon::Order() {
   // nominative and accusative, like книги.
   endings(x.Noun, u"а", {C(26, 0)});
   endings(x.Noun, u"ы", {C(26, 1), C(26, 6), C(26, 9)});
-  x.Noun.Stems.push_back({u"вод", 26, u"су", 26});
+  x.Noun.Stems.push_back({u"вод", 26, u"су", 26, 1});
   codes(x.Noun, 26, {{0, u""}, {1, u"ның"}, {3, u"ны"}, {86, u"лар"}, {38, u"ларны"}});
   // яблоко (27) -> алма: яблок is only the plural genitive.
   endings(x.Noun, u"о", {C(27, 0)});
@@ -471,10 +474,21 @@ TLexicon TLexicon::Order() {
   // стакан (30) -> стакан, a measure.
   endings(x.Noun, u"", {C(30, 0), C(30, 3)});
   endings(x.Noun, u"а", {C(30, 1)});
-  x.Noun.Stems.push_back({u"стакан", 30, u"стакан", 30});
+  x.Noun.Stems.push_back({u"стакан", 30, u"стакан", 30, 4});
+  // погода (31) -> һава, asked about for what it is like.
+  endings(x.Noun, u"а", {C(31, 0)});
+  x.Noun.Stems.push_back({u"погод", 31, u"һава", 31});
+  codes(x.Noun, 31, {{0, u""}});
+  // дом with the 3rd-person possessive in the accusative (йортын) and the
+  // 1sg one (йортымны).
+  codes(x.Noun, 1, {{21, u"ын"}, {9, u"ымны"}});
+  // книга -> китап has a relative adjective (книжный).
+  for (TStemRow& row : x.Noun.Stems)
+    if (row.Stem == u"книг") row.Flags = 2;
   codes(x.Noun, 30, {{0, u""}, {3, u"ны"}, {18, u"ы"}, {21, u"ын"}});
   const std::pair<const char16_t*, const char16_t*> words[] = {
-      {u"долго", u"озак"}, {u"немного", u"бераз"}, {u"какой", u"нинди"}, {u"каком", u"нинди"}};
+      {u"долго", u"озак"}, {u"немного", u"бераз"}, {u"какой", u"нинди"}, {u"каком", u"нинди"},
+      {u"какая", u"нинди"}};
   for (const auto& [ru, tt] : words) x.Words.push_back({ru, tt});
   return x;
 }

@@ -23,6 +23,9 @@ struct TStemRow {
   int32_t Paradigm;
   std::u16string TatStem;
   int32_t TatParadigm;
+  // Usage flags (nouns: 1 mass, 2 has a relative adjective, 4 measure);
+  // written as a fifth cell when nonzero.
+  int32_t Flags = 0;
 };
 
 // The three tables of one word class and the names they are stored under.
@@ -70,8 +73,8 @@ struct TLexicon {
   static TLexicon Spans();
   // Spans() with вода (a substance) and яблоко (its plural genitive only),
   // the imperative of дать, снег's locative forest (в лесу), the adverbs
-  // долго and немного, "какой", and "книжный", a relative adjective whose
-  // Tatar word is the noun китап, "перед" with урок (an event) and еда (a
+  // долго and немного, "какой", погода (asked about for its quality), and
+  // "книжный", a relative adjective whose Tatar word is the noun китап, "перед" with урок (an event) and еда (a
   // meal): amounts, adverbs, order and "before".
   static TLexicon Order();
   // Writes all seven data files into folder (with its trailing "/").

@@ -45,10 +45,17 @@ TEST_F(Order, APlaceGoesBeforeThingsAndAnimals) {
 }
 
 TEST_F(Order, QuestionsWithKakoi) {
-  // No verb: "какой" is the predicate, last.
-  EXPECT_EQ(T(u"Какой сегодня дом?"), u"Бүген йорт нинди?");
+  // No verb: asking which one, "какой" stays before its noun ...
+  EXPECT_EQ(T(u"Какой сегодня дом?"), u"Бүген нинди йорт?");
+  // ... asking what it is like, it is the predicate, last.
+  EXPECT_EQ(T(u"Какая сегодня погода?"), u"Бүген һава нинди?");
+  EXPECT_EQ(T(u"Какая погода?"), u"Һава нинди?");
   // With a verb it asks by itself (no -мы), and the subject opens.
   EXPECT_EQ(T(u"В каком доме ты читаешь?"), u"Син нинди йортта укыйсың?");
+  // "Кто" with a bare person noun asks who fills the role: кем first;
+  // with a demonstrative it is the predicate.
+  EXPECT_EQ(T(u"Кто брат сегодня?"), u"Бүген кем абый?");
+  EXPECT_EQ(T(u"Кто это?"), u"Бу кем?");
   // A yes-no question keeps its particle.
   EXPECT_EQ(T(u"Ты читаешь?"), u"Син укыйсыңмы?");
 }
@@ -57,6 +64,10 @@ TEST_F(Order, RelativeAdjectiveMakesAnIzafet) {
   EXPECT_EQ(T(u"Книжный дом."), u"Китап йорты.");
   // A possessor wins over the izafet's ending.
   EXPECT_EQ(T(u"Мой книжный дом."), u"Минем китап йортым.");
+  // An indefinite object keeps the 3rd-person ending without -н; a
+  // possessor before it makes it definite.
+  EXPECT_EQ(T(u"Я читаю книжный дом."), u"Мин китап йорты укыйм.");
+  EXPECT_EQ(T(u"Брат читает мой книжный дом."), u"Абый минем китап йортымны укый.");
   // An adjective with degrees stays a plain attribute.
   EXPECT_EQ(T(u"Красный дом."), u"Кызыл йорт.");
 }

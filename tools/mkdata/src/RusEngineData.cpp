@@ -41,8 +41,9 @@ public:
       : FName(std::move(name)), FRusSet(FName + " (Russian)"), FTatSet(FName + " (Tatar)") {}
 
   // Adds one lemma pair. Russian forms carry form ids, Tatar forms the
-  // 0-based Tatar codes.
-  void Add(const TFormList& rusForms, const TFormList& tat) {
+  // 0-based Tatar codes. Nonzero usage flags go in a fifth cell of the
+  // stem row.
+  void Add(const TFormList& rusForms, const TFormList& tat, int32_t flags = 0) {
     TFormList rus = rusForms;
     for (auto& f : rus) f.second = FoldYo(f.second);
     TSplit r = SplitForms(rus);
@@ -53,7 +54,8 @@ public:
     FRusIdx.Add(rp, r.Endings, 16);
     if (FTatWritten.insert(tp).second)
       for (auto& [code, ending] : t.Endings) FCodes.AddRow({int32_t(tp * 65536 + code), ending});
-    FStems.AddRow({r.Stem, int32_t(rp), t.Stem, int32_t(tp)});
+    if (flags != 0) FStems.AddRow({r.Stem, int32_t(rp), t.Stem, int32_t(tp), flags});
+    else FStems.AddRow({r.Stem, int32_t(rp), t.Stem, int32_t(tp)});
     ++FCount;
   }
 
@@ -107,7 +109,10 @@ void BuildNouns(const TLexicon& lx, const std::string& dir, TBuildReport& rep) {
     FoldYoForms(rn.Forms);
     TFormList rus;
     for (int i = 0; i < 12; ++i) rus.emplace_back(i, rn.Forms[i]);
-    t.Add(rus, ToZeroBased(TatNounList(e)));
+    // Usage flags: 1 mass, 2 has a relative adjective (radj=), 4 measure.
+    const int32_t flags = (e.Flags.count("mass") ? 1 : 0) + (e.Values.count("radj") ? 2 : 0) +
+                          (e.Flags.count("measure") ? 4 : 0);
+    t.Add(rus, ToZeroBased(TatNounList(e)), flags);
   }
   rep.Entries["rusengine noun"] = t.Count();
   t.Save(dir + "/flip256.coll", "rnounfl", "tnouncd", "nounbs", rep);

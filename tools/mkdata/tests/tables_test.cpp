@@ -202,6 +202,21 @@ TEST(GeneratedTables, TatarVerbsReachTheirRussianForms) {
   }
 }
 
+TEST(GeneratedTables, RussianNounRowsCarryUsageFlags) {
+  TRusClass noun("flip256.coll", "rnounfl", "tnouncd", "nounbs");
+  auto flags = [&](const std::u16string& word) {
+    auto r = noun.Analyse(word);
+    EXPECT_FALSE(r.empty()) << zentrok::Utf16ToUtf8(word);
+    if (r.empty()) return -1;
+    const int row = r[0].second;
+    return noun.Stems->RowLength(row) > 4 ? noun.Stems->CellInt(row, 4) : 0;
+  };
+  EXPECT_EQ(flags(u"молока") & 1, 1);  // mass
+  EXPECT_EQ(flags(u"стакана") & 4, 4);  // measure
+  EXPECT_EQ(flags(u"книги"), 2);        // relative adjective (книжный) only
+  EXPECT_EQ(flags(u"брата"), 0);        // none: the row keeps four cells
+}
+
 TEST(GeneratedTables, RussianSentenceWordsReachTatarForms) {
   TRusClass noun("flip256.coll", "rnounfl", "tnouncd", "nounbs");
   TRusClass verb("flip32.coll", "rverbfl", "tverbcd", "verbbs");
