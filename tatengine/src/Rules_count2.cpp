@@ -8,6 +8,7 @@
 
 #include "Common_ta.h"
 #include "DictionaryTR.h"
+#include "Numerals_ta.h"
 #include "Parser_sent_ta.h"
 #include "RusForms.h"
 #include "TextUtil.h"
@@ -78,7 +79,7 @@ bool IsUntilWord(std::u16string_view low) {
 // "год" after a count in the genitive: одного года, but двух (пяти) лет;
 // in the accusative as after the nominative.
 std::u16string_view YearsIn(std::u16string_view numeral, int caseNo) {
-  const bool one = numeral == u"один" || numeral.ends_with(u" один");
+  const bool one = EndsInOne(numeral);
   if (caseNo == 2) return one ? u"года" : u"лет";
   if (one) return u"год";
   return IsPaucal(numeral) ? u"года" : u"лет";
@@ -87,8 +88,8 @@ std::u16string_view YearsIn(std::u16string_view numeral, int caseNo) {
 // "один" (as the last word of a count) in the genitive or accusative of a
 // masculine inanimate noun.
 std::u16string CountIn(const std::u16string& numeral, int caseNo) {
-  if (numeral == u"один" || numeral.ends_with(u" один")) {
-    const std::u16string tens = numeral.size() > 5 ? numeral.substr(0, numeral.size() - 5) : u"";
+  std::u16string_view tens;
+  if (numeral == u"один" || SplitOne(numeral, tens)) {
     const std::u16string one = caseNo == 2 ? u"одного" : u"один";
     return tens.empty() ? one : NumeralForm(tens, caseNo, 1, false) + u' ' + one;
   }
