@@ -43,14 +43,6 @@ const TCollective* CollectiveOf(std::u16string_view word, bool& adverb) {
   return nullptr;
 }
 
-// The past auxiliary and its person 1-6 (идем ... иделәр), or 0.
-int PastAuxPerson(std::u16string_view low) {
-  static constexpr std::u16string_view forms[6] = {u"идем", u"идең", u"иде", u"идек", u"идегез", u"иделәр"};
-  for (int k = 0; k < 6; ++k)
-    if (low == forms[k]) return k + 1;
-  return 0;
-}
-
 // The genitive of a personal pronoun subject: нас, вас, их; "" for others.
 std::u16string_view GenitivePronoun(std::u16string_view low) {
   if (low == u"без") return u"нас";
@@ -105,11 +97,6 @@ bool IsOrdinalSource(std::u16string_view low) {
   return low.size() > 4 && (low.ends_with(u"нче") || low.ends_with(u"нчы"));
 }
 
-// Personal pronouns that may be the subject of a state (Мин таныш түгел).
-bool IsPersonalPronoun(std::u16string_view low) {
-  return low == u"мин" || low == u"син" || low == u"ул" || low == u"без" || low == u"сез" || low == u"алар";
-}
-
 }  // namespace
 
 void TSP_tat::CollectiveNumerals() {
@@ -122,7 +109,7 @@ void TSP_tat::CollectiveNumerals() {
     int end = c;
     while (end + 1 <= LastWord && Kits[end + 1].Kind != kkSeparator) ++end;
     // The past auxiliary right after it: Алар алтау иде.
-    const int auxPerson = c < end ? PastAuxPerson(Source(c + 1)) : 0;
+    const int auxPerson = c < end ? IdePerson(Source(c + 1)) : 0;
     // A verb anywhere in the clause (a glue rule may have put the
     // numeral after it already).
     int verb = -1;

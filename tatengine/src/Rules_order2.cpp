@@ -14,10 +14,6 @@ namespace {
 
 bool IsInfinitiveCode(int code) { return code == 5 || code == 6; }
 
-bool IsPersonalPronoun(std::u16string_view low) {
-  return low == u"мин" || low == u"син" || low == u"ул" || low == u"без" || low == u"сез" || low == u"алар";
-}
-
 // Modal words that stand before an infinitive in Russian.
 bool IsModalText(std::u16string_view rus) {
   return rus.starts_with(u"должн") || rus == u"должен" || rus == u"надо" || rus == u"нужно" ||

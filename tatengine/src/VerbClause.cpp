@@ -45,11 +45,6 @@ bool IsSimpleVerb(const TTransUnit& r) {
 // "әгәр", "әгәрдә": the word "если" itself.
 bool IsAgarWord(std::u16string_view low) { return low == u"әгәр" || low == u"әгәрдә"; }
 
-bool IsIdeWord(std::u16string_view low) {
-  return low == u"иде" || low == u"идем" || low == u"идең" || low == u"идек" || low == u"идегез" ||
-         low == u"иделәр";
-}
-
 // Words that put an event still to come: the day itself (бүген), or later.
 constexpr std::array<std::u16string_view, 10> kComingWords = {
     u"иртәгә", u"киләсе", u"соңрак", u"тиздән", u"берсекөнне", u"якында", u"киләчәктә",
