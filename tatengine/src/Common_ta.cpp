@@ -444,4 +444,18 @@ std::u16string_view OneForm(int x, int gender, bool animate) {
   return odd[row][column];
 }
 
+int PronounPerson(std::u16string_view low) {
+  static constexpr std::u16string_view pronouns[6] = {u"мин", u"син", u"ул", u"без", u"сез", u"алар"};
+  for (int k = 0; k < 6; ++k)
+    if (low == pronouns[k]) return k + 1;
+  return 0;
+}
+
+int IdePerson(std::u16string_view low) {
+  static constexpr std::u16string_view forms[6] = {u"идем", u"идең", u"иде", u"идек", u"идегез", u"иделәр"};
+  for (int k = 0; k < 6; ++k)
+    if (low == forms[k]) return k + 1;
+  return 0;
+}
+
 }  // namespace tatengine

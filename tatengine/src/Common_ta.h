@@ -87,4 +87,13 @@ std::u16string_view ReadyForm(int gender);
 std::u16string_view ResourcefulForm(int x, int gender);
 std::u16string_view OneForm(int x, int gender, bool animate);
 
+// The person 1-6 (1sg, 2sg, 3sg, 1pl, 2pl, 3pl) of a Tatar personal pronoun
+// in the nominative (мин ... алар), 0 for any other word.
+int PronounPerson(std::u16string_view low);
+inline bool IsPersonalPronoun(std::u16string_view low) { return PronounPerson(low) != 0; }
+// The person 1-6 of the past auxiliary (идем, идең, иде, идек, идегез,
+// иделәр), 0 for any other word.
+int IdePerson(std::u16string_view low);
+inline bool IsIdeWord(std::u16string_view low) { return IdePerson(low) != 0; }
+
 }  // namespace tatengine

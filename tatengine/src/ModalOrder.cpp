@@ -20,11 +20,6 @@ bool IsImpersonalModal(std::u16string_view low) {
   return low == u"кирәк" || low == u"кирәкми" || low == u"мөмкин" || low == u"ярамый";
 }
 
-bool IsIde(std::u16string_view low) {
-  return low == u"иде" || low == u"идем" || low == u"идең" || low == u"идек" || low == u"идегез" ||
-         low == u"иделәр";
-}
-
 // "был" agreeing like the form of "должен" before it.
 std::u16string_view PastOfMust(std::u16string_view must) {
   if (must == u"должна") return u"была";
@@ -55,7 +50,7 @@ void TSP_tat::ModalsFirst() {
     // "тиеш иде": должен был.
     if (low == u"тиеш") {
       int ide = m + 2;
-      while (ide <= LastWord && Kits[ide].Kind == kkTranslated && !IsIde(Source(ide))) ++ide;
+      while (ide <= LastWord && Kits[ide].Kind == kkTranslated && !IsIdeWord(Source(ide))) ++ide;
       if (ide <= LastWord && Kits[ide].Kind == kkTranslated) {
         Kits[ide].Readings.resize(1);
         TFormRus& was = Rus(ide);
@@ -100,7 +95,7 @@ void TSP_tat::ModalsFirst() {
     Move(m, t);
     // "был" after "должен" goes along.
     if (m + 1 <= LastWord && Kits[m + 1].Kind == kkTranslated && Class(m + 1) == wcUnchanged03 &&
-        IsIde(Source(m + 1)))
+        IsIdeWord(Source(m + 1)))
       Move(m + 1, t + 1);
   }
 }
@@ -126,7 +121,7 @@ void TSP_tat::InfinitivesBeforeObjects() {
     const int m = a - 1;
     if (g == i || m < FirstWord || Kits[m].Kind != kkTranslated) continue;
     // "был" of "должен был" stands between.
-    const std::u16string low = IsIde(Source(m)) && m > FirstWord ? Source(m - 1) : Source(m);
+    const std::u16string low = IsIdeWord(Source(m)) && m > FirstWord ? Source(m - 1) : Source(m);
     const bool word = low == u"тиеш" || IsImpersonalModal(low);
     // A finite verb right before the group is left to the verb rules.
     const bool modal = word || (a < g && Class(m) == wcVerb && Tat(m).WordClass == wcVerb &&

@@ -276,6 +276,12 @@ protected:
   void HabitualPasts();
   // The condition in slot v opens its clause with "если" (Если закончишь работу).
   void ConditionFirst(int v);
+  // Opens the condition whose verb is slot v, in the clause starting at
+  // from, with "если" and puts the verb at slot at (from <= at <= v): the
+  // verb loses its "если " prefix and "если" goes in at from. agar: the
+  // word stands for "әгәр" (its source) and is not put after one that opens
+  // the clause already.
+  void OpenCondition(int v, int from, int at, bool agar);
   // A -ган past of others with an indefinite object: играли в волейбол.
   void ActivityPasts();
   void AbilityModals();
@@ -311,8 +317,12 @@ protected:
   // the numerals: йөз ике кеше (сто два человека), not a face.
   void CompoundHomographs();
   // The last slot of a compound numeral starting at first (утыз бер, егерме
-  // ике); one: it ends in "бер". -1 when first starts none.
-  int CompoundEnd(int first, bool& one);
+  // ике, йөз ике); one: it ends in "бер". -1 when first starts none. Before
+  // the readings are narrowed (narrowed false) any slot with a numeral
+  // reading counts and a "бер" ends the numeral; after, only slots whose one
+  // reading is a numeral, and a last "бер" read as "один". The words and
+  // values themselves are in Numerals_ta.h.
+  int CompoundEnd(int first, bool& one, bool narrowed = true);
 
   // Counts, clock time, spans of time and noun-phrase qualifiers.
   void ResolveCountHomographs();

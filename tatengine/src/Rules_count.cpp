@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Common_ta.h"
+#include "Numerals_ta.h"
 #include "Parser_sent_ta.h"
 #include "RusForms.h"
 #include "TextUtil.h"
@@ -24,14 +25,11 @@ void TSP_tat::CompoundOnes() {
     // Either one slot "двадцать один" or the tens and a "бер" slot.
     const std::u16string numeral = Rus(i).RusText;
     int one = -1;
-    std::u16string tens;
-    if (numeral.ends_with(u" один")) {
-      tens = numeral.substr(0, numeral.size() - 5);
-    } else if (Source(i + 1) == u"бер" && !numeral.empty() && numeral != u"один") {
+    std::u16string_view tens;
+    if (!SplitOne(numeral, tens)) {
+      if (Source(i + 1) != u"бер" || numeral.empty() || numeral == u"один") continue;
       tens = numeral;
       one = i + 1;
-    } else {
-      continue;
     }
     int n = (one >= 0 ? one : i) + 1;
     while (n <= LastWord && Class(n) == wcAdjective) ++n;

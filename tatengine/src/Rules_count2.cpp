@@ -8,6 +8,7 @@
 
 #include "Common_ta.h"
 #include "DictionaryTR.h"
+#include "Numerals_ta.h"
 #include "Parser_sent_ta.h"
 #include "RusForms.h"
 #include "TextUtil.h"
@@ -42,14 +43,6 @@ const TCollective* CollectiveOf(std::u16string_view word, bool& adverb) {
   return nullptr;
 }
 
-// The past auxiliary and its person 1-6 (идем ... иделәр), or 0.
-int PastAuxPerson(std::u16string_view low) {
-  static constexpr std::u16string_view forms[6] = {u"идем", u"идең", u"иде", u"идек", u"идегез", u"иделәр"};
-  for (int k = 0; k < 6; ++k)
-    if (low == forms[k]) return k + 1;
-  return 0;
-}
-
 // The genitive of a personal pronoun subject: нас, вас, их; "" for others.
 std::u16string_view GenitivePronoun(std::u16string_view low) {
   if (low == u"без") return u"нас";
@@ -78,7 +71,7 @@ bool IsUntilWord(std::u16string_view low) {
 // "год" after a count in the genitive: одного года, but двух (пяти) лет;
 // in the accusative as after the nominative.
 std::u16string_view YearsIn(std::u16string_view numeral, int caseNo) {
-  const bool one = numeral == u"один" || numeral.ends_with(u" один");
+  const bool one = EndsInOne(numeral);
   if (caseNo == 2) return one ? u"года" : u"лет";
   if (one) return u"год";
   return IsPaucal(numeral) ? u"года" : u"лет";
@@ -87,8 +80,8 @@ std::u16string_view YearsIn(std::u16string_view numeral, int caseNo) {
 // "один" (as the last word of a count) in the genitive or accusative of a
 // masculine inanimate noun.
 std::u16string CountIn(const std::u16string& numeral, int caseNo) {
-  if (numeral == u"один" || numeral.ends_with(u" один")) {
-    const std::u16string tens = numeral.size() > 5 ? numeral.substr(0, numeral.size() - 5) : u"";
+  std::u16string_view tens;
+  if (numeral == u"один" || SplitOne(numeral, tens)) {
     const std::u16string one = caseNo == 2 ? u"одного" : u"один";
     return tens.empty() ? one : NumeralForm(tens, caseNo, 1, false) + u' ' + one;
   }
@@ -104,11 +97,6 @@ bool IsOrdinalSource(std::u16string_view low) {
   return low.size() > 4 && (low.ends_with(u"нче") || low.ends_with(u"нчы"));
 }
 
-// Personal pronouns that may be the subject of a state (Мин таныш түгел).
-bool IsPersonalPronoun(std::u16string_view low) {
-  return low == u"мин" || low == u"син" || low == u"ул" || low == u"без" || low == u"сез" || low == u"алар";
-}
-
 }  // namespace
 
 void TSP_tat::CollectiveNumerals() {
@@ -121,7 +109,7 @@ void TSP_tat::CollectiveNumerals() {
     int end = c;
     while (end + 1 <= LastWord && Kits[end + 1].Kind != kkSeparator) ++end;
     // The past auxiliary right after it: Алар алтау иде.
-    const int auxPerson = c < end ? PastAuxPerson(Source(c + 1)) : 0;
+    const int auxPerson = c < end ? IdePerson(Source(c + 1)) : 0;
     // A verb anywhere in the clause (a glue rule may have put the
     // numeral after it already).
     int verb = -1;

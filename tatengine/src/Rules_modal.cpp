@@ -35,10 +35,6 @@ std::u16string FirstWordOf(std::u16string_view text) {
   return std::u16string(blank == std::u16string_view::npos ? text : text.substr(0, blank));
 }
 
-bool IsPersonalPronoun(std::u16string_view low) {
-  return low == u"мин" || low == u"син" || low == u"ул" || low == u"без" || low == u"сез" || low == u"алар";
-}
-
 bool IsPastCode(int c) { return c >= 27 && c <= 50; }
 bool IsFutureCode(int c) { return c >= 51 && c <= 74; }
 

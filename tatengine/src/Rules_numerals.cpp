@@ -11,16 +11,12 @@ namespace tatengine {
 
 void TSP_tat::CompoundHomographs() {
   for (int i = FirstWord; i < LastWord; ++i) {
-    if (!HasReading(i, wcNumeral) || Source(i) == u"бер") continue;
     // A chain of words that may be numerals, ending in a numeral or "бер",
     // then a noun: йөз ике кеше, йөз бер кеше (a hundred, not a face).
-    int last = i;
-    while (last + 1 <= LastWord && (HasReading(last + 1, wcNumeral) || Source(last + 1) == u"бер")) {
-      ++last;
-      if (Source(last) == u"бер") break;
-    }
     // "бит" after a count is a page (йөз егерме биш бит).
-    if (last == i || !(HasReading(last + 1, wcNoun) || Source(last + 1) == u"бит")) continue;
+    bool one = false;
+    const int last = CompoundEnd(i, one, false);
+    if (last < 0 || !(HasReading(last + 1, wcNoun) || Source(last + 1) == u"бит")) continue;
     for (int k = i; k <= last; ++k) {
       int index = -1;
       if (HasReading(k, wcNumeral, index)) Keep(k, index);
@@ -29,10 +25,21 @@ void TSP_tat::CompoundHomographs() {
   }
 }
 
-int TSP_tat::CompoundEnd(int first, bool& one) {
+int TSP_tat::CompoundEnd(int first, bool& one, bool narrowed) {
   one = false;
-  if (first < FirstWord || Kits[first].Kind != kkTranslated || !SingleReading(first, wcNumeral)) return -1;
   int last = first;
+  if (!narrowed) {
+    if (!HasReading(first, wcNumeral) || Source(first) == u"бер") return -1;
+    while (last + 1 <= LastWord && (HasReading(last + 1, wcNumeral) || Source(last + 1) == u"бер")) {
+      ++last;
+      if (Source(last) == u"бер") {
+        one = true;
+        break;
+      }
+    }
+    return last == first ? -1 : last;
+  }
+  if (first < FirstWord || Kits[first].Kind != kkTranslated || !SingleReading(first, wcNumeral)) return -1;
   while (last + 1 <= LastWord && SingleReading(last + 1, wcNumeral)) ++last;
   // "бер" after a numeral: read as the agreeing "один" (an adjective) until
   // CountsWithOne makes it a determiner slot.

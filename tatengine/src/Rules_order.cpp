@@ -40,11 +40,6 @@ std::u16string_view RussianPronoun(int person) {
   }
 }
 
-bool IsPersonalPronoun(std::u16string_view low) {
-  return low == u"мин" || low == u"син" || low == u"ул" || low == u"без" || low == u"сез" ||
-         low == u"алар";
-}
-
 template <size_t N>
 bool InList(std::u16string_view word, const std::array<std::u16string_view, N>& list) {
   for (std::u16string_view w : list)

@@ -14,10 +14,6 @@ namespace {
 
 bool IsInfinitiveCode(int code) { return code == 5 || code == 6; }
 
-bool IsPersonalPronoun(std::u16string_view low) {
-  return low == u"мин" || low == u"син" || low == u"ул" || low == u"без" || low == u"сез" || low == u"алар";
-}
-
 // Modal words that stand before an infinitive in Russian.
 bool IsModalText(std::u16string_view rus) {
   return rus.starts_with(u"должн") || rus == u"должен" || rus == u"надо" || rus == u"нужно" ||
@@ -170,8 +166,7 @@ void TSP_tat::ConditionalClauses() {
     if (!Rus(v).Prefix.starts_with(u"если ")) continue;
     const int from = ClauseStart(v);
     if (from == v) continue;
-    for (TTransUnit& reading : Kits[v].Readings)
-      if (reading.Rus.Prefix.starts_with(u"если ")) reading.Rus.Prefix.erase(0, 5);
+    int at = v;
     const int noun = v - 1;
     if (verbs.TatarStem(Tat(v).StemRow) == u"бул" && Kits[noun].Kind == kkTranslated && Class(noun) == wcNoun &&
         Rus(noun).Possessor != 0 && Rus(noun).Case <= 2) {
@@ -188,11 +183,11 @@ void TSP_tat::ConditionalClauses() {
         --v;
         start = k;
       }
-      if (start >= from) Move(v, start);
+      if (start >= from) at = start;
     }
-    Kits.insert(Kits.begin() + from, FixedKit(u"если"));
-    ++LastWord;
-    ++v;
+    const int before = SlotCount();
+    OpenCondition(v, from, at, false);
+    v += SlotCount() - before;
   }
 }
 

@@ -95,11 +95,10 @@ bool IsPlaceAttribute(int code) { return code >= 82 && code <= 86; }
 
 int TSP_tat::NounPhraseStart(int noun) {
   // A personal pronoun in the nominative is a subject, no determiner.
-  static constexpr std::u16string_view subjects[] = {u"мин", u"син", u"ул", u"без", u"сез", u"алар"};
   int s = noun;
   while (s - 1 >= FirstWord && Kits[s - 1].Kind == kkTranslated && Rus(s - 1).Prefix.empty() &&
          ((Class(s - 1) & (wcAdjective | wcNumeral)) ||
-          (Class(s - 1) == wcUnchanged07 && Tat(s - 1).WordClass != wcGlue && !OneOf(Source(s - 1), subjects))))
+          (Class(s - 1) == wcUnchanged07 && Tat(s - 1).WordClass != wcGlue && !IsPersonalPronoun(Source(s - 1)))))
     --s;
   return s;
 }

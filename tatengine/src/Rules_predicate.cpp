@@ -10,15 +10,8 @@
 namespace tatengine {
 namespace {
 
-// The person forms of the past auxiliary, 1-6 (идем ... иделәр), or 0.
-int AuxPerson(std::u16string_view source) {
-  static constexpr std::u16string_view forms[6] = {u"идем", u"идең", u"иде",
-                                                   u"идек", u"идегез", u"иделәр"};
-  const std::u16string low = Lowered(source);
-  for (int k = 0; k < 6; ++k)
-    if (low == forms[k]) return k + 1;
-  return 0;
-}
+// The person 1-6 of the past auxiliary in any letter case (Иде), or 0.
+int AuxPerson(std::u16string_view source) { return IdePerson(Lowered(source)); }
 
 }  // namespace
 

@@ -42,10 +42,8 @@ bool IsSimpleVerb(const TTransUnit& r) {
   return r.Rus.WordClass == wcVerb && r.Tat.WordClass == wcVerb && r.Tat.Source.find(u' ') == std::u16string::npos;
 }
 
-bool IsIdeWord(std::u16string_view low) {
-  return low == u"иде" || low == u"идем" || low == u"идең" || low == u"идек" || low == u"идегез" ||
-         low == u"иделәр";
-}
+// "әгәр", "әгәрдә": the word "если" itself.
+bool IsAgarWord(std::u16string_view low) { return low == u"әгәр" || low == u"әгәрдә"; }
 
 // Words that put an event still to come: the day itself (бүген), or later.
 constexpr std::array<std::u16string_view, 10> kComingWords = {
@@ -198,28 +196,32 @@ void TSP_tat::ConditionFirst(int v) {
   // has it: the clause is left as it is.
   for (int k = from; k < v; ++k)
     if (Kits[k].Kind != kkTranslated || ((Class(k) & (wcNoun | wcSubNoun)) && Rus(k).Possessor != 0) ||
-        (k > from && (Source(k) == u"әгәр" || Source(k) == u"әгәрдә")))
+        (k > from && IsAgarWord(Source(k))))
       return;
-  for (TTransUnit& reading : Kits[v].Readings)
-    if (reading.Rus.Prefix.starts_with(u"если ")) reading.Rus.Prefix.erase(0, 5);
-  // "Әгәр" already says "если" at the clause start.
-  if (Source(from) != u"әгәр" && Source(from) != u"әгәрдә") {
-    TTransKit conjunction = FixedKit(u"если");
-    conjunction.Readings[0].Tat.Source = u"әгәр";
-    Kits.insert(Kits.begin() + from, std::move(conjunction));
-    ++LastWord;
-    ++v;
-  }
   // The verb follows the subject (a pronoun, or a noun with its modifiers);
-  // without one it follows "если" and the adverbs of time.
-  const int subject = SubjectOf(from + 1, v);
-  int at = from + 1;
+  // without one it follows "если" and the adverbs of time. An "әгәр" that
+  // opens the clause stays before both.
+  const int first = IsAgarWord(Source(from)) ? from + 1 : from;
+  const int subject = SubjectOf(first, v);
+  int at = first;
   if (subject >= 0) {
     at = subject + 1;
   } else {
     while (at < v && SingleReading(at, wcAdverb)) ++at;
   }
+  OpenCondition(v, from, at, true);
+}
+
+void TSP_tat::OpenCondition(int v, int from, int at, bool agar) {
+  for (TTransUnit& reading : Kits[v].Readings)
+    if (reading.Rus.Prefix.starts_with(u"если ")) reading.Rus.Prefix.erase(0, 5);
+  const bool said = agar && IsAgarWord(Source(from));
   if (at < v) Move(v, at);
+  if (said) return;
+  TTransKit conjunction = FixedKit(u"если");
+  if (agar) conjunction.Readings[0].Tat.Source = u"әгәр";
+  Kits.insert(Kits.begin() + from, std::move(conjunction));
+  ++LastWord;
 }
 
 void TSP_tat::ActivityPasts() {

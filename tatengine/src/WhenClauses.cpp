@@ -40,17 +40,7 @@ bool IsPresentCode(int code) { return code >= 15 && code <= 26; }
 bool EndsWithIde(std::u16string_view low) {
   const size_t blank = low.rfind(u' ');
   if (blank != std::u16string_view::npos) low.remove_prefix(blank + 1);
-  return low == u"иде" || low == u"идем" || low == u"идең" || low == u"идек" || low == u"идегез" ||
-         low == u"иделәр";
-}
-
-// The person (1..6 as 1sg, 2sg, 3sg, 1pl, 2pl, 3pl) of a Tatar personal
-// pronoun in the nominative, 0 for any other word.
-int PronounPerson(std::u16string_view low) {
-  static constexpr std::array<std::u16string_view, 6> pronouns = {u"мин", u"син", u"ул", u"без", u"сез", u"алар"};
-  for (size_t k = 0; k < pronouns.size(); ++k)
-    if (low == pronouns[k]) return static_cast<int>(k) + 1;
-  return 0;
+  return IsIdeWord(low);
 }
 
 // The present selector of a person 1..6 (3rd person for 0): 3 4 5 7 8 9.
