@@ -146,10 +146,8 @@ void TSP_tat::ApplyGlues() {
             NounRule(Kits[next].Readings[n].Tat.EndingCode).Case <= 2 &&
             !(next == LastWord && next + 1 < SlotCount()) &&
             !(next + 1 == LastWord && Lowered(Tat(LastWord).Source) == u"түгел") &&
-            !(i == ClauseStart(i) && next + 1 == ClauseEnd(next) && Kits[next].Readings[n].Tat.EndingCode == 1 &&
-              HasReading(next + 1, wcVerb) && !HasReading(next + 1, 0x109)) &&
-            !(opens && next + 1 == LastWord && Kits[next].Readings[n].Tat.EndingCode == 1 &&
-              HasReading(LastWord, wcVerb) && !HasReading(LastWord, 0x109) && !IsMotionVerb(LastWord)) &&
+            !(opens && next + 1 == ClauseEnd(next) && Kits[next].Readings[n].Tat.EndingCode == 1 &&
+              HasReading(next + 1, wcVerb) && !HasReading(next + 1, 0x109) && !IsMotionVerb(next + 1)) &&
             // Nor before a noun with a postposition and a verb after it (Ул
             // кашык белән ашый: он ест ложкой).
             !(opens && next + 2 <= LastWord && HasReading(next + 1, wcPostposition) &&
