@@ -78,3 +78,63 @@ void TSP_tat::JoinedSubjects() {
 }
 
 }  // namespace tatengine
+
+namespace tatengine {
+namespace {
+
+// A Tatar noun form code in the nominative: bare, plural or possessed.
+bool IsNominativeCode(int code) {
+  return code == 1 || code == 87 || (code >= 7 && code <= 36 && (code - 7) % 6 == 0) ||
+         (code >= 42 && code <= 71 && (code - 42) % 6 == 0);
+}
+
+}  // namespace
+
+void TSP_tat::CoordinatedSubjects() {
+  // "Әти һәм әни кайтты": two nouns in the nominative joined by "һәм" are
+  // one subject, Папа и мама вернулись. The second noun rides on the first
+  // as its suffix, so that the order rules move the pair as one word; the
+  // verb agrees in the plural (CoordinatedAgreement).
+  for (int k = FirstWord + 1; k < LastWord; ++k) {
+    if (Kits[k].Kind != kkTranslated || Source(k) != u"һәм") continue;
+    const int a = k - 1;
+    const int b = k + 1;
+    if (Kits[a].Kind != kkTranslated || Kits[b].Kind != kkTranslated) continue;
+    if (Class(a) != wcNoun || Class(b) != wcNoun || Tat(a).WordClass != wcNoun || Tat(b).WordClass != wcNoun) continue;
+    // Nothing before it in the clause is a subject (Мин алма һәм груша
+    // ашадым: the pair is the object).
+    if (SubjectOf(ClauseStart(a), a) >= 0) continue;
+    if (!IsNominativeCode(Tat(a).EndingCode) || !IsNominativeCode(Tat(b).EndingCode)) continue;
+    // Only a subject: a finite verb ends the clause, nothing governs the pair.
+    if (b + 1 > LastWord || Kits[b + 1].Kind != kkTranslated || Class(b + 1) == wcPostposition) continue;
+    bool verb = false;
+    for (int n = b + 1; n <= LastWord && Kits[n].Kind != kkSeparator; ++n)
+      verb = verb || (Kits[n].Kind == kkTranslated && Class(n) == wcVerb && Tat(n).WordClass == wcVerb &&
+                      Tat(n).EndingCode >= 15 && Tat(n).EndingCode <= 74);
+    if (!verb) continue;
+    TTransUnit second = Kits[b].Readings[0];
+    second.Rus.Case = 1;
+    Translator->Dictionary().Generate(second);
+    if (second.Rus.RusText.empty()) continue;
+    Kits[a].Readings.resize(1);
+    Rus(a).Suffix = u" и " + second.Rus.RusText;
+    Tat(a).Source += u" һәм " + Tat(b).Source;
+    Kits.erase(Kits.begin() + k, Kits.begin() + b + 1);
+    LastWord -= 2;
+  }
+}
+
+void TSP_tat::CoordinatedAgreement() {
+  for (int v = FirstWord; v <= LastWord; ++v) {
+    if (Kits[v].Kind != kkTranslated || Class(v) != wcVerb || Tat(v).WordClass != wcVerb) continue;
+    const int subject = SubjectOf(ClauseStart(v), v);
+    if (subject < 0 || !Rus(subject).Suffix.starts_with(u" и ")) continue;
+    TFormRus& rus = Rus(v);
+    rus.Number = 2;
+    if (rus.Case == 5) rus.Case = 9;
+    const size_t at = rus.Prefix.find(u"будет ");
+    if (at != std::u16string::npos) rus.Prefix.replace(at, 6, u"будут ");
+  }
+}
+
+}  // namespace tatengine

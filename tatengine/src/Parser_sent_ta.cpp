@@ -151,6 +151,7 @@ void TSP_tat::ApplyRules() {
   PermissionWords();
   ChooseReadings();
   Benefactives();
+  CoordinatedSubjects();
   HabitualAspect();
   ModalVerbs();
   VerbTenses();
@@ -228,6 +229,7 @@ void TSP_tat::ApplyRules() {
   AgreeModifiers();
   WomenSubjects();
   AgreeVerbs();
+  CoordinatedAgreement();
   AgreeFollowers();
   StateCopulas();
   GladPredicates();

@@ -541,6 +541,9 @@ protected:
   // second clause's repeated subject pronoun goes (JoinedClauses.cpp).
   void JoinedClauses();
   void JoinedSubjects();
+  // "Әти һәм әни кайтты": one subject of two nouns, the verb in the plural.
+  void CoordinatedSubjects();
+  void CoordinatedAgreement();
   // Aspect by the clause (VerbClause3.cpp): a planned act with кирәк or
   // тиеш is perfective, a routine imperfective (нужно пойти, должен пить
   // лекарство); seeing or hearing asked or with "ever" is experience (видел);

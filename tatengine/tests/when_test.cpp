@@ -2,7 +2,8 @@
 // form with a subject of its own becomes a "когда"/"пока не" clause whose
 // tense follows the main clause; the speaker's own -гач stays a gerund;
 // "-ганга күрә" and "-ганлыктан" are a "так как" clause in the past; "һәм"
-// between two finite clauses joins them with "и".
+// between two finite clauses joins them with "и", and two nouns into one
+// subject.
 #include "EngineFixture.h"
 #include "tatengine.h"
 
@@ -72,6 +73,8 @@ TEST_F(WhenTest, HamJoinsTwoClauses) {
   EXPECT_EQ(Translate(u"әти кайтты һәм без ашадык."), u"папа вернулся и мы поели.");
   // The second clause of the same speaker does not repeat "я".
   EXPECT_EQ(Translate(u"мин кайттым һәм ашадым."), u"я вернулся и поел.");
+  // Between two nouns that open the clause: one subject, a plural verb.
+  EXPECT_EQ(Translate(u"әти һәм әни кайтты."), u"папа и мама вернулись.");
 }
 
 }  // namespace
