@@ -107,11 +107,16 @@ void TSP_tat::CoordinatedSubjects() {
     if (!IsNominativeCode(Tat(a).EndingCode) || !IsNominativeCode(Tat(b).EndingCode)) continue;
     // Only a subject: a finite verb ends the clause, nothing governs the pair.
     if (b + 1 > LastWord || Kits[b + 1].Kind != kkTranslated || Class(b + 1) == wcPostposition) continue;
-    bool verb = false;
+    // The clause's finite verb is in the 3rd person: with the speaker's
+    // own verb the pair is an object (Алма һәм груша ашадым).
+    int verb = -1;
     for (int n = b + 1; n <= LastWord && Kits[n].Kind != kkSeparator; ++n)
-      verb = verb || (Kits[n].Kind == kkTranslated && Class(n) == wcVerb && Tat(n).WordClass == wcVerb &&
-                      Tat(n).EndingCode >= 15 && Tat(n).EndingCode <= 74);
-    if (!verb) continue;
+      if (Kits[n].Kind == kkTranslated && Class(n) == wcVerb && Tat(n).WordClass == wcVerb &&
+          Tat(n).EndingCode >= 15 && Tat(n).EndingCode <= 74)
+        verb = n;
+    if (verb < 0) continue;
+    const int person = (Tat(verb).EndingCode - 15) % 6;
+    if (person != 2 && person != 5) continue;
     TTransUnit second = Kits[b].Readings[0];
     second.Rus.Case = 1;
     Translator->Dictionary().Generate(second);

@@ -75,6 +75,8 @@ TEST_F(WhenTest, HamJoinsTwoClauses) {
   EXPECT_EQ(Translate(u"мин кайттым һәм ашадым."), u"я вернулся и поел.");
   // Between two nouns that open the clause: one subject, a plural verb.
   EXPECT_EQ(Translate(u"әти һәм әни кайтты."), u"папа и мама вернулись.");
+  // With the speaker's own verb the pair is what was done to: no subject.
+  EXPECT_EQ(Translate(u"китап һәм мәктәп укыдым.").find(u"и школа"), std::u16string::npos);
 }
 
 }  // namespace
