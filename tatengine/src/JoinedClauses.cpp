@@ -40,17 +40,7 @@ void TSP_tat::JoinedClauses() {
     joint.Readings[0].Tat.Source = word;
     Kits[k] = std::move(joint);
     // A blank separator ends the first clause without a comma.
-    TTransKit separator;
-    separator.Kind = kkSeparator;
-    separator.Text = u" ";
-    separator.HyphenPart = -1;
-    TTransUnit placeholder;
-    placeholder.Rus.WordClass = wcSeparator;
-    placeholder.Rus.Number = 1;
-    placeholder.Rus.Case = 1;
-    placeholder.Rus.Gender = 1;
-    placeholder.Rus.StemRow = -1;
-    separator.Readings.push_back(std::move(placeholder));
+    TTransKit separator = SeparatorKit(u" ");
     Kits.insert(Kits.begin() + k, std::move(separator));
     ++LastWord;
     ++k;

@@ -65,19 +65,7 @@ void TSP_tat::BuildKits() {
   int i = 0;
   while (i < count) {
     while (i < count && Units[i].IsWord == 0) {
-      TTransKit kit;
-      kit.Kind = kkSeparator;
-      kit.Text = Units[i].Text;
-      kit.HyphenPart = -1;
-      TTransUnit placeholder;
-      placeholder.Rus.WordClass = wcSeparator;
-      placeholder.Rus.Number = 1;
-      placeholder.Rus.Case = 1;
-      placeholder.Rus.Variant = 0;
-      placeholder.Rus.Gender = 1;
-      placeholder.Rus.StemRow = -1;
-      kit.Readings.push_back(std::move(placeholder));
-      Kits.push_back(std::move(kit));
+      Kits.push_back(SeparatorKit(Units[i].Text));
       ++i;
     }
     int j = i;

@@ -18,6 +18,9 @@ struct TSenseRule;
 // a word (wcUnchanged03) or a preposition (wcPostposition). Rules insert
 // such slots for words the Tatar does not spell out.
 TTransKit FixedKit(std::u16string_view text, int wordClass = wcUnchanged03);
+// A separator slot (punctuation and blanks between words): rules insert
+// one where Russian needs a comma the Tatar leaves out, or a clause ends.
+TTransKit SeparatorKit(std::u16string_view text);
 
 class TSP_tat {
 public:

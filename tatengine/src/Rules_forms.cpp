@@ -86,6 +86,22 @@ std::u16string_view DativePronoun(std::u16string_view source) {
 
 }  // namespace
 
+TTransKit SeparatorKit(std::u16string_view text) {
+  TTransKit kit;
+  kit.Kind = kkSeparator;
+  kit.Text.assign(text);
+  kit.HyphenPart = -1;
+  TTransUnit placeholder;
+  placeholder.Rus.WordClass = wcSeparator;
+  placeholder.Rus.Number = 1;
+  placeholder.Rus.Case = 1;
+  placeholder.Rus.Variant = 0;
+  placeholder.Rus.Gender = 1;
+  placeholder.Rus.StemRow = -1;
+  kit.Readings.push_back(std::move(placeholder));
+  return kit;
+}
+
 TTransKit FixedKit(std::u16string_view text, int wordClass) {
   TTransKit kit;
   kit.Kind = kkTranslated;

@@ -16,11 +16,6 @@
 namespace tatengine {
 namespace {
 
-template <size_t N>
-bool InList(std::u16string_view word, const std::u16string_view (&list)[N]) {
-  return std::find(std::begin(list), std::end(list), word) != std::end(list);
-}
-
 // Places one stands opposite to (Russian nominative singular).
 constexpr std::u16string_view FacedPlaces[] = {
     u"дом",       u"школа",     u"магазин",  u"театр",     u"больница",  u"вокзал",    u"станция",
@@ -112,7 +107,7 @@ void TSP_tat::ChainPossessives() {
 void TSP_tat::AblativeSources() {
   for (int k = FirstWord; k <= LastWord; ++k) {
     if (Kits[k].Kind != kkTranslated || Class(k) != wcNoun || !IsAblativeEnding(Tat(k).EndingCode)) continue;
-    if (Rus(k).Prefix != u"с " || !InList(LemmaOf(k), Waters)) continue;
+    if (Rus(k).Prefix != u"с " || !OneOf(LemmaOf(k), Waters)) continue;
     for (TTransUnit& reading : Kits[k].Readings)
       if (reading.Rus.WordClass == wcNoun && reading.Rus.Prefix == u"с ") reading.Rus.Prefix = u"из ";
   }
@@ -135,9 +130,9 @@ void TSP_tat::OwnObjectsWithoutPossessives() {
       // An owner said in words (минем кулымны) is meant.
       const int start = NounPhraseStart(k);
       bool named = false;
-      for (int m = start; m < k; ++m) named = named || InList(Source(m), Owners);
+      for (int m = start; m < k; ++m) named = named || OneOf(Source(m), Owners);
       if (named || (k > FirstWord && Kits[k - 1].Kind == kkTranslated && Class(k - 1) == wcPostposition)) continue;
-      if (InList(LemmaOf(k), OwnObjects)) noun.Possessor = 0;
+      if (OneOf(LemmaOf(k), OwnObjects)) noun.Possessor = 0;
     }
     from = end + 1;
     v = end;
@@ -179,7 +174,7 @@ void TSP_tat::FacingPlaces() {
     if (Kits[p].Kind != kkTranslated || Source(p) != u"каршы" || Class(p) != wcPostposition) continue;
     const int n = p - 1;
     if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || !IsDativeEnding(Tat(n).EndingCode)) continue;
-    if (Rus(n).Variant == 1 || !InList(LemmaOf(n), FacedPlaces)) continue;
+    if (Rus(n).Variant == 1 || !OneOf(LemmaOf(n), FacedPlaces)) continue;
     Kits[p].Readings.resize(1);
     Rus(p).RusText = u"напротив";
     // The noun takes the genitive here, so that a determiner before it that

@@ -15,11 +15,6 @@
 namespace tatengine {
 namespace {
 
-template <size_t N>
-bool InList(std::u16string_view word, const std::u16string_view (&list)[N]) {
-  return std::find(std::begin(list), std::end(list), word) != std::end(list);
-}
-
 // Water with a shore (Russian nominative singular).
 constexpr std::u16string_view ShoreWaters[] = {u"река", u"озеро", u"море", u"пруд", u"речка", u"океан", u"залив"};
 
@@ -249,7 +244,7 @@ void TSP_tat::RiverBanks() {
   for (int p = FirstWord + 1; p <= LastWord; ++p) {
     if (Kits[p].Kind != kkTranslated || Class(p) != wcPostposition || Source(p) != u"буенда") continue;
     const int n = p - 1;
-    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || !InList(LemmaOf(n), ShoreWaters)) continue;
+    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || !OneOf(LemmaOf(n), ShoreWaters)) continue;
     Kits[p].Readings.resize(1);
     Rus(p).RusText = u"на берегу";
   }

@@ -23,11 +23,6 @@
 namespace tatengine {
 namespace {
 
-template <size_t N>
-bool InList(std::u16string_view word, const std::u16string_view (&list)[N]) {
-  return std::find(std::begin(list), std::end(list), word) != std::end(list);
-}
-
 // What one is dressed in: "в" + prepositional (в платье, в очках).
 constexpr std::u16string_view Clothes[] = {
     u"платье",  u"пальто",   u"куртка",   u"шапка",   u"шляпа",  u"очки",    u"костюм",  u"рубашка",
@@ -100,8 +95,8 @@ bool TSP_tat::ReadAsHaving(int slot) {
   TFormRus& rus = Rus(slot);
   const std::u16string lemma = LemmaOf(slot);
   // Plural-only nouns (очки, волосы) and pairs take the plural.
-  rus.Number = rus.Gender == 4 || InList(lemma, PairedThings) ? 2 : 1;
-  if (InList(lemma, Clothes)) {
+  rus.Number = rus.Gender == 4 || OneOf(lemma, PairedThings) ? 2 : 1;
+  if (OneOf(lemma, Clothes)) {
     rus.Prefix = u"в ";
     rus.Case = rus.Number == 2 ? 12 : 11;
   } else {
@@ -140,7 +135,7 @@ void TSP_tat::HavingAttributes() {
     before.Rus.Gender = 1;
     before.Rus.Prefix.clear();
     Translator->Dictionary().Generate(before);
-    if (!InList(std::u16string_view(before.Rus.RusText), LookAdjectives)) continue;
+    if (!OneOf(std::u16string_view(before.Rus.RusText), LookAdjectives)) continue;
     const TTransKit saved = Kits[k];
     int noun = -1;
     if (!ReadAsHaving(k)) Kits[k] = saved;
@@ -171,7 +166,7 @@ namespace {
 
 // The woman's thing or role in a slot's noun reading, named by its own
 // 3rd-person possessive (күлмәге, ире) or by "аның" before it.
-bool IsWomansNoun(std::u16string_view lemma) { return InList(lemma, WomensNouns); }
+bool IsWomansNoun(std::u16string_view lemma) { return OneOf(lemma, WomensNouns); }
 
 // Sets text as the slot's generated text, keeping a capital.
 void SetText(TTransKit& kit, std::u16string_view text) {
@@ -261,7 +256,7 @@ void TSP_tat::NearBuildings() {
   for (int p = FirstWord + 1; p <= LastWord; ++p) {
     if (Kits[p].Kind != kkTranslated || Class(p) != wcPostposition || Source(p) != u"янында") continue;
     const int n = p - 1;
-    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || !InList(LemmaOf(n), Buildings)) continue;
+    if (Kits[n].Kind != kkTranslated || Class(n) != wcNoun || !OneOf(LemmaOf(n), Buildings)) continue;
     Kits[p].Readings.resize(1);
     Rus(p).RusText = u"возле";
   }

@@ -40,19 +40,12 @@ std::u16string_view RussianPronoun(int person) {
   }
 }
 
-template <size_t N>
-bool InList(std::u16string_view word, const std::array<std::u16string_view, N>& list) {
-  for (std::u16string_view w : list)
-    if (word == w) return true;
-  return false;
-}
-
 // Words that open a clause before its subject (Но я ..., Потом мы ...).
 bool IsClauseOpener(std::u16string_view rus) {
   static constexpr std::array<std::u16string_view, 14> words = {
       u"и", u"а", u"но", u"или", u"что", u"потому что", u"поэтому", u"однако", u"если",
       u"когда", u"чтобы", u"ведь", u"потом", u"затем"};
-  return InList(rus, words);
+  return OneOf(rus, words);
 }
 
 // A point in time that opens a neutral Russian sentence.
@@ -60,7 +53,7 @@ bool IsPointInTime(std::u16string_view rus) {
   static constexpr std::array<std::u16string_view, 10> words = {
       u"вчера",         u"сегодня",        u"завтра",        u"позавчера",    u"послезавтра",
       u"вчера вечером", u"сегодня утром", u"завтра утром", u"раньше",       u"сегодня вечером"};
-  return InList(rus, words);
+  return OneOf(rus, words);
 }
 
 bool IsPreposition(std::u16string_view rus) {
@@ -68,7 +61,7 @@ bool IsPreposition(std::u16string_view rus) {
       u"в",   u"во",    u"на",    u"о",     u"об",    u"обо",   u"с",   u"со",   u"к",
       u"ко",  u"у",     u"до",    u"после", u"через", u"за",    u"под", u"над",  u"перед",
       u"рядом", u"около", u"возле", u"из",  u"от",    u"для",   u"про", u"по"};
-  return InList(rus, words);
+  return OneOf(rus, words);
 }
 
 // Adverbs of time a sentence may open with, before its subject.
@@ -96,7 +89,7 @@ bool IsTimeAdverb(std::u16string_view rus) {
   static constexpr std::array<std::u16string_view, 11> words = {
       u"утром", u"вечером", u"ночью", u"днём", u"летом", u"зимой", u"весной", u"осенью",
       u"сейчас", u"скоро", u"теперь"};
-  return IsPointInTime(rus) || InList(rus, words);
+  return IsPointInTime(rus) || OneOf(rus, words);
 }
 
 // Nouns naming a time (через час, в пятницу, за три дня).
@@ -106,7 +99,7 @@ bool IsTimeLemma(std::u16string_view lemma) {
       u"секунда", u"сутки",  u"утро",        u"вечер",   u"ночь",    u"лето",
       u"зима",   u"весна",   u"осень",       u"понедельник", u"вторник", u"среда",
       u"четверг", u"пятница", u"суббота",    u"воскресенье", u"время", u"лет"};
-  return InList(lemma, words);
+  return OneOf(lemma, words);
 }
 
 // Adverbs of frequency and phase that stand right before the verb.
@@ -114,7 +107,7 @@ bool IsFrequencyAdverb(std::u16string_view rus) {
   static constexpr std::array<std::u16string_view, 13> words = {
       u"всегда", u"никогда", u"часто", u"уже",   u"ещё",   u"еще",     u"обычно",
       u"иногда", u"редко",   u"опять", u"снова", u"постоянно", u"тогда"};
-  return InList(rus, words);
+  return OneOf(rus, words);
 }
 
 }  // namespace

@@ -25,11 +25,6 @@
 namespace tatengine {
 namespace {
 
-template <size_t N>
-bool OneOf(std::u16string_view word, const std::u16string_view (&list)[N]) {
-  return std::find(std::begin(list), std::end(list), word) != std::end(list);
-}
-
 // What one holds to do something: the instrumental without "с".
 constexpr std::u16string_view Tools[] = {
     u"ложка",   u"вилка",  u"нож",    u"ручка",   u"карандаш", u"топор",  u"молоток", u"пила",

@@ -1,7 +1,9 @@
 // Character classes and case mapping on UTF-16 text, and safe table access.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,11 @@ std::u16string Lowered(std::u16string_view s);
 void UpperFirst(std::u16string& s);
 // Equal ignoring letter case.
 bool SameText(std::u16string_view a, std::u16string_view b);
+// The word is one of a fixed list (an array of string views).
+template <typename List>
+bool OneOf(std::u16string_view word, const List& list) {
+  return std::find(std::begin(list), std::end(list), word) != std::end(list);
+}
 
 // Table cells that may be missing: empty text or -1 instead of a read
 // outside the table.

@@ -26,13 +26,6 @@ namespace {
 
 constexpr int kCanVerb = 2037;  // мочь
 
-template <size_t N>
-bool OneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list) {
-  for (std::u16string_view w : list)
-    if (word == w) return true;
-  return false;
-}
-
 bool IsConditionalCode(int code) { return code == 7 || code == 8 || (code >= 85 && code <= 94); }
 bool IsPresentCode(int code) { return code >= 15 && code <= 26; }
 bool IsPastCode(int code) { return code >= 27 && code <= 50; }

@@ -35,13 +35,6 @@
 namespace tatengine {
 namespace {
 
-template <size_t N>
-bool OneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list) {
-  for (std::u16string_view w : list)
-    if (word == w) return true;
-  return false;
-}
-
 bool IsPositivePast(int code) { return code >= 27 && code <= 32; }
 bool IsNegatedPast(int code) { return code >= 33 && code <= 38; }
 bool IsPositiveOrder(int code) { return code == 2 || code == 11; }

@@ -24,13 +24,6 @@
 namespace tatengine {
 namespace {
 
-template <size_t N>
-bool OneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list) {
-  for (std::u16string_view w : list)
-    if (word == w) return true;
-  return false;
-}
-
 // Words naming a time to come: иртәгә "завтра", киләсе атнада "на следующей
 // неделе", соңрак "позже", тиздән "скоро".
 constexpr std::array<std::u16string_view, 8> kFutureWords = {

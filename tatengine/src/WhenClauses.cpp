@@ -77,17 +77,7 @@ void TSP_tat::WhenClauses() {
     if (!comma) {
       // Russian writes the comma; it also ends the time clause for the
       // rules that follow.
-      TTransKit separator;
-      separator.Kind = kkSeparator;
-      separator.Text = u", ";
-      separator.HyphenPart = -1;
-      TTransUnit placeholder;
-      placeholder.Rus.WordClass = wcSeparator;
-      placeholder.Rus.Number = 1;
-      placeholder.Rus.Case = 1;
-      placeholder.Rus.Gender = 1;
-      placeholder.Rus.StemRow = -1;
-      separator.Readings.push_back(std::move(placeholder));
+      TTransKit separator = SeparatorKit(u", ");
       Kits.insert(Kits.begin() + v + 1, std::move(separator));
       ++LastWord;
       ++main;
