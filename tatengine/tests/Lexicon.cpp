@@ -99,6 +99,18 @@ void Verb(TLexicon& lx, int number, const std::u16string& s) {
 
 }  // namespace
 
+void CanVerb(TLexicon& lx) {
+  std::erase_if(lx.Tables["plr10.pack"], [](const TRow& row) { return row[0] == N(2037); });
+  lx.Add("plr10.pack", {N(2037), u"мочь", u"i", u"мочь", u"моги", u"могу", u"можешь", u"может",
+                        u"могите", u"можем", u"можете", u"могут", u"мог", u"могла", u"могло",
+                        u"могли", u"могши", u"могший", u"могшая", u"могшее", u"могшие"});
+}
+
+void TakeVerb(TLexicon& lx) {
+  lx.Add("itfst10.pack", {u"ал", u"1", u"взять", N(5165), u"ал", u"0"});
+  RegularVerb(lx, 5165, u"p", u"взя");
+}
+
 TLexicon StandardLexicon() {
   TLexicon lx;
   // Nouns: Tatar paradigm 1.

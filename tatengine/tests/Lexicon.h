@@ -51,6 +51,13 @@ void RusVerb(TLexicon& lx, int number, const char16_t* aspect, std::vector<std::
 // partner's number (0: none) and the invitation verb's (0: none).
 void TatVerb(TLexicon& lx, const char16_t* stem, std::u16string rus, int number, int partner, int invite = 0);
 
+// "мочь" (Russian verb 2037, the auxiliary of "-а ала") in "plr10.pack",
+// in place of the bare row the standard lexicon has under that number.
+void CanVerb(TLexicon& lx);
+// "ал" read as "взять" (Russian verb 5165), which with "-а" before it is
+// the auxiliary of "мочь".
+void TakeVerb(TLexicon& lx);
+
 // A declining personal pronoun as the data compiler writes it: every Tatar
 // form is a whole stem whose paradigm number is its form code (1
 // nominative, 9 dative, 10 accusative); the Russian forms by case-and-number

@@ -46,12 +46,8 @@ TLexicon VerbClause2Lexicon() {
   RegularVerb(lx, 1232, u"i", u"приходи");
   TatVerb(lx, u"кил", u"прийти", 1231, 1232);
   // "ал" is both "взять" and the auxiliary of "мочь".
-  lx.Add("itfst10.pack", {u"ал", u"1", u"взять", N(5165), u"ал", u"0"});
-  RegularVerb(lx, 5165, u"p", u"взя");
-  lx.Add("plr10.pack", {N(2037), u"мочь", u"i", u"мочь", u"моги", u"могу", u"можешь", u"может",
-                        u"могите", u"можем", u"можете", u"могут", u"мог", u"могла", u"могло",
-                        u"могли", u"могши", u"могший", u"могшая", u"могшее", u"могшие"});
-  std::erase_if(lx.Tables["plr10.pack"], [](const TRow& row) { return row[0] == N(2037) && row[1].empty(); });
+  TakeVerb(lx);
+  CanVerb(lx);
 
   lx.Add("itfst02.pack", {u"әле", u"1", u"пока"});
   lx.Add("itfst03.pack", {u"әйдә", u"давай"});

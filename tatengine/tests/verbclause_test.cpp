@@ -57,12 +57,8 @@ TLexicon VerbClauseLexicon() {
   TatVerb(lx, u"йөгер", u"бежать", 1223, 0);
 
   // мочь and уметь; плавать, прийти / приходить, говорить.
-  lx.Add("itfst10.pack", {u"ал", u"1", u"взять", N(5165), u"ал", u"0"});
-  RegularVerb(lx, 5165, u"p", u"взя");
-  lx.Add("plr10.pack", {N(2037), u"мочь", u"i", u"мочь", u"моги", u"могу", u"можешь", u"может",
-                        u"могите", u"можем", u"можете", u"могут", u"мог", u"могла", u"могло",
-                        u"могли", u"могши", u"могший", u"могшая", u"могшее", u"могшие"});
-  std::erase_if(lx.Tables["plr10.pack"], [](const TRow& row) { return row[0] == N(2037) && row[1].empty(); });
+  TakeVerb(lx);
+  CanVerb(lx);
   RegularVerb(lx, 5251, u"i", u"уме");
   RegularVerb(lx, 1230, u"i", u"плава");
   TatVerb(lx, u"йөз", u"плавать", 1230, 0);
