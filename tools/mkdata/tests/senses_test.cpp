@@ -12,6 +12,17 @@
 
 namespace {
 
+// The error of reading senses.tsv in dir against its lexicon, empty when
+// it is accepted.
+std::string SensesError(const std::filesystem::path& dir) {
+  try {
+    mkdata::ReadSenses(dir.string(), mkdata::LoadLexicon(dir.string()));
+  } catch (const mkdata::TLexiconError& e) {
+    return e.what();
+  }
+  return "";
+}
+
 class SensesTest : public TempLexicon {
 protected:
   void SetUp() override {
@@ -28,12 +39,7 @@ protected:
   // The error of reading senses.tsv, empty when it is accepted.
   std::string Check(const std::string& text) {
     Write("senses.tsv", text);
-    try {
-      mkdata::ReadSenses(Dir.string(), mkdata::LoadLexicon(Dir.string()));
-    } catch (const mkdata::TLexiconError& e) {
-      return e.what();
-    }
-    return "";
+    return SensesError(Dir);
   }
 };
 
@@ -148,12 +154,7 @@ protected:
   }
   std::string Check(const std::string& text) {
     Write("senses.tsv", text);
-    try {
-      mkdata::ReadSenses(Dir.string(), mkdata::LoadLexicon(Dir.string()));
-    } catch (const mkdata::TLexiconError& e) {
-      return e.what();
-    }
-    return "";
+    return SensesError(Dir);
   }
   // Column 3 of the stem row of Tatar lemma tat and Russian noun rus; -1 if none.
   long long Info(const std::string& tat, const std::string& rus, std::u16string* stem = nullptr,
